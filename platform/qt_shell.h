@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell.h"
+
+// Opens targets with QDesktopServices: addresses with a scheme as URLs, anything
+// else as a file of the current folder.
+class QtShell : public Shell {
+public:
+    bool Open(const QString& target) override;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "clock.h"
+
+class SystemClock : public Clock {
+public:
+    QDateTime Now() override;
+    void Sleep(double seconds) override;
+};

@@ -1,0 +1,78 @@
+#include "fake_platform.h"
+
+Dialogs::Answer FakeDialogs::Next(const QString& kind, const QString& text, Answer fallback)
+{
+    asked.push_back({kind, text});
+    if (onQuestion)
+        onQuestion(asked.back());
+    if (answers.empty())
+        return fallback;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void FakeDialogs::Inform(const QString& text)
+{
+    asked.push_back({QStringLiteral("inform"), text});
+    if (onQuestion)
+        onQuestion(asked.back());
+}
+
+Dialogs::Answer FakeDialogs::AskOkCancel(const QString& text)
+{
+    return Next(QStringLiteral("okcancel"), text, Answer::Ok);
+}
+
+Dialogs::Answer FakeDialogs::AskYesNo(const QString& text)
+{
+    return Next(QStringLiteral("yesno"), text, Answer::Yes);
+}
+
+Dialogs::Answer FakeDialogs::AskYesNoCancel(const QString& text)
+{
+    return Next(QStringLiteral("yesnocancel"), text, Answer::Yes);
+}
+
+std::optional<QString> FakeDialogs::InputBox(const QString& prompt, const QString&)
+{
+    asked.push_back({QStringLiteral("input"), prompt});
+    if (onQuestion)
+        onQuestion(asked.back());
+    if (inputs.empty())
+        return std::nullopt;
+    auto answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+}
+
+QStringList FakeDialogs::Texts() const
+{
+    QStringList texts;
+    for (const Question& question : asked)
+        texts.append(question.text);
+    return texts;
+}
+
+void FakeHttpFetcher::Fetch(const QString& url, Done done)
+{
+    requested.append(url);
+    const auto reply = replies.find(url);
+    if (reply != replies.end()) {
+        done(reply->second);
+        return;
+    }
+    pending.emplace_back(url, std::move(done));
+}
+
+void FakeHttpFetcher::Answer(const QString& url, std::optional<QByteArray> body)
+{
+    std::vector<std::pair<QString, Done>> waiting;
+    waiting.swap(pending);
+    for (auto& [requestUrl, done] : waiting) {
+        if (requestUrl == url)
+            done(body);
+        else
+            pending.emplace_back(requestUrl, std::move(done));
+    }
+}
