@@ -11,6 +11,7 @@ inline constexpr const char* kDownloadPage = "https://letterama.example.org/lett
 inline constexpr const char* kUpdateNotice = "https://letterama.example.org/letterama/letterama_update.txt";
 inline constexpr const char* kMissingWordsList = "https://letterama.example.org/Public/mancanti.txt";
 inline constexpr const char* kRecordPage = "https://letterama.example.org/letterama.asp";
+inline constexpr const char* kRecordStartPage = "https://letterama.example.org/letterama/";
 inline constexpr const char* kMakerMail = "mailto:autore@letterama.example.org";
 inline constexpr const char* kDictionaryGarzanti = "https://www.garzantilinguistica.it/";
 inline constexpr const char* kDictionaryPiazzadante = "http://www.piazzadante.it/";
