@@ -1,0 +1,7 @@
+#pragma once
+
+#include "dict_command.h"
+
+// The subcommands of letterama-dict, one file each.
+int RunBuildCommand(const QStringList& arguments, DictIo& io);
+int RunInfoCommand(const QStringList& arguments, DictIo& io);
