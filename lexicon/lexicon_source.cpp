@@ -1,0 +1,24 @@
+#include "lexicon_source.h"
+#include "dialogs.h"
+#include "language.h"
+#include "program_folder.h"
+
+LexiconSource LexiconSource::ForLanguage(int language, std::shared_ptr<const LexiconWords> words)
+{
+    return LexiconSource{language, LexiconFileName(language), std::move(words)};
+}
+
+std::shared_ptr<const LexiconWords> LexiconSource::Open(Dialogs& dialogs) const
+{
+    std::shared_ptr<const LexiconWords> words;
+    if (ProgramFolder::Exists(FileName))
+        words = Words ? Words : LexiconWords::Load(ProgramFolder::Resolve(FileName));
+    if (!words)
+        dialogs.Inform(MissingLexiconMessage(Language));
+    return words;
+}
+
+QString MissingLexiconMessage(int language)
+{
+    return QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.") + QString::number(language);
+}

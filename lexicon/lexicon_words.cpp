@@ -1,0 +1,47 @@
+#include "lexicon_words.h"
+
+#include <QFile>
+
+std::shared_ptr<const LexiconWords> LexiconWords::Load(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return nullptr;
+    return FromFileBytes(std::move(bytes));
+}
+
+std::shared_ptr<const LexiconWords> LexiconWords::FromFileBytes(QByteArray bytes)
+{
+    return std::shared_ptr<const LexiconWords>(new LexiconWords(std::move(bytes)));
+}
+
+LexiconWords::LexiconWords(QByteArray bytes)
+    : bytes_(std::move(bytes)), index_(LexiconIndex::Parse(bytes_, bytes_.size()))
+{
+    // The parsed counts never reach past the end of the file, so every section lies
+    // wholly inside bytes_.
+    for (int n = LexiconIndex::kMinLength; n <= AnagramIndex::kMaxIndexedLength; ++n) {
+        const std::int32_t count = Count(n);
+        anagrams_.Build(n, count > 0 ? bytes_.constData() + index_.SectionStart[n] - 1 : nullptr, count);
+    }
+}
+
+std::int32_t LexiconWords::Count(int length) const
+{
+    if (length < LexiconIndex::kMinLength || length > LexiconIndex::kMaxLength)
+        return 0;
+    return index_.SectionCount[length];
+}
+
+std::string_view LexiconWords::Word(int length, std::int32_t k) const
+{
+    return std::string_view(bytes_.constData() + index_.WordOffset(length, k + 1), static_cast<std::size_t>(length));
+}
+
+std::size_t LexiconWords::MemoryBytes() const
+{
+    return sizeof(*this) + static_cast<std::size_t>(bytes_.capacity()) + anagrams_.MemoryBytes();
+}

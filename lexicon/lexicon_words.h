@@ -1,0 +1,43 @@
+#pragma once
+
+#include "anagram_index.h"
+#include "lexicon_index.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+// The words of one lexicon file held in memory with their anagram index, so that the
+// word lookup and the computer search answer in microseconds instead of reading the
+// file word by word. Built whenever a lexicon is loaded (start-up, another language,
+// after a rebuild) and never changed afterwards: a job that holds it keeps it alive
+// even when the game has moved on to another lexicon meanwhile.
+class LexiconWords {
+public:
+    // Reads the index and the word area of the file at `path` (the exact path; callers
+    // resolve the letter case). Nothing when the file is missing or unreadable.
+    static std::shared_ptr<const LexiconWords> Load(const QString& path);
+    // The same from the bytes of a whole lexicon file.
+    static std::shared_ptr<const LexiconWords> FromFileBytes(QByteArray bytes);
+
+    const LexiconIndex& Index() const { return index_; }
+    const AnagramIndex& Anagrams() const { return anagrams_; }
+
+    // Number of words of that length; 0 outside 3 to 15.
+    std::int32_t Count(int length) const;
+    // Word k (0-based, in file order) of that length: `length` bytes, as in the file.
+    std::string_view Word(int length, std::int32_t k) const;
+
+    // Bytes held: the file's contents and the index tables.
+    std::size_t MemoryBytes() const;
+
+private:
+    explicit LexiconWords(QByteArray bytes);
+
+    QByteArray bytes_;
+    LexiconIndex index_;
+    AnagramIndex anagrams_;
+};
