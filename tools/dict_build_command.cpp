@@ -72,6 +72,19 @@ QString Describe(const WordListStats& stats)
         .arg(stats.namesAndNumerals);
 }
 
+// Why the word list at `path` cannot be read; empty when it can.
+QString UnreadableReason(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    if (!info.isFile())
+        return QStringLiteral("not a file");
+    if (!info.isReadable())
+        return QStringLiteral("permission denied");
+    return {};
+}
+
 }  // namespace
 
 int RunBuildCommand(const QStringList& arguments, DictIo& io)
@@ -82,16 +95,22 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io)
     if (parsed.output.isEmpty())
         parsed.output = LexiconFileName(parsed.language);
 
+    // Every list is checked before any is read, so a typo fails at once.
+    for (const QString& path : parsed.wordLists) {
+        if (const QString problem = UnreadableReason(path); !problem.isEmpty()) {
+            io.err << "letterama-dict build: cannot read word list '" << path << "': " << problem << '\n';
+            return kDictFailure;
+        }
+    }
+
     WordListBuilder builder(TablesForLanguage(parsed.language).Alphabet);
     for (const QString& path : parsed.wordLists) {
         QFile file(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-            io.err << "letterama-dict build: cannot read word list '" << path << "'"
-                   << (QFileInfo::exists(path) ? QString() : QStringLiteral(": no such file")) << '\n';
+        if (!file.open(QIODevice::ReadOnly)) {
+            io.err << "letterama-dict build: cannot read word list '" << path << "': " << file.errorString() << '\n';
             return kDictFailure;
         }
-        const QByteArray contents = file.readAll();
-        io.out << path << ": " << Describe(builder.AddList(contents)) << '\n';
+        io.out << path << ": " << Describe(builder.AddList(file.readAll())) << '\n';
     }
 
     const LexiconImage image = ComposeLexicon(builder.Finish(), LexiconBanner(parsed.language));

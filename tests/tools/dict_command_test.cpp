@@ -1,0 +1,174 @@
+#include "dict_command.h"
+#include "lexicon_writer.h"
+#include "temp_program_folder.h"
+
+#include <QString>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CommandRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+CommandRun RunCommandLine(const QStringList& arguments)
+{
+    CommandRun run{};
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    DictIo io{out, err};
+    run.status = RunDictCommandLine(arguments, io);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+QString InfoLines(std::initializer_list<const char*> lines)
+{
+    QString text;
+    for (const char* line : lines)
+        text += QString::fromLatin1(line) + QLatin1Char('\n');
+    return text;
+}
+
+struct BadArguments {
+    const char* name;
+    QStringList arguments;
+    int status;
+    const char* complaint;  // part of what stderr must say
+};
+
+class DictArguments : public ::testing::TestWithParam<BadArguments> {};
+
+TEST_P(DictArguments, AreRefusedWithAMessageAndNoFileWritten)
+{
+    TempProgramFolder folder;
+    folder.Write(QStringLiteral("words.txt"), "casa\n");
+    const CommandRun run = RunCommandLine(GetParam().arguments);
+    EXPECT_EQ(run.status, GetParam().status);
+    EXPECT_TRUE(run.err.contains(QLatin1String(GetParam().complaint))) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_FALSE(folder.Exists(QStringLiteral("SLESSICO.1")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, DictArguments,
+    ::testing::Values(
+        BadArguments{"nothing", {}, kDictUsage, "Usage: letterama-dict COMMAND"},
+        BadArguments{"unknown_command", {"make"}, kDictUsage, "unknown command 'make'"},
+        BadArguments{"build_without_language", {"build", "words.txt"}, kDictUsage, "--language is required"},
+        BadArguments{"build_language_zero", {"build", "--language", "0", "words.txt"}, kDictUsage, "not '0'"},
+        BadArguments{"build_language_four", {"build", "--language=4", "words.txt"}, kDictUsage, "not '4'"},
+        BadArguments{"build_language_word", {"build", "-l", "it", "words.txt"}, kDictUsage, "not 'it'"},
+        BadArguments{"build_language_without_value", {"build", "words.txt", "--language"}, kDictUsage,
+                     "--language needs a value"},
+        BadArguments{"build_output_without_value", {"build", "--language", "1", "words.txt", "-o"}, kDictUsage,
+                     "-o needs a value"},
+        BadArguments{"build_empty_output", {"build", "--language", "1", "--output=", "words.txt"}, kDictUsage,
+                     "output file name is empty"},
+        BadArguments{"build_unknown_option", {"build", "--language", "1", "--fast", "words.txt"}, kDictUsage,
+                     "unknown option '--fast'"},
+        BadArguments{"build_without_lists", {"build", "--language", "1"}, kDictUsage, "no word list given"},
+        BadArguments{"build_missing_list", {"build", "--language", "1", "words.txt", "none.txt"}, kDictFailure,
+                     "cannot read word list 'none.txt': no such file"},
+        BadArguments{"build_folder_as_list", {"build", "--language", "1", "."}, kDictFailure,
+                     "cannot read word list '.': not a file"},
+        BadArguments{"info_without_file", {"info"}, kDictUsage, "give exactly one lexicon file"},
+        BadArguments{"info_two_files", {"info", "a", "b"}, kDictUsage, "give exactly one lexicon file"},
+        BadArguments{"info_missing_file", {"info", "SLESSICO.9"}, kDictFailure,
+                     "no such lexicon file: SLESSICO.9"},
+        BadArguments{"info_folder", {"info", "."}, kDictFailure, "no such lexicon file: ."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DictCommandLine, HelpGoesToStandardOutputAndSucceeds)
+{
+    for (const QStringList& arguments :
+         {QStringList{"--help"}, QStringList{"help"}, QStringList{"-h"}}) {
+        const CommandRun run = RunCommandLine(arguments);
+        EXPECT_EQ(run.status, kDictSuccess);
+        for (const DictCommand& command : DictCommands())
+            EXPECT_TRUE(run.out.contains(QLatin1String(command.name))) << command.name;
+        EXPECT_TRUE(run.err.isEmpty());
+    }
+    const CommandRun build = RunCommandLine({"build", "--language", "1", "--help"});
+    EXPECT_EQ(build.status, kDictSuccess);
+    EXPECT_TRUE(build.out.startsWith(QLatin1String("Usage: letterama-dict build --language N")));
+    EXPECT_EQ(RunCommandLine({"help", "info"}).out, RunCommandLine({"info", "-h"}).out);
+}
+
+TEST(DictCommandLine, EveryCommandIsFoundByItsNameOnly)
+{
+    for (const DictCommand& command : DictCommands()) {
+        EXPECT_EQ(FindDictCommand(QLatin1String(command.name)), &command);
+        EXPECT_EQ(FindDictCommand(QLatin1String(command.name).toString().toUpper()), nullptr);
+    }
+}
+
+TEST(DictBuild, WritesTheDefaultFileFromEveryListGiven)
+{
+    TempProgramFolder folder;
+    folder.Write(QStringLiteral("a.txt"), "casa\nmare\ncitt\xC3\xA0\n");
+    folder.Write(QStringLiteral("b.txt"), "PASTA\r\nCASA\r\nJAZZ\r\n");
+
+    const CommandRun run = RunCommandLine({"build", "--language", "1", "a.txt", "b.txt"});
+
+    ASSERT_EQ(run.status, kDictSuccess) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty());
+    EXPECT_TRUE(run.out.contains(QLatin1String("SLESSICO.1: 4 words"))) << run.out.toStdString();
+    const QByteArray file = folder.Read(QStringLiteral("SLESSICO.1"));
+    EXPECT_EQ(file.mid(439), "CASAMARECITTAPASTA");
+    EXPECT_EQ(RunCommandLine({"info", "SLESSICO.1"}).out,
+              InfoLines({"3 0 0", "4 440 2", "5 448 2", "6 0 0", "7 0 0", "8 0 0", "9 0 0", "10 0 0", "11 0 0",
+                         "12 0 0", "13 0 0", "14 0 0", "15 0 0"}));
+}
+
+TEST(DictBuild, TheLanguageSetsTheAlphabetAndTheDefaultName)
+{
+    TempProgramFolder folder;
+    folder.Write(QStringLiteral("w.txt"), "jazz\nkiwi\n");
+    ASSERT_EQ(RunCommandLine({"build", "--language=2", "w.txt"}).status, kDictSuccess);
+    ASSERT_EQ(RunCommandLine({"build", "-l", "1", "-o", "it.lex", "w.txt"}).status, kDictSuccess);
+    EXPECT_EQ(folder.Read(QStringLiteral("SLESSICO.2")).mid(439, 8), "JAZZKIWI");
+    EXPECT_EQ(folder.Read(QStringLiteral("it.lex")).size(), 455) << "no Italian word among them";
+}
+
+TEST(DictBuild, AnUnwritableOutputIsAFailure)
+{
+    TempProgramFolder folder;
+    folder.Write(QStringLiteral("w.txt"), "casa\n");
+    const CommandRun run = RunCommandLine({"build", "--language", "1", "-o", "no/such/folder/SLESSICO.1", "w.txt"});
+    EXPECT_EQ(run.status, kDictFailure);
+    EXPECT_TRUE(run.err.contains(QLatin1String("cannot write 'no/such/folder/SLESSICO.1'"))) << run.err.toStdString();
+}
+
+TEST(DictInfo, ReadsTheIndexAsTheGameDoesEvenWhenItIsNonsense)
+{
+    TempProgramFolder folder;
+    QByteArray bytes(439, '\0');
+    bytes.replace(200, 16, "     440     449");   // 3 words of length 3
+    bytes.replace(216, 16, "99999999999999999"); // garbage, past the end
+    bytes.replace(232, 16, "  -77   x   12  ");  // no leading number
+    bytes.append("ASIBUE");                       // but the file holds only two
+    folder.Write(QStringLiteral("slessico.1"), bytes);
+
+    const CommandRun run = RunCommandLine({"info", "SLESSICO.1"});
+
+    EXPECT_EQ(run.status, kDictSuccess);
+    EXPECT_TRUE(run.out.startsWith(InfoLines({"3 440 2", "4 99999999 0", "5 0 0", "6 0 0"}))) << run.out.toStdString();
+}
+
+TEST(DictInfo, AFileShorterThanItsIndexReportsNoWords)
+{
+    TempProgramFolder folder;
+    folder.Write(QStringLiteral("short"), QByteArray(210, ' ').replace(200, 10, "     440  "));
+    const CommandRun run = RunCommandLine({"info", "short"});
+    EXPECT_EQ(run.status, kDictSuccess);
+    EXPECT_EQ(run.out.count(QLatin1Char('\n')), 13);
+    EXPECT_TRUE(run.out.startsWith(QLatin1String("3 440 0\n4 0 0\n")));
+}
+
+}  // namespace
