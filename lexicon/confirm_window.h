@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QMovie;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class Shell;
+class SpellChecker;
+
+// The window "Conferma accettazione parola": put to the player when a word of theirs
+// is known neither to the lexicon nor to the personal vocabulary. The player picks
+// whether it joins the personal vocabulary and whether it scores in this manche; the
+// word box and the "&Word" spelling check are advice only and change nothing of the
+// decision, which always concerns the word as handed in.
+class ConfirmWindow : public QDialog {
+    Q_OBJECT
+public:
+    // The values of `ConfirmChoice`.
+    enum Choice {
+        kAddAndScore = 1,     // into the personal vocabulary, and it counts now
+        kAddWithoutScore = 2, // into the personal vocabulary, no points now
+        kDoNotAdd = 3,        // left out, no points
+    };
+
+    ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* parent = nullptr);
+
+    // Shows the window modally for `wordToConfirm` and returns the option chosen when
+    // OK is pressed, or `previousChoice` when no option is selected. Each time it
+    // opens, "Non inserire nel dizionario personale" is selected, so that a hasty
+    // Enter adds nothing. Closing the window without OK answers kDoNotAdd.
+    int Ask(const QString& wordToConfirm, int previousChoice);
+
+    QString WordToConfirm() const { return wordToConfirm_; }
+    int ConfirmChoice() const { return confirmChoice_; }
+
+public slots:
+    void reject() override;
+
+private:
+    void Prepare(const QString& wordToConfirm);
+    void CheckSpelling();
+    void Confirm();
+    void ShowMovieFrame();
+
+    Shell& shell_;
+    SpellChecker& spellChecker_;
+    QString wordToConfirm_;
+    int confirmChoice_ = 0;
+
+    QLabel* wordLabel_;
+    QLineEdit* wordBox_;
+    QPushButton* spellButton_;
+    QPlainTextEdit* rulesBox_;
+    QButtonGroup* options_;
+    QPushButton* okButton_;
+    QPushButton* picture_;
+    QMovie* movie_ = nullptr;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class Dialogs;
+struct GameState;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The window "Edit vocabolario personale": the player's extra words of the current
+// language in a list that can be added to and deleted from. The list is a working
+// copy; the file is rewritten only when the player goes back to the game.
+class VocabularyWindow : public QDialog {
+    Q_OBJECT
+public:
+    VocabularyWindow(const GameState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Fills the list from the file of the current language and runs the window
+    // modally until the player goes back to the game.
+    int Open();
+    // Fills the list from the file, creating the file empty when it is missing.
+    void Load();
+
+    QStringList Words() const;
+
+public slots:
+    // Closing the window in any way saves the list, as "&Torna al gioco" does.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void StartNewWord();
+    void InsertWord();
+    void DeleteWord();
+    void ShowRules();
+    void ReturnToGame();
+    void EndEntry();
+    QString Alphabet() const;
+
+    const GameState& state_;
+    Dialogs& dialogs_;
+    int language_ = 1;  // the language whose file the list was read from
+
+    QListWidget* list_;
+    QLineEdit* wordBox_;
+    QPushButton* newWordButton_;
+    QPushButton* insertButton_;
+    QPushButton* deleteButton_;
+    QPushButton* rulesButton_;
+    QPushButton* backButton_;
+};

@@ -1,0 +1,147 @@
+#include "confirm_window.h"
+
+#include "fake_platform.h"
+#include "modal_wait.h"
+#include "spell_checker.h"
+#include "temp_program_folder.h"
+#include "web_addresses.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Hands back a fixed correction and records what it was given.
+class FakeSpellChecker : public SpellChecker {
+public:
+    QString SpellCheck(const QString& incorrectText) override
+    {
+        given.append(incorrectText);
+        return correction;
+    }
+    QString correction;
+    QStringList given;
+};
+
+class ConfirmWindowTest : public ::testing::Test {
+protected:
+    template <typename T>
+    static T* Child(QWidget* window, const char* name)
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    static void Click(QWidget* window, const char* name)
+    {
+        QTest::mouseClick(Child<QAbstractButton>(window, name), Qt::LeftButton);
+    }
+
+    TempProgramFolder folder;
+    FakeShell shell;
+    FakeSpellChecker spellChecker;
+    ConfirmWindow window{shell, spellChecker};
+};
+
+TEST_F(ConfirmWindowTest, EachOptionAnswersItsNumber)
+{
+    const std::pair<const char*, int> cases[] = {{"option1", 1}, {"option2", 2}, {"option3", 3}};
+    for (const auto& [option, choice] : cases) {
+        WhenModalOpens([&, option = option](QWidget* modal) {
+            Click(modal, option);
+            Click(modal, "ok");
+        });
+        EXPECT_EQ(window.Ask(QStringLiteral("pippo"), 0), choice) << option;
+        EXPECT_EQ(window.ConfirmChoice(), choice);
+    }
+}
+
+TEST_F(ConfirmWindowTest, OpensWithNonInserireSelectedAndTheWordInUpperCase)
+{
+    QString label, box;
+    bool doNotAddChecked = false;
+    WhenModalOpens([&](QWidget* modal) {
+        label = Child<QLabel>(modal, "wordLabel")->text();
+        box = Child<QLineEdit>(modal, "wordBox")->text();
+        doNotAddChecked = Child<QRadioButton>(modal, "option3")->isChecked();
+        QTest::keyClick(modal, Qt::Key_Return);  // OK is the default button
+    });
+    EXPECT_EQ(window.Ask(QStringLiteral("Zorro"), 1), ConfirmWindow::kDoNotAdd);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Conferma accettazione parola"));
+    EXPECT_EQ(label, QStringLiteral("ZORRO"));
+    EXPECT_EQ(box, QStringLiteral("Zorro"));
+    EXPECT_TRUE(doNotAddChecked);
+}
+
+TEST_F(ConfirmWindowTest, OptionsCarryTheirCaptions)
+{
+    EXPECT_EQ(Child<QRadioButton>(&window, "option1")->text(),
+              QStringLiteral("Inserire e conteggiare i punti in questa manche"));
+    EXPECT_EQ(Child<QRadioButton>(&window, "option2")->text(), QStringLiteral("Inserire e non conteggiare i punti"));
+    EXPECT_EQ(Child<QRadioButton>(&window, "option3")->text(), QStringLiteral("Non inserire nel dizionario personale"));
+    auto* spell = Child<QPushButton>(&window, "spellCheck");
+    EXPECT_EQ(spell->text(), QStringLiteral("&Word"));
+    EXPECT_EQ(spell->toolTip(), QStringLiteral("Chiedi prima un consiglio a Word (se installato)"));
+}
+
+TEST_F(ConfirmWindowTest, SpellCheckCorrectsTheBoxButTheDecisionStaysWithTheWordHandedIn)
+{
+    spellChecker.correction = QStringLiteral("CASA");
+    QString boxAfter;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* box = Child<QLineEdit>(modal, "wordBox");
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, "z");
+        Click(modal, "spellCheck");
+        boxAfter = box->text();
+        Click(modal, "option1");
+        Click(modal, "ok");
+    });
+    EXPECT_EQ(window.Ask(QStringLiteral("CAZA"), 0), ConfirmWindow::kAddAndScore);
+    EXPECT_EQ(spellChecker.given, QStringList{QStringLiteral("CAZz")});
+    EXPECT_EQ(boxAfter, QStringLiteral("CASA"));
+    EXPECT_EQ(window.WordToConfirm(), QStringLiteral("CAZA"));
+}
+
+TEST_F(ConfirmWindowTest, ClosingWithoutOkLeavesTheWordOut)
+{
+    WhenModalOpens([&](QWidget* modal) {
+        Click(modal, "option1");
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_EQ(window.Ask(QStringLiteral("pippo"), 1), ConfirmWindow::kDoNotAdd);
+}
+
+TEST_F(ConfirmWindowTest, RulesBoxShowsTheRulesOrSaysTheFileIsMissing)
+{
+    QString text;
+    const auto readRules = [&](QWidget* modal) { text = Child<QPlainTextEdit>(modal, "rulesBox")->toPlainText(); };
+
+    WhenModalOpens(readRules);
+    window.Ask(QStringLiteral("pippo"), 3);
+    EXPECT_EQ(text, QStringLiteral("File REGPAROL.txt non trovato"));
+
+    folder.Write("Regparol.Txt", "Niente sigle.\r\nNiente nomi propri.\r\n");
+    WhenModalOpens(readRules);
+    window.Ask(QStringLiteral("pippo"), 3);
+    EXPECT_EQ(text, QStringLiteral("Niente sigle.\nNiente nomi propri."));
+}
+
+TEST_F(ConfirmWindowTest, PictureOpensTheProductPage)
+{
+    WhenModalOpens([&](QWidget* modal) {
+        auto* picture = Child<QPushButton>(modal, "picture");
+        EXPECT_FALSE(picture->accessibleName().isEmpty());
+        Click(modal, "picture");
+        EXPECT_TRUE(modal->isVisible()) << "the window waits for OK";
+        Click(modal, "ok");
+    });
+    window.Ask(QStringLiteral("pippo"), 3);
+    EXPECT_EQ(shell.opened, QStringList{QString::fromLatin1(WebAddresses::kHomePage)});
+}
+
+}  // namespace

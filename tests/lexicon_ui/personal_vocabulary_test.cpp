@@ -1,0 +1,172 @@
+#include "personal_vocabulary.h"
+#include "temp_program_folder.h"
+#include "tiny_lexicon.h"
+#include "word_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ParseCase {
+    const char* name;
+    QByteArray bytes;
+    QStringList entries;
+};
+
+TEST(PersonalVocabulary, LinesBecomeUpperCaseEntriesWhateverTheirLineEnds)
+{
+    const ParseCase cases[] = {
+        {"crlf file", "CASA\r\nTRENO\r\n", {"CASA", "TRENO"}},
+        {"lower case typed by hand", "casa\r\nTreno\r\n", {"CASA", "TRENO"}},
+        {"last line without end", "CASA\r\nTRENO", {"CASA", "TRENO"}},
+        {"lone cr and lf", "CASA\rTRENO\nPANE", {"CASA", "TRENO", "PANE"}},
+        {"empty lines are no entries", "\r\nCASA\r\n\r\n", {"CASA"}},
+        {"latin-1 letter", "citt\xe0\r\n", {QStringLiteral("CITTÀ")}},
+        {"empty file", "", {}},
+    };
+    for (const ParseCase& c : cases)
+        EXPECT_EQ(PersonalVocabulary::ParseEntries(c.bytes), c.entries) << c.name;
+}
+
+TEST(PersonalVocabulary, SaveRewritesTheWholeFileInListOrder)
+{
+    TempProgramFolder folder;
+    folder.Write("uservoca.1", "VECCHIA\r\nPAROLA\r\n");
+    const PersonalVocabulary vocabulary(1);
+
+    ASSERT_TRUE(vocabulary.Save({"ZETA", "ALFA"}));
+    EXPECT_EQ(folder.Read("uservoca.1"), QByteArray("ZETA\r\nALFA\r\n"));
+    EXPECT_FALSE(folder.Exists("USERVOCA.1")) << "the file keeps the name it had";
+    EXPECT_EQ(vocabulary.Read(), QStringList({"ZETA", "ALFA"}));
+
+    ASSERT_TRUE(vocabulary.Save({}));
+    EXPECT_TRUE(folder.Exists("uservoca.1"));
+    EXPECT_EQ(folder.Read("uservoca.1"), QByteArray());
+}
+
+TEST(PersonalVocabulary, EnsureExistsCreatesAnEmptyFileAndKeepsAnExistingOne)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(PersonalVocabulary(2).EnsureExists());
+    EXPECT_TRUE(folder.Exists("USERVOCA.2"));
+    EXPECT_EQ(folder.Read("USERVOCA.2"), QByteArray());
+
+    folder.Write("USERVOCA.3", "WORD\r\n");
+    ASSERT_TRUE(PersonalVocabulary(3).EnsureExists());
+    EXPECT_EQ(folder.Read("USERVOCA.3"), QByteArray("WORD\r\n"));
+}
+
+struct AppendCase {
+    const char* name;
+    std::optional<QByteArray> before;  // nothing: no file
+    QByteArray after;
+};
+
+TEST(PersonalVocabulary, AppendedWordAlwaysStartsALineOfItsOwn)
+{
+    const AppendCase cases[] = {
+        {"no file yet", std::nullopt, "TRENO\r\n"},
+        {"empty file", QByteArray(), "TRENO\r\n"},
+        {"file ending in crlf", "CASA\r\n", "CASA\r\nTRENO\r\n"},
+        {"file ending in lf", "casa\n", "casa\nTRENO\r\n"},
+        {"last line left open", "CASA", "CASA\r\nTRENO\r\n"},
+    };
+    for (const AppendCase& c : cases) {
+        TempProgramFolder folder;
+        if (c.before)
+            folder.Write("USERVOCA.1", *c.before);
+        EXPECT_TRUE(PersonalVocabulary::AppendWord(1, QStringLiteral(" treno ")));
+        EXPECT_EQ(folder.Read("USERVOCA.1"), c.after) << c.name;
+    }
+}
+
+TEST(PersonalVocabulary, AppendRefusesWhatCannotBeOneLineOfOneBytePerLetter)
+{
+    TempProgramFolder folder;
+    folder.Write("USERVOCA.1", "CASA\r\n");
+    const QString refused[] = {QString(), QStringLiteral("   "), QStringLiteral("CA\nSA"),
+                               QStringLiteral("ŁÓDŹ")};
+    for (const QString& word : refused)
+        EXPECT_FALSE(PersonalVocabulary::AppendWord(1, word)) << word.toStdString();
+    EXPECT_EQ(folder.Read("USERVOCA.1"), QByteArray("CASA\r\n"));
+}
+
+TEST(PersonalVocabulary, AppendGoesToTheFileWhateverTheCaseOfItsName)
+{
+    TempProgramFolder folder;
+    folder.Write("uservoca.1", "CASA\r\n");
+    ASSERT_TRUE(PersonalVocabulary::AppendWord(1, QStringLiteral("PANE")));
+    EXPECT_EQ(folder.Read("uservoca.1"), QByteArray("CASA\r\nPANE\r\n"));
+    EXPECT_FALSE(folder.Exists("USERVOCA.1"));
+}
+
+TEST(MainLexicon, OnlyAnExactMatchInTheSectionOfTheWordsLengthCounts)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(WriteTinyLexicon(1, {"ORA", "CASA", "MARE", "TRENO", "ALBERO"}));
+
+    EXPECT_EQ(FindInMainLexicon(1, "CASA"), MainLexiconMatch::Found);
+    EXPECT_EQ(FindInMainLexicon(1, "MARE"), MainLexiconMatch::Found);
+    EXPECT_EQ(FindInMainLexicon(1, "ALBERO"), MainLexiconMatch::Found);
+    EXPECT_EQ(FindInMainLexicon(1, "casa"), MainLexiconMatch::NotFound);
+    EXPECT_EQ(FindInMainLexicon(1, "CAS"), MainLexiconMatch::NotFound);
+    EXPECT_EQ(FindInMainLexicon(1, "TRENI"), MainLexiconMatch::NotFound);
+    EXPECT_EQ(FindInMainLexicon(1, "PRECIPITEVOLISSIMEVOLMENTE"), MainLexiconMatch::NotFound);
+    EXPECT_EQ(FindInMainLexicon(2, "CASA"), MainLexiconMatch::FileMissing);
+}
+
+struct VerdictCase {
+    const char* word;
+    int language;
+    NewWordVerdict verdict;
+};
+
+TEST(NewWord, ChecksComeInOrderAlphabetLengthLexiconList)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(WriteTinyLexicon(1, {"CASA", "TRENO"}));
+    const QStringList listed = {"PIPPO"};
+    const VerdictCase cases[] = {
+        {"CASA1", 1, NewWordVerdict::OutsideAlphabet},
+        {"JAZZ", 1, NewWordVerdict::OutsideAlphabet},
+        {"CA SA", 1, NewWordVerdict::OutsideAlphabet},
+        {"J1", 1, NewWordVerdict::OutsideAlphabet},  // the alphabet comes before the length
+        {"", 1, NewWordVerdict::Empty},
+        {"AB", 1, NewWordVerdict::TooShort},
+        {"CASA", 1, NewWordVerdict::InMainLexicon},
+        {"PIPPO", 1, NewWordVerdict::AlreadyListed},
+        {"PLUTO", 1, NewWordVerdict::Accepted},
+        {"JAZZ", 2, NewWordVerdict::LexiconMissing},  // J is a letter in English
+    };
+    for (const VerdictCase& c : cases) {
+        const QString alphabet = TablesForLanguage(c.language).Alphabet;
+        EXPECT_EQ(CheckNewWord(c.word, alphabet, c.language, listed), c.verdict) << c.word;
+    }
+}
+
+TEST(WordRules, MissingFileGivesTheNumberedErrorAndTheBoxNotice)
+{
+    TempProgramFolder folder;
+    EXPECT_FALSE(WordRules::ReadLines().has_value());
+    EXPECT_EQ(WordRules::MessageText(),
+              QStringLiteral("ERRORE 0001: File contenente le regole sulle parole non trovato: REGPAROL.TXT"));
+    EXPECT_EQ(WordRules::BoxText(), QStringLiteral("File REGPAROL.txt non trovato"));
+}
+
+TEST(WordRules, LinesAreShownOneUnderAnotherFromAFileOfAnyNameCase)
+{
+    TempProgramFolder folder;
+    folder.Write("regparol.txt", "Regola uno\r\n\r\nRegola due\r\n");
+    EXPECT_EQ(WordRules::ReadLines().value_or(QStringList()), QStringList({"Regola uno", "", "Regola due"}));
+    EXPECT_EQ(WordRules::MessageText(), QStringLiteral("Regola uno\n\nRegola due"));
+    EXPECT_EQ(WordRules::BoxText(), WordRules::MessageText());
+}
+
+TEST(WordRules, TextIsReadAsUtf8WhenItIsElseAsTheWindowsCodePage)
+{
+    EXPECT_EQ(WordRules::DecodeText("perch\xc3\xa9 l\xe2\x80\x99"), QStringLiteral("perché l’"));
+    EXPECT_EQ(WordRules::DecodeText("\xef\xbb\xbfnome"), QStringLiteral("nome"));
+    EXPECT_EQ(WordRules::DecodeText("perch\xe9 l\x92 \x80"), QStringLiteral("perché l’ €"));
+}
+
+}  // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "language.h"
+#include "lexicon_writer.h"
+
+#include <QStringList>
+
+// Writes "SLESSICO.<language>" into the current folder holding just `words`.
+inline bool WriteTinyLexicon(int language, const QStringList& words)
+{
+    std::array<QStringList, kLexiconListCount> lists;
+    for (const QString& word : words)
+        lists[word.size() - 3].append(word);
+    return WriteLexiconFile(LexiconFileName(language), ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(language)));
+}

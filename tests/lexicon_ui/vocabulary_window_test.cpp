@@ -1,0 +1,231 @@
+#include "vocabulary_window.h"
+
+#include "fake_platform.h"
+#include "game_state.h"
+#include "language.h"
+#include "modal_wait.h"
+#include "temp_program_folder.h"
+#include "tiny_lexicon.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kAlphabetMessage = QStringLiteral(
+    "Sono stati utilizzati uno o più caratteri non contemplati dall'alfabeto oppure caratteri numerici!");
+
+class VocabularyWindowTest : public ::testing::Test {
+protected:
+    VocabularyWindowTest()
+    {
+        state.LexiconLanguage = 1;
+        state.LetterCount = 8;
+        state.Alphabet = TablesForLanguage(1).Alphabet;
+        WriteTinyLexicon(1, {"CASA", "TRENO", "ALBERO"});
+        folder.Write("USERVOCA.1", "PIPPO\r\npluto\r\n");
+    }
+
+    void OpenWindow()
+    {
+        window.Load();
+        window.show();
+    }
+    QPushButton* Button(const char* name) { return window.findChild<QPushButton*>(QLatin1String(name)); }
+    QLineEdit* WordBox() { return window.findChild<QLineEdit*>(QStringLiteral("wordBox")); }
+    QListWidget* List() { return window.findChild<QListWidget*>(QStringLiteral("words")); }
+    void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
+    // "&Nuova parola", the word typed, then Enter.
+    void Enter(const QString& typed)
+    {
+        Click("newWord");
+        QTest::keyClicks(WordBox(), typed);
+        QTest::keyClick(WordBox(), Qt::Key_Return);
+    }
+
+    TempProgramFolder folder;
+    GameState state;
+    FakeDialogs dialogs;
+    VocabularyWindow window{state, dialogs};
+};
+
+TEST_F(VocabularyWindowTest, ListShowsTheFileInUpperCaseAndTheWordBoxWaitsForNuovaParola)
+{
+    OpenWindow();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Edit vocabolario personale"));
+    EXPECT_EQ(window.Words(), QStringList({"PIPPO", "PLUTO"}));
+    EXPECT_TRUE(WordBox()->isHidden());
+    EXPECT_FALSE(Button("insertWord")->isEnabled());
+
+    Click("newWord");
+    EXPECT_FALSE(WordBox()->isHidden());
+    EXPECT_TRUE(Button("insertWord")->isEnabled());
+}
+
+TEST_F(VocabularyWindowTest, OpeningCreatesAMissingFileEmpty)
+{
+    state.LexiconLanguage = 2;
+    state.Alphabet = TablesForLanguage(2).Alphabet;
+    OpenWindow();
+    EXPECT_TRUE(folder.Exists("USERVOCA.2"));
+    EXPECT_EQ(folder.Read("USERVOCA.2"), QByteArray());
+    EXPECT_TRUE(window.Words().isEmpty());
+}
+
+TEST_F(VocabularyWindowTest, RefusedWordsShowTheirMessageAndLeaveTheListAlone)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"gatto7", kAlphabetMessage},
+        {"jazz", kAlphabetMessage},  // no J in the Italian alphabet
+        {"casa", QStringLiteral("Parola già inserita nel vocabolario generale!")},
+        {"ALBERO", QStringLiteral("Parola già inserita nel vocabolario generale!")},
+        {"Pluto", QStringLiteral("Parola già inserita nel vocabolario personale!")},
+    };
+    OpenWindow();
+    for (const auto& [typed, message] : cases) {
+        dialogs.asked.clear();
+        Enter(typed);
+        EXPECT_EQ(dialogs.Texts(), QStringList{message}) << typed.toStdString();
+        EXPECT_EQ(window.Words(), QStringList({"PIPPO", "PLUTO"})) << typed.toStdString();
+        EXPECT_EQ(WordBox()->text(), typed) << "kept for correction";
+    }
+}
+
+TEST_F(VocabularyWindowTest, NewWordJoinsTheEndOfTheListInUpperCaseOnEnterOrButton)
+{
+    OpenWindow();
+    Enter("paperino");
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_TRUE(WordBox()->text().isEmpty());
+
+    QTest::keyClicks(WordBox(), "Topolino");
+    Click("insertWord");
+    EXPECT_EQ(window.Words(), QStringList({"PIPPO", "PLUTO", "PAPERINO", "TOPOLINO"}));
+
+    Enter("paperino");  // the same word a second time
+    EXPECT_EQ(dialogs.LastText(), QStringLiteral("Parola già inserita nel vocabolario personale!"));
+    EXPECT_EQ(window.Words().count(QStringLiteral("PAPERINO")), 1);
+    EXPECT_EQ(folder.Read("USERVOCA.1"), QByteArray("PIPPO\r\npluto\r\n")) << "only going back saves";
+}
+
+TEST_F(VocabularyWindowTest, ShortWordQuestionOkGoesBackToTheBoxCancelEndsTheEntry)
+{
+    OpenWindow();
+    dialogs.answers = {Dialogs::Answer::Ok, Dialogs::Answer::Cancel};
+
+    Enter("re");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].kind, QStringLiteral("okcancel"));
+    EXPECT_EQ(dialogs.asked[0].text,
+              QStringLiteral("La parola deve essere composta da 3 a 8 caratteri, vuoi continuare?"));
+    EXPECT_FALSE(WordBox()->isHidden());
+    EXPECT_EQ(WordBox()->text(), QStringLiteral("re"));
+
+    QTest::keyClick(WordBox(), Qt::Key_Return);
+    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_TRUE(WordBox()->isHidden());
+    EXPECT_FALSE(Button("insertWord")->isEnabled());
+    EXPECT_EQ(window.Words(), QStringList({"PIPPO", "PLUTO"}));
+}
+
+TEST_F(VocabularyWindowTest, EscEmptiesTheBoxAndAddsNothing)
+{
+    OpenWindow();
+    Click("newWord");
+    QTest::keyClicks(WordBox(), "zorro");
+    QTest::keyClick(WordBox(), Qt::Key_Escape);
+
+    EXPECT_TRUE(WordBox()->text().isEmpty());
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_TRUE(window.isVisible()) << "Esc in the word box does not close the window";
+    EXPECT_EQ(window.Words(), QStringList({"PIPPO", "PLUTO"}));
+}
+
+TEST_F(VocabularyWindowTest, MissingLexiconIsReportedAndTheWordIsNotAdded)
+{
+    QFile::remove(folder.FilePath("SLESSICO.1"));
+    OpenWindow();
+    Enter("zorro");
+    EXPECT_EQ(dialogs.Texts(), QStringList{QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.1")});
+    EXPECT_EQ(window.Words(), QStringList({"PIPPO", "PLUTO"}));
+}
+
+TEST_F(VocabularyWindowTest, DeleteNeedsAWordAndASelection)
+{
+    OpenWindow();
+    List()->clearSelection();
+    Click("deleteWord");
+    EXPECT_EQ(dialogs.LastText(), QStringLiteral("Occorre prima selezionare la parola da cancellare!"));
+    EXPECT_EQ(window.Words().size(), 2);
+
+    List()->item(0)->setSelected(true);
+    Click("deleteWord");
+    EXPECT_EQ(window.Words(), QStringList{QStringLiteral("PLUTO")});
+    List()->item(0)->setSelected(true);
+    Click("deleteWord");
+    EXPECT_TRUE(window.Words().isEmpty());
+
+    Click("deleteWord");
+    EXPECT_EQ(dialogs.LastText(), QStringLiteral("Non ci sono parole da cancellare dal vocabolario privato!"));
+}
+
+TEST_F(VocabularyWindowTest, GoingBackAfterDeletingEverythingLeavesAnEmptyFile)
+{
+    bool ran = false;
+    WhenModalOpens([&](QWidget*) {
+        ran = true;
+        while (List()->count() > 0) {
+            List()->item(0)->setSelected(true);
+            Click("deleteWord");
+        }
+        Click("backToGame");
+    });
+    window.Open();
+
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(folder.Exists("USERVOCA.1"));
+    EXPECT_EQ(folder.Read("USERVOCA.1"), QByteArray());
+}
+
+TEST_F(VocabularyWindowTest, GoingBackSavesTheListInUpperCaseInListOrder)
+{
+    OpenWindow();
+    Enter("zorro");
+    Click("backToGame");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(folder.Read("USERVOCA.1"), QByteArray("PIPPO\r\nPLUTO\r\nZORRO\r\n"));
+}
+
+TEST_F(VocabularyWindowTest, RulesButtonShowsTheRulesFileOrItsError)
+{
+    OpenWindow();
+    Click("rules");
+    EXPECT_EQ(dialogs.LastText(),
+              QStringLiteral("ERRORE 0001: File contenente le regole sulle parole non trovato: REGPAROL.TXT"));
+
+    folder.Write("REGPAROL.TXT", "Solo parole italiane.\r\nNiente nomi propri.\r\n");
+    Click("rules");
+    EXPECT_EQ(dialogs.LastText(), QStringLiteral("Solo parole italiane.\nNiente nomi propri."));
+}
+
+TEST_F(VocabularyWindowTest, EnglishTakesJAndReadsItsOwnFile)
+{
+    state.LexiconLanguage = 2;
+    state.Alphabet = TablesForLanguage(2).Alphabet;
+    WriteTinyLexicon(2, {"HOUSE"});
+    OpenWindow();
+    Enter("jazz");
+    Enter("house");
+    EXPECT_EQ(dialogs.Texts(), QStringList{QStringLiteral("Parola già inserita nel vocabolario generale!")});
+    Click("backToGame");
+    EXPECT_EQ(folder.Read("USERVOCA.2"), QByteArray("JAZZ\r\n"));
+    EXPECT_EQ(folder.Read("USERVOCA.1"), QByteArray("PIPPO\r\npluto\r\n"));
+}
+
+}  // namespace
