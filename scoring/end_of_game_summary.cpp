@@ -1,0 +1,34 @@
+#include "end_of_game_summary.h"
+
+#include "game_state.h"
+#include "score_format.h"
+
+namespace EndOfGameSummary {
+namespace {
+
+// The last `width` characters of `text` after padding it on the left with `width`
+// blanks: right-aligned, cut from the left when too long.
+QString RightColumn(const QString& text, int width)
+{
+    return (QString(width, QLatin1Char(' ')) + text).right(width);
+}
+
+}  // namespace
+
+QString NameLine(int gameNumber, const GameState& state)
+{
+    QString line = RightColumn(QLatin1Char(' ') + SignedText(gameNumber), 3) + QStringLiteral(") ");
+    for (const PlayerSlot& player : state.Players)
+        line += RightColumn(player.Name, kColumnWidth);
+    return line;
+}
+
+QString ScoreLine(const GameState& state)
+{
+    QString line(5, QLatin1Char(' '));
+    for (int total : state.TotalScores)
+        line += RightColumn(SignedText(total), kColumnWidth);
+    return line;
+}
+
+}  // namespace EndOfGameSummary

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// One line of the high-score table: who made the score and how many points.
+struct HighScoreEntry {
+    QString Name;
+    int Score = 0;
+
+    friend bool operator==(const HighScoreEntry&, const HighScoreEntry&) = default;
+};

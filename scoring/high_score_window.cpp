@@ -1,0 +1,166 @@
+#include "high_score_window.h"
+
+#include "dialogs.h"
+#include "game_state.h"
+#include "high_score_file.h"
+#include "high_score_table.h"
+#include "record_submission_panel.h"
+#include "score_format.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { kRankColumn, kNameColumn, kScoreColumn, kColumns };
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+}  // namespace
+
+QString HighScoreWindow::ShowAfterGame(GameState& state, Platform platform, QWidget* parent)
+{
+    state.GameOver = true;
+    HighScoreWindow window(state, platform, parent);
+    window.SetUp();
+    window.exec();
+    return window.RecordHolderName();
+}
+
+void HighScoreWindow::ShowFromMenu(GameState& state, Platform platform, QWidget* parent)
+{
+    state.GameOver = false;
+    HighScoreWindow window(state, platform, parent);
+    window.SetUp();
+    window.exec();
+}
+
+HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform)
+{
+    setWindowTitle(QStringLiteral("Hiscores Table"));
+    setModal(true);
+
+    auto* frame = new QGroupBox(QStringLiteral("Migliori Punteggi"), this);
+    grid_ = new QTableWidget(0, kColumns, frame);
+    grid_->setObjectName(QStringLiteral("scoreGrid"));
+    grid_->setAccessibleName(frame->title());
+    grid_->setHorizontalHeaderLabels(
+        {QStringLiteral("   N."), QStringLiteral("Nome"), QStringLiteral("Punti")});
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setTabKeyNavigation(false);  // Tab leaves the grid; arrows move inside it
+    grid_->setMinimumSize(420, 320);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(grid_);
+
+    bestPlayer_ = new QLabel(QStringLiteral("Bruno The Best"), this);
+    bestPlayer_->setObjectName(QStringLiteral("bestPlayerLabel"));
+    QFont bold = bestPlayer_->font();
+    bold.setBold(true);
+    bestPlayer_->setFont(bold);
+    auto* theBest = new QLabel(QStringLiteral("<---= (The Best)"), this);
+    auto* forNow = new QLabel(QStringLiteral("Questo è il migliore per adesso ..."), this);
+    auto* bestRow = new QHBoxLayout;
+    bestRow->addWidget(bestPlayer_);
+    bestRow->addWidget(theBest);
+    bestRow->addStretch();
+    bestRow->addWidget(forNow);
+
+    submission_ = new RecordSubmissionPanel(state_, platform_, this);
+
+    back_ = new QPushButton(QStringLiteral("Torna al gioco"), this);
+    back_->setObjectName(QStringLiteral("backButton"));
+    back_->setAccessibleName(back_->text());
+    back_->setDefault(true);
+    connect(back_, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(back_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame, 1);
+    layout->addLayout(bestRow);
+    layout->addWidget(submission_);
+    layout->addLayout(buttonRow);
+
+    setTabOrder(grid_, submission_);
+    setTabOrder(submission_, back_);
+}
+
+void HighScoreWindow::SetUp()
+{
+    // Whatever long work ran before (a lexicon scan, a rebuild) is over by now.
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(state_);
+    const std::vector<HighScoreEntry>& entries = setUp.table.Entries();
+
+    grid_->clearContents();
+    grid_->setRowCount(static_cast<int>(entries.size()));
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        const HighScoreEntry& entry = entries[row];
+        grid_->setItem(row, kRankColumn, Cell(FormatRank(row + 1), Qt::AlignLeft));
+        grid_->setItem(row, kNameColumn, Cell(entry.Name, Qt::AlignLeft));
+        grid_->setItem(row, kScoreColumn, Cell(FormatScore(entry.Score), Qt::AlignRight));
+    }
+    bestPlayer_->setText(entries.empty() ? QString() : entries.front().Name);
+    bestPlayer_->setAccessibleName(bestPlayer_->text());
+    submission_->SetRecordHolder(setUp.recordHolder);
+    LayOutColumns();
+
+    if (state_.GameOver && !setUp.fileWritten) {
+        platform_.dialogs.Inform(QStringLiteral("Impossibile salvare la tabella dei punteggi nel file ") +
+                                 QString::fromLatin1(HighScoreFile::kFileName) + QStringLiteral(": ") +
+                                 setUp.writeError);
+    }
+}
+
+QString HighScoreWindow::RecordHolderName() const
+{
+    return submission_->RecordHolderName();
+}
+
+void HighScoreWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.left() + (available.width() - width()) / 2,
+             available.top() + (available.height() - height()) / 2);
+    }
+    LayOutColumns();
+}
+
+void HighScoreWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    LayOutColumns();
+}
+
+void HighScoreWindow::LayOutColumns()
+{
+    // Rank a seventh of the grid, score 25/70, the name takes the rest.
+    const int width = grid_->viewport()->width();
+    const int rankWidth = width / 7;
+    const int scoreWidth = width * 25 / 70;
+    grid_->setColumnWidth(kRankColumn, rankWidth);
+    grid_->setColumnWidth(kScoreColumn, scoreWidth);
+    grid_->setColumnWidth(kNameColumn, std::max(0, width - rankWidth - scoreWidth));
+}

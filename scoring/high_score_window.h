@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class RecordSubmissionPanel;
+struct GameState;
+
+// The high-score window "Hiscores Table": the grid of the best 50 scores kept in
+// "Lettrama.HIS", the name of the best player, and the online record submission.
+//
+// For the game:
+//   HighScoreWindow::ShowAfterGame(state, platform, this);  // after manche 5
+//   HighScoreWindow::ShowFromMenu(state, platform, this);   // "&Hiscores table "
+// Both open the window modally and return when "Torna al gioco" (or Escape) closes
+// it. After a game the humans' totals are merged into the table and the file is
+// rewritten; from the menu the table is only shown, and no file is ever created.
+// Each opening builds the window afresh, so the note and e-mail boxes start over.
+class HighScoreWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // Sets `GameOver`, shows the window modally, and returns `RecordHolderName`: the
+    // name of the player of this game who holds the top entry, or an empty string.
+    static QString ShowAfterGame(GameState& state, Platform platform, QWidget* parent = nullptr);
+    // Clears `GameOver` and shows the table modally, view only.
+    static void ShowFromMenu(GameState& state, Platform platform, QWidget* parent = nullptr);
+
+    HighScoreWindow(const GameState& state, Platform platform, QWidget* parent = nullptr);
+
+    // Reads the table (merging and rewriting it when `GameOver` is set), fills the
+    // grid and the best-player label, and enables the submission for a record holder.
+    // A file that cannot be rewritten is reported through the dialogs.
+    void SetUp();
+
+    QString RecordHolderName() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void LayOutColumns();
+
+    const GameState& state_;
+    Platform platform_;
+    QTableWidget* grid_;
+    QLabel* bestPlayer_;
+    RecordSubmissionPanel* submission_;
+    QPushButton* back_;
+};

@@ -1,0 +1,120 @@
+#include "end_of_game_summary.h"
+#include "end_of_game_window.h"
+#include "game_state.h"
+#include "modal_driver.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+GameState FinishedGame(int humanTotal)
+{
+    GameState state;
+    state.Players[0].Name = QStringLiteral("ANONIMO");
+    state.TotalScores = {humanTotal, 4100, 0, 3900};
+    state.GameOver = true;
+    return state;
+}
+
+QStringList Lines(const EndOfGameWindow& window)
+{
+    const auto* list = window.findChild<QListWidget*>(QStringLiteral("gamesList"));
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines.append(list->item(row)->text());
+    return lines;
+}
+
+QPushButton* Button(QWidget* window, const char* name)
+{
+    return window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+TEST(EndOfGameWindow, YesHidesTheWindowAndKeepsTheListForTheNextGame)
+{
+    EndOfGameWindow window;
+    QSignalSpy newGames(&window, &EndOfGameWindow::NewGameRequested);
+    QSignalSpy quits(&window, &EndOfGameWindow::QuitRequested);
+
+    WhenModalOpens([](QWidget* modal) { QTest::mouseClick(Button(modal, "yesButton"), Qt::LeftButton); });
+    EXPECT_EQ(window.Show(FinishedGame(5230)), EndOfGameWindow::Choice::NewGame);
+    EXPECT_FALSE(window.isVisible());
+
+    // Enter answers yes as well: it is the default button.
+    WhenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+    EXPECT_EQ(window.Show(FinishedGame(800)), EndOfGameWindow::Choice::NewGame);
+
+    EXPECT_EQ(newGames.count(), 2);
+    EXPECT_EQ(quits.count(), 0);
+    EXPECT_EQ(window.GamesPlayed(), 2);
+    EXPECT_EQ(Lines(window), (QStringList{EndOfGameSummary::NameLine(1, FinishedGame(5230)),
+                                          EndOfGameSummary::ScoreLine(FinishedGame(5230)),
+                                          EndOfGameSummary::NameLine(2, FinishedGame(800)),
+                                          EndOfGameSummary::ScoreLine(FinishedGame(800))}));
+    EXPECT_TRUE(Lines(window).at(0).startsWith(QStringLiteral("  1) ")));
+    EXPECT_TRUE(Lines(window).at(3).startsWith(QStringLiteral("                 800")));
+}
+
+TEST(EndOfGameWindow, FineAsksForTheEndOfTheProgramWithoutQuitting)
+{
+    EndOfGameWindow window;
+    QSignalSpy newGames(&window, &EndOfGameWindow::NewGameRequested);
+    QSignalSpy quits(&window, &EndOfGameWindow::QuitRequested);
+    QString title;
+    WhenModalOpens([&](QWidget* modal) {
+        title = modal->windowTitle();
+        QTest::mouseClick(Button(modal, "quitButton"), Qt::LeftButton);
+    });
+    EXPECT_EQ(window.Show(FinishedGame(100)), EndOfGameWindow::Choice::Quit);
+    EXPECT_EQ(title, QStringLiteral("Letterama - Fine Partita"));
+    EXPECT_EQ(quits.count(), 1);
+    EXPECT_EQ(newGames.count(), 0);
+}
+
+TEST(EndOfGameWindow, ClosingTheWindowGoesOnToANewGame)
+{
+    EndOfGameWindow window;
+    WhenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_EQ(window.Show(FinishedGame(100)), EndOfGameWindow::Choice::NewGame);
+}
+
+TEST(EndOfGameWindow, LastLineIsSelectedAndGameNumbersKeepThreeCharacters)
+{
+    EndOfGameWindow window;
+    const GameState game = FinishedGame(2500);
+    for (int i = 0; i < 1000; ++i)
+        window.AddFinishedGame(game);
+
+    const auto* list = window.findChild<QListWidget*>(QStringLiteral("gamesList"));
+    const QStringList lines = Lines(window);
+    ASSERT_EQ(lines.size(), 2000);
+    EXPECT_EQ(list->currentRow(), 1999);
+    EXPECT_TRUE(list->item(1999)->isSelected());
+    EXPECT_TRUE(lines.at(2 * 9).startsWith(QStringLiteral(" 10) ")));
+    EXPECT_TRUE(lines.at(2 * 99).startsWith(QStringLiteral("100) ")));
+    EXPECT_TRUE(lines.at(2 * 999).startsWith(QStringLiteral("000) ")));
+    EXPECT_TRUE(list->font().fixedPitch());
+}
+
+TEST(EndOfGameWindow, ControlsCarryTheirCaptions)
+{
+    EndOfGameWindow window;
+    QStringList labels;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        labels.append(label->text());
+    EXPECT_TRUE(labels.contains(QStringLiteral("PARTITE GIOCATE")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("Vuoi fare un'altra partitina?")));
+    EXPECT_EQ(Button(&window, "quitButton")->text(), QStringLiteral("&Fine"));
+    EXPECT_EQ(Button(&window, "quitButton")->accessibleName(), QStringLiteral("Fine"));
+    EXPECT_FALSE(Button(&window, "yesButton")->accessibleName().isEmpty());
+    EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("gamesList"))->accessibleName(),
+              QStringLiteral("PARTITE GIOCATE"));
+}

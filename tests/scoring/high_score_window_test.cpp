@@ -1,0 +1,221 @@
+#include "fake_platform.h"
+#include "game_state.h"
+#include "high_score_window.h"
+#include "modal_driver.h"
+#include "temp_program_folder.h"
+#include "web_addresses.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class HighScoreWindowTest : public ::testing::Test {
+protected:
+    HighScoreWindowTest()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        state.Players[0].Name = QStringLiteral("ANONIMO");
+        state.MancheNumber = 6;
+        state.GameOver = true;
+        state.LexiconLanguage = 2;
+    }
+    ~HighScoreWindowTest() override { QLocale::setDefault(QLocale::system()); }
+
+    // The grid as rows of its three cells.
+    static std::vector<QStringList> Grid(const QWidget& window)
+    {
+        const auto* grid = window.findChild<QTableWidget*>(QStringLiteral("scoreGrid"));
+        std::vector<QStringList> rows;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            rows.push_back({grid->item(row, 0)->text(), grid->item(row, 1)->text(), grid->item(row, 2)->text()});
+        return rows;
+    }
+    template <typename T>
+    static T* Find(const QWidget& window, const char* name)
+    {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    static bool SubmissionEnabled(const QWidget& window)
+    {
+        const bool link = Find<QPushButton>(window, "submitRecordLink")->isEnabled();
+        EXPECT_EQ(Find<QLineEdit>(window, "noteBox")->isEnabled(), link);
+        EXPECT_EQ(Find<QLineEdit>(window, "emailBox")->isEnabled(), link);
+        return link;
+    }
+
+    TempProgramFolder folder;
+    FakePlatform fake;
+    GameState state;
+};
+
+TEST_F(HighScoreWindowTest, EndOfGameMergesShowsAndRewritesTheTable)
+{
+    folder.Write(QStringLiteral("lettrama.his"), "Bruno, 3000\r\nAda, 2000\r\n");
+    state.TotalScores = {2500, 9000, 0, 0};
+    HighScoreWindow window(state, fake.platform());
+    window.SetUp();
+
+    const std::vector<QStringList> expected = {
+        {QStringLiteral("  01"), QStringLiteral("Bruno"), QStringLiteral(" 03,000")},
+        {QStringLiteral("  02"), QStringLiteral("ANONIMO"), QStringLiteral(" 02,500")},
+        {QStringLiteral("  03"), QStringLiteral("Ada"), QStringLiteral(" 02,000")},
+    };
+    EXPECT_EQ(Grid(window), expected);
+    EXPECT_EQ(Find<QLabel>(window, "bestPlayerLabel")->text(), QStringLiteral("Bruno"));
+    EXPECT_FALSE(SubmissionEnabled(window));
+    EXPECT_TRUE(window.RecordHolderName().isEmpty());
+    EXPECT_EQ(folder.Read(QStringLiteral("lettrama.his")), QByteArray("Bruno, 3000\r\nANONIMO, 2500\r\nAda, 2000\r\n"));
+    EXPECT_TRUE(fake.dialogs.asked.empty());
+}
+
+TEST_F(HighScoreWindowTest, NewRecordOpensTheSubmissionWithTheHoldersRecord)
+{
+    folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 3000\r\n");
+    state.Players[1].Name = QStringLiteral("Ugo");  // a second human at the keyboard
+    state.TotalScores = {2000, 3100, 0, 0};
+    HighScoreWindow window(state, fake.platform());
+    window.SetUp();
+    window.show();
+
+    EXPECT_EQ(Find<QLabel>(window, "bestPlayerLabel")->text(), QStringLiteral("Ugo"));
+    ASSERT_TRUE(SubmissionEnabled(window));
+    EXPECT_EQ(window.RecordHolderName(), QStringLiteral("Ugo"));
+    EXPECT_EQ(Find<QLineEdit>(window, "noteBox")->text(), QStringLiteral("Sono il migliore"));
+
+    QTest::keyClicks(Find<QLineEdit>(window, "noteBox"), QStringLiteral(" e&basta"));
+    QTest::keyClicks(Find<QLineEdit>(window, "emailBox"), QStringLiteral("ugo@esempio.it"));
+    QTest::mouseClick(Find<QPushButton>(window, "submitRecordLink"), Qt::LeftButton);
+
+    ASSERT_EQ(fake.shell.opened.size(), 1);
+    const QUrl address(fake.shell.opened.front());
+    EXPECT_EQ(address.toString(QUrl::RemoveQuery), QString::fromLatin1(WebAddresses::kRecordPage));
+    const QUrlQuery query(address);
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("Nome")), QStringLiteral("Ugo"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("punti")), QStringLiteral("3100"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("Manches")), QStringLiteral("5"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("Note")), QStringLiteral("Sono_il_migliore_e_basta"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("E_MAIL"), QUrl::FullyDecoded), QStringLiteral("ugo@esempio.it"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("data")), QStringLiteral("08-12-2026"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("ora")), QStringLiteral("15:00"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("Language")), QStringLiteral("2"));
+}
+
+TEST_F(HighScoreWindowTest, TieWithTheTopLeavesTheSubmissionClosed)
+{
+    folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 3000\r\n");
+    state.TotalScores = {3000, 0, 0, 0};
+    HighScoreWindow window(state, fake.platform());
+    window.SetUp();
+    window.show();
+
+    EXPECT_EQ(Grid(window).at(1).at(1), QStringLiteral("ANONIMO"));
+    EXPECT_FALSE(SubmissionEnabled(window));
+    QTest::mouseClick(Find<QPushButton>(window, "submitRecordLink"), Qt::LeftButton);
+    EXPECT_TRUE(fake.shell.opened.isEmpty());
+
+    QTest::mouseClick(Find<QPushButton>(window, "recordSiteButton"), Qt::LeftButton);
+    EXPECT_EQ(fake.shell.opened, QStringList{QString::fromLatin1(WebAddresses::kRecordStartPage)});
+}
+
+TEST_F(HighScoreWindowTest, MenuWithoutAFileShowsAnEmptyGridAndCreatesNoFile)
+{
+    state.TotalScores = {4000, 0, 0, 0};
+    int rows = -1;
+    QString title;
+    WhenModalOpens([&](QWidget* modal) {
+        rows = static_cast<int>(Grid(*modal).size());
+        title = modal->windowTitle();
+        EXPECT_FALSE(SubmissionEnabled(*modal));
+        QTest::mouseClick(Find<QPushButton>(*modal, "backButton"), Qt::LeftButton);
+    });
+    HighScoreWindow::ShowFromMenu(state, fake.platform());
+
+    EXPECT_FALSE(state.GameOver);
+    EXPECT_EQ(rows, 0);
+    EXPECT_EQ(title, QStringLiteral("Hiscores Table"));
+    EXPECT_TRUE(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(HighScoreWindowTest, AfterGameTheWindowHandsBackTheRecordHolder)
+{
+    state.GameOver = false;
+    state.TotalScores = {1200, 5000, 0, 0};
+    std::vector<QStringList> grid;
+    WhenModalOpens([&](QWidget* modal) {
+        grid = Grid(*modal);
+        QTest::keyClick(modal, Qt::Key_Return);  // "Torna al gioco" is the default button
+    });
+    const QString holder = HighScoreWindow::ShowAfterGame(state, fake.platform());
+
+    EXPECT_EQ(holder, QStringLiteral("ANONIMO"));
+    EXPECT_TRUE(state.GameOver);
+    EXPECT_EQ(grid, (std::vector<QStringList>{{QStringLiteral("  01"), QStringLiteral("ANONIMO"), QStringLiteral(" 01,200")}}));
+    EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), QByteArray("ANONIMO, 1200\r\n"));
+}
+
+TEST_F(HighScoreWindowTest, FailedRewriteIsReportedAndTheTableStillShown)
+{
+    // A folder in the file's place: no user, not even root, can write the table there.
+    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("Lettrama.HIS")));
+    state.TotalScores = {100, 0, 0, 0};
+    HighScoreWindow window(state, fake.platform());
+    window.SetUp();
+
+    ASSERT_EQ(fake.dialogs.asked.size(), 1u);
+    EXPECT_EQ(fake.dialogs.asked.front().kind, QStringLiteral("inform"));
+    EXPECT_TRUE(fake.dialogs.LastText().contains(QStringLiteral("Lettrama.HIS")));
+    EXPECT_EQ(Grid(window), (std::vector<QStringList>{{QStringLiteral("  01"), QStringLiteral("ANONIMO"),
+                                                       QStringLiteral(" 00,100")}}));
+    EXPECT_TRUE(QFileInfo(folder.FilePath(QStringLiteral("Lettrama.HIS"))).isDir());
+}
+
+TEST_F(HighScoreWindowTest, EveryControlIsNamedAndReachableByKeyboard)
+{
+    state.TotalScores = {100, 0, 0, 0};  // a record: every control enabled
+    HighScoreWindow window(state, fake.platform());
+    window.SetUp();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    EXPECT_EQ(window.findChild<QGroupBox*>()->title(), QStringLiteral("Migliori Punteggi"));
+    const auto* grid = Find<QTableWidget>(window, "scoreGrid");
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("   N."));
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Nome"));
+    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), QStringLiteral("Punti"));
+
+    const std::vector<std::pair<const char*, QString>> chain = {
+        {"scoreGrid", QStringLiteral("Migliori Punteggi")},
+        {"noteBox", QStringLiteral("Note sul punteggio:")},
+        {"emailBox", QStringLiteral("Mia E-Mail:")},
+        {"submitRecordLink", QStringLiteral("Registra record in Internet")},
+        {"recordSiteButton", QString()},
+        {"backButton", QStringLiteral("Torna al gioco")},
+    };
+    Find<QWidget>(window, chain.front().first)->setFocus();
+    for (const auto& [name, accessibleName] : chain) {
+        const QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->objectName(), QString::fromLatin1(name));
+        EXPECT_FALSE(focused->accessibleName().isEmpty()) << name;
+        if (!accessibleName.isEmpty()) {
+            EXPECT_EQ(focused->accessibleName(), accessibleName);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_TRUE(Find<QPushButton>(window, "backButton")->isDefault());
+}
+
+}  // namespace
