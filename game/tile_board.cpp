@@ -1,0 +1,336 @@
+#include "tile_board.h"
+
+#include "game_state.h"
+#include "program_folder.h"
+#include "sound_effects.h"
+#include "tile_face.h"
+#include "tile_geometry.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QImageReader>
+#include <QLabel>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QPixmap>
+
+namespace {
+
+bool IsThreeD(int style)
+{
+    return style == 1 || style == 2;
+}
+
+// Styles 3 and "none chosen yet" move the tile itself; style 4 its letter label.
+bool TileFlies(int style)
+{
+    return style == 3 || style == 0;
+}
+
+QFont TileFont(int pointSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QFont LetterLabelFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(40);
+    font.setBold(true);
+    return font;
+}
+
+bool PictureReadable(const QString& name)
+{
+    return QImageReader(ProgramFolder::Resolve(name)).canRead();
+}
+
+}  // namespace
+
+TileBoard::TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent)
+    : QWidget(parent), state_(state), sounds_(sounds)
+{
+    using namespace TileGeometry;
+    for (int i = 0; i < kSlots; ++i) {
+        Slot& slot = slots_[i];
+        slot.tile = new TileFace(this);
+        connect(slot.tile, &TileFace::Clicked, this, [this, i] { emit TileClicked(i); });
+
+        // The light-background style shows the letter on this label, black on white.
+        slot.letterLabel = new QLabel(QStringLiteral("M"), this);
+        slot.letterLabel->setFixedSize(kTileWidth, kTileHeight);
+        slot.letterLabel->setAlignment(Qt::AlignCenter);
+        slot.letterLabel->setFont(LetterLabelFont());
+        slot.letterLabel->setFrameShape(QFrame::Box);
+        slot.letterLabel->setAutoFillBackground(true);
+        QPalette palette = slot.letterLabel->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        slot.letterLabel->setPalette(palette);
+        slot.letterLabel->installEventFilter(this);
+
+        slot.pictureLabel = new QLabel(this);
+        slot.pictureLabel->resize(kTileWidth, kTileHeight);
+        slot.pictureLabel->installEventFilter(this);
+        slot.movie = new QMovie(this);
+        slot.pictureLabel->setMovie(slot.movie);
+    }
+    ParkAll();
+}
+
+TileBoard::~TileBoard() = default;
+
+QSize TileBoard::sizeHint() const
+{
+    return TileGeometry::BoardSize();
+}
+
+TileFace* TileBoard::Tile(int position) const
+{
+    return slots_.at(position).tile;
+}
+
+QLabel* TileBoard::LetterLabel(int position) const
+{
+    return slots_.at(position).letterLabel;
+}
+
+QLabel* TileBoard::AnimatedPicture(int position) const
+{
+    return slots_.at(position).pictureLabel;
+}
+
+QMovie* TileBoard::Movie(int position) const
+{
+    return slots_.at(position).movie;
+}
+
+void TileBoard::SetScreenReaderLabels(QLabel* textCopy, QLabel* secondLabel)
+{
+    textCopyLabel_ = textCopy;
+    secondLabel_ = secondLabel;
+}
+
+void TileBoard::Reset()
+{
+    ++generation_;
+    ParkAll();
+    SetCaption(kEmptyCaption);
+    HideTextCopy();
+}
+
+void TileBoard::RedrawAll()
+{
+    using namespace TileGeometry;
+    ++generation_;
+    ParkAll();
+    if (state_.DrawnLetters.isEmpty())
+        return;
+    SetCaption(QString());
+    ShowTextCopy();
+    const int style = state_.TileStyle;
+    const int count = std::min<int>(state_.DrawnLetters.size(), kSlots);
+    for (int i = 0; i < count; ++i) {
+        const QString letter = state_.DrawnLetters.mid(i, 1);
+        PaintTile(i, letter, style);
+        QWidget* element = style == 4 ? static_cast<QWidget*>(slots_[i].letterLabel) : slots_[i].tile;
+        element->move(RestTopLeft(i));
+        element->show();
+        element->raise();
+        if (style == 1)
+            StartMovie(i, letter);
+    }
+}
+
+void TileBoard::DrawTile(int position, const QString& letter)
+{
+    using namespace TileGeometry;
+    if (position < 0 || position >= kSlots || letter.isEmpty())
+        return;
+    const int style = state_.TileStyle;
+    SetCaption(QString());
+    ShowTextCopy();
+    PaintTile(position, letter, style);
+    sounds_.PlaySound(letter + QStringLiteral(".WAV"));
+
+    // Every processEvents may run a new game, a language change or the window's
+    // close: after each one, stop unless this board still lives and was not reset.
+    const QPointer<TileBoard> self(this);
+    const std::uint64_t generation = generation_;
+    const auto stillCurrent = [&] { return !self.isNull() && self->generation_ == generation; };
+
+    Slot& slot = slots_[position];
+    QWidget* flying = nullptr;
+    if (style == 4)
+        flying = slot.letterLabel;
+    else if (TileFlies(style))
+        flying = slot.tile;
+    if (flying) {
+        flying->move(FlyInTopLeft(position, kFlyFirst));
+        flying->show();
+        flying->raise();
+    }
+    for (int k = kFlyFirst; k <= kFlyLast; k += kFlyStep) {
+        if (flying)
+            flying->move(FlyInTopLeft(position, k));
+        QCoreApplication::processEvents();
+        if (!stillCurrent())
+            return;
+    }
+    if (!IsThreeD(style))
+        return;
+
+    // The 3D styles skip the flight: the tile drops into place, across then down.
+    slot.tile->move(RestTopLeft(position).x(), slot.tile->y());
+    slot.tile->show();
+    QCoreApplication::processEvents();
+    if (!stillCurrent())
+        return;
+    slot.tile->move(RestTopLeft(position));
+    QCoreApplication::processEvents();
+    if (!stillCurrent())
+        return;
+    if (style == 1)
+        StartMovie(position, letter);
+}
+
+void TileBoard::PaintTile(int position, const QString& letter, int style)
+{
+    using namespace TileGeometry;
+    TileFace* tile = slots_[position].tile;
+    // A tile is 63 pixels wide at 96 dots per inch; larger font settings make it
+    // wider in screen pixels, and then the smaller size keeps the letter inside.
+    const double screenPixels = tile->InnerWidth() * tile->logicalDpiX() / 96.0;
+    const QFont font = TileFont(TileFontPointSize(static_cast<int>(screenPixels)));
+
+    const QString pictureName = letter + QStringLiteral(".gif");
+    bool printLetter = !IsThreeD(style);
+    if (style == 3) {
+        tile->Clear(false);
+        tile->SetPicture(QPixmap(ProgramFolder::Resolve(TilePictureName(state_.MancheNumber))));
+    } else {
+        tile->Clear(true);
+    }
+    if (style == 2) {
+        const QPixmap picture(ProgramFolder::Resolve(pictureName));
+        tile->SetPicture(picture);
+        printLetter = picture.isNull();
+    } else if (style == 1) {
+        printLetter = !PictureReadable(pictureName);
+    }
+    // Without its picture a 3D tile would be blank; it prints the letter instead.
+    if (printLetter)
+        tile->PrintLetter(letter, font);
+
+    slots_[position].letterLabel->setText(letter);
+    NameSlot(position, letter);
+}
+
+void TileBoard::StartMovie(int position, const QString& letter)
+{
+    Slot& slot = slots_[position];
+    const QString fileName = ProgramFolder::Resolve(letter + QStringLiteral(".gif"));
+    slot.movie->stop();
+    slot.movie->setFileName(fileName);
+    // The picture's size is read beside the movie: stepping the movie to learn it
+    // would use up a picture of one frame before it is shown.
+    QSize size = QImageReader(fileName).size();
+    if (!size.isValid() || size.isEmpty())
+        size = QSize(TileGeometry::kTileWidth, TileGeometry::kTileHeight);
+    slot.pictureLabel->resize(size);
+    slot.pictureLabel->move(TileGeometry::MovieTopLeft(position));
+    slot.pictureLabel->show();
+    slot.pictureLabel->raise();
+    slot.movie->start();
+}
+
+void TileBoard::NameSlot(int position, const QString& letter)
+{
+    const QString name = TileGeometry::AccessibleTileName(position, letter);
+    Slot& slot = slots_[position];
+    slot.tile->setAccessibleName(name);
+    slot.letterLabel->setAccessibleName(name);
+    slot.pictureLabel->setAccessibleName(name);
+}
+
+void TileBoard::ParkAll()
+{
+    using namespace TileGeometry;
+    const int top = ParkedTop();
+    for (int i = 0; i < kSlots; ++i) {
+        Slot& slot = slots_[i];
+        slot.movie->stop();
+        for (QWidget* element : {static_cast<QWidget*>(slot.tile), static_cast<QWidget*>(slot.letterLabel),
+                                 static_cast<QWidget*>(slot.pictureLabel)}) {
+            element->hide();
+            element->move(RestTopLeft(i).x(), top);
+        }
+    }
+}
+
+int TileBoard::ParkedTop() const
+{
+    return std::max(height(), sizeHint().height()) + TileGeometry::kTileHeight;
+}
+
+void TileBoard::SetCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    emit CaptionChanged(caption_);
+}
+
+void TileBoard::ShowTextCopy()
+{
+    textCopy_ = TileGeometry::TextCopy(state_.DrawnLetters, state_.LetterCount);
+    if (!textCopyLabel_)
+        return;
+    textCopyLabel_->setText(textCopy_);
+    textCopyLabel_->setAlignment(Qt::AlignHCenter | (textCopyLabel_->alignment() & Qt::AlignVertical_Mask));
+    // A label the window lays out by hand is centred in it here; a label inside a
+    // layout keeps its place and centres its text.
+    QWidget* window = textCopyLabel_->parentWidget();
+    if (window && !window->layout()) {
+        const int left = (window->contentsRect().width() - textCopyLabel_->width()) / 2;
+        textCopyLabel_->move(left, textCopyLabel_->y());
+        if (secondLabel_)
+            secondLabel_->setGeometry(left, secondLabel_->y(), textCopyLabel_->width(), secondLabel_->height());
+    }
+    textCopyLabel_->show();
+    if (secondLabel_)
+        secondLabel_->show();
+}
+
+void TileBoard::HideTextCopy()
+{
+    if (textCopyLabel_)
+        textCopyLabel_->hide();
+    if (secondLabel_)
+        secondLabel_->hide();
+}
+
+bool TileBoard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int i = 0; i < TileGeometry::kSlots; ++i) {
+            if (watched == slots_[i].letterLabel) {
+                emit LetterLabelClicked(i);
+                return true;
+            }
+            if (watched == slots_[i].pictureLabel) {
+                emit TileClicked(i);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QMovie;
+class SoundEffects;
+class TileFace;
+struct GameState;
+
+// The row of up to ten letter tiles of a manche, placed by the main window inside its
+// board panel. Each drawn letter gets a tile painted in the chosen TileStyle, plays
+// its sound and flies into place; the fly-in yields to the event loop once per step,
+// so a Reset (new game, language change) or the board's destruction meanwhile stops
+// it cleanly and nothing stale is drawn afterwards.
+//
+// Per slot the board owns a tile (TileFace), a flying letter label (style 4) and an
+// animated picture (style 1). The board caption and the two "Courier New" labels of
+// the screen-reader text copy belong to the main window: the caption goes out through
+// CaptionChanged, the labels are handed in with SetScreenReaderLabels.
+class TileBoard : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QString kEmptyCaption = QStringLiteral("Area estrazione lettere");
+
+    TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent = nullptr);
+    ~TileBoard() override;
+
+    // Shows letter `letter` at slot `position` (0-based), called after the letter was
+    // appended to DrawnLetters: clears the caption, refreshes the text copy, paints the
+    // tile in the current TileStyle, plays letter + ".WAV" and runs the fly-in.
+    void DrawTile(int position, const QString& letter);
+
+    // The board reset of a new game or manche: every element parked out of view below
+    // the board, animations stopped, the text copy hidden, caption kEmptyCaption. Stops
+    // a fly-in under way.
+    void Reset();
+
+    // After a change of TileStyle: shows every letter of DrawnLetters at rest in the
+    // new style at once, without sounds or fly-in (a manche may be running).
+    void RedrawAll();
+
+    // The main window's two "Courier New" labels: the text copy of the board and the
+    // second label that always takes its width and left. Either may be null.
+    void SetScreenReaderLabels(QLabel* textCopy, QLabel* secondLabel);
+
+    QString Caption() const { return caption_; }
+    QString TextCopy() const { return textCopy_; }
+
+    // The elements of a slot, for the click animation of the word entry.
+    TileFace* Tile(int position) const;
+    QLabel* LetterLabel(int position) const;
+    QLabel* AnimatedPicture(int position) const;
+    QMovie* Movie(int position) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+signals:
+    void CaptionChanged(const QString& caption);
+    // A click on the tile (or the animated picture over it) at `position`.
+    void TileClicked(int position);
+    // A click on the flying letter label at `position` (style 4).
+    void LetterLabelClicked(int position);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Slot {
+        TileFace* tile = nullptr;
+        QLabel* letterLabel = nullptr;
+        QLabel* pictureLabel = nullptr;
+        QMovie* movie = nullptr;
+    };
+
+    void SetCaption(const QString& caption);
+    void ShowTextCopy();
+    void HideTextCopy();
+    void ParkAll();
+    // Steps before the sound: font, background and the printed letter.
+    void PaintTile(int position, const QString& letter, int style);
+    void StartMovie(int position, const QString& letter);
+    void NameSlot(int position, const QString& letter);
+    int ParkedTop() const;
+
+    const GameState& state_;
+    SoundEffects& sounds_;
+    std::array<Slot, 10> slots_;
+    // Bumped by every Reset and RedrawAll: a fly-in started under an older value stops.
+    std::uint64_t generation_ = 0;
+    QString caption_;
+    QString textCopy_;
+    QPointer<QLabel> textCopyLabel_;
+    QPointer<QLabel> secondLabel_;
+};

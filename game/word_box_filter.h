@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QLineEdit;
+struct GameState;
+
+// Keeps out of a player's word box every key the word rules discard (digits,
+// blanks, punctuation, accented letters, letters outside the current Alphabet) and
+// turns Enter into "finished". Letters stay in the case typed. Text pasted or
+// dropped into the box is cleaned the same way. Tab, the arrows and other keys that
+// type nothing keep working, so the boxes stay usable from the keyboard alone.
+//
+// Made as a child of the box, so it lives exactly as long as the box:
+//   new WordBoxFilter(wordBox, state, [this] { FinishNow(); });
+class WordBoxFilter : public QObject {
+    Q_OBJECT
+public:
+    WordBoxFilter(QLineEdit* box, const GameState& state, std::function<void()> finish);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CleanEditedText(const QString& text);
+
+    QLineEdit* box_;
+    const GameState& state_;
+    std::function<void()> finish_;
+};
+
+// Shows the box's text as "*" characters when `masked`, plainly otherwise.
+void ApplyWordBoxMask(QLineEdit& box, bool masked);

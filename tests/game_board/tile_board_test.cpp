@@ -1,0 +1,297 @@
+#include "tile_board.h"
+
+#include "fake_platform.h"
+#include "game_state.h"
+#include "sound_effects.h"
+#include "temp_program_folder.h"
+#include "tile_face.h"
+#include "tile_geometry.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QMovie>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace TileGeometry;
+
+namespace {
+
+// A one-pixel GIF picture.
+const QByteArray kTinyGif = QByteArray::fromHex(
+    "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
+
+// Records where a widget is moved to.
+class MoveRecorder : public QObject {
+public:
+    explicit MoveRecorder(QWidget* watched) { watched->installEventFilter(this); }
+    std::vector<QPoint> moves;
+    std::function<void(QPoint)> onMove;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Move) {
+            const QPoint to = static_cast<QWidget*>(watched)->pos();
+            moves.push_back(to);
+            if (onMove)
+                onMove(to);
+        }
+        return false;
+    }
+};
+
+// A main window stand-in holding the board and the two screen-reader labels, laid
+// out by hand as the board expects of labels it centres.
+struct BoardFixture : ::testing::Test {
+    TempProgramFolder folder;
+    FakePlatform fake;
+    GameState state;
+    SoundEffects sounds{state, fake.wave, fake.clock};
+    QWidget window;
+    QLabel* textCopy = new QLabel("123456789", &window);
+    QLabel* secondLabel = new QLabel("(Label per screen reader)", &window);
+    TileBoard* board = new TileBoard(state, sounds, &window);
+
+    void SetUp() override
+    {
+        window.resize(800, 400);
+        textCopy->setGeometry(10, 250, 200, 20);
+        secondLabel->setGeometry(30, 280, 150, 20);
+        board->SetScreenReaderLabels(textCopy, secondLabel);
+        board->Reset();
+        window.show();
+        state.SoundOn = false;
+    }
+
+    // Appends the letter and draws it, as the letter draw does.
+    void Draw(const QString& letter)
+    {
+        state.DrawnLetters += letter;
+        board->DrawTile(static_cast<int>(state.DrawnLetters.size()) - 1, letter);
+    }
+
+    bool Parked(QWidget* element) const { return !element->isVisible() && element->y() >= board->height(); }
+};
+
+}  // namespace
+
+TEST_F(BoardFixture, FirstLetterClearsTheCaptionAndShowsTheTextCopy)
+{
+    QSignalSpy captions(board, &TileBoard::CaptionChanged);
+    EXPECT_EQ(board->Caption(), "Area estrazione lettere");
+    EXPECT_FALSE(textCopy->isVisible());
+    Draw("A");
+    EXPECT_EQ(captions.size(), 1);
+    EXPECT_EQ(board->Caption(), "");
+    EXPECT_EQ(textCopy->text(), "A         ");
+    EXPECT_TRUE(textCopy->isVisible());
+    EXPECT_TRUE(secondLabel->isVisible());
+    // Centred in the window; the second label takes the same left and width.
+    EXPECT_EQ(textCopy->x(), (800 - 200) / 2);
+    EXPECT_EQ(secondLabel->geometry(), QRect(300, 280, 200, 20));
+}
+
+TEST_F(BoardFixture, EachStyleShowsItsElementAtRest)
+{
+    folder.Write("tilepic5.bmp", {});
+    QImage(63, 90, QImage::Format_RGB32).save(folder.FilePath("tilepic5.bmp"), "BMP");
+    struct Row {
+        int style, manche;
+        bool labelShown, bordered, picture;
+    };
+    for (const Row& row : {Row{4, 1, true, true, false}, Row{3, 5, false, false, true}, Row{3, 1, false, false, false},
+                           Row{0, 1, false, true, false}}) {
+        board->Reset();
+        state.DrawnLetters.clear();
+        state.TileStyle = row.style;
+        state.MancheNumber = row.manche;
+        Draw("Q");
+        Draw("R");
+        TileFace* tile = board->Tile(1);
+        QLabel* label = board->LetterLabel(1);
+        QWidget* shown = row.labelShown ? static_cast<QWidget*>(label) : tile;
+        SCOPED_TRACE(row.style);
+        EXPECT_TRUE(shown->isVisible());
+        EXPECT_EQ(shown->pos(), RestTopLeft(1));
+        EXPECT_TRUE(Parked(row.labelShown ? static_cast<QWidget*>(tile) : label));
+        EXPECT_EQ(label->text(), "R");
+        EXPECT_EQ(tile->PrintedLetter(), "R");
+        EXPECT_EQ(tile->Bordered(), row.bordered);
+        EXPECT_EQ(tile->HasPicture(), row.picture);
+        EXPECT_EQ(tile->LetterFont().pointSize(), 54);
+        EXPECT_EQ(shown->accessibleName(), "Lettera R, posizione 2");
+        EXPECT_FALSE(board->AnimatedPicture(1)->isVisible());
+    }
+}
+
+TEST_F(BoardFixture, ThreeDStylesShowTheLetterPicture)
+{
+    folder.Write("M.gif", kTinyGif);
+    state.TileStyle = 2;
+    Draw("M");
+    EXPECT_TRUE(board->Tile(0)->HasPicture());
+    EXPECT_TRUE(board->Tile(0)->PrintedLetter().isEmpty());
+    EXPECT_EQ(board->Tile(0)->pos(), RestTopLeft(0));
+
+    state.TileStyle = 1;
+    QSignalSpy started(board->Movie(1), &QMovie::started);
+    Draw("M");
+    QLabel* picture = board->AnimatedPicture(1);
+    EXPECT_TRUE(picture->isVisible());
+    EXPECT_EQ(picture->pos(), MovieTopLeft(1));
+    EXPECT_EQ(started.size(), 1);
+    EXPECT_EQ(board->Movie(1)->fileName(), "M.gif");
+    EXPECT_TRUE(board->Movie(1)->isValid());
+    EXPECT_TRUE(board->Tile(1)->isVisible());
+    EXPECT_EQ(picture->accessibleName(), "Lettera M, posizione 2");
+}
+
+TEST_F(BoardFixture, ThreeDStylesWithoutTheirPicturePrintTheLetter)
+{
+    for (const int style : {1, 2}) {
+        board->Reset();
+        state.DrawnLetters.clear();
+        state.TileStyle = style;
+        Draw("Z");
+        EXPECT_EQ(board->Tile(0)->PrintedLetter(), "Z") << style;
+        EXPECT_EQ(board->Tile(0)->pos(), RestTopLeft(0));
+        EXPECT_EQ(board->AnimatedPicture(0)->isVisible(), style == 1);
+        if (style == 1)
+            EXPECT_EQ(board->AnimatedPicture(0)->pos(), MovieTopLeft(0));
+    }
+}
+
+TEST_F(BoardFixture, TileFliesAlongTheFlyInPath)
+{
+    state.TileStyle = 3;
+    MoveRecorder recorder(board->Tile(2));
+    Draw("A");
+    Draw("B");
+    Draw("C");
+    ASSERT_EQ(recorder.moves.size(), static_cast<size_t>(kFlySteps));
+    for (int step = 0; step < kFlySteps; ++step)
+        EXPECT_EQ(recorder.moves[step], FlyInTopLeft(2, kFlyFirst + step * kFlyStep)) << step;
+}
+
+TEST_F(BoardFixture, EveryTilePlaysItsLetterSound)
+{
+    state.SoundOn = true;
+    folder.Write("b.wav", "RIFF");
+    state.TileStyle = 4;
+    Draw("A");
+    Draw("B");
+    EXPECT_EQ(fake.wave.played, QStringList({"A.WAV", "b.wav"}));
+    EXPECT_NEAR(fake.clock.slept, 2 * SoundEffects::kHoldSeconds, 0.05);
+}
+
+TEST_F(BoardFixture, FullBoardInTheLightStyle)
+{
+    state.TileStyle = 4;
+    for (const QChar letter : QStringLiteral("CAMPIONESS"))
+        Draw(letter);
+    EXPECT_EQ(board->TextCopy(), "CAMPIONESS");
+    for (int i = 0; i < kSlots; ++i) {
+        EXPECT_EQ(board->LetterLabel(i)->text(), state.DrawnLetters.mid(i, 1));
+        EXPECT_EQ(board->LetterLabel(i)->pos(), RestTopLeft(i));
+    }
+    EXPECT_EQ(fake.clock.slept, 0.0);
+}
+
+TEST_F(BoardFixture, ResetParksEverythingAndHidesTheTextCopy)
+{
+    folder.Write("A.gif", kTinyGif);
+    state.TileStyle = 1;
+    Draw("A");
+    board->Reset();
+    EXPECT_EQ(board->Caption(), "Area estrazione lettere");
+    EXPECT_FALSE(textCopy->isVisible());
+    EXPECT_FALSE(secondLabel->isVisible());
+    EXPECT_TRUE(Parked(board->Tile(0)));
+    EXPECT_TRUE(Parked(board->AnimatedPicture(0)));
+    EXPECT_NE(board->Movie(0)->state(), QMovie::Running);
+}
+
+TEST_F(BoardFixture, ResetDuringTheFlyInStopsIt)
+{
+    state.TileStyle = 3;
+    QTimer::singleShot(0, board, [this] { board->Reset(); });
+    Draw("A");
+    EXPECT_TRUE(Parked(board->Tile(0)));
+    EXPECT_EQ(board->Caption(), "Area estrazione lettere");
+    EXPECT_FALSE(textCopy->isVisible());
+
+    // The board works on as usual afterwards.
+    state.DrawnLetters.clear();
+    Draw("B");
+    EXPECT_EQ(board->Tile(0)->pos(), RestTopLeft(0));
+    EXPECT_EQ(board->Tile(0)->PrintedLetter(), "B");
+}
+
+TEST_F(BoardFixture, ResetWhileAThreeDTileDropsStartsNoPicture)
+{
+    folder.Write("A.gif", kTinyGif);
+    state.TileStyle = 1;
+    QSignalSpy started(board->Movie(0), &QMovie::started);
+    MoveRecorder recorder(board->Tile(0));
+    // The drop moves across first; a reset then comes in with the next events.
+    recorder.onMove = [this](QPoint to) {
+        if (to.x() == RestTopLeft(0).x() && to.y() != RestTopLeft(0).y())
+            QTimer::singleShot(0, board, [this] { board->Reset(); });
+    };
+    Draw("A");
+    EXPECT_TRUE(Parked(board->Tile(0)));
+    EXPECT_TRUE(Parked(board->AnimatedPicture(0)));
+    EXPECT_EQ(started.size(), 0);
+}
+
+TEST_F(BoardFixture, BoardDestroyedDuringTheFlyInIsLeftAlone)
+{
+    state.TileStyle = 4;
+    QTimer::singleShot(0, [this] {
+        delete board;
+        board = nullptr;
+    });
+    Draw("A");
+    EXPECT_EQ(board, nullptr);
+}
+
+TEST_F(BoardFixture, StyleChangeRedrawsEveryLetterAtOnce)
+{
+    state.TileStyle = 4;
+    Draw("C");
+    Draw("A");
+    state.SoundOn = true;
+    state.TileStyle = 3;
+    board->RedrawAll();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(board->Tile(i)->isVisible());
+        EXPECT_EQ(board->Tile(i)->pos(), RestTopLeft(i));
+        EXPECT_FALSE(board->LetterLabel(i)->isVisible());
+    }
+    EXPECT_EQ(board->Tile(1)->PrintedLetter(), "A");
+    EXPECT_TRUE(Parked(board->Tile(2)));
+    EXPECT_TRUE(fake.wave.played.isEmpty());
+}
+
+TEST_F(BoardFixture, ClicksReportTheirPosition)
+{
+    QSignalSpy tiles(board, &TileBoard::TileClicked);
+    QSignalSpy labels(board, &TileBoard::LetterLabelClicked);
+    state.TileStyle = 3;
+    Draw("A");
+    Draw("B");
+    QTest::mouseClick(board->Tile(1), Qt::LeftButton);
+    state.TileStyle = 4;
+    Draw("C");
+    QTest::mouseClick(board->LetterLabel(2), Qt::LeftButton);
+    ASSERT_EQ(tiles.size(), 1);
+    EXPECT_EQ(tiles[0][0].toInt(), 1);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0][0].toInt(), 2);
+}
