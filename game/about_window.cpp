@@ -1,0 +1,76 @@
+#include "about_window.h"
+
+#include "program_folder.h"
+#include "shell.h"
+#include "version.h"
+#include "web_addresses.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+AboutWindow::AboutWindow(Shell& shell, QWidget* parent)
+    : QDialog(parent), shell_(shell), logo_(new QLabel(this)), version_(new QLabel(VersionText(), this))
+{
+    setWindowTitle(QStringLiteral("Info su Letterama"));
+
+    logo_->setAlignment(Qt::AlignCenter);
+    logo_->setAccessibleName(QStringLiteral("Letterama"));
+    QFont versionFont = version_->font();
+    versionFont.setBold(true);
+    version_->setFont(versionFont);
+    version_->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(logo_);
+    layout->addWidget(version_);
+    auto* note = new QLabel(QStringLiteral("Il gioco delle lettere: trova la parola più lunga!"), this);
+    note->setAlignment(Qt::AlignCenter);
+    layout->addWidget(note);
+
+    const struct {
+        const char* caption;
+        const char* address;
+    } links[] = {
+        {"Visita il sito dell'&autore ...", WebAddresses::kHomePage},
+        {"Gioca a Letterama &on-line ...", WebAddresses::kOnlineGamePage},
+        {"Invia una E-&Mail all'autore ...", WebAddresses::kMakerMail},
+    };
+    for (const auto& link : links) {
+        auto* button = new QPushButton(QString::fromUtf8(link.caption), this);
+        button->setFlat(true);
+        button->setCursor(Qt::PointingHandCursor);
+        const QString address = QString::fromLatin1(link.address);
+        button->setToolTip(address);
+        connect(button, &QPushButton::clicked, this, [this, address] { shell_.Open(address); });
+        layout->addWidget(button);
+    }
+
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Chiudi"));
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(close);
+
+    LoadLogo();
+}
+
+QString AboutWindow::VersionText()
+{
+    return QStringLiteral("Versione %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision);
+}
+
+void AboutWindow::LoadLogo()
+{
+    const QPixmap picture(ProgramFolder::Resolve(QString::fromLatin1(kLogoPicture)));
+    if (picture.isNull()) {
+        QFont logoFont = logo_->font();
+        logoFont.setPointSizeF(logoFont.pointSizeF() * 2.5);
+        logoFont.setBold(true);
+        logo_->setFont(logoFont);
+        logo_->setText(QStringLiteral("Letterama"));
+        return;
+    }
+    logo_->setPixmap(picture.width() > 480 ? picture.scaledToWidth(480, Qt::SmoothTransformation) : picture);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class Shell;
+
+// "Info su Letterama": the program's version, its logo and links to the maker's pages.
+class AboutWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kLogoPicture = "letteramalogo.jpg";
+
+    AboutWindow(Shell& shell, QWidget* parent = nullptr);
+
+    // "Versione " and the major, minor and revision numbers joined by ".".
+    static QString VersionText();
+
+    QLabel* Logo() const { return logo_; }
+    QLabel* Version() const { return version_; }
+
+    // Looks for the logo in the current folder again (it is the program folder once
+    // start-up has run).
+    void LoadLogo();
+
+private:
+    Shell& shell_;
+    QLabel* logo_;
+    QLabel* version_;
+};

@@ -1,0 +1,335 @@
+#include "main_window.h"
+
+#include "about_window.h"
+#include "dialogs.h"
+#include "fill_strip.h"
+#include "game_view.h"
+#include "http_fetcher.h"
+#include "language.h"
+#include "link_picture.h"
+#include "main_menu.h"
+#include "player_panel.h"
+#include "program_folder.h"
+#include "settings_file.h"
+#include "update_notice.h"
+#include "version.h"
+#include "web_addresses.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStringList>
+
+namespace {
+
+QStringList NamesOf(const GameState& state)
+{
+    QStringList names;
+    for (const PlayerSlot& slot : state.Players)
+        names.append(slot.Name);
+    return names;
+}
+
+QString LanguageCaption(int language)
+{
+    switch (language) {
+    case 2:
+        return QStringLiteral("Letterama - Dizionario Inglese");
+    case 3:
+        return QStringLiteral("Letterama - Dizionario Latino");
+    default:
+        return QStringLiteral("Letterama - Dizionario Italiano");
+    }
+}
+
+// The 16-colour palette's white (15) and dark grey (8).
+const QColor kBoardWhite(255, 255, 255);
+const QColor kBoardGrey(128, 128, 128);
+
+}  // namespace
+
+MainWindow::MainWindow(const Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      view_(new GameView(NamesOf(state_), this)),
+      menu_(new MainMenu(menuBar()))
+{
+    setWindowTitle(LanguageCaption(state_.LexiconLanguage));
+    setCentralWidget(view_);
+    ConnectMenu();
+    ConnectPlayers();
+    CheckMarksFromState();
+    SetWordMaxLength(state_.LetterCount);
+    for (int slot = 0; slot < GameState::kPlayers; ++slot)
+        view_->Player(slot)->ResetForNewGame();
+}
+
+MainWindow::~MainWindow()
+{
+    // The name box may lose the focus while the window is torn down; nothing may be
+    // saved then.
+    view_->NameBox(0)->removeEventFilter(this);
+}
+
+QWidget* MainWindow::BoardPanel() const
+{
+    return view_->BoardPanel();
+}
+
+void MainWindow::ConnectPlayers()
+{
+    for (int slot = 0; slot < GameState::kPlayers; ++slot) {
+        connect(view_->NameBox(slot), &QLineEdit::textChanged, this,
+                [this, slot](const QString& name) { state_.Players[slot].Name = name; });
+        connect(view_->WordBox(slot), &QLineEdit::textChanged, this,
+                [this, slot](const QString& word) { state_.Players[slot].Word = word; });
+    }
+    view_->NameBox(0)->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view_->NameBox(0) && event->type() == QEvent::FocusOut)
+        SaveSettings();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program, whatever other window is open.
+    endRequested_ = true;
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::EndProgram()
+{
+    endRequested_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::SetWordMaxLength(int letters)
+{
+    for (int slot = 0; slot < GameState::kPlayers; ++slot)
+        view_->WordBox(slot)->setMaxLength(letters);
+}
+
+void MainWindow::ApplyLanguageCaption()
+{
+    setWindowTitle(LanguageCaption(state_.LexiconLanguage));
+}
+
+void MainWindow::CheckMarksFromState()
+{
+    MainMenu::CheckOnly(menu_->LetterCountGroup(), state_.LetterCount);
+    MainMenu::CheckOnly(menu_->TimeGroup(), state_.RoundSeconds);
+    MainMenu::CheckOnly(menu_->TileStyleGroup(), state_.TileStyle);
+    MainMenu::CheckOnly(menu_->LevelGroup(), state_.Level);
+    MainMenu::CheckOnly(menu_->LanguageGroup(), state_.LexiconLanguage);
+    menu_->Action(MainMenu::Command::Sound)->setChecked(state_.SoundOn);
+}
+
+// ---- Start-up ----
+
+bool MainWindow::Startup(const QString& programFolder)
+{
+    StartUpdateCheck();
+
+    // Only the first start-up of a run sets the defaults and reads the settings file.
+    if (state_.RoundSeconds == 0) {
+        state_.ConsonantsDrawn = 0;
+        state_.VowelsDrawn = 0;
+        state_.RoundSeconds = 60;
+        state_.Level = 2;
+        state_.LetterCount = 10;
+        state_.TileStyle = 0;
+        state_.LexiconLanguage = 1;
+        CheckMarksFromState();
+        SetWordMaxLength(state_.LetterCount);
+
+        QDir::setCurrent(programFolder);
+        programFolderReady_ = true;
+        LoadSettings();
+    }
+
+    if (state_.LexiconLanguage < 1 || state_.LexiconLanguage > 3)
+        state_.LexiconLanguage = 1;
+    MainMenu::CheckOnly(menu_->LanguageGroup(), state_.LexiconLanguage);
+    ApplyLanguageCaption();
+
+    // The results window is created here, hidden, once it exists, so that the
+    // computer search can fill its list of found words.
+
+    PrepareBoard();
+    if (!LoadLexicon())
+        return false;
+    PlaceLinkPictures();
+    return !endRequested_;
+}
+
+void MainWindow::StartUpdateCheck()
+{
+    QPointer<MainWindow> self(this);
+    platform_.http.Fetch(QString::fromLatin1(WebAddresses::kUpdateNotice),
+                         [self](std::optional<QByteArray> notice) {
+                             if (self)
+                                 self->OnUpdateNotice(notice);
+                         });
+}
+
+void MainWindow::OnUpdateNotice(const std::optional<QByteArray>& notice)
+{
+    // No network, no file, no number: start-up goes on without a word.
+    if (!notice || endRequested_)
+        return;
+    const std::optional<QString> question =
+        UpdateNotice::Question(*notice, Version::kMajor, Version::kMinor, Version::kRevision);
+    if (!question)
+        return;
+    if (platform_.dialogs.AskYesNo(*question) == Dialogs::Answer::Yes) {
+        OpenAddress(WebAddresses::kDownloadPage);
+        EndProgram();
+    }
+}
+
+void MainWindow::PaintBoardBackground()
+{
+    // The classic tiles with a background picture stand on white, every other style on grey.
+    QPalette board = view_->BoardPanel()->palette();
+    board.setColor(QPalette::Window, state_.TileStyle == 3 ? kBoardWhite : kBoardGrey);
+    view_->BoardPanel()->setPalette(board);
+}
+
+void MainWindow::PrepareBoard()
+{
+    PaintBoardBackground();
+    view_->TimeBar()->Clear();
+    view_->ProgressStrip()->Clear();
+    view_->TimeLabel()->clear();
+    view_->BoardPanel()->setTitle(QStringLiteral("Area estrazione lettere"));
+    for (int slot = 0; slot < GameState::kPlayers; ++slot)
+        view_->Player(slot)->ScoreLabel()->clear();
+    // The screen-reader copy of the board shows only once letters are drawn.
+    view_->BoardTextCopy()->hide();
+    view_->ScreenReaderLabel()->hide();
+}
+
+bool MainWindow::LoadLexicon()
+{
+    const QString fileName = LexiconFileName(state_.LexiconLanguage);
+    const std::optional<LexiconIndex> index = LexiconIndex::Load(ProgramFolder::Resolve(fileName));
+    if (!index) {
+        platform_.dialogs.Inform(QStringLiteral("Errore fatale! non trovato file di vocabolario: ") + fileName);
+        return false;
+    }
+    lexicon_ = *index;
+    const LanguageTables tables = TablesForLanguage(state_.LexiconLanguage);
+    state_.Alphabet = tables.Alphabet;
+    state_.VowelPool = tables.VowelPool;
+    state_.ConsonantPool = tables.ConsonantPool;
+    return true;
+}
+
+void MainWindow::PlaceLinkPictures()
+{
+    // The bottom row's layout keeps both pictures centred on any window width; here
+    // they only get their pictures, now that the program folder is current.
+    view_->HomeLink()->LoadPicture(QString::fromLatin1(GameView::kHomeLinkPicture));
+    view_->OnlineLink()->LoadPicture(QString::fromLatin1(GameView::kOnlineLinkPicture));
+    if (about_)
+        about_->LoadLogo();
+}
+
+// ---- Settings ----
+
+void MainWindow::LoadSettings()
+{
+    const std::optional<StoredSettings> stored = SettingsFile::Read();
+    if (!stored)
+        return;
+    // Only what the file names changes; everything else keeps its default mark.
+    if (stored->Level) {
+        state_.Level = *stored->Level;
+        MainMenu::CheckOnly(menu_->LevelGroup(), state_.Level);
+    }
+    if (stored->SoundOn) {
+        state_.SoundOn = *stored->SoundOn;
+        menu_->Action(MainMenu::Command::Sound)->setChecked(state_.SoundOn);
+    }
+    if (stored->RoundSeconds) {
+        state_.RoundSeconds = *stored->RoundSeconds;
+        MainMenu::CheckOnly(menu_->TimeGroup(), state_.RoundSeconds);
+    }
+    if (stored->LetterCount) {
+        state_.LetterCount = *stored->LetterCount;
+        MainMenu::CheckOnly(menu_->LetterCountGroup(), state_.LetterCount);
+        SetWordMaxLength(state_.LetterCount);
+    }
+    if (stored->PlayerName)
+        view_->NameBox(0)->setText(*stored->PlayerName);
+    if (stored->TileStyle) {
+        state_.TileStyle = *stored->TileStyle;
+        MainMenu::CheckOnly(menu_->TileStyleGroup(), state_.TileStyle);
+    }
+    if (stored->LexiconLanguage)
+        state_.LexiconLanguage = *stored->LexiconLanguage;
+}
+
+void MainWindow::SaveSettings()
+{
+    // Before start-up the current folder is not yet the program folder.
+    if (!programFolderReady_)
+        return;
+    Settings settings;
+    settings.Level = state_.Level;
+    settings.SoundOn = menu_->Action(MainMenu::Command::Sound)->isChecked();
+    settings.RoundSeconds = state_.RoundSeconds;
+    settings.LetterCount = state_.LetterCount;
+    settings.PlayerName = view_->NameBox(0)->text();
+    settings.TileStyle = MainMenu::CheckedValue(menu_->TileStyleGroup());
+    settings.LexiconLanguage = state_.LexiconLanguage;
+    QString error;
+    if (!SettingsFile::Write(settings, &error)) {
+        platform_.dialogs.Inform(QStringLiteral("Impossibile salvare le impostazioni in ") +
+                                 QString::fromLatin1(SettingsFile::kFileName) + QStringLiteral(": ") + error);
+    }
+}
+
+// ---- New game ----
+
+void MainWindow::NewGame()
+{
+    state_.DrawnLetters.clear();
+    view_->DrawPanel()->show();
+    state_.VowelsDrawn = 0;
+    state_.ConsonantsDrawn = 0;
+
+    view_->TimeBar()->Clear();
+    view_->ProgressStrip()->Clear();
+    view_->TimeLabel()->clear();
+    view_->MancheLabel()->setText(QStringLiteral("Manche 1/5"));
+    view_->FinishButton(1)->hide();
+
+    PaintBoardBackground();
+
+    for (int slot = 0; slot < GameState::kPlayers; ++slot) {
+        view_->Player(slot)->ResetForNewGame();
+        state_.TotalScores[slot] = 0;
+    }
+
+    view_->BoardPanel()->setTitle(QStringLiteral("Area estrazione lettere"));
+    state_.DrawnLetters.clear();
+    state_.MancheNumber = 1;
+}
+
+AboutWindow* MainWindow::About() const
+{
+    return about_;
+}

@@ -1,0 +1,167 @@
+#include "main_window.h"
+
+#include "about_window.h"
+#include "dialogs.h"
+#include "game_view.h"
+#include "help_files.h"
+#include "language.h"
+#include "link_picture.h"
+#include "main_menu.h"
+#include "program_folder.h"
+#include "shell.h"
+#include "web_addresses.h"
+
+#include <QAction>
+#include <QActionGroup>
+
+// The main window's menu handlers: one per item. Every item that changes a setting
+// ends by rewriting the settings file.
+
+void MainWindow::ConnectMenu()
+{
+    using Command = MainMenu::Command;
+    auto onCommand = [this](Command command, auto handler) {
+        connect(menu_->Action(command), &QAction::triggered, this, handler);
+    };
+    onCommand(Command::NewGame, [this] { NewGame(); });
+    onCommand(Command::EditVocabulary, [this] { OnEditPersonalVocabulary(); });
+    onCommand(Command::HighScores, [this] { OnHighScores(); });
+    onCommand(Command::ManageDictionary, [this] { OnManageMainDictionary(); });
+    onCommand(Command::Quit, [this] { EndProgram(); });
+    onCommand(Command::Sound, [this](bool on) { OnSoundToggled(on); });
+    onCommand(Command::Help, [this] { OnHelp(); });
+    onCommand(Command::WordRules, [this] { OnWordRules(); });
+    onCommand(Command::Mail, [this] { OpenAddress(WebAddresses::kMakerMail); });
+    onCommand(Command::HomePage, [this] { OpenAddress(WebAddresses::kHomePage); });
+    onCommand(Command::OnlineGame, [this] { OpenAddress(WebAddresses::kOnlineGamePage); });
+    onCommand(Command::DictionaryGarzanti, [this] { OpenAddress(WebAddresses::kDictionaryGarzanti); });
+    onCommand(Command::DictionaryPiazzadante, [this] { OpenAddress(WebAddresses::kDictionaryPiazzadante); });
+    onCommand(Command::EncyclopediaLogos, [this] { OpenAddress(WebAddresses::kEncyclopediaLogos); });
+    onCommand(Command::About, [this] { OnAbout(); });
+
+    auto onChoice = [this](QActionGroup* group, void (MainWindow::*handler)(int)) {
+        connect(group, &QActionGroup::triggered, this,
+                [this, handler](QAction* item) { (this->*handler)(item->data().toInt()); });
+    };
+    onChoice(menu_->LetterCountGroup(), &MainWindow::OnLetterCountChosen);
+    onChoice(menu_->TimeGroup(), &MainWindow::OnTimeChosen);
+    onChoice(menu_->TileStyleGroup(), &MainWindow::OnTileStyleChosen);
+    onChoice(menu_->LevelGroup(), &MainWindow::OnLevelChosen);
+    onChoice(menu_->LanguageGroup(), &MainWindow::OnLanguageChosen);
+
+    connect(view_->HomeLink(), &LinkPicture::Activated, this, [this] { OpenAddress(WebAddresses::kHomePage); });
+    connect(view_->OnlineLink(), &LinkPicture::Activated, this,
+            [this] { OpenAddress(WebAddresses::kOnlineGamePage); });
+}
+
+void MainWindow::OnLetterCountChosen(int letters)
+{
+    MainMenu::CheckOnly(menu_->LetterCountGroup(), letters);
+    SetWordMaxLength(letters);
+    if (letters != state_.LetterCount) {
+        platform_.dialogs.Inform(QStringLiteral("Attenzione: si inizia una nuova partita con %1 lettere estratte.")
+                                     .arg(letters));
+        state_.LetterCount = letters;
+        NewGame();
+    }
+    SaveSettings();
+}
+
+void MainWindow::OnTimeChosen(int seconds)
+{
+    MainMenu::CheckOnly(menu_->TimeGroup(), seconds);
+    if (seconds != state_.RoundSeconds) {
+        platform_.dialogs.Inform(
+            seconds == GameState::kUnlimitedSeconds
+                ? QStringLiteral("Attenzione: si inizia una nuova partita con tutto il tempo che vuoi per pensare!")
+                : QStringLiteral("Attenzione: si inizia una nuova partita con %1 secondi di tempo per pensare.")
+                      .arg(seconds));
+        state_.RoundSeconds = seconds;
+        NewGame();
+    }
+    SaveSettings();
+}
+
+void MainWindow::OnTileStyleChosen(int style)
+{
+    MainMenu::CheckOnly(menu_->TileStyleGroup(), style);
+    state_.TileStyle = style;
+    emit TileStyleChanged(style);
+    SaveSettings();
+}
+
+void MainWindow::OnLevelChosen(int level)
+{
+    MainMenu::CheckOnly(menu_->LevelGroup(), level);
+    state_.Level = level;
+    SaveSettings();
+}
+
+void MainWindow::OnLanguageChosen(int language)
+{
+    // Switching to a language without its lexicon would leave a game that cannot
+    // judge a word, and a settings file that stops the next start-up: keep the
+    // language in use instead.
+    const QString fileName = LexiconFileName(language);
+    if (!ProgramFolder::Exists(fileName)) {
+        platform_.dialogs.Inform(QStringLiteral("Errore 0002: Non trovato file di vocabolario ") + fileName);
+        MainMenu::CheckOnly(menu_->LanguageGroup(), state_.LexiconLanguage);
+        return;
+    }
+    MainMenu::CheckOnly(menu_->LanguageGroup(), language);
+    state_.LexiconLanguage = language;
+    ApplyLanguageCaption();
+    LoadLexicon();
+    NewGame();
+    SaveSettings();
+}
+
+void MainWindow::OnSoundToggled(bool on)
+{
+    state_.SoundOn = on;
+    SaveSettings();
+}
+
+void MainWindow::OnEditPersonalVocabulary()
+{
+    // Opens the personal vocabulary window once it exists.
+}
+
+void MainWindow::OnHighScores()
+{
+    state_.GameOver = false;
+    // Then opens the high-score window once it exists.
+}
+
+void MainWindow::OnManageMainDictionary()
+{
+    // Opens the dictionary editor once it exists.
+}
+
+void MainWindow::OnHelp()
+{
+    const QString page = QString::fromLatin1(HelpFiles::kHelpPage);
+    if (ProgramFolder::Exists(page))
+        platform_.shell.Open(ProgramFolder::Resolve(page));
+    else
+        platform_.dialogs.Inform(HelpFiles::MissingHelpMessage());
+}
+
+void MainWindow::OnWordRules()
+{
+    platform_.dialogs.Inform(HelpFiles::WordRulesMessage());
+}
+
+void MainWindow::OnAbout()
+{
+    if (!about_)
+        about_ = new AboutWindow(platform_.shell, this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::OpenAddress(const char* address)
+{
+    platform_.shell.Open(QString::fromLatin1(address));
+}

@@ -1,0 +1,163 @@
+#include "settings_file.h"
+
+#include "numeric_value.h"
+#include "program_folder.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace {
+
+enum class Key { Level, Sound, TileStyle, Time, LetterCount, PlayerName, Language };
+
+struct KeyName {
+    Key key;
+    const char* text;
+};
+
+// The order in which keys are tried against a line: the first one found wins.
+constexpr std::array<KeyName, 7> kRecognitionOrder{{{Key::Level, "Livello"},
+                                                    {Key::Sound, "Suono"},
+                                                    {Key::TileStyle, "SfondoCasella"},
+                                                    {Key::Time, "Tempo"},
+                                                    {Key::LetterCount, "NumeroLettere"},
+                                                    {Key::PlayerName, "Giocatore1"},
+                                                    {Key::Language, "Dizionario"}}};
+
+// A line written by this program starts with its own key; a player named, say,
+// "Tempo" must not turn the name line into a time line. Only a line that starts with
+// no key is searched for a key anywhere in it.
+std::optional<Key> KeyOfLine(const QString& line)
+{
+    for (const KeyName& candidate : kRecognitionOrder) {
+        if (line.startsWith(QLatin1String(candidate.text) + QLatin1Char('=')))
+            return candidate.key;
+    }
+    for (const KeyName& candidate : kRecognitionOrder) {
+        if (line.contains(QLatin1String(candidate.text)))
+            return candidate.key;
+    }
+    return std::nullopt;
+}
+
+QString ValueOfLine(const QString& line)
+{
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    return equals < 0 ? QString() : line.mid(equals + 1);
+}
+
+QString LeftTrimmed(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    return text.mid(i);
+}
+
+// Lines end at CR LF as written; a lone CR or LF (a file edited elsewhere) ends a
+// line too.
+QStringList SplitLines(const QString& text)
+{
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return unified.split(QLatin1Char('\n'));
+}
+
+void ApplyLine(const QString& line, StoredSettings& stored)
+{
+    const std::optional<Key> key = KeyOfLine(line);
+    if (!key)
+        return;
+    const QString value = ValueOfLine(line);
+    const QString word = LeftTrimmed(value).toUpper();
+    const QString number = value.trimmed();
+    switch (*key) {
+    case Key::Level:
+        stored.Level = word == QLatin1String("PRINCIPIANTE") ? 1 : word == QLatin1String("ESPERTO") ? 3 : 2;
+        break;
+    case Key::Sound:
+        stored.SoundOn = word == QLatin1String("SI");
+        break;
+    case Key::Time:
+        stored.RoundSeconds = number == QLatin1String("30")      ? 30
+                              : number == QLatin1String("90")    ? 90
+                              : number == QLatin1String("32000") ? 32000
+                                                                 : 60;
+        break;
+    case Key::LetterCount:
+        stored.LetterCount = number == QLatin1String("8") ? 8 : number == QLatin1String("9") ? 9 : 10;
+        break;
+    case Key::PlayerName:
+        stored.PlayerName = value.toUpper();
+        break;
+    case Key::TileStyle:
+        stored.TileStyle = number == QLatin1String("3")   ? 3
+                           : number == QLatin1String("4") ? 4
+                           : number == QLatin1String("1") ? 1
+                                                          : 2;
+        break;
+    case Key::Language:
+        // A value too large for a setting is as wrong as any other outside 1 to 3.
+        stored.LexiconLanguage = NumericValueToSetting(NumericValue(value), 0);
+        break;
+    }
+}
+
+QString LevelWord(int level)
+{
+    if (level == 1)
+        return QStringLiteral("Principiante");
+    return level == 3 ? QStringLiteral("Esperto") : QStringLiteral("Medio");
+}
+
+}  // namespace
+
+namespace SettingsFile {
+
+StoredSettings Parse(const QByteArray& bytes)
+{
+    StoredSettings stored;
+    for (const QString& line : SplitLines(QString::fromLatin1(bytes)))
+        ApplyLine(line, stored);
+    return stored;
+}
+
+QByteArray Format(const Settings& settings)
+{
+    // A name must stay on its own line whatever was pasted into the name box.
+    QString name = settings.PlayerName;
+    name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+
+    QString text;
+    const QString end = QStringLiteral("\r\n");
+    text += QStringLiteral("Livello=") + LevelWord(settings.Level) + end;
+    text += QStringLiteral("Suono=") + (settings.SoundOn ? QStringLiteral("Si") : QStringLiteral("No")) + end;
+    text += QStringLiteral("Tempo=") + QString::number(settings.RoundSeconds) + end;
+    text += QStringLiteral("NumeroLettere=") + QString::number(settings.LetterCount) + end;
+    text += QStringLiteral("Giocatore1=") + name + end;
+    // With no style chosen the line still ends here, so "Dizionario=" keeps its own line.
+    text += QStringLiteral("SfondoCasella=") +
+            (settings.TileStyle >= 1 && settings.TileStyle <= 4 ? QString::number(settings.TileStyle) : QString()) +
+            end;
+    // A number is printed with a blank where a minus sign would stand.
+    const QString language = QString::number(settings.LexiconLanguage);
+    text += QStringLiteral("Dizionario=") + (settings.LexiconLanguage < 0 ? language : QLatin1Char(' ') + language) + end;
+    return text.toLatin1();
+}
+
+std::optional<StoredSettings> Read()
+{
+    const std::optional<QByteArray> bytes = ProgramFolder::ReadAll(QString::fromLatin1(kFileName));
+    if (!bytes)
+        return std::nullopt;
+    return Parse(*bytes);
+}
+
+bool Write(const Settings& settings, QString* error)
+{
+    return ProgramFolder::WriteAtomically(QString::fromLatin1(kFileName), Format(settings), error);
+}
+
+}  // namespace SettingsFile

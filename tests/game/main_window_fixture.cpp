@@ -1,0 +1,30 @@
+#include "main_window_fixture.h"
+
+#include "lexicon_writer.h"
+
+#include <QAction>
+
+#include <gtest/gtest.h>
+
+void MainWindowTest::WriteLexicon(int language)
+{
+    LexiconWordLists lists;
+    lists[0] = {"ARA", "CASA"};  // the four-letter entry is not of its list's length and is skipped
+    lists[1] = {"CASA", "ROMA"};
+    lists[2] = {"LETTO"};
+    const LexiconImage image = ComposeLexicon(lists, LexiconBanner(language));
+    ASSERT_TRUE(image.error.isEmpty());
+    folder.Write(QStringLiteral("SLESSICO.%1").arg(language), image.bytes);
+}
+
+bool MainWindowTest::Start()
+{
+    window = std::make_unique<MainWindow>(fakes.platform());
+    return window->Startup(folder.Path());
+}
+
+void MainWindowTest::Choose(QAction* item)
+{
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+}
