@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Remakes the sounds, pictures and documents of the game's program folder (every
+# file there except the lexicons SLESSICO.*):
+#   A.WAV .. Z.WAV, TIC.WAV, SOUND2.wav          spoken letters, tick, signal
+#   A.gif .. Z.gif                               animated 3D letters, 63 x 90
+#   TILEPIC1.BMP .. TILEPIC5.BMP                 tile backgrounds, one per manche
+#   letteramalogo.jpg, MAGNAWRD2.GIF             logo, magnifying-glass animation
+#   Letterama.htm, REGPAROL.TXT                  help page, word rules
+#
+# Usage: assets/scripts/make_media.sh [OUTPUT_FOLDER]   (default assets/program_folder)
+#
+# Needs the Debian packages espeak-ng, sox, imagemagick, fonts-dejavu-core, g++
+# and qt6-base-dev. The pictures are painted by a small Qt program under
+# media/painter, built here into a temporary folder. Every step uses fixed seeds
+# and no time stamps, so a rerun with the same tools gives the same bytes.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+media="$here/media"
+out=${1:-"$here/../program_folder"}
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+for tool in espeak-ng sox soxi convert g++ pkg-config base64; do
+  command -v "$tool" >/dev/null || { echo "make_media.sh: $tool is missing" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+export MAGICK_THREAD_LIMIT=1
+# The painter needs a runtime folder of its own under the offscreen platform.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+echo "Building the painter"
+# shellcheck disable=SC2046  # pkg-config prints several flags that must split
+g++ -std=c++20 -O2 -fPIC -I"$media/painter" "$media"/painter/*.cpp \
+  $(pkg-config --cflags --libs Qt6Gui) -o "$work/media_painter"
+painter="$work/media_painter"
+
+echo "Sounds"
+"$media/make_sounds.sh" "$out"
+
+echo "Tile backgrounds"
+"$media/make_tile_backgrounds.sh" "$out"
+
+# GIF frames keep one palette of their own each; without dithering the still
+# background stays identical from frame to frame, so only the moving part is
+# stored again.
+gif_options=(+dither -loop 0 -layers Optimize -strip)
+
+echo "3D letters"
+"$painter" letters "$work/letters"
+for letter in {A..Z}; do
+  swing=()
+  for frame in $(seq -w 1 12); do swing+=("$work/letters/${letter}_$frame.png"); done
+  # The letter rests for a moment, then swings once with a gleam. The first
+  # frame is the still picture of the plain 3D style.
+  convert -delay 160 "$work/letters/${letter}_00.png" -delay 7 "${swing[@]}" \
+    "${gif_options[@]}" "$out/$letter.gif"
+done
+
+echo "Logo"
+"$painter" logo "$work/logo.png"
+convert "$work/logo.png" -strip -sampling-factor 1x1 -quality 92 "$out/letteramalogo.jpg"
+
+echo "Magnifying glass"
+"$painter" magnifier "$work/magnifier"
+convert -delay 8 "$work"/magnifier/frame_*.png "${gif_options[@]}" "$out/MAGNAWRD2.GIF"
+
+echo "Documents"
+"$media/make_documents.sh" "$out"
+
+echo "Done: $out"
