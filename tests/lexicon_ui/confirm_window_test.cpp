@@ -77,17 +77,6 @@ TEST_F(ConfirmWindowTest, OpensWithNonInserireSelectedAndTheWordInUpperCase)
     EXPECT_TRUE(doNotAddChecked);
 }
 
-TEST_F(ConfirmWindowTest, OptionsCarryTheirCaptions)
-{
-    EXPECT_EQ(Child<QRadioButton>(&window, "option1")->text(),
-              QStringLiteral("Inserire e conteggiare i punti in questa manche"));
-    EXPECT_EQ(Child<QRadioButton>(&window, "option2")->text(), QStringLiteral("Inserire e non conteggiare i punti"));
-    EXPECT_EQ(Child<QRadioButton>(&window, "option3")->text(), QStringLiteral("Non inserire nel dizionario personale"));
-    auto* spell = Child<QPushButton>(&window, "spellCheck");
-    EXPECT_EQ(spell->text(), QStringLiteral("&Word"));
-    EXPECT_EQ(spell->toolTip(), QStringLiteral("Chiedi prima un consiglio a Word (se installato)"));
-}
-
 TEST_F(ConfirmWindowTest, SpellCheckCorrectsTheBoxButTheDecisionStaysWithTheWordHandedIn)
 {
     spellChecker.correction = QStringLiteral("CASA");
