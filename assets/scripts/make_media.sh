@@ -9,8 +9,8 @@
 #
 # Usage: assets/scripts/make_media.sh [OUTPUT_FOLDER]   (default assets/program_folder)
 #
-# Needs the Debian packages espeak-ng, sox, imagemagick, fonts-dejavu-core, g++
-# and qt6-base-dev. The pictures are painted by a small Qt program under
+# Needs the Debian packages espeak-ng, sox, imagemagick, fonts-dejavu-core, cmake,
+# g++ and qt6-base-dev. The pictures are painted by a small Qt program under
 # media/painter, built here into a temporary folder. Every step uses fixed seeds
 # and no time stamps, so a rerun with the same tools gives the same bytes.
 set -euo pipefail
@@ -21,7 +21,7 @@ out=${1:-"$here/../program_folder"}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-for tool in espeak-ng sox soxi convert g++ pkg-config base64; do
+for tool in espeak-ng sox soxi convert cmake g++ base64; do
   command -v "$tool" >/dev/null || { echo "make_media.sh: $tool is missing" >&2; exit 1; }
 done
 
@@ -34,10 +34,9 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 echo "Building the painter"
-# shellcheck disable=SC2046  # pkg-config prints several flags that must split
-g++ -std=c++20 -O2 -fPIC -I"$media/painter" "$media"/painter/*.cpp \
-  $(pkg-config --cflags --libs Qt6Gui) -o "$work/media_painter"
-painter="$work/media_painter"
+cmake -S "$media/painter" -B "$work/painter" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$work/painter" -j2 >/dev/null
+painter="$work/painter/media_painter"
 
 echo "Sounds"
 "$media/make_sounds.sh" "$out"
