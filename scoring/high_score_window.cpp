@@ -101,6 +101,7 @@ HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWid
 
     setTabOrder(grid_, submission_);
     setTabOrder(submission_, back_);
+    resize(600, 640);
 }
 
 void HighScoreWindow::SetUp()

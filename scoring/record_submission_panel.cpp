@@ -7,6 +7,7 @@
 #include "shell.h"
 #include "web_addresses.h"
 
+#include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,9 @@ RecordSubmissionPanel::RecordSubmissionPanel(const GameState& state, Platform pl
     submit_->setFlat(true);
     submit_->setAutoDefault(false);
     submit_->setCursor(Qt::PointingHandCursor);
+    QFont linkFont = submit_->font();
+    linkFont.setUnderline(true);
+    submit_->setFont(linkFont);
     submit_->setToolTip(QStringLiteral("Clicca per registrare questo punteggio nella tabella mondiale su Internet"));
     submit_->setAccessibleName(submit_->text());
     submit_->setAccessibleDescription(submit_->toolTip());
@@ -70,6 +74,7 @@ RecordSubmissionPanel::RecordSubmissionPanel(const GameState& state, Platform pl
     layout->addWidget(email_, 1, 1);
     layout->addWidget(submit_, 2, 0, 1, 2, Qt::AlignLeft);
     layout->addWidget(startPage_, 0, 2, 3, 1);
+    layout->setColumnStretch(1, 1);
     setTabOrder(note_, email_);
     setTabOrder(email_, submit_);
     setTabOrder(submit_, startPage_);
