@@ -67,9 +67,9 @@ void WordDraw::DrawFrom(const QString& letters, std::uint64_t generation)
         return;
     if (!IsPlayable(letters, state_.LetterCount, state_.Alphabet)) {
         dialogs_.Beep();
+        // SourceWord stays empty, as BeginWordDraw left it: nothing was drawn from
+        // this string, so it must not hold against the players' words.
         state_.DrawnLetters.clear();
-        // Nothing was drawn from it, so it must not hold against the players' words.
-        state_.SourceWord.clear();
         return;
     }
     state_.DrawnLetters = letters;

@@ -22,9 +22,12 @@ using namespace TileGeometry;
 
 namespace {
 
-// A one-pixel GIF picture.
+// A one-pixel animated GIF: two frames of 0.1 s, looping for ever.
 const QByteArray kTinyGif = QByteArray::fromHex(
-    "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
+    "47494638396101000100800000ffffff000000"
+    "21ff0b4e45545343415045322e300301000000"
+    "21f904000a0000002c000000000100010000020244010021f904000a0000002c0000000001000100000202440100"
+    "3b");
 
 // Records where a widget is moved to.
 class MoveRecorder : public QObject {
@@ -130,40 +133,26 @@ TEST_F(BoardFixture, EachStyleShowsItsElementAtRest)
     }
 }
 
-TEST_F(BoardFixture, ThreeDStylesShowTheLetterPicture)
+TEST_F(BoardFixture, ThreeDStylesShowTheLetterPictureOrElseThePrintedLetter)
 {
     folder.Write("M.gif", kTinyGif);
-    state.TileStyle = 2;
-    Draw("M");
-    EXPECT_TRUE(board->Tile(0)->HasPicture());
-    EXPECT_TRUE(board->Tile(0)->PrintedLetter().isEmpty());
-    EXPECT_EQ(board->Tile(0)->pos(), RestTopLeft(0));
-
-    state.TileStyle = 1;
-    QSignalSpy started(board->Movie(1), &QMovie::started);
-    Draw("M");
-    QLabel* picture = board->AnimatedPicture(1);
-    EXPECT_TRUE(picture->isVisible());
-    EXPECT_EQ(picture->pos(), MovieTopLeft(1));
-    EXPECT_EQ(started.size(), 1);
-    EXPECT_EQ(board->Movie(1)->fileName(), "M.gif");
-    EXPECT_TRUE(board->Movie(1)->isValid());
-    EXPECT_TRUE(board->Tile(1)->isVisible());
-    EXPECT_EQ(picture->accessibleName(), "Lettera M, posizione 2");
-}
-
-TEST_F(BoardFixture, ThreeDStylesWithoutTheirPicturePrintTheLetter)
-{
     for (const int style : {1, 2}) {
-        board->Reset();
-        state.DrawnLetters.clear();
-        state.TileStyle = style;
-        Draw("Z");
-        EXPECT_EQ(board->Tile(0)->PrintedLetter(), "Z") << style;
-        EXPECT_EQ(board->Tile(0)->pos(), RestTopLeft(0));
-        EXPECT_EQ(board->AnimatedPicture(0)->isVisible(), style == 1);
-        if (style == 1)
-            EXPECT_EQ(board->AnimatedPicture(0)->pos(), MovieTopLeft(0));
+        for (const QString letter : {"M", "Z"}) {  // no Z.gif
+            board->Reset();
+            state.DrawnLetters.clear();
+            state.TileStyle = style;
+            QSignalSpy started(board->Movie(0), &QMovie::started);
+            Draw(letter);
+            SCOPED_TRACE(qPrintable(QString::number(style) + letter));
+            TileFace* tile = board->Tile(0);
+            EXPECT_EQ(tile->pos(), RestTopLeft(0));
+            EXPECT_EQ(tile->PrintedLetter(), letter == "Z" ? "Z" : "");
+            EXPECT_EQ(tile->HasPicture(), style == 2 && letter == "M");
+            EXPECT_EQ(board->AnimatedPicture(0)->isVisible(), style == 1);
+            EXPECT_EQ(started.size(), style == 1 && letter == "M" ? 1 : 0);
+            if (style == 1)
+                EXPECT_EQ(board->AnimatedPicture(0)->pos(), MovieTopLeft(0));
+        }
     }
 }
 
@@ -203,20 +192,6 @@ TEST_F(BoardFixture, FullBoardInTheLightStyle)
     EXPECT_EQ(fake.clock.slept, 0.0);
 }
 
-TEST_F(BoardFixture, ResetParksEverythingAndHidesTheTextCopy)
-{
-    folder.Write("A.gif", kTinyGif);
-    state.TileStyle = 1;
-    Draw("A");
-    board->Reset();
-    EXPECT_EQ(board->Caption(), "Area estrazione lettere");
-    EXPECT_FALSE(textCopy->isVisible());
-    EXPECT_FALSE(secondLabel->isVisible());
-    EXPECT_TRUE(Parked(board->Tile(0)));
-    EXPECT_TRUE(Parked(board->AnimatedPicture(0)));
-    EXPECT_NE(board->Movie(0)->state(), QMovie::Running);
-}
-
 TEST_F(BoardFixture, ResetDuringTheFlyInStopsIt)
 {
     state.TileStyle = 3;
@@ -248,6 +223,15 @@ TEST_F(BoardFixture, ResetWhileAThreeDTileDropsStartsNoPicture)
     EXPECT_TRUE(Parked(board->Tile(0)));
     EXPECT_TRUE(Parked(board->AnimatedPicture(0)));
     EXPECT_EQ(started.size(), 0);
+
+    // Reset after a full draw stops the movie it started.
+    recorder.onMove = nullptr;
+    folder.Write("B.gif", kTinyGif);
+    Draw("B");
+    ASSERT_EQ(board->Movie(1)->state(), QMovie::Running);
+    board->Reset();
+    EXPECT_TRUE(Parked(board->AnimatedPicture(1)));
+    EXPECT_EQ(board->Movie(1)->state(), QMovie::NotRunning);
 }
 
 TEST_F(BoardFixture, BoardDestroyedDuringTheFlyInIsLeftAlone)

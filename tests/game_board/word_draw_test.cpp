@@ -24,15 +24,12 @@ QByteArray LexiconBytes(const std::map<int, QStringList>& wordsByLength)
     QByteArray header(LexiconIndex::kHeaderSize, ' ');
     QByteArray words;
     for (int length = LexiconIndex::kMinLength; length <= LexiconIndex::kMaxLength; ++length) {
-        const auto found = wordsByLength.find(length);
-        const QStringList list = found == wordsByLength.end() ? QStringList() : found->second;
         const int start = LexiconIndex::kFirstWordPosition + static_cast<int>(words.size());
-        for (const QString& word : list)
-            words.append(word.toLatin1());
+        if (const auto found = wordsByLength.find(length); found != wordsByLength.end())
+            words.append(found->second.join(QString()).toLatin1());
         const int end = LexiconIndex::kFirstWordPosition + static_cast<int>(words.size());
-        const QByteArray record = QByteArray::number(start).rightJustified(8, ' ') +
-                                  QByteArray::number(end).rightJustified(8, ' ');
-        header.replace(LexiconIndex::kIndexOffset + (length - 3) * LexiconIndex::kRecordSize, 16, record);
+        header.replace(LexiconIndex::kIndexOffset + (length - 3) * LexiconIndex::kRecordSize, 16,
+                       QByteArray::number(start).rightJustified(8, ' ') + QByteArray::number(end).rightJustified(8, ' '));
     }
     return header + words;
 }
@@ -43,6 +40,7 @@ QString Sorted(QString s)
     return s;
 }
 
+// Word draws in a 9-letter game, the tiles shown collected as one string.
 struct WordDrawFixture : ::testing::Test {
     TempProgramFolder folder;
     FakePlatform fake;
@@ -64,8 +62,6 @@ struct WordDrawFixture : ::testing::Test {
         const LanguageTables tables = TablesForLanguage(language);
         state.LexiconLanguage = language;
         state.Alphabet = tables.Alphabet;
-        state.VowelPool = tables.VowelPool;
-        state.ConsonantPool = tables.ConsonantPool;
     }
 
     void WriteLexicon(const std::map<int, QStringList>& wordsByLength)
@@ -87,10 +83,12 @@ struct WordDrawFixture : ::testing::Test {
         return hooks;
     }
 
-    void Type(const QString& answer)
+    void StartOver()
     {
-        fake.dialogs.inputs.push_back(answer);
-        words.PressTypedWord();
+        letters.ResetDraw();
+        fake.dialogs.asked.clear();
+        fake.dialogs.beeps = 0;
+        completions = 0;
     }
 
     void ExpectRefused()
@@ -105,60 +103,36 @@ struct WordDrawFixture : ::testing::Test {
 
 }  // namespace
 
-TEST_F(WordDrawFixture, TypedStringAsksWithTheLetterCount)
-{
-    Type("scalinata");
-    ASSERT_EQ(fake.dialogs.asked.size(), 1u);
-    EXPECT_EQ(fake.dialogs.asked[0].kind, "input");
-    EXPECT_EQ(fake.dialogs.asked[0].text,
-              "Inserire una stringa o parola formata da 9 caratteri alfabetici da usare per il gioco. "
-              "(Attenzione se si inserisce una parola di senso compiuto essa NON potrà più essere "
-              "utilizzata come soluzione dai giocatori umani) :");
-}
-
-TEST_F(WordDrawFixture, TypedStringIsDrawnUpperCaseInTheOrderTyped)
-{
-    for (const QString typed : {"scalinata", "SCALINATA", "ScAlInAtA"}) {
-        letters.ResetDraw();
-        shownTiles.clear();
-        completions = 0;
-        Type(typed);
-        EXPECT_EQ(state.DrawnLetters, "SCALINATA") << typed.toStdString();
-        EXPECT_EQ(shownTiles, "SCALINATA");
-        EXPECT_EQ(state.SourceWord, "SCALINATA");
-        EXPECT_EQ(completions, 1);
-    }
-    EXPECT_EQ(fake.random.draws, 0);
-}
-
-TEST_F(WordDrawFixture, TypedStringOfAnotherLengthIsRefused)
-{
-    Type("CAMPIONE");
-    ExpectRefused();
-}
-
-TEST_F(WordDrawFixture, CancelledQuestionIsRefused)
-{
-    words.PressTypedWord();
-    ExpectRefused();
-}
-
-TEST_F(WordDrawFixture, LettersOutsideTheAlphabetAreRefusedPerLanguage)
+TEST_F(WordDrawFixture, TypedStringIsCheckedThenDrawnUpperCaseInTheOrderTyped)
 {
     struct Row {
         int language;
-        QString typed;
-        bool accepted;
+        std::optional<QString> typed;  // nothing: the question was cancelled
+        QString drawn;                 // empty: refused with a beep
     };
-    for (const Row& row : {Row{1, "KAMIKAZES", false}, Row{2, "kamikazes", true}, Row{3, "KAMIKAZES", true},
-                           Row{1, "CITTA' 12", false}, Row{2, "PERCHÈABC", false}}) {
-        letters.ResetDraw();
-        fake.dialogs.beeps = 0;
+    const Row rows[] = {{1, "scalinata", "SCALINATA"}, {1, "ScAlInAtA", "SCALINATA"}, {1, "CAMPIONE", ""},
+                        {1, std::nullopt, ""},         {1, "KAMIKAZES", ""},          {2, "kamikazes", "KAMIKAZES"},
+                        {3, "KAMIKAZES", "KAMIKAZES"}, {1, "CITTA' 12", ""},          {2, "PERCH\u00c8ABC", ""}};
+    for (const Row& row : rows) {
+        StartOver();
         UseLanguage(row.language);
-        Type(row.typed);
-        EXPECT_EQ(state.DrawnLetters.isEmpty(), !row.accepted) << row.typed.toStdString();
-        EXPECT_EQ(fake.dialogs.beeps, row.accepted ? 0 : 1) << row.typed.toStdString();
+        fake.dialogs.inputs.push_back(row.typed);
+        words.PressTypedWord();
+        SCOPED_TRACE(row.typed.value_or("(cancelled)").toStdString());
+        EXPECT_EQ(fake.dialogs.Texts(), QStringList{WordDraw::TypedWordPrompt(9)});
+        if (row.drawn.isEmpty()) {
+            ExpectRefused();
+            continue;
+        }
+        EXPECT_EQ(state.DrawnLetters, row.drawn);
+        EXPECT_EQ(shownTiles, row.drawn);
+        EXPECT_EQ(state.SourceWord, row.drawn);
+        EXPECT_EQ(completions, 1);
     }
+    EXPECT_EQ(WordDraw::TypedWordPrompt(9),
+              "Inserire una stringa o parola formata da 9 caratteri alfabetici da usare per il gioco. "
+              "(Attenzione se si inserisce una parola di senso compiuto essa NON potrà più essere "
+              "utilizzata come soluzione dai giocatori umani) :");
 }
 
 TEST_F(WordDrawFixture, ProgramWordUsesEveryLetterOfALexiconWordOnce)
@@ -168,36 +142,29 @@ TEST_F(WordDrawFixture, ProgramWordUsesEveryLetterOfALexiconWordOnce)
     SystemRandom random(clock);
     WordDraw real(state, letters, fake.dialogs, random, index);
     for (int round = 0; round < 30; ++round) {
-        letters.ResetDraw();
+        StartOver();
         real.PressProgramWord();
-        ASSERT_EQ(state.DrawnLetters.size(), 9);
-        const bool fromFirst = Sorted(state.DrawnLetters) == Sorted("SCALINATA");
-        const bool fromSecond = Sorted(state.DrawnLetters) == Sorted("TRAGHETTO");
-        EXPECT_TRUE(fromFirst || fromSecond) << state.DrawnLetters.toStdString();
+        const QString sorted = Sorted(state.DrawnLetters);
+        EXPECT_TRUE(sorted == Sorted("SCALINATA") || sorted == Sorted("TRAGHETTO")) << qPrintable(state.DrawnLetters);
         EXPECT_EQ(state.SourceWord, state.DrawnLetters);
         EXPECT_EQ(shownTiles, state.DrawnLetters);
+        EXPECT_EQ(completions, 1);
     }
-    EXPECT_EQ(completions, 30);
-    EXPECT_TRUE(fake.dialogs.asked.empty());
 }
 
 TEST_F(WordDrawFixture, PickReadsWordIntOfRTimesCountOfTheSection)
 {
     WriteLexicon({{9, {"SCALINATA", "TRAGHETTO", "POMODORIS"}}, {10, {"OMBRELLONE"}}});
-    struct Row {
-        double r;
-        QString word;
-    };
-    for (const Row& row : {Row{0.0, "SCALINATA"}, Row{0.34, "TRAGHETTO"}, Row{0.9999, "POMODORIS"}}) {
-        fake.random.values = {row.r};
-        EXPECT_EQ(words.PickLexiconWord(), row.word) << row.r;
+    for (const auto& [r, word] : {std::pair{0.0, "SCALINATA"}, {0.34, "TRAGHETTO"}, {0.9999, "POMODORIS"}}) {
+        fake.random.values = {r};
+        EXPECT_EQ(words.PickLexiconWord(), word) << r;
     }
     state.LetterCount = 10;
     fake.random.values = {0.7};
     EXPECT_EQ(words.PickLexiconWord(), "OMBRELLONE");
 }
 
-TEST_F(WordDrawFixture, ScrambleDrawsPlacesWithoutReplacement)
+TEST(WordScramble, DrawsPlacesWithoutReplacement)
 {
     // Place Int(r * 9) + 1: 0.5 -> 5 (I); 0.5 again falls on the taken place and is
     // drawn anew; 0.0 -> 1 (S); 0.9 -> 9 (A); 0.1 and 0.0 -> 1, taken twice; ...
@@ -205,70 +172,55 @@ TEST_F(WordDrawFixture, ScrambleDrawsPlacesWithoutReplacement)
     random.values = {0.5, 0.5, 0.0, 0.9, 0.1, 0.0, 0.2, 0.3, 0.4, 0.6, 0.7, 0.8};
     EXPECT_EQ(WordDraw::Scramble("SCALINATA", random), "ISACALNAT");
     EXPECT_EQ(random.draws, 12);
-}
 
-TEST_F(WordDrawFixture, ScrambleWithAStuckGeneratorStillEnds)
-{
-    FakeRandom stuck;  // answers 0 for ever
+    FakeRandom stuck;  // answers 0 for ever, and must not hang the game
     EXPECT_EQ(Sorted(WordDraw::Scramble("TRAGHETTO", stuck)), Sorted("TRAGHETTO"));
 }
 
-TEST_F(WordDrawFixture, MissingLexiconShowsItsMessageThenRefuses)
+TEST_F(WordDrawFixture, MissingLexiconOrLengthRefuses)
 {
     UseLanguage(2);
     words.PressProgramWord();
     EXPECT_EQ(fake.dialogs.Texts(), QStringList{"Errore 0002: Non trovato file di vocabolario SLESSICO.2"});
     ExpectRefused();
-}
 
-TEST_F(WordDrawFixture, LexiconWithoutWordsOfTheLengthRefusesQuietly)
-{
-    WriteLexicon({{8, {"CAMPIONE"}}});
-    EXPECT_TRUE(words.PickLexiconWord().isEmpty());
+    StartOver();
+    WriteLexicon({{8, {"CAMPIONE"}}});  // no word of 9 letters: no message
     words.PressProgramWord();
     EXPECT_TRUE(fake.dialogs.asked.empty());
     ExpectRefused();
 }
 
-TEST_F(WordDrawFixture, LexiconFoundWithoutRegardToCase)
+TEST_F(WordDrawFixture, NoWordDrawOnceTheMancheRuns)
 {
-    const QByteArray bytes = LexiconBytes({{9, {"SCALINATA"}}});
-    folder.Write("slessico.1", bytes);
-    index = LexiconIndex::Parse(bytes, bytes.size());
-    EXPECT_EQ(words.PickLexiconWord(), "SCALINATA");
-}
-
-TEST_F(WordDrawFixture, WordDrawsAreRefusedOnceTheMancheIsRunning)
-{
-    Type("SCALINATA");
-    ASSERT_EQ(completions, 1);
-    Type("TRAGHETTO");
+    fake.dialogs.inputs = {"SCALINATA", "TRAGHETTO"};
+    words.PressTypedWord();
+    words.PressTypedWord();
     words.PressProgramWord();
     EXPECT_EQ(state.DrawnLetters, "SCALINATA");
     EXPECT_EQ(fake.dialogs.asked.size(), 1u);
     EXPECT_EQ(completions, 1);
 }
 
-TEST_F(WordDrawFixture, NewGameWhileTheQuestionIsOpenDrawsNothing)
+TEST_F(WordDrawFixture, ResetOrPressesMeanwhileCannotSpoilAWordDraw)
 {
+    // A new game while the question is open draws nothing.
     fake.dialogs.onQuestion = [this](const FakeDialogs::Question&) { letters.ResetDraw(); };
-    Type("SCALINATA");
+    fake.dialogs.inputs = {"SCALINATA"};
+    words.PressTypedWord();
     EXPECT_TRUE(state.DrawnLetters.isEmpty());
-    EXPECT_TRUE(state.SourceWord.isEmpty());
-    EXPECT_EQ(completions, 0);
-    EXPECT_EQ(fake.dialogs.beeps, 0);
-}
+    EXPECT_EQ(fake.dialogs.beeps + completions, 0);
 
-TEST_F(WordDrawFixture, SinglePressDuringTheWordDrawYieldIsIgnored)
-{
+    // A vowel pressed while the board is being laid out is ignored.
     LetterDraw::Hooks hooks = Hooks();
     LetterDraw* draw = nullptr;
     hooks.yield = [&] { draw->PressVowel(); };
     LetterDraw yielding(state, fake.random, fake.dialogs, hooks);
     draw = &yielding;
     WordDraw typed(state, yielding, fake.dialogs, fake.random, index);
-    fake.dialogs.inputs.push_back("SCALINATA");
+    fake.dialogs.onQuestion = nullptr;
+    fake.dialogs.inputs = {"TRAGHETTO"};
     typed.PressTypedWord();
-    EXPECT_EQ(state.DrawnLetters, "SCALINATA");
+    EXPECT_EQ(state.DrawnLetters, "TRAGHETTO");
     EXPECT_EQ(completions, 1);
 }
