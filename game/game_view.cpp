@@ -36,7 +36,9 @@ constexpr const char* kFinishTooltip = "Clicca quando hai fatto";
 QLabel* ScreenReaderText(const QString& caption, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent);
-    label->setFont(QFont(QStringLiteral("Courier New"), 14));
+    QFont font(QStringLiteral("Courier New"), 14);
+    font.setStyleHint(QFont::TypeWriter);  // where Courier New is missing, another fixed-pitch font
+    label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     QSizePolicy policy = label->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -52,12 +54,6 @@ GameView::GameView(const QStringList& names, QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(10, 8, 10, 6);
     layout->setSpacing(6);
     layout->addWidget(BuildBoardRow());
-
-    boardTextCopy_ = ScreenReaderText(QStringLiteral("123456789"), this);
-    screenReaderLabel_ = ScreenReaderText(QStringLiteral("(Label per screen reader)"), this);
-    layout->addWidget(boardTextCopy_);
-    layout->addWidget(screenReaderLabel_);
-
     layout->addWidget(BuildTimeRow());
     players_ = {new PlayerPanel(0, names.value(0), this), new PlayerPanel(1, names.value(1), this),
                 new PlayerPanel(2, names.value(2), this), new PlayerPanel(3, names.value(3), this)};
@@ -77,7 +73,16 @@ QWidget* GameView::BuildBoardRow()
     boardPanel_->setFixedSize(kBoardWidth, kBoardHeight);
     boardPanel_->setAutoFillBackground(true);
     boardPanel_->setAccessibleName(boardPanel_->title());
-    layout->addWidget(boardPanel_, 0, Qt::AlignTop);
+    // The screen-reader copy of the board sits right under it.
+    boardTextCopy_ = ScreenReaderText(QStringLiteral("123456789"), row);
+    screenReaderLabel_ = ScreenReaderText(QStringLiteral("(Label per screen reader)"), row);
+    auto* boardColumn = new QVBoxLayout;
+    boardColumn->setSpacing(2);
+    boardColumn->addWidget(boardPanel_);
+    boardColumn->addWidget(boardTextCopy_);
+    boardColumn->addWidget(screenReaderLabel_);
+    boardColumn->addStretch(1);
+    layout->addLayout(boardColumn);
 
     auto* side = new QVBoxLayout;
     side->setSpacing(6);

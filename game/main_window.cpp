@@ -68,6 +68,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     SetWordMaxLength(state_.LetterCount);
     for (int slot = 0; slot < GameState::kPlayers; ++slot)
         view_->Player(slot)->ResetForNewGame();
+    // As after a new game, the second finish button waits hidden.
+    view_->FinishButton(1)->hide();
 }
 
 MainWindow::~MainWindow()
