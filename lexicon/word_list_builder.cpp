@@ -142,7 +142,20 @@ bool WordListBuilder::FoldLine(const unsigned char* p, const unsigned char* end,
     int length = 0;
     bool nameOrNumeral = false;
     while (p < end) {
-        const char32_t cp = (Utf8 && *p >= 0x80) ? DecodeUtf8(p) : *p++;
+        const unsigned char byte = *p;
+        if (byte < 0x80) {  // nearly every letter of a word list: no table, no call
+            const bool capital = byte >= 'A' && byte <= 'Z';
+            const int index = (byte | 0x20) - 'a';
+            if (index < 0 || index >= 26)  // byte | 0x20 maps both cases onto a..z
+                return false;
+            if (length == kLongest || !inAlphabet_[index])
+                return false;
+            letters[length++] = static_cast<char>('A' + index);
+            nameOrNumeral |= capital;
+            ++p;
+            continue;
+        }
+        const char32_t cp = Utf8 ? DecodeUtf8(p) : *p++;
         const FoldedLetter folded = FoldLetter(cp);
         if (folded.kind == FoldedLetter::NotALetter)
             return false;

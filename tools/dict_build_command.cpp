@@ -110,7 +110,12 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io)
             io.err << "letterama-dict build: cannot read word list '" << path << "': " << file.errorString() << '\n';
             return kDictFailure;
         }
-        io.out << path << ": " << Describe(builder.AddList(file.readAll())) << '\n';
+        // Mapped rather than read: a full list runs to tens of megabytes.
+        const qint64 size = file.size();
+        const uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
+        const QByteArray contents = mapped ? QByteArray() : file.readAll();
+        const QByteArrayView view = mapped ? QByteArrayView(mapped, size) : QByteArrayView(contents);
+        io.out << path << ": " << Describe(builder.AddList(view)) << '\n';
     }
 
     const LexiconImage image = ComposeLexicon(builder.Finish(), LexiconBanner(parsed.language));
