@@ -5,127 +5,124 @@
 
 namespace {
 
-constexpr std::uint32_t kOddWord = UINT32_MAX;
-
-std::size_t TableSizeFor(std::size_t entries)
+// SplitMix64 from a fixed seed: the same letter numbers in every run.
+constexpr std::array<AnagramIndex::Key, 26> MakeLetterKeys()
 {
-    // Load factor at most two thirds keeps probe runs short.
-    return std::bit_ceil(std::max<std::size_t>(16, entries + entries / 2 + 1));
+    std::array<AnagramIndex::Key, 26> keys{};
+    std::uint64_t state = 0x4c6574746572616dULL;
+    for (auto& key : keys) {
+        state += 0x9e3779b97f4a7c15ULL;
+        std::uint64_t z = state;
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        key = z ^ (z >> 31);
+    }
+    return keys;
+}
+constexpr std::array<AnagramIndex::Key, 26> kLetterKeys = MakeLetterKeys();
+
+bool IsLetter(char c)
+{
+    return static_cast<unsigned char>(c - 'A') < 26;
 }
 
 }  // namespace
 
-std::optional<AnagramIndex::Key> AnagramIndex::KeyOf(std::string_view word)
+std::optional<AnagramIndex::Key> AnagramIndex::LetterKey(char c)
 {
-    if (word.empty() || word.size() > static_cast<std::size_t>(kMaxIndexedLength))
+    if (!IsLetter(c))
         return std::nullopt;
-    std::array<std::uint8_t, kMaxIndexedLength> codes{};
-    const std::size_t n = word.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const int code = LetterCode(word[i]);
-        if (code == 0)
-            return std::nullopt;
-        // Insertion sort: at most 12 codes.
-        std::size_t j = i;
-        for (; j > 0 && codes[j - 1] > code; --j)
-            codes[j] = codes[j - 1];
-        codes[j] = static_cast<std::uint8_t>(code);
-    }
-    Key key = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        key = key << 5 | codes[i];
-    return key;
+    return kLetterKeys[static_cast<unsigned char>(c - 'A')];
 }
 
-std::size_t AnagramIndex::SlotOf(Key key, std::size_t mask)
+std::optional<AnagramIndex::Key> AnagramIndex::KeyOf(std::string_view word)
 {
-    // The finaliser of SplitMix64: spreads the packed letters over every bit.
-    key ^= key >> 30;
-    key *= 0xbf58476d1ce4e5b9ULL;
-    key ^= key >> 27;
-    key *= 0x94d049bb133111ebULL;
-    key ^= key >> 31;
-    return static_cast<std::size_t>(key) & mask;
+    if (word.empty())
+        return std::nullopt;
+    Key key = 0;
+    for (const char c : word) {
+        if (!IsLetter(c))
+            return std::nullopt;
+        key += kLetterKeys[static_cast<unsigned char>(c - 'A')];
+    }
+    return key;
 }
 
 void AnagramIndex::Build(int length, const char* section, std::int32_t count)
 {
-    if (length < 1 || length > kMaxIndexedLength)
+    if (length < 1 || length > kMaxLength)
         return;
     LengthTable& table = tables_[length];
     table = LengthTable{};
-    table.indexed = true;
     const std::uint32_t words = count > 0 ? static_cast<std::uint32_t>(count) : 0;
 
-    // First pass: one group per distinct key, numbered in order of first appearance.
-    table.buckets.assign(TableSizeFor(words), Slot{});
-    std::size_t mask = table.buckets.size() - 1;
-    std::vector<std::uint32_t> groupOf(words);
-    std::vector<std::uint32_t> groupSize;
-    std::vector<Key> groupKey;
+    // About one word per bucket.
+    const int bucketBits = std::max(1, static_cast<int>(std::bit_width(words)));
+    table.bucketShift = 64 - bucketBits;
+    const std::size_t buckets = std::size_t{1} << bucketBits;
+
+    std::vector<Key> keys(words);
+    std::vector<std::uint32_t> bucketStart(buckets + 1, 0);
     for (std::uint32_t k = 0; k < words; ++k) {
-        const std::optional<Key> key = KeyOf(std::string_view(section + static_cast<std::size_t>(k) * length, length));
+        const std::optional<Key> key = KeyOf(std::string_view(section + std::size_t{k} * length, length));
         if (!key) {
-            groupOf[k] = kOddWord;
             table.oddWords.push_back(k);
             continue;
         }
-        std::size_t s = SlotOf(*key, mask);
-        while (table.buckets[s].group != 0 && table.buckets[s].key != *key)
-            s = (s + 1) & mask;
-        if (table.buckets[s].group == 0) {
-            table.buckets[s] = Slot{*key, static_cast<std::uint32_t>(groupSize.size() + 1)};
-            groupSize.push_back(0);
-            groupKey.push_back(*key);
-        }
-        const std::uint32_t group = table.buckets[s].group - 1;
-        groupOf[k] = group;
-        ++groupSize[group];
+        keys[k] = *key;
+        ++bucketStart[(*key >> table.bucketShift) + 1];
     }
+    for (std::size_t b = 0; b < buckets; ++b)
+        bucketStart[b + 1] += bucketStart[b];
 
-    // Second pass: the word numbers of each group side by side, in file order.
-    table.groupStart.resize(groupSize.size() + 1);
-    table.groupStart[0] = 0;
-    for (std::size_t g = 0; g < groupSize.size(); ++g)
-        table.groupStart[g + 1] = table.groupStart[g] + groupSize[g];
-    table.wordNumbers.resize(table.groupStart.back());
-    std::vector<std::uint32_t> next(table.groupStart.begin(), table.groupStart.end() - 1);
-    for (std::uint32_t k = 0; k < words; ++k) {
-        if (groupOf[k] != kOddWord)
-            table.wordNumbers[next[groupOf[k]]++] = k;
-    }
-
-    // Anagrams share slots: shrink the table to the number of groups.
-    const std::size_t fitted = TableSizeFor(groupKey.size());
-    if (fitted < table.buckets.size()) {
-        table.buckets.assign(fitted, Slot{});
-        mask = fitted - 1;
-        for (std::size_t g = 0; g < groupKey.size(); ++g) {
-            std::size_t s = SlotOf(groupKey[g], mask);
-            while (table.buckets[s].group != 0)
-                s = (s + 1) & mask;
-            table.buckets[s] = Slot{groupKey[g], static_cast<std::uint32_t>(g + 1)};
+    // A stable counting sort by bucket keeps file order within each bucket...
+    table.wordNumbers.resize(bucketStart[buckets]);
+    {
+        std::vector<std::uint32_t> next(bucketStart.begin(), bucketStart.end() - 1);
+        auto odd = table.oddWords.begin();
+        for (std::uint32_t k = 0; k < words; ++k) {
+            if (odd != table.oddWords.end() && *odd == k) {
+                ++odd;
+                continue;
+            }
+            table.wordNumbers[next[keys[k] >> table.bucketShift]++] = k;
         }
     }
+
+    // ...and a stable sort by key inside each bucket (one or two words as a rule)
+    // puts the anagrams side by side, still in file order.
+    table.firstGroup.assign(buckets + 1, 0);
+    const auto byKey = [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; };
+    for (std::size_t b = 0; b < buckets; ++b) {
+        const auto first = table.wordNumbers.begin() + bucketStart[b];
+        const auto last = table.wordNumbers.begin() + bucketStart[b + 1];
+        if (last - first > 1)
+            std::stable_sort(first, last, byKey);
+        table.firstGroup[b] = static_cast<std::uint32_t>(table.groupKey.size());
+        for (auto it = first; it != last; ++it) {
+            if (it == first || keys[*it] != keys[*(it - 1)]) {
+                table.groupKey.push_back(keys[*it]);
+                table.groupStart.push_back(static_cast<std::uint32_t>(it - table.wordNumbers.begin()));
+            }
+        }
+    }
+    table.firstGroup[buckets] = static_cast<std::uint32_t>(table.groupKey.size());
+    table.groupStart.push_back(static_cast<std::uint32_t>(table.wordNumbers.size()));
+    table.groupKey.shrink_to_fit();
+    table.groupStart.shrink_to_fit();
     table.oddWords.shrink_to_fit();
-}
-
-bool AnagramIndex::Indexed(int length) const
-{
-    return length >= 1 && length <= kMaxIndexedLength && tables_[length].indexed;
 }
 
 std::span<const std::uint32_t> AnagramIndex::Candidates(int length, Key key) const
 {
-    if (!Indexed(length))
+    if (length < 1 || length > kMaxLength || tables_[length].firstGroup.empty())
         return {};
     const LengthTable& table = tables_[length];
-    const std::size_t mask = table.buckets.size() - 1;
-    for (std::size_t s = SlotOf(key, mask); table.buckets[s].group != 0; s = (s + 1) & mask) {
-        if (table.buckets[s].key == key) {
-            const std::uint32_t g = table.buckets[s].group - 1;
-            return std::span<const std::uint32_t>(table.wordNumbers).subspan(
-                table.groupStart[g], table.groupStart[g + 1] - table.groupStart[g]);
+    const std::size_t bucket = key >> table.bucketShift;
+    for (std::uint32_t g = table.firstGroup[bucket]; g < table.firstGroup[bucket + 1]; ++g) {
+        if (table.groupKey[g] == key) {
+            return std::span<const std::uint32_t>(table.wordNumbers)
+                .subspan(table.groupStart[g], table.groupStart[g + 1] - table.groupStart[g]);
         }
     }
     return {};
@@ -133,7 +130,7 @@ std::span<const std::uint32_t> AnagramIndex::Candidates(int length, Key key) con
 
 std::span<const std::uint32_t> AnagramIndex::OddWords(int length) const
 {
-    if (!Indexed(length))
+    if (length < 1 || length > kMaxLength)
         return {};
     return tables_[length].oddWords;
 }
@@ -142,8 +139,10 @@ std::size_t AnagramIndex::MemoryBytes() const
 {
     std::size_t bytes = sizeof(*this);
     for (const LengthTable& table : tables_) {
-        bytes += table.buckets.capacity() * sizeof(Slot) + table.groupStart.capacity() * sizeof(std::uint32_t) +
-                 table.wordNumbers.capacity() * sizeof(std::uint32_t) + table.oddWords.capacity() * sizeof(std::uint32_t);
+        bytes += (table.firstGroup.capacity() + table.groupStart.capacity() + table.wordNumbers.capacity() +
+                  table.oddWords.capacity()) *
+                     sizeof(std::uint32_t) +
+                 table.groupKey.capacity() * sizeof(Key);
     }
     return bytes;
 }

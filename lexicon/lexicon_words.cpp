@@ -23,7 +23,7 @@ LexiconWords::LexiconWords(QByteArray bytes)
 {
     // The parsed counts never reach past the end of the file, so every section lies
     // wholly inside bytes_.
-    for (int n = LexiconIndex::kMinLength; n <= AnagramIndex::kMaxIndexedLength; ++n) {
+    for (int n = LexiconIndex::kMinLength; n <= LexiconIndex::kMaxLength; ++n) {
         const std::int32_t count = Count(n);
         anagrams_.Build(n, count > 0 ? bytes_.constData() + index_.SectionStart[n] - 1 : nullptr, count);
     }

@@ -35,24 +35,17 @@ std::optional<bool> WordLookup::InLexicon(const LexiconWords& words, const QStri
         return false;
     const auto same = [&](std::uint32_t k) { return words.Word(length, static_cast<std::int32_t>(k)) == *bytes; };
 
+    // A word of letters A-Z is among the anagrams its key leads to; any other is
+    // among the odd words of its length.
     const AnagramIndex& index = words.Anagrams();
-    if (index.Indexed(length)) {
-        if (const std::optional<AnagramIndex::Key> key = AnagramIndex::KeyOf(*bytes)) {
-            const std::span<const std::uint32_t> candidates = index.Candidates(length, *key);
-            return std::any_of(candidates.begin(), candidates.end(), same);
-        }
-        for (const std::uint32_t k : index.OddWords(length)) {
-            if (!pacer.Step())
-                return std::nullopt;
-            if (same(k))
-                return true;
-        }
-        return false;
+    if (const std::optional<AnagramIndex::Key> key = AnagramIndex::KeyOf(*bytes)) {
+        const std::span<const std::uint32_t> candidates = index.Candidates(length, *key);
+        return std::any_of(candidates.begin(), candidates.end(), same);
     }
-    for (std::int32_t k = 0; k < words.Count(length); ++k) {
+    for (const std::uint32_t k : index.OddWords(length)) {
         if (!pacer.Step())
             return std::nullopt;
-        if (same(static_cast<std::uint32_t>(k)))
+        if (same(k))
             return true;
     }
     return false;

@@ -9,7 +9,7 @@ WordSearch::WordSearch(const LexiconWords& words, const QString& drawnLetters)
     for (char c = 'A'; c <= 'Z'; ++c) {
         const int count = counts_.Count(static_cast<unsigned char>(c));
         if (count > 0) {
-            letters_.emplace_back(AnagramIndex::LetterCode(c), count);
+            letters_.emplace_back(*AnagramIndex::LetterKey(c), count);
             parts = std::min<std::uint64_t>(parts * static_cast<std::uint64_t>(count + 1), kMaxParts + 1);
         }
     }
@@ -25,10 +25,10 @@ void WordSearch::CollectParts(std::size_t letter, int size, AnagramIndex::Key ke
             partsBySize_[size].push_back(key);
         return;
     }
-    const auto [code, count] = letters_[letter];
-    for (int copies = 0; copies <= count && size + copies <= AnagramIndex::kMaxIndexedLength; ++copies) {
+    const auto [letterKey, count] = letters_[letter];
+    for (int copies = 0; copies <= count && size + copies <= AnagramIndex::kMaxLength; ++copies) {
         CollectParts(letter + 1, size + copies, key);
-        key = key << 5 | static_cast<AnagramIndex::Key>(code);
+        key += letterKey;
     }
 }
 
@@ -38,10 +38,13 @@ bool WordSearch::FindLength(int length, YieldPacer& pacer, QStringList& found) c
         return true;
     std::vector<std::uint32_t> hits;
     const AnagramIndex& index = words_.Anagrams();
-    if (partsListed_ && index.Indexed(length)) {
+    if (partsListed_) {
         for (const AnagramIndex::Key key : partsBySize_[length]) {
-            const std::span<const std::uint32_t> words = index.Candidates(length, key);
-            hits.insert(hits.end(), words.begin(), words.end());
+            // The letter test only matters for the rare other letter set sharing a key.
+            for (const std::uint32_t k : index.Candidates(length, key)) {
+                if (counts_.Spells(words_.Word(length, static_cast<std::int32_t>(k))))
+                    hits.push_back(k);
+            }
         }
         for (const std::uint32_t k : index.OddWords(length)) {
             if (!pacer.Step())
@@ -49,8 +52,10 @@ bool WordSearch::FindLength(int length, YieldPacer& pacer, QStringList& found) c
             if (counts_.Spells(words_.Word(length, static_cast<std::int32_t>(k))))
                 hits.push_back(k);
         }
-        // Each key's words are in file order already; across keys they interleave.
+        // Each key's words are in file order already; across keys they interleave. Two
+        // parts sharing a key would have brought the same words twice.
         std::sort(hits.begin(), hits.end());
+        hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
     } else if (!ScanLength(length, pacer, hits)) {
         return false;
     }

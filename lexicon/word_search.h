@@ -18,10 +18,10 @@ class Dialogs;
 // the drawn letters spell, by length ascending and in file order within a length,
 // exactly as a scan of the file with the letter test would list them.
 //
-// Words of up to 12 letters A-Z are reached through the anagram index: the search
-// asks for the key of every distinct part of the draw (at most 1024 for ten letters)
-// and sorts what it collects back into file order. Words with other bytes, longer
-// sections and draws too rich to split that way are scanned with the letter test.
+// Words of letters A-Z are reached through the anagram index: the search asks for
+// the key of every distinct part of the draw (at most 1024 for ten letters) and sorts
+// what it collects back into file order. Words with other bytes, and every word when
+// the draw is too rich to split that way, go through the letter test one by one.
 class WordSearch {
 public:
     enum class Outcome { Completed, LexiconMissing, Overtaken };
@@ -51,17 +51,18 @@ public:
     bool FindLength(int length, YieldPacer& pacer, QStringList& found) const;
 
 private:
-    // A ten-letter draw has at most 2^10 distinct parts; past this many the scan wins.
-    static constexpr std::uint64_t kMaxParts = 4096;
+    // A ten-letter draw has at most 2^10 distinct parts. Past this many, asking for
+    // each of them costs as much as testing every word.
+    static constexpr std::uint64_t kMaxParts = 8192;
 
     void CollectParts(std::size_t letter, int size, AnagramIndex::Key key);
     bool ScanLength(int length, YieldPacer& pacer, std::vector<std::uint32_t>& hits) const;
 
     const LexiconWords& words_;
     DrawnLetterCounts counts_;
-    std::vector<std::pair<int, int>> letters_;  // distinct letter codes A-Z with their counts
+    std::vector<std::pair<AnagramIndex::Key, int>> letters_;  // distinct letters A-Z: key, count
     bool partsListed_ = false;
-    std::array<std::vector<AnagramIndex::Key>, AnagramIndex::kMaxIndexedLength + 1> partsBySize_{};
+    std::array<std::vector<AnagramIndex::Key>, AnagramIndex::kMaxLength + 1> partsBySize_{};
 };
 
 // One line of the found-words list: "(" + length + ") -   " + word.

@@ -19,7 +19,7 @@ std::string Sorted(std::string word)
 
 }  // namespace
 
-TEST(AnagramIndex, KeysAreTheSortedLettersOfAWord)
+TEST(AnagramIndex, AnagramsShareAKeyAndOtherLetterSetsDoNot)
 {
     struct Row {
         const char* first;
@@ -27,12 +27,12 @@ TEST(AnagramIndex, KeysAreTheSortedLettersOfAWord)
         bool sameKey;
     };
     const Row rows[] = {
-        {"CASTA", "TACSA", true},           // anagrams
-        {"CASTA", "CASTE", false},          // one letter differs
-        {"AAB", "ABB", false},              // same letters, other counts
-        {"ZZZ", "AAZZZ", false},            // no leading zero letters: length is part of the key
-        {"ABCDEFGHILMN", "NMLIHGFEDCBA", true},  // 12 letters fill 60 bits
-        {"ZZZZZZZZZZZZ", "ZZZZZZZZZZZY", false},
+        {"CASTA", "TACSA", true},  // anagrams
+        {"CASTA", "CASTE", false},  // one letter differs
+        {"AAB", "ABB", false},      // same letters, other counts
+        {"ABCDEFGHILMNOPQ", "QPONMLIHGFEDCBA", true},
+        {"ZZZZZZZZZZZZZZZ", "ZZZZZZZZZZZZZZY", false},
+        {"AAAAAAAAAAAAAAA", "BBBBBBBBBBBBBBB", false},
     };
     for (const Row& row : rows) {
         const auto first = AnagramIndex::KeyOf(row.first);
@@ -40,8 +40,11 @@ TEST(AnagramIndex, KeysAreTheSortedLettersOfAWord)
         ASSERT_TRUE(first && second) << row.first << " " << row.second;
         EXPECT_EQ(*first == *second, row.sameKey) << row.first << " " << row.second;
     }
-    // Only words of 1 to 12 letters A-Z have a key.
-    for (const char* word : {"", "casta", "CAS A", "CAS1", "CAS\xC0", "ABCDEFGHILMNO"})
+    // A search adds the keys of the letters it takes.
+    EXPECT_EQ(*AnagramIndex::KeyOf("CASA"), *AnagramIndex::KeyOf("CA") + *AnagramIndex::KeyOf("SA"));
+    EXPECT_EQ(*AnagramIndex::KeyOf("Z"), *AnagramIndex::LetterKey('Z'));
+    // Only words of letters A-Z have a key.
+    for (const char* word : {"", "casta", "CAS A", "CAS1", "CAS\xC0", "@AS", "[AS"})
         EXPECT_FALSE(AnagramIndex::KeyOf(word).has_value()) << word;
     EXPECT_FALSE(AnagramIndex::KeyOf(std::string_view("CA\0A", 4)).has_value());
 }
@@ -49,12 +52,13 @@ TEST(AnagramIndex, KeysAreTheSortedLettersOfAWord)
 TEST(AnagramIndex, EachKeyLeadsToItsAnagramsInFileOrder)
 {
     std::mt19937 random(7);
-    QByteArrayList words = RandomWords(random, 3000, 3, 6);
+    QByteArrayList words = RandomWords(random, 4000, 3, 15);
+    words += RandomWords(random, 3000, 3, 4);  // short words: many anagrams
     // Odd bytes that only a corrupt file holds, and repeated words.
     words << "cas" << "CA1" << "C A" << QByteArray("CA\0", 3) << "\xC8RA" << "ASTA" << "ASTA" << "TASA";
     const auto lexicon = LoadedWords(words);
 
-    for (int n = 3; n <= 6; ++n) {
+    for (int n = 3; n <= 15; ++n) {
         // By hand: the word numbers of each letter multiset, and of the odd words.
         std::map<std::string, std::vector<std::uint32_t>> groups;
         std::vector<std::uint32_t> odd;
@@ -63,7 +67,6 @@ TEST(AnagramIndex, EachKeyLeadsToItsAnagramsInFileOrder)
             const bool plain = std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
             (plain ? groups[Sorted(word)] : odd).push_back(static_cast<std::uint32_t>(k));
         }
-        ASSERT_TRUE(lexicon->Anagrams().Indexed(n));
         std::size_t listed = odd.size();
         for (const auto& [letters, numbers] : groups) {
             const auto candidates = lexicon->Anagrams().Candidates(n, *AnagramIndex::KeyOf(letters));
@@ -76,14 +79,16 @@ TEST(AnagramIndex, EachKeyLeadsToItsAnagramsInFileOrder)
     }
     EXPECT_EQ(lexicon->Anagrams().OddWords(3).size(), 5u);
     EXPECT_TRUE(lexicon->Anagrams().Candidates(4, *AnagramIndex::KeyOf("QQQQ")).empty());
-    EXPECT_TRUE(lexicon->Anagrams().Candidates(7, *AnagramIndex::KeyOf("ACSSTTA")).empty()) << "an empty length";
 }
 
-TEST(AnagramIndex, LengthsBeyondTwelveLettersAreLeftToTheScan)
+TEST(AnagramIndex, EmptyLengthsAndLengthsOutsideTheFileHoldNothing)
 {
-    const auto lexicon = LoadedWords({"ABCDEFGHILMN", "ABCDEFGHILMNO"});
-    EXPECT_TRUE(lexicon->Anagrams().Indexed(12));
-    EXPECT_FALSE(lexicon->Anagrams().Indexed(13));
-    EXPECT_EQ(lexicon->Count(13), 1);
-    EXPECT_TRUE(lexicon->Anagrams().OddWords(13).empty());
+    const auto lexicon = LoadedWords({"CASA", "ABCDEFGHILMNOPQ"});
+    const auto key = *AnagramIndex::KeyOf("ACSSTTA");
+    EXPECT_TRUE(lexicon->Anagrams().Candidates(7, key).empty());
+    EXPECT_EQ(lexicon->Anagrams().Candidates(15, *AnagramIndex::KeyOf("QPONMLIHGFEDCBA")).size(), 1u);
+    for (const int length : {-1, 0, 16, 1000}) {
+        EXPECT_TRUE(lexicon->Anagrams().Candidates(length, key).empty()) << length;
+        EXPECT_TRUE(lexicon->Anagrams().OddWords(length).empty()) << length;
+    }
 }

@@ -74,7 +74,7 @@ TEST(WordSearch, FindsExactlyWhatAScanOfTheFileFinds)
          [](QString draw, const QByteArrayList&, std::mt19937&) {
              return draw.left(8) + QChar(0x20AC) + QChar(0x0141);
          }},
-        {"lengths past 12 letters are scanned",
+        {"long words, up to 14 letters",
          3, 14, 14, {},
          [](QString draw, const QByteArrayList& words, std::mt19937& random) {
              // The letters of a long lexicon word, shuffled, so that long words are found.
