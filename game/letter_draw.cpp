@@ -4,6 +4,7 @@
 #include "game_state.h"
 #include "random_source.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {

@@ -15,6 +15,8 @@
 #include <QMovie>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 
 bool IsThreeD(int style)
@@ -199,6 +201,28 @@ void TileBoard::DrawTile(int position, const QString& letter)
         return;
     if (style == 1)
         StartMovie(position, letter);
+}
+
+void TileBoard::AnimateClick(int position, bool letterLabel, const std::function<void()>& atBottom)
+{
+    if (position < 0 || position >= TileGeometry::kSlots)
+        return;
+    QWidget* element = letterLabel ? static_cast<QWidget*>(slots_[position].letterLabel) : slots_[position].tile;
+    const QPoint home = element->pos();
+    const int depth = TileGeometry::kClickDepthTwips / TileGeometry::kTwipsPerPixel;
+    for (int step = 1; step <= depth; ++step) {
+        element->move(home + QPoint(0, step));
+        repaint();
+    }
+    const QPointer<QWidget> guard(element);
+    if (atBottom)
+        atBottom();
+    if (!guard)
+        return;
+    for (int step = depth - 1; step >= 0; --step) {
+        element->move(home + QPoint(0, step));
+        repaint();
+    }
 }
 
 void TileBoard::PaintTile(int position, const QString& letter, int style)

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QLabel;
 class QMovie;
@@ -52,7 +53,13 @@ public:
     QString Caption() const { return caption_; }
     QString TextCopy() const { return textCopy_; }
 
-    // The elements of a slot, for the click animation of the word entry.
+    // The press of a clicked tile (or letter label, style 4): the element sinks
+    // 220 twips, `atBottom` runs (append the letter to the word box), and it rises
+    // again. Painted step by step without running window events, so nothing can
+    // reset the board halfway.
+    void AnimateClick(int position, bool letterLabel, const std::function<void()>& atBottom);
+
+    // The elements of a slot.
     TileFace* Tile(int position) const;
     QLabel* LetterLabel(int position) const;
     QLabel* AnimatedPicture(int position) const;

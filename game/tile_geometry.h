@@ -19,6 +19,7 @@ inline constexpr int kMarginTwips = 50;
 inline constexpr int kRestTopTwips = 200;
 inline constexpr int kMovieTopTwips = 150;
 inline constexpr int kMovieMarginTwips = 80;
+inline constexpr int kClickDepthTwips = 220;  // how far a clicked tile sinks
 
 // The fly-in: the step k runs from -2500 to 200 in steps of 50 (55 steps); the
 // element's top is 400 - k twips, so it rises from the bottom of the board.

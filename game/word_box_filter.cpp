@@ -6,8 +6,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-WordBoxFilter::WordBoxFilter(QLineEdit* box, const GameState& state, std::function<void()> finish)
-    : QObject(box), box_(box), state_(state), finish_(std::move(finish))
+WordBoxFilter::WordBoxFilter(QLineEdit* box, const GameState& state, std::function<void()> finish,
+                             std::function<void()> focused)
+    : QObject(box), box_(box), state_(state), finish_(std::move(finish)), focused_(std::move(focused))
 {
     box_->installEventFilter(this);
     connect(box_, &QLineEdit::textEdited, this, &WordBoxFilter::CleanEditedText);
@@ -15,6 +16,8 @@ WordBoxFilter::WordBoxFilter(QLineEdit* box, const GameState& state, std::functi
 
 bool WordBoxFilter::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == box_ && event->type() == QEvent::FocusIn && focused_)
+        focused_();
     if (watched != box_ || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -14,11 +14,13 @@ struct GameState;
 // type nothing keep working, so the boxes stay usable from the keyboard alone.
 //
 // Made as a child of the box, so it lives exactly as long as the box:
-//   new WordBoxFilter(wordBox, state, [this] { FinishNow(); });
+//   new WordBoxFilter(wordBox, state, [this] { FinishNow(); }, [this] { ActiveWordBox = 2; });
 class WordBoxFilter : public QObject {
     Q_OBJECT
 public:
-    WordBoxFilter(QLineEdit* box, const GameState& state, std::function<void()> finish);
+    // `finish` runs on Enter; `focused`, when given, each time the box gains the focus.
+    WordBoxFilter(QLineEdit* box, const GameState& state, std::function<void()> finish,
+                  std::function<void()> focused = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,6 +31,7 @@ private:
     QLineEdit* box_;
     const GameState& state_;
     std::function<void()> finish_;
+    std::function<void()> focused_;
 };
 
 // Shows the box's text as "*" characters when `masked`, plainly otherwise.

@@ -150,8 +150,9 @@ TEST_F(BoardFixture, ThreeDStylesShowTheLetterPictureOrElseThePrintedLetter)
             EXPECT_EQ(tile->HasPicture(), style == 2 && letter == "M");
             EXPECT_EQ(board->AnimatedPicture(0)->isVisible(), style == 1);
             EXPECT_EQ(started.size(), style == 1 && letter == "M" ? 1 : 0);
-            if (style == 1)
+            if (style == 1) {
                 EXPECT_EQ(board->AnimatedPicture(0)->pos(), MovieTopLeft(0));
+            }
         }
     }
 }
@@ -263,7 +264,7 @@ TEST_F(BoardFixture, StyleChangeRedrawsEveryLetterAtOnce)
     EXPECT_TRUE(fake.wave.played.isEmpty());
 }
 
-TEST_F(BoardFixture, ClicksReportTheirPosition)
+TEST_F(BoardFixture, ClicksReportTheirPositionAndPressTheElement)
 {
     QSignalSpy tiles(board, &TileBoard::TileClicked);
     QSignalSpy labels(board, &TileBoard::LetterLabelClicked);
@@ -278,4 +279,10 @@ TEST_F(BoardFixture, ClicksReportTheirPosition)
     EXPECT_EQ(tiles[0][0].toInt(), 1);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0][0].toInt(), 2);
+
+    // The pressed element sinks 220 twips while the letter is taken, then comes back.
+    QPoint lowest;
+    board->AnimateClick(2, true, [&] { lowest = board->LetterLabel(2)->pos(); });
+    EXPECT_EQ(lowest, RestTopLeft(2) + QPoint(0, 14));
+    EXPECT_EQ(board->LetterLabel(2)->pos(), RestTopLeft(2));
 }

@@ -27,8 +27,12 @@ struct WordBoxFixture : ::testing::Test {
     GameState state = GameIn(1);
     QLineEdit box;
     int finishes = 0;
+    int focusings = 0;
 
-    void SetUp() override { new WordBoxFilter(&box, state, [this] { ++finishes; }); }
+    void SetUp() override
+    {
+        new WordBoxFilter(&box, state, [this] { ++finishes; }, [this] { ++focusings; });
+    }
 
     // Types each character as its own key, accented letters included (which the
     // test library's key clicks cannot send).
@@ -107,13 +111,17 @@ TEST_F(WordBoxFixture, LettersOfOtherAlphabetsFollowTheLanguage)
     EXPECT_EQ(box.text(), "jazz");
 }
 
-TEST_F(WordBoxFixture, EnterFinishesWithoutTyping)
+TEST_F(WordBoxFixture, EnterFinishesWithoutTypingAndFocusIsReported)
 {
     QTest::keyClicks(&box, "casa");
     QTest::keyClick(&box, Qt::Key_Return);
     QTest::keyClick(&box, Qt::Key_Enter);
     EXPECT_EQ(finishes, 2);
     EXPECT_EQ(box.text(), "casa");
+
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&box, &focusIn);
+    EXPECT_EQ(focusings, 1);
 }
 
 TEST_F(WordBoxFixture, EditingKeysStillWork)
