@@ -5,6 +5,7 @@
 #   A.gif .. Z.gif                               animated 3D letters, 63 x 90
 #   TILEPIC1.BMP .. TILEPIC5.BMP                 tile backgrounds, one per manche
 #   letteramalogo.jpg, MAGNAWRD2.GIF             logo, magnifying-glass animation
+#   linkautore.gif, linkonline.gif               the main window's two link pictures
 #   Letterama.htm, REGPAROL.TXT                  help page, word rules
 #
 # Usage: assets/scripts/make_media.sh [OUTPUT_FOLDER]   (default assets/program_folder)
@@ -43,6 +44,9 @@ echo "Sounds"
 
 echo "Tile backgrounds"
 "$media/make_tile_backgrounds.sh" "$out"
+
+echo "Link pictures"
+"$media/make_link_pictures.sh" "$out"
 
 # GIF frames keep one palette of their own each; without dithering the still
 # background stays identical from frame to frame, so only the moving part is
