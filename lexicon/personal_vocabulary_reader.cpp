@@ -28,6 +28,8 @@ bool UpperEquals(const char* line, qsizetype size, const QString& text)
 PersonalVocabularyReader::Result PersonalVocabularyReader::Find(const QString& fileName, const QString& word,
                                                                 const QString& excluded, YieldPacer& pacer)
 {
+    if (fileName.isEmpty())
+        return Result::NotFound;
     const std::optional<QByteArray> contents = ProgramFolder::ReadAll(fileName);
     if (!contents)
         return Result::NotFound;

@@ -13,6 +13,6 @@ public:
 
     // Reads the file `fileName` (found without regard to letter case) from the top and
     // stops at the first line that, in upper case, equals `word` and differs from
-    // `excluded`. A missing file holds no words.
+    // `excluded`. A missing file, or an empty name, holds no words.
     static Result Find(const QString& fileName, const QString& word, const QString& excluded, YieldPacer& pacer);
 };

@@ -19,6 +19,20 @@ std::span<const DictCommand> DictCommands()
                     "Prints one line per word length 3 to 15: the length, the 1-based\n"
                     "position of the first word and the number of words, as the game reads them.",
                     RunInfoCommand},
+        DictCommand{"solve", "--lexicon FILE LETTERS",
+                    "list the words the computer players find in a draw",
+                    "Prints one line per word found, \"(\" + length + \") -   \" + word: lengths 3 to\n"
+                    "the number of LETTERS ascending, lexicon file order within a length.\n"
+                    "LETTERS are taken in upper case.",
+                    RunSolveCommand},
+        DictCommand{"lookup", "--lexicon FILE [--vocabulary FILE] [--excluded WORD] LETTERS WORD",
+                    "judge a word handed in: SI, NO or NO2",
+                    "  --vocabulary FILE  a personal vocabulary, one word per line\n"
+                    "  --excluded WORD    a vocabulary entry that does not count\n"
+                    "SI: spelt from LETTERS, 3 letters or more, and in the lexicon or the\n"
+                    "vocabulary. NO: spelt, but in neither. NO2: needs a letter not drawn, or\n"
+                    "is under 3 letters. LETTERS and WORD are taken in upper case.",
+                    RunLookupCommand},
     };
     return commands;
 }

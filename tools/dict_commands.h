@@ -5,3 +5,5 @@
 // The subcommands of letterama-dict, one file each.
 int RunBuildCommand(const QStringList& arguments, DictIo& io);
 int RunInfoCommand(const QStringList& arguments, DictIo& io);
+int RunSolveCommand(const QStringList& arguments, DictIo& io);
+int RunLookupCommand(const QStringList& arguments, DictIo& io);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "dict_command.h"
+
+#include "lexicon_words.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// The arguments shared by the commands that read a lexicon: `--lexicon FILE` and,
+// where allowed, `--vocabulary FILE` and `--excluded WORD`, each also as --name=VALUE.
+struct LexiconArguments {
+    QString lexicon;
+    QString vocabulary;
+    QString excluded;
+    QStringList positional;
+};
+
+// Fills `parsed` from `arguments`, taking only the options named in `allowed`;
+// returns an error message, empty when the arguments are sound.
+QString ParseLexiconArguments(const QStringList& arguments, const QStringList& allowed, LexiconArguments& parsed);
+
+// The words of the lexicon file `name` (matched without regard to case), or nothing
+// after a message on io.err.
+std::shared_ptr<const LexiconWords> LoadLexiconForCommand(const DictCommand& command, const QString& name,
+                                                          DictIo& io);
