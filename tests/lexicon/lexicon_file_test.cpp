@@ -138,18 +138,4 @@ TEST(LexiconFile, MissingOrClosedFilesReadNothing)
     EXPECT_TRUE(file.ReadWord(index, 3, 1).isEmpty());
 }
 
-TEST(LexiconFile, TwoReadersShareTheFile)
-{
-    TempProgramFolder folder;
-    folder.Write(QStringLiteral("SLESSICO.1"), ThreeSections());
-    LexiconFile first;
-    LexiconFile second;
-    ASSERT_TRUE(first.Open(QStringLiteral("SLESSICO.1")));
-    ASSERT_TRUE(second.Open(QStringLiteral("SLESSICO.1")));
-    const LexiconIndex index = first.ReadIndex();
-    EXPECT_EQ(first.ReadWord(index, 3, 2), "BUE");
-    EXPECT_EQ(second.ReadWord(index, 3, 3), "ORO");
-    EXPECT_EQ(first.ReadWord(index, 5, 1), "PASTA");
-}
-
 }  // namespace

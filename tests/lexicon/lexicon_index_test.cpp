@@ -107,13 +107,6 @@ TEST(LexiconIndex, FileShorterThanItsIndexReadsMissingBytesAsZero)
     EXPECT_EQ(index.WordCount(), 0);
 }
 
-TEST(LexiconIndex, EmptyHeadReadsAsNoWordsAtAll)
-{
-    const LexiconIndex index = LexiconIndex::Parse(QByteArray(), 0);
-    EXPECT_EQ(index.WordCount(), 0);
-    EXPECT_EQ(index.SectionStart[3], 0);
-}
-
 TEST(LexiconIndex, LoadReadsTheFileAndAMissingFileIsNothing)
 {
     TempProgramFolder folder;

@@ -100,14 +100,6 @@ TEST(DictCommandLine, HelpGoesToStandardOutputAndSucceeds)
     EXPECT_EQ(RunCommandLine({"help", "info"}).out, RunCommandLine({"info", "-h"}).out);
 }
 
-TEST(DictCommandLine, EveryCommandIsFoundByItsNameOnly)
-{
-    for (const DictCommand& command : DictCommands()) {
-        EXPECT_EQ(FindDictCommand(QLatin1String(command.name)), &command);
-        EXPECT_EQ(FindDictCommand(QLatin1String(command.name).toString().toUpper()), nullptr);
-    }
-}
-
 TEST(DictBuild, WritesTheDefaultFileFromEveryListGiven)
 {
     TempProgramFolder folder;
@@ -159,16 +151,6 @@ TEST(DictInfo, ReadsTheIndexAsTheGameDoesEvenWhenItIsNonsense)
 
     EXPECT_EQ(run.status, kDictSuccess);
     EXPECT_TRUE(run.out.startsWith(InfoLines({"3 440 2", "4 99999999 0", "5 0 0", "6 0 0"}))) << run.out.toStdString();
-}
-
-TEST(DictInfo, AFileShorterThanItsIndexReportsNoWords)
-{
-    TempProgramFolder folder;
-    folder.Write(QStringLiteral("short"), QByteArray(210, ' ').replace(200, 10, "     440  "));
-    const CommandRun run = RunCommandLine({"info", "short"});
-    EXPECT_EQ(run.status, kDictSuccess);
-    EXPECT_EQ(run.out.count(QLatin1Char('\n')), 13);
-    EXPECT_TRUE(run.out.startsWith(QLatin1String("3 440 0\n4 0 0\n")));
 }
 
 }  // namespace
