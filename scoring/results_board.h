@@ -1,0 +1,84 @@
+#pragma once
+
+#include "game_state.h"
+#include "lexicon_source.h"
+#include "round_scoring.h"
+#include "yield_pacer.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class Dialogs;
+
+// What the board of one manche is judged from.
+struct ResultsBoardInput {
+    std::array<PlayerSlot, GameState::kPlayers> players;  // names and words as the main window's boxes hold them
+    QString drawnLetters;
+    QString sourceWord;          // the string of a shuffled draw; empty otherwise
+    int finishSeconds = 60;      // when the human ended the manche; 60 at the time limit
+    std::array<int, GameState::kPlayers> totals{};  // game totals before this manche
+    LexiconSource lexicon;
+    int lexiconLanguage = 1;     // which personal vocabulary: "USERVOCA." + language
+    int confirmChoice = 0;       // the option chosen at the last confirmation, offered again
+};
+
+// One row of the board, player 1 to 4.
+struct ResultsBoardRow {
+    QString name;
+    QString word;      // upper case; the board shows it in lower case
+    // Empty until judged; then "SI", "NO", "NO1", "NO2", or "" when the lexicon is missing.
+    std::optional<QString> verdict;
+    bool confirmed = false;  // has been through the confirmation window
+    int confirmChoice = 0;   // what was chosen there (1 to 3); 0 when never asked
+    int wordPoints = 0;
+    int bonus = 0;
+    int total = 0;
+    int rank = 0;
+
+    int Points() const { return RoundScoring::AddToTotal(wordPoints, bonus); }
+    QString ValidityText() const { return RoundScoring::ValidityText(verdict.value_or(QString())); }
+    QString PointsText() const { return RoundScoring::PointsText(wordPoints, bonus); }
+    QString ScoreLabelText() const { return RoundScoring::ScoreLabelText(total, rank); }
+};
+
+struct ResultsBoardOutcome {
+    std::array<ResultsBoardRow, GameState::kPlayers> rows;
+    std::array<int, GameState::kPlayers> totals{};  // the game totals after this manche
+    int confirmChoice = 0;                           // the last option chosen, for the next manche
+    int bestPlayer = -1;                             // 0-based; -1 when nobody scored
+    int tieCount = 0;
+
+    // The main window's four score labels, player 1 first.
+    QStringList ScoreLabels() const;
+};
+
+// Judges, scores and ranks the words of one manche. Players are judged in order with
+// the word lookup; a human's valid word that copies the start of the source word is
+// refused as "NO1" with a message; a human's word that no list knows stops the pass
+// and is put to the player, and the pass then runs again from player 1 without
+// judging again the words already judged. The sole best word earns the time bonus.
+class ResultsBoard {
+public:
+    using ConfirmWord = std::function<int(const QString& wordToConfirm, int previousChoice)>;
+    using RowShown = std::function<void(int player, const ResultsBoardRow& row)>;
+
+    struct Hooks {
+        // Lookups yield through it; it is asked again after every message and
+        // confirmation, since each of them runs the event loop.
+        Cooperation cooperation;
+        // Asks the player about an unknown word and answers 1, 2 or 3 (ConfirmWindow::Choice).
+        // None: the word is left out, as choice 3.
+        ConfirmWord confirm;
+        // A row has been judged (name, word and verdict known) during a pass.
+        RowShown rowShown;
+    };
+
+    // The whole evaluation; nothing when it was overtaken (nothing has then been
+    // written, not even to the personal vocabulary). Input and hooks are taken by
+    // value: whatever the caller held them in may be gone after a yield.
+    static std::optional<ResultsBoardOutcome> Evaluate(ResultsBoardInput input, Dialogs& dialogs, Hooks hooks);
+};

@@ -1,0 +1,302 @@
+#include "results_window.h"
+
+#include "confirm_window.h"
+#include "dialogs.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+enum Column { kName, kWord, kValidity, kPoints, kTotal, kRank, kColumnCount };
+
+}  // namespace
+
+ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent)
+    : QDialog(parent), dialogs_(platform.dialogs), shell_(platform.shell), spellChecker_(spellChecker)
+{
+    setWindowTitle(QStringLiteral("Letterama - Punteggi"));
+    setModal(true);
+
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("heading"));
+    QFont bold = heading_->font();
+    bold.setBold(true);
+    heading_->setFont(bold);
+
+    board_ = new QTableWidget(GameState::kPlayers, kColumnCount, this);
+    board_->setObjectName(QStringLiteral("scoreBoard"));
+    board_->setHorizontalHeaderLabels({QStringLiteral("Giocatore"), QStringLiteral("Parola inserita"),
+                                       QStringLiteral("Valida (SI/NO)"), QStringLiteral("Punti ora"),
+                                       QStringLiteral("Pnt. Tot."), QStringLiteral("Posiz.")});
+    board_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    board_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    board_->setSelectionMode(QAbstractItemView::SingleSelection);
+    board_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    board_->horizontalHeader()->setStretchLastSection(true);
+    board_->setAccessibleName(QStringLiteral("Punteggi della manche"));
+    for (int player = 0; player < GameState::kPlayers; ++player) {
+        for (int column = 0; column < kColumnCount; ++column)
+            board_->setItem(player, column, new QTableWidgetItem);
+    }
+    heading_->setBuddy(board_);
+
+    auto* foundLabel = new QLabel(QStringLiteral("Trovate:"), this);
+    foundCount_ = new QLabel(this);
+    foundCount_->setObjectName(QStringLiteral("foundCount"));
+    foundWords_ = new QListWidget(this);
+    foundWords_->setObjectName(QStringLiteral("foundWords"));
+    foundWords_->setToolTip(QStringLiteral("Elenco delle parole trovate"));
+    foundWords_->setAccessibleName(QStringLiteral("Elenco delle parole trovate"));
+    QFont fixed(QStringLiteral("Courier"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    foundWords_->setFont(fixed);
+    foundLabel->setBuddy(foundWords_);
+
+    continue_ = new QPushButton(QStringLiteral("&Continua"), this);
+    continue_->setObjectName(QStringLiteral("continueButton"));
+    continue_->setAccessibleName(QStringLiteral("Continua"));
+    continue_->setEnabled(false);
+    continue_->setDefault(true);
+    connect(continue_, &QPushButton::clicked, this, &ResultsWindow::Continue);
+
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(foundLabel);
+    countRow->addWidget(foundCount_);
+    countRow->addStretch();
+    auto* foundColumn = new QVBoxLayout;
+    foundColumn->addLayout(countRow);
+    foundColumn->addWidget(foundWords_, 1);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(board_, 3);
+    middle->addLayout(foundColumn, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(continue_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+    resize(820, 300);
+
+    setTabOrder(continue_, board_);
+    setTabOrder(board_, foundWords_);
+}
+
+ResultsWindow::~ResultsWindow()
+{
+    // An open question ends unanswered; the evaluation waiting on it then finds the
+    // board gone and writes nothing.
+    if (confirmWindow_ && confirmWindow_->isVisible())
+        confirmWindow_->reject();
+}
+
+void ResultsWindow::SetConfirmation(ResultsBoard::ConfirmWord confirm)
+{
+    confirmOverride_ = std::move(confirm);
+}
+
+void ResultsWindow::ClearFoundWords()
+{
+    foundWords_->clear();
+}
+
+void ResultsWindow::SetFoundWords(const QStringList& lines)
+{
+    foundWords_->clear();
+    foundWords_->addItems(lines);
+}
+
+void ResultsWindow::AppendFoundWords(const QStringList& lines)
+{
+    foundWords_->addItems(lines);
+}
+
+void ResultsWindow::AppendFoundWord(const QString& line)
+{
+    foundWords_->addItem(line);
+}
+
+QStringList ResultsWindow::FoundWordLines() const
+{
+    QStringList lines;
+    for (int i = 0; i < foundWords_->count(); ++i)
+        lines.append(foundWords_->item(i)->text());
+    return lines;
+}
+
+std::optional<ResultsBoardOutcome> ResultsWindow::RunManche(GameState& state,
+                                                            const std::array<PlayerSlot, GameState::kPlayers>& players,
+                                                            const LexiconSource& lexicon)
+{
+    if (pending_ || evaluating_)
+        return std::nullopt;  // already showing a manche: the window is modal, this is a stray call
+
+    ResultsBoardInput input;
+    input.players = players;
+    input.drawnLetters = state.DrawnLetters;
+    input.sourceWord = state.SourceWord;
+    input.finishSeconds = state.FinishSeconds;
+    input.totals = state.TotalScores;
+    input.lexicon = lexicon;
+    input.lexiconLanguage = state.LexiconLanguage;
+    input.confirmChoice = confirmChoice_;
+    pending_ = std::move(input);
+    state_ = &state;
+    outcome_.reset();
+    evaluated_ = false;
+    generation_.Advance();
+    PrepareBoard(players, state.MancheNumber, state.FoundCount());
+
+    const QPointer<ResultsWindow> self(this);
+    exec();
+    if (!self)
+        return std::nullopt;
+    // However the window was closed, a complete board has been written and counts;
+    // the next manche is evaluated afresh.
+    pending_.reset();
+    state_ = nullptr;
+    evaluated_ = false;
+    return std::exchange(outcome_, std::nullopt);
+}
+
+void ResultsWindow::Abandon()
+{
+    StopEvaluation();
+    if (isVisible())
+        done(QDialog::Rejected);
+}
+
+void ResultsWindow::StopEvaluation()
+{
+    generation_.Advance();
+    if (confirmWindow_ && confirmWindow_->isVisible())
+        confirmWindow_->reject();
+}
+
+void ResultsWindow::reject()
+{
+    // Closing a finished board goes on like "&Continua"; closing it earlier gives the
+    // manche up rather than leaving it half judged.
+    if (evaluated_)
+        Continue();
+    else
+        Abandon();
+}
+
+void ResultsWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Evaluated once the board is on screen, and only once per manche: showing the
+    // window again redraws it as it is.
+    if (pending_ && !evaluated_ && !evaluating_)
+        QMetaObject::invokeMethod(this, &ResultsWindow::Evaluate, Qt::QueuedConnection);
+}
+
+void ResultsWindow::PrepareBoard(const std::array<PlayerSlot, GameState::kPlayers>& players, int mancheNumber,
+                                 int foundCount)
+{
+    for (int player = 0; player < GameState::kPlayers; ++player) {
+        for (int column = 0; column < kColumnCount; ++column)
+            SetCell(player, column, QString());
+        SetCell(player, kName, players[player].Name);
+        SetCell(player, kWord, players[player].Word.toLower());
+    }
+    foundCount_->setText(RoundScoring::FoundCountText(foundCount));
+    heading_->setText(RoundScoring::Heading(mancheNumber));
+    continue_->setEnabled(false);
+}
+
+void ResultsWindow::Evaluate()
+{
+    if (!pending_ || evaluated_ || evaluating_ || !isVisible())
+        return;
+    evaluating_ = true;
+
+    // Everything the evaluation needs lives on this stack frame: the lookups and the
+    // questions run the event loop, and the window may be gone when they return.
+    const QPointer<ResultsWindow> self(this);
+    const std::function<bool()> stillCurrent = generation_.CurrentCheck();
+    ResultsBoard::Hooks hooks;
+    hooks.cooperation.yield = [] { QCoreApplication::processEvents(); };
+    hooks.cooperation.stillCurrent = stillCurrent;
+    hooks.confirm = [self](const QString& word, int previousChoice) {
+        return self ? self->AskConfirmation(word, previousChoice) : int(ConfirmWindow::kDoNotAdd);
+    };
+    hooks.rowShown = [self](int player, const ResultsBoardRow& row) {
+        if (self)
+            self->ShowVerdict(player, row);
+    };
+
+    const std::optional<ResultsBoardOutcome> outcome = ResultsBoard::Evaluate(*pending_, dialogs_, hooks);
+    if (!self)
+        return;
+    evaluating_ = false;
+    if (!outcome || !stillCurrent())
+        return;
+
+    state_->TotalScores = outcome->totals;
+    confirmChoice_ = outcome->confirmChoice;
+    ShowOutcome(*outcome);
+    outcome_ = outcome;
+    evaluated_ = true;
+    continue_->setEnabled(true);
+    continue_->setFocus();
+    emit ScoreLabelsChanged(outcome->ScoreLabels());
+}
+
+void ResultsWindow::ShowVerdict(int player, const ResultsBoardRow& row)
+{
+    SetCell(player, kName, row.name);
+    SetCell(player, kWord, row.word.toLower());
+    SetCell(player, kValidity, row.ValidityText());
+}
+
+void ResultsWindow::ShowOutcome(const ResultsBoardOutcome& outcome)
+{
+    for (int player = 0; player < GameState::kPlayers; ++player) {
+        const ResultsBoardRow& row = outcome.rows[player];
+        ShowVerdict(player, row);
+        SetCell(player, kPoints, row.PointsText());
+        SetCell(player, kTotal, QString::number(row.total));
+        SetCell(player, kRank, RoundScoring::RankText(row.rank));
+    }
+}
+
+void ResultsWindow::SetCell(int player, int column, const QString& text)
+{
+    board_->item(player, column)->setText(text);
+}
+
+int ResultsWindow::AskConfirmation(const QString& word, int previousChoice)
+{
+    if (confirmOverride_) {
+        const ResultsBoard::ConfirmWord confirm = confirmOverride_;  // this window may go away meanwhile
+        return confirm(word, previousChoice);
+    }
+    if (!confirmWindow_) {
+        confirmWindow_ = std::make_shared<ConfirmWindow>(shell_, spellChecker_);
+        confirmWindow_->winId();
+        if (QWindow* handle = confirmWindow_->windowHandle())
+            handle->setTransientParent(window()->windowHandle());
+    }
+    const std::shared_ptr<ConfirmWindow> confirmWindow = confirmWindow_;
+    return confirmWindow->Ask(word, previousChoice);
+}
+
+void ResultsWindow::Continue()
+{
+    if (evaluated_)
+        accept();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "fake_platform.h"
+#include "game_state.h"
+#include "language.h"
+#include "lexicon_writer.h"
+#include "temp_program_folder.h"
+
+#include <QStringList>
+
+#include <array>
+
+// A manche over the ten letters CASTELLOAR (two A, two L) and a lexicon that knows a
+// handful of the words they spell; SALTO and RESTO are spelt from them but unknown.
+namespace MancheFixture {
+
+inline const QString kLetters = QStringLiteral("CASTELLOAR");
+inline const QStringList kLexiconWords = {
+    QStringLiteral("ORA"),    QStringLiteral("SALE"),   QStringLiteral("CELLA"),
+    QStringLiteral("CASTA"),  QStringLiteral("STELLA"), QStringLiteral("LOCALE"),
+    QStringLiteral("CASTELLO"),
+};
+
+// Writes "SLESSICO.<language>" into the current folder holding just `words`.
+inline bool WriteLexicon(int language, const QStringList& words = kLexiconWords)
+{
+    std::array<QStringList, kLexiconListCount> lists;
+    for (const QString& word : words)
+        lists[word.size() - 3].append(word);
+    return WriteLexiconFile(LexiconFileName(language),
+                            ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(language)));
+}
+
+// The default slots: the human "Anonimo" first, then the three computer players, with
+// these words.
+inline std::array<PlayerSlot, GameState::kPlayers> Players(const QString& human, const QString& cpu1,
+                                                          const QString& cpu2, const QString& cpu3)
+{
+    GameState state;
+    std::array<PlayerSlot, GameState::kPlayers> players = state.Players;
+    const QString words[] = {human, cpu1, cpu2, cpu3};
+    for (int p = 0; p < GameState::kPlayers; ++p)
+        players[p].Word = words[p];
+    return players;
+}
+
+}  // namespace MancheFixture

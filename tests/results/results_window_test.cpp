@@ -1,0 +1,280 @@
+#include "results_window.h"
+
+#include "confirm_window.h"
+#include "manche_fixture.h"
+#include "spell_checker.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using MancheFixture::Players;
+
+class UnusedSpellChecker : public SpellChecker {
+public:
+    QString SpellCheck(const QString& incorrectText) override { return incorrectText; }
+};
+
+// Polls until `ready` holds, then runs `act` once. Gives up after ten seconds and
+// closes every modal window, so a failing test ends instead of hanging.
+void WhenReady(std::function<bool()> ready, std::function<void()> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(0);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, clock, ready, act] {
+        const bool timedOut = clock->elapsed() > 10000;
+        if (!ready() && !timedOut)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete clock;
+        if (timedOut) {
+            ADD_FAILURE() << "the awaited window state never came";
+            while (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+            return;
+        }
+        act();
+    });
+    poll->start();
+}
+
+class ResultsWindowTest : public ::testing::Test {
+protected:
+    ResultsWindowTest()
+    {
+        EXPECT_TRUE(MancheFixture::WriteLexicon(1));
+        state.DrawnLetters = MancheFixture::kLetters;
+        state.FinishSeconds = 12;
+        state.MancheNumber = 2;
+        QObject::connect(window, &ResultsWindow::ScoreLabelsChanged,
+                         [this](const QStringList& labels) { scoreLabels.push_back(labels); });
+    }
+
+    std::optional<ResultsBoardOutcome> Run(const std::array<PlayerSlot, GameState::kPlayers>& players)
+    {
+        return window->RunManche(state, players, LexiconSource::ForLanguage(state.LexiconLanguage));
+    }
+
+    // Runs `inspect` on the complete board, then presses "&Continua".
+    void WhenEvaluated(std::function<void()> inspect)
+    {
+        const QPointer<ResultsWindow> board(window);
+        WhenReady([board] { return !board || board->Evaluated(); },
+                  [this, board, inspect] {
+                      if (!board)
+                          return;
+                      inspect();
+                      if (board->isVisible())
+                          QTest::mouseClick(ContinueButton(), Qt::LeftButton);
+                  });
+    }
+
+    template <typename T>
+    T* Child(const char* name) const
+    {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    QPushButton* ContinueButton() const { return Child<QPushButton>("continueButton"); }
+    QStringList Row(int player) const
+    {
+        const auto* board = Child<QTableWidget>("scoreBoard");
+        QStringList cells;
+        for (int column = 0; column < board->columnCount(); ++column)
+            cells.append(board->item(player, column)->text());
+        return cells;
+    }
+
+    TempProgramFolder folder;
+    FakePlatform fake;
+    UnusedSpellChecker speller;
+    GameState state;
+    ResultsWindow* window = new ResultsWindow(fake.platform(), speller);
+    std::vector<QStringList> scoreLabels;
+
+    ~ResultsWindowTest() override { delete window; }
+};
+
+TEST_F(ResultsWindowTest, BoardShowsTheJudgedMancheAndWritesTheTotals)
+{
+    state.FoundWords = {QStringLiteral("ORA"), QStringLiteral("SALE"), QStringLiteral("CELLA")};
+    window->SetFoundWords({QStringLiteral("(3) -   ORA"), QStringLiteral("(4) -   SALE")});
+    window->AppendFoundWord(QStringLiteral("(5) -   CELLA"));
+    state.TotalScores = {100, 0, 0, 0};
+
+    WhenEvaluated([this] {
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Letterama - Punteggi"));
+        EXPECT_EQ(Child<QLabel>("heading")->text(), QStringLiteral("Tempo scaduto - Situazione della manche 2/5"));
+        const auto* board = Child<QTableWidget>("scoreBoard");
+        QStringList headings;
+        for (int column = 0; column < board->columnCount(); ++column)
+            headings.append(board->horizontalHeaderItem(column)->text());
+        EXPECT_EQ(headings, (QStringList{"Giocatore", "Parola inserita", "Valida (SI/NO)", "Punti ora", "Pnt. Tot.",
+                                         "Posiz."}));
+        EXPECT_EQ(Row(0), (QStringList{"Anonimo", "stella", "SI", "600+480", "1180", "1°"}));
+        EXPECT_EQ(Row(1), (QStringList{"Valentina (CPU)", "cella", "SI", "500", "500", "2°"}));
+        EXPECT_EQ(Row(2), (QStringList{"Giacomo (CPU)", "sale", "SI", "400", "400", "3°"}));
+        EXPECT_EQ(Row(3), (QStringList{"Andrea (CPU)", "", "NO", "0", "0", "4°"}));
+
+        const auto* list = Child<QListWidget>("foundWords");
+        EXPECT_EQ(list->toolTip(), QStringLiteral("Elenco delle parole trovate"));
+        EXPECT_EQ(window->FoundWordLines(),
+                  (QStringList{"(3) -   ORA", "(4) -   SALE", "(5) -   CELLA"}));
+        EXPECT_EQ(Child<QLabel>("foundCount")->text(), QStringLiteral("( 3 )"));
+        EXPECT_TRUE(ContinueButton()->isEnabled());
+        EXPECT_EQ(state.TotalScores, (std::array<int, 4>{1180, 500, 400, 0}));
+    });
+    const std::optional<ResultsBoardOutcome> outcome = Run(Players("STELLA", "CELLA", "SALE", ""));
+
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(outcome->rows[0].PointsText(), QStringLiteral("600+480"));
+    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{1180, 500, 400, 0}));
+    ASSERT_EQ(scoreLabels.size(), 1u);
+    EXPECT_EQ(scoreLabels[0], (QStringList{" 1180 (1°)", "  500 (2°)", "  400 (3°)", "    0 (4°)"}));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->Evaluated());
+    EXPECT_TRUE(fake.dialogs.asked.empty());
+}
+
+TEST_F(ResultsWindowTest, NextMancheStartsFromClearedCellsAndMissingLexiconShowsNoVerdict)
+{
+    WhenEvaluated([] {});
+    ASSERT_TRUE(Run(Players("STELLA", "CELLA", "SALE", "ORA")).has_value());
+    const std::array<int, 4> afterFirst = state.TotalScores;
+
+    QFile::remove(folder.FilePath(QStringLiteral("SLESSICO.1")));
+    state.MancheNumber = 5;
+    state.FinishSeconds = 60;
+    WhenEvaluated([this, afterFirst] {
+        EXPECT_EQ(Child<QLabel>("heading")->text(), QStringLiteral("Tempo scaduto - Situazione a fine partita"));
+        EXPECT_EQ(Row(0), (QStringList{"Anonimo", "stella", "", "0", QString::number(afterFirst[0]), "1°"}));
+        EXPECT_EQ(Row(3), (QStringList{"Andrea (CPU)", "ora", "", "0", QString::number(afterFirst[3]), "4°"}));
+    });
+    const std::optional<ResultsBoardOutcome> outcome = Run(Players("STELLA", "CELLA", "SALE", "ORA"));
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(state.TotalScores, afterFirst);
+    EXPECT_EQ(fake.dialogs.LastText(), QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.1"));
+    EXPECT_EQ(scoreLabels.size(), 2u);
+}
+
+TEST_F(ResultsWindowTest, UnknownWordIsPutToThePlayerThroughTheConfirmationWindow)
+{
+    bool continueEnabledDuringQuestion = true;
+    QString wordAsked;
+    WhenReady(
+        [] { return QApplication::activeModalWidget() && qobject_cast<ConfirmWindow*>(QApplication::activeModalWidget()); },
+        [&] {
+            auto* confirm = qobject_cast<ConfirmWindow*>(QApplication::activeModalWidget());
+            continueEnabledDuringQuestion = ContinueButton()->isEnabled();
+            wordAsked = confirm->findChild<QLabel*>(QStringLiteral("wordLabel"))->text();
+            QTest::mouseClick(confirm->findChild<QRadioButton*>(QStringLiteral("option1")), Qt::LeftButton);
+            QTest::mouseClick(confirm->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+            WhenEvaluated([this] { EXPECT_EQ(Row(0), (QStringList{"Anonimo", "salto", "SI", "500", "500", "1°"})); });
+        });
+    const std::optional<ResultsBoardOutcome> outcome = Run(Players("salto", "CELLA", "SALE", "ORA"));
+
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_FALSE(continueEnabledDuringQuestion);
+    EXPECT_EQ(wordAsked, QStringLiteral("SALTO"));
+    EXPECT_EQ(folder.Read(QStringLiteral("USERVOCA.1")), QByteArray("SALTO\r\n"));
+    EXPECT_EQ(window->ConfirmChoice(), 1);
+    EXPECT_EQ(state.TotalScores[0], 500);
+}
+
+TEST_F(ResultsWindowTest, BoardIsEvaluatedOncePerManche)
+{
+    int questions = 0;
+    window->SetConfirmation([&](const QString&, int) {
+        ++questions;
+        return 3;
+    });
+    WhenEvaluated([this] {
+        // Shown and painted again: redrawn as it is.
+        QShowEvent show;
+        QApplication::sendEvent(window, &show);
+        window->repaint();
+        QApplication::processEvents();
+        EXPECT_TRUE(window->Evaluated());
+    });
+    ASSERT_TRUE(Run(Players("SALTO", "CELLA", "SALE", "ORA")).has_value());
+    EXPECT_EQ(questions, 1);
+    // CELLA is the sole best word once SALTO is refused: 500 + 480.
+    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{0, 980, 400, 300}));
+
+    // The next manche is judged afresh, adding to the totals.
+    WhenEvaluated([] {});
+    ASSERT_TRUE(Run(Players("SALTO", "CELLA", "SALE", "ORA")).has_value());
+    EXPECT_EQ(questions, 2);
+    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{0, 1960, 800, 600}));
+}
+
+TEST_F(ResultsWindowTest, EscapeOnTheCompleteBoardGoesOnLikeContinue)
+{
+    WhenEvaluated([this] { QTest::keyClick(window, Qt::Key_Escape); });
+    const std::optional<ResultsBoardOutcome> outcome = Run(Players("STELLA", "", "", ""));
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(state.TotalScores[0], 1080);
+    EXPECT_FALSE(window->Evaluated());
+}
+
+TEST_F(ResultsWindowTest, NewGameDuringTheQuestionWritesNothing)
+{
+    state.TotalScores = {300, 200, 100, 0};
+    window->SetConfirmation([this](const QString&, int) {
+        window->Abandon();  // what a new game or a change of language does
+        return 1;
+    });
+    EXPECT_FALSE(Run(Players("SALTO", "CELLA", "SALE", "ORA")).has_value());
+    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 200, 100, 0}));
+    EXPECT_TRUE(scoreLabels.empty());
+    EXPECT_FALSE(folder.Exists(QStringLiteral("USERVOCA.1")));
+    EXPECT_FALSE(window->isVisible());
+
+    // The window is ready for the next manche.
+    window->SetConfirmation([](const QString&, int) { return 3; });
+    WhenEvaluated([] {});
+    ASSERT_TRUE(Run(Players("SALTO", "CELLA", "SALE", "ORA")).has_value());
+    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 1180, 500, 300}));
+}
+
+TEST_F(ResultsWindowTest, ClosingOrDestroyingTheBoardBeforeItIsCompleteWritesNothing)
+{
+    state.SourceWord = QStringLiteral("CASTELLO");
+    state.TotalScores = {300, 200, 100, 0};
+    // Closed with Escape while the message about the copied word is open.
+    fake.dialogs.onQuestion = [this](const FakeDialogs::Question&) { window->reject(); };
+    EXPECT_FALSE(Run(Players("CASTELLO", "CELLA", "SALE", "ORA")).has_value());
+    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 200, 100, 0}));
+    EXPECT_FALSE(window->isVisible());
+
+    // Destroyed with its owner while the message is open.
+    const QPointer<ResultsWindow> board(window);
+    fake.dialogs.onQuestion = [this](const FakeDialogs::Question&) {
+        delete window;
+        window = nullptr;
+    };
+    EXPECT_FALSE(board->RunManche(state, Players("CASTELLO", "CELLA", "SALE", "ORA"),
+                                  LexiconSource::ForLanguage(1))
+                     .has_value());
+    EXPECT_TRUE(board.isNull());
+    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 200, 100, 0}));
+    EXPECT_TRUE(scoreLabels.empty());
+    EXPECT_EQ(fake.dialogs.asked.size(), 2u);
+}
+
+}  // namespace
