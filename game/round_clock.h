@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class RandomSource;
+class SoundEffects;
+struct GameState;
+
+// The manche clock: one tick a second while a manche runs, one a millisecond once
+// the human has finished early, off between manches. It counts ElapsedSeconds,
+// paints the time bar, plays the tick, makes the computer players announce ten
+// seconds before the end and ends the manche when the time is up.
+//
+// It owns no timer. The window keeps one QTimer and wires it like this:
+//     timer.timeout            -> clock.ClockTick()
+//     hooks.setTimerPeriod(ms) -> timer.start(ms)
+//     hooks.stopTimer()        -> timer.stop()
+// Tests call ClockTick directly and never sleep.
+//
+// Re-entrancy: a sound holds the game for 0.6 s and the end of the manche opens
+// modal windows with their own event loops. A tick that arrives while another tick
+// is still running is ignored, a tick of a stopped clock does nothing, and "finished"
+// only acts while the clock runs at its normal period (never twice, never after the
+// end of the manche). The clock may be destroyed inside its end-of-manche hook.
+class RoundClock {
+public:
+    static constexpr int kNormalPeriodMs = 1000;
+    static constexpr int kFastForwardPeriodMs = 1;
+    // "Finished" in an unlimited manche jumps here, so that the announcement at
+    // 32000 - 10 still comes on the next tick.
+    static constexpr int kUnlimitedFinishSeconds = 31989;
+    // FinishSeconds of a manche that ran out of time: no time bonus.
+    static constexpr int kTimeUpFinishSeconds = 60;
+    static constexpr int kAnnounceBeforeEnd = 10;
+
+    static inline const QString kTickSound = QStringLiteral("TIC.WAV");
+    static inline const QString kAnnounceSound = QStringLiteral("Sound2.wav");
+    static inline const QString kFinishSound = QStringLiteral("SOUND2.wav");
+    static inline const QString kUnlimitedLabel = QStringLiteral("Infinito");
+
+    // What the main window does for the clock. Any hook may be left empty.
+    struct Hooks {
+        // (Re)starts the window's timer at `ms` milliseconds.
+        std::function<void(int ms)> setTimerPeriod;
+        std::function<void()> stopTimer;
+        // Paints second `elapsed` of the time bar in dark blue (palette colour 1,
+        // RGB 0, 0, 128); TimeSlice gives the box.
+        std::function<void(int elapsed, int roundSeconds)> paintTimeSlice;
+        std::function<void(const QString& text)> setTimeLabel;
+        // Fast-forward ticks hide the second "finished" button.
+        std::function<void()> hideSecondFinishButton;
+        // Writes the word a computer player (slot 1 to 3) announces into its word
+        // box; the clock has already stored it in Players[slot].Word.
+        std::function<void(int slot, const QString& word)> announceWord;
+        // The manche is over and the clock stopped: the end-of-manche sequence
+        // (results window and the rest; MancheFlow::EndOfManche).
+        std::function<void()> endOfManche;
+    };
+
+    RoundClock(GameState& state, SoundEffects& sounds, RandomSource& random, Hooks hooks);
+    ~RoundClock();
+    RoundClock(const RoundClock&) = delete;
+    RoundClock& operator=(const RoundClock&) = delete;
+
+    // The draw is complete: ElapsedSeconds from 0, one tick a second.
+    void Start();
+    // Between manches, at a new game, on closing: no more ticks.
+    void Stop();
+
+    // One tick: counts the second, ticks (or hides the second "finished" button when
+    // fast-forwarding), paints the bar and the label, ends the manche once
+    // ElapsedSeconds reaches RoundSeconds, and makes the computers announce at
+    // RoundSeconds - 10.
+    void ClockTick();
+
+    // The "finished" buttons and Enter in a word box: remembers the second in
+    // FinishSeconds and lets the rest of the manche run out at 1 ms a tick.
+    void FinishNow();
+
+    // Current period in ms; 0 while the clock is off.
+    int Period() const { return periodMs_; }
+    bool Running() const { return periodMs_ != 0; }
+    bool FastForwarding() const { return periodMs_ == kFastForwardPeriodMs; }
+
+    // "12 / 60 Sec.", or "Infinito" for an unlimited manche.
+    static QString TimeLabel(int elapsed, int roundSeconds);
+    // The box of second `elapsed` on a bar of the given size: slice width w =
+    // barWidth / roundSeconds, from (elapsed - 1) * w to elapsed * w - 2 across the
+    // whole height. The 2-unit gap between slices is never more than half a slice,
+    // so a narrow bar still fills. Empty for a roundSeconds of 0 or less.
+    static QRectF TimeSlice(int elapsed, int roundSeconds, double barWidth, double barHeight);
+
+private:
+    void Tick();
+    bool Unlimited() const;
+    void SetPeriod(int ms);
+    bool SameRun(unsigned run) const { return run == run_; }
+    void Announce(unsigned run);
+    void EndManche();
+
+    GameState& state_;
+    SoundEffects& sounds_;
+    RandomSource& random_;
+    Hooks hooks_;
+    int periodMs_ = 0;
+    // Start and Stop open a new run; a tick whose run has changed under a hook
+    // (a new game, the window closing) stops where it is.
+    unsigned run_ = 0;
+    bool inTick_ = false;
+    // Cleared by the destructor, so that a tick that outlives its clock (inside the
+    // end-of-manche hook) touches nothing more.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
