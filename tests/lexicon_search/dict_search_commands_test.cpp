@@ -76,10 +76,8 @@ TEST(DictSolveAndLookup, RefuseBadArgumentsAndMissingFiles)
     const Row rows[] = {
         {{"solve", "CASA"}, 2, "--lexicon is required"},
         {{"solve", "--lexicon", "SLESSICO.1"}, 2, "give the drawn letters"},
-        {{"solve", "--lexicon"}, 2, "--lexicon needs a value"},
         {{"solve", "--lexicon", "SLESSICO.1", "--vocabulary", "V", "CASA"}, 2, "unknown option '--vocabulary'"},
         {{"solve", "--lexicon", "SLESSICO.2", "CASA"}, 1, "no such lexicon file: SLESSICO.2"},
-        {{"lookup", "--lexicon", "SLESSICO.1", "CASA"}, 2, "give the drawn letters and the word"},
         {{"lookup", "--lexicon=SLESSICO.3", "CASA", "CASA"}, 1, "no such lexicon file: SLESSICO.3"},
         {{"lookup", "--lexicon", "SLESSICO.1", "--vocabulary", "USERVOCA.9", "CASA", "CASA"}, 1,
          "no such vocabulary file: USERVOCA.9"},
@@ -104,11 +102,10 @@ TEST(DictLookup, PrintsTheVerdictOfTheGame)
     const Row rows[] = {
         {{"CASTAPOROX", "CASTA"}, "SI"},
         {{"castaporox", "orO"}, "SI"},
-        {{"CASTAPOROX", "PASTA"}, "NO"},
+        {{"CASTAPOROX", "PASTA"}, "NO"},  // no vocabulary named
         {{"--vocabulary", "USERVOCA.1", "CASTAPOROX", "PASTA"}, "SI"},
         {{"--vocabulary", "USERVOCA.1", "--excluded", "pasta", "CASTAPOROX", "PASTA"}, "NO"},
         {{"--vocabulary", "USERVOCA.1", "CASTAPOROX", "TOPPO"}, "NO2"},
-        {{"CASTAPOROX", "CA"}, "NO2"},
     };
     for (const Row& row : rows) {
         const Result result = RunInProcess(QStringList{"lookup", "--lexicon", "SLESSICO.1"} + row.arguments);
