@@ -36,6 +36,7 @@ find_tool() {
 an=$(find_tool an) || { echo "compare_anagram_tools.sh: an is missing (apt-get install an)" >&2; exit 1; }
 wordplay=$(find_tool wordplay) || { echo "compare_anagram_tools.sh: wordplay is missing (apt-get install wordplay)" >&2; exit 1; }
 [[ -x $dict ]] || { echo "compare_anagram_tools.sh: no letterama-dict at $dict (build first, or --dict)" >&2; exit 1; }
+dict=$(cd "$(dirname "$dict")" && pwd)/$(basename "$dict")
 [[ -f $lexicon ]] || { echo "compare_anagram_tools.sh: no lexicon at $lexicon" >&2; exit 1; }
 
 work=$(mktemp -d)
