@@ -59,7 +59,8 @@ public:
                                                  const std::array<PlayerSlot, GameState::kPlayers>& players,
                                                  const LexiconSource& lexicon);
 
-    // Stops an evaluation in progress, writing nothing, and closes the window.
+    // Stops an evaluation in progress, writing nothing, and closes the window. A board
+    // already complete has been written and is returned by RunManche as usual.
     void Abandon();
 
     // True from the end of the evaluation until the window closes for the next manche.
