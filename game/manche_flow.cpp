@@ -4,6 +4,7 @@
 #include "game_state.h"
 #include "round_clock.h"
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -13,6 +14,20 @@ void Run(const Hook& hook, Args&&... args)
 {
     if (hook)
         hook(std::forward<Args>(args)...);
+}
+
+// Opens a modal window from a copy of its hook: the flow, and the hooks it holds,
+// may be destroyed before the window closes.
+template <typename Result>
+Result RunModal(std::function<Result()> hook, Result fallback)
+{
+    return hook ? hook() : fallback;
+}
+
+void RunModal(std::function<void()> hook)
+{
+    if (hook)
+        hook();
 }
 
 }  // namespace
@@ -39,7 +54,7 @@ void MancheFlow::EndOfManche()
     const std::uint64_t generation = ++generation_;
     clock_.Stop();
 
-    Run(hooks_.showResults);
+    RunModal(hooks_.showResults);
     if (!StillCurrent(alive, generation))
         return;
 
@@ -54,10 +69,10 @@ void MancheFlow::EndOfManche()
 void MancheFlow::EndOfGame(const std::shared_ptr<bool>& alive, std::uint64_t generation)
 {
     state_.GameOver = true;
-    Run(hooks_.showHighScores);
+    RunModal(hooks_.showHighScores);
     if (!StillCurrent(alive, generation))
         return;
-    const EndOfGameChoice choice = hooks_.showEndOfGame ? hooks_.showEndOfGame() : EndOfGameChoice::PlayAgain;
+    const EndOfGameChoice choice = RunModal(hooks_.showEndOfGame, EndOfGameChoice::PlayAgain);
     if (!StillCurrent(alive, generation) || choice == EndOfGameChoice::Quit)
         return;
     NewGame();

@@ -133,8 +133,10 @@ void RoundClock::EndManche()
         state_.FinishSeconds = kTimeUpFinishSeconds;
     Stop();
     // Last step: the hook may open modal windows, start a new game or even destroy
-    // this clock, so nothing of it is touched afterwards.
-    Run(hooks_.endOfManche);
+    // this clock, so nothing of it is touched afterwards, and the hook runs from a
+    // copy that outlives the clock.
+    const std::function<void()> endOfManche = hooks_.endOfManche;
+    Run(endOfManche);
 }
 
 void RoundClock::FinishNow()

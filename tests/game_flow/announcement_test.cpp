@@ -89,36 +89,29 @@ TEST(Announcement, RoundsHalvesToEven)
         EXPECT_EQ(Announcement::RoundHalfEven(x), rounded) << x;
 }
 
-TEST(Announcement, ExpertNeverPicksPastTheLastWordNorBeforeTheLaterHalf)
+TEST(Announcement, PicksStayOnTheListAndTheUniformOneReachesEveryEntry)
 {
     for (int n = 1; n <= 50; ++n) {
         const QStringList words = Words(n);
+        std::vector<int> uniformHits(n + 1, 0);
         for (const double r : SampleNumbers(n)) {
             FakeRandom random;
-            random.values = {0.75, r};  // tails: the later-half pick
-            const QString word = Announcement::ChooseWord(Announcement::kExpert, words, {}, random);
-            const int entry = word.mid(1).toInt();
+            random.values = {0.75, r};  // expert tails: the later-half pick
+            const int entry = Announcement::ChooseWord(Announcement::kExpert, words, {}, random).mid(1).toInt();
             ASSERT_GE(entry, n / 2 + 1) << "n " << n << " r " << r;
             ASSERT_LE(entry, n) << "n " << n << " r " << r;
+
+            random.values = {r};
+            const int uniform = Announcement::ChooseWord(Announcement::kMedium, words, {}, random).mid(1).toInt();
+            ASSERT_GE(uniform, 1) << "n " << n << " r " << r;
+            ASSERT_LE(uniform, n) << "n " << n << " r " << r;
+            ++uniformHits[uniform];
         }
+        for (int entry = 1; entry <= n; ++entry)
+            EXPECT_GT(uniformHits[entry], 0) << "n " << n << " entry " << entry;
         // A broken source that returns 1 itself still stays on the list.
         EXPECT_EQ(Announcement::LaterHalfEntry(n, 1.0), n);
         EXPECT_EQ(Announcement::UniformEntry(n, 1.0), n);
-    }
-}
-
-TEST(Announcement, UniformPickReachesEveryEntryAndNoOther)
-{
-    for (int n = 1; n <= 50; ++n) {
-        std::vector<int> hits(n + 1, 0);
-        for (const double r : SampleNumbers(n)) {
-            const int entry = Announcement::UniformEntry(n, r);
-            ASSERT_GE(entry, 1);
-            ASSERT_LE(entry, n);
-            ++hits[entry];
-        }
-        for (int entry = 1; entry <= n; ++entry)
-            EXPECT_GT(hits[entry], 0) << "n " << n << " entry " << entry;
     }
 }
 

@@ -44,9 +44,10 @@ struct FlowFixture : ::testing::Test {
         MancheFlow::Hooks hooks;
         hooks.showResults = [this] {
             log.append(QStringLiteral("results"));
-            state.TotalScores[0] += 500;  // what the results board adds
             if (onResults)
                 onResults();
+            // Still inside the window after onResults may have destroyed the flow.
+            state.TotalScores[0] += 500;  // what the results board adds
         };
         hooks.resetForNextManche = [this] { log.append(QStringLiteral("reset")); };
         hooks.setMancheLabel = [this](const QString& text) { log.append(text); };

@@ -60,9 +60,9 @@ struct ClockFixture : ::testing::Test {
             announcedAt = state.ElapsedSeconds;
         };
         hooks.endOfManche = [this] {
-            ++ends;
             if (onEnd)
                 onEnd();
+            ++ends;  // after onEnd, which may have destroyed the clock
         };
         return hooks;
     }
@@ -250,13 +250,6 @@ TEST_F(ClockFixture, ComputerSlotsAnnounceAndHumanSlotsKeepTheirWord)
     EXPECT_EQ(announced, QStringList({"1 CASA", "3 CASTAGNE"}));
     EXPECT_EQ(state.Players[1].Word, QStringLiteral("CASA"));
     EXPECT_EQ(state.Players[2].Word, QStringLiteral("GATTO"));
-
-    announced.clear();
-    state.FoundWords.clear();
-    ends = 0;
-    clock->Start();
-    TicksToEnd();
-    EXPECT_EQ(announced, QStringList({"1 ", "3 "}));
 }
 
 TEST(RoundClockDisplay, LabelAndSliceOfEachSecond)
