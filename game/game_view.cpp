@@ -70,7 +70,7 @@ QWidget* GameView::BuildBoardRow()
     layout->setSpacing(12);
 
     boardPanel_ = new QGroupBox(QStringLiteral("Area Estrazione"), row);
-    boardPanel_->setFixedSize(kBoardWidth, kBoardHeight);
+    boardPanel_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     boardPanel_->setAutoFillBackground(true);
     boardPanel_->setAccessibleName(boardPanel_->title());
     // The screen-reader copy of the board sits right under it.
@@ -181,6 +181,16 @@ QWidget* GameView::BuildLinksRow()
     layout->addWidget(onlineLink_);
     layout->addStretch(1);
     return row;
+}
+
+void GameView::PlaceBoard(QWidget* board)
+{
+    auto* layout = new QVBoxLayout(boardPanel_);
+    layout->setContentsMargins(2, 0, 2, 2);
+    // The caption goes once the first tile is drawn; the panel keeps its size and
+    // the board its place at the bottom, so the tiles never jump.
+    layout->addWidget(board, 0, Qt::AlignBottom);
+    boardPanel_->setFixedSize(boardPanel_->sizeHint());
 }
 
 QLineEdit* GameView::NameBox(int slot) const

@@ -23,9 +23,6 @@ class GameView : public QWidget {
 public:
     enum class DrawButton { Auto, Vowel, Consonant, InputWord, ComputerWord };
 
-    // Ten 63 x 90 tiles at a 62-pixel pitch, with room to fly in and a margin.
-    static constexpr int kBoardWidth = 680;
-    static constexpr int kBoardHeight = 200;
 
     static constexpr const char* kHomeLinkPicture = "linkautore.gif";
     static constexpr const char* kOnlineLinkPicture = "linkonline.gif";
@@ -34,6 +31,8 @@ public:
     explicit GameView(const QStringList& names, QWidget* parent = nullptr);
 
     QGroupBox* BoardPanel() const { return boardPanel_; }
+    // Puts the tile board inside the board panel, which takes the board's size.
+    void PlaceBoard(QWidget* board);
     QLabel* MancheLabel() const { return mancheLabel_; }
     QWidget* DrawPanel() const { return drawPanel_; }
     QPushButton* DrawButtonOf(DrawButton button) const { return drawButtons_[static_cast<int>(button)]; }

@@ -1,3 +1,4 @@
+#include "hunspell_spell_checker.h"
 #include "main_window.h"
 #include "platform.h"
 #include "qt_dialogs.h"
@@ -23,7 +24,12 @@ int main(int argc, char** argv)
     SystemRandom random(clock);
     const Platform platform{dialogs, shell, http, wave, clock, random};
 
-    MainWindow window(platform);
+    // The spelling check follows the game's language at the time of each check.
+    const MainWindow* game = nullptr;
+    HunspellSpellChecker spellChecker([&game] { return game ? game->State().LexiconLanguage : 1; }, dialogs);
+
+    MainWindow window(platform, spellChecker);
+    game = &window;
     if (!window.Startup(QCoreApplication::applicationDirPath()))
         return 1;
     window.show();

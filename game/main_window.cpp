@@ -2,15 +2,20 @@
 
 #include "about_window.h"
 #include "dialogs.h"
+#include "draw_controller.h"
 #include "fill_strip.h"
 #include "game_view.h"
 #include "http_fetcher.h"
 #include "language.h"
+#include "manche_controller.h"
 #include "link_picture.h"
 #include "main_menu.h"
+#include "player_input.h"
 #include "player_panel.h"
 #include "program_folder.h"
+#include "results_window.h"
 #include "settings_file.h"
+#include "tile_board.h"
 #include "update_notice.h"
 #include "version.h"
 #include "web_addresses.h"
@@ -25,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 
 namespace {
 
@@ -48,20 +54,20 @@ QString LanguageCaption(int language)
     }
 }
 
-// The 16-colour palette's white (15) and dark grey (8).
-const QColor kBoardWhite(255, 255, 255);
-const QColor kBoardGrey(128, 128, 128);
-
 }  // namespace
 
-MainWindow::MainWindow(const Platform& platform, QWidget* parent)
+MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
+      spellChecker_(spellChecker),
+      sounds_(state_, platform_.wave, platform_.clock),
       view_(new GameView(NamesOf(state_), this)),
       menu_(new MainMenu(menuBar()))
 {
     setWindowTitle(LanguageCaption(state_.LexiconLanguage));
     setCentralWidget(view_);
+    BuildBoard();
+    BuildManche();
     ConnectMenu();
     ConnectPlayers();
     CheckMarksFromState();
@@ -77,6 +83,16 @@ MainWindow::~MainWindow()
     // The name box may lose the focus while the window is torn down; nothing may be
     // saved then.
     view_->NameBox(0)->removeEventFilter(this);
+    // The controllers hold references to members that go before the window's
+    // children do.
+    delete manche_;
+    manche_ = nullptr;
+    delete draw_;
+    draw_ = nullptr;
+    delete input_;
+    input_ = nullptr;
+    delete results_;
+    results_ = nullptr;
 }
 
 QWidget* MainWindow::BoardPanel() const
@@ -99,13 +115,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == view_->NameBox(0) && event->type() == QEvent::FocusOut)
         SaveSettings();
+    if ((watched == board_ || watched == view_->BoardPanel()) && event->type() == QEvent::MouseButtonPress)
+        manche_->BoardClicked();
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window ends the program, whatever other window is open.
+    // Closing the main window ends the program, whatever other window is open; work
+    // still under way stops at its next pause.
     endRequested_ = true;
+    manche_->Abandon();
+    OvertakeLongWork();
     event->accept();
     QCoreApplication::quit();
 }
@@ -166,8 +187,8 @@ bool MainWindow::Startup(const QString& programFolder)
     MainMenu::CheckOnly(menu_->LanguageGroup(), state_.LexiconLanguage);
     ApplyLanguageCaption();
 
-    // The results window is created here, hidden, once it exists, so that the
-    // computer search can fill its list of found words.
+    // The results window was made hidden with the window, so that the computer
+    // search can fill its list of found words.
 
     PrepareBoard();
     if (!LoadLexicon())
@@ -201,37 +222,34 @@ void MainWindow::OnUpdateNotice(const std::optional<QByteArray>& notice)
     }
 }
 
-void MainWindow::PaintBoardBackground()
-{
-    // The classic tiles with a background picture stand on white, every other style on grey.
-    QPalette board = view_->BoardPanel()->palette();
-    board.setColor(QPalette::Window, state_.TileStyle == 3 ? kBoardWhite : kBoardGrey);
-    view_->BoardPanel()->setPalette(board);
-}
-
 void MainWindow::PrepareBoard()
 {
     PaintBoardBackground();
     view_->TimeBar()->Clear();
     view_->ProgressStrip()->Clear();
     view_->TimeLabel()->clear();
-    view_->BoardPanel()->setTitle(QStringLiteral("Area estrazione lettere"));
     for (int slot = 0; slot < GameState::kPlayers; ++slot)
         view_->Player(slot)->ScoreLabel()->clear();
-    // The screen-reader copy of the board shows only once letters are drawn.
-    view_->BoardTextCopy()->hide();
-    view_->ScreenReaderLabel()->hide();
+    // Parks the tiles and hides the screen-reader copy of the board until letters
+    // are drawn.
+    board_->Reset();
+    view_->BoardPanel()->setTitle(TileBoard::kEmptyCaption);
+    manche_->Clock().Stop();
 }
 
 bool MainWindow::LoadLexicon()
 {
     const QString fileName = LexiconFileName(state_.LexiconLanguage);
-    const std::optional<LexiconIndex> index = LexiconIndex::Load(ProgramFolder::Resolve(fileName));
-    if (!index) {
+    std::shared_ptr<const LexiconWords> words;
+    if (ProgramFolder::Exists(fileName))
+        words = LexiconWords::Load(ProgramFolder::Resolve(fileName));
+    if (!words) {
         platform_.dialogs.Inform(QStringLiteral("Errore fatale! non trovato file di vocabolario: ") + fileName);
         return false;
     }
-    lexicon_ = *index;
+    // A search or lookup still under way keeps the words it started with.
+    words_ = std::move(words);
+    lexicon_ = words_->Index();
     const LanguageTables tables = TablesForLanguage(state_.LexiconLanguage);
     state_.Alphabet = tables.Alphabet;
     state_.VowelPool = tables.VowelPool;
@@ -306,29 +324,14 @@ void MainWindow::SaveSettings()
 
 // ---- New game ----
 
+LexiconSource MainWindow::CurrentLexicon() const
+{
+    return LexiconSource::ForLanguage(state_.LexiconLanguage, words_);
+}
+
 void MainWindow::NewGame()
 {
-    state_.DrawnLetters.clear();
-    view_->DrawPanel()->show();
-    state_.VowelsDrawn = 0;
-    state_.ConsonantsDrawn = 0;
-
-    view_->TimeBar()->Clear();
-    view_->ProgressStrip()->Clear();
-    view_->TimeLabel()->clear();
-    view_->MancheLabel()->setText(QStringLiteral("Manche 1/5"));
-    view_->FinishButton(1)->hide();
-
-    PaintBoardBackground();
-
-    for (int slot = 0; slot < GameState::kPlayers; ++slot) {
-        view_->Player(slot)->ResetForNewGame();
-        state_.TotalScores[slot] = 0;
-    }
-
-    view_->BoardPanel()->setTitle(QStringLiteral("Area estrazione lettere"));
-    state_.DrawnLetters.clear();
-    state_.MancheNumber = 1;
+    manche_->NewGame();
 }
 
 AboutWindow* MainWindow::About() const

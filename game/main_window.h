@@ -2,18 +2,32 @@
 
 #include "game_state.h"
 #include "lexicon_index.h"
+#include "lexicon_source.h"
+#include "lexicon_words.h"
 #include "platform.h"
+#include "search_runner.h"
+#include "sound_effects.h"
+#include "work_generation.h"
 
 #include <QByteArray>
 #include <QMainWindow>
 #include <QPointer>
 
+#include <chrono>
+#include <memory>
 #include <optional>
 
 class AboutWindow;
+class DrawController;
 class GameView;
 class MainMenu;
+class MancheController;
+class PlayerInput;
 class QGroupBox;
+class QTimer;
+class ResultsWindow;
+class SpellChecker;
+class TileBoard;
 
 // The game's main window. It owns the shared game state and the lexicon index of
 // the chosen language for the whole run, runs start-up, keeps the settings file in
@@ -22,7 +36,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(const Platform& platform, QWidget* parent = nullptr);
+    // `spellChecker` serves the confirmation of unknown words; it must outlive the window.
+    MainWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up: asks for the update notice, makes `programFolder` the current folder,
@@ -35,11 +50,19 @@ public:
     void LoadSettings();
     // Writes the whole settings file from the state and the check marks.
     void SaveSettings();
+    // "&Nuova Partita" (F2) and the end of a game.
     void NewGame();
 
-    // Loads the index of the lexicon of `LexiconLanguage` and the language's letter
-    // tables. A missing lexicon shows the fatal message and returns false.
+    // Loads the lexicon of `LexiconLanguage` into memory, with its index and the
+    // language's letter tables: at start-up, for another language, and after the
+    // dictionary editor has rebuilt the file. A missing lexicon shows the fatal
+    // message and returns false.
     bool LoadLexicon();
+    // Where the search and the lookup find the lexicon of the current language.
+    LexiconSource CurrentLexicon() const;
+    // The longest stretch the computer search works before letting window events
+    // run; a few milliseconds keep typing and the clock smooth.
+    void SetSearchPacing(std::chrono::microseconds interval) { searchPacing_ = interval; }
 
     // Closes the window and ends the program.
     void EndProgram();
@@ -52,6 +75,12 @@ public:
     GameView* View() const { return view_; }
     MainMenu* Menu() const { return menu_; }
     QWidget* BoardPanel() const;
+    TileBoard* Board() const { return board_; }
+    DrawController* Draw() const { return draw_; }
+    PlayerInput* Input() const { return input_; }
+    MancheController* Manche() const { return manche_; }
+    QTimer* MancheClock() const;
+    ResultsWindow* Results() const { return results_; }
     AboutWindow* About() const;
 
 signals:
@@ -65,6 +94,16 @@ protected:
 private:
     void ConnectMenu();
     void ConnectPlayers();
+    void BuildBoard();
+    void BuildManche();
+    // The board is complete: the manche clock starts and the computers search.
+    void StartManche();
+    // The window's part of a new game, and of the wait for the next draw.
+    void ResetViewForNewGame();
+    void ResetViewForNextManche();
+    // A new game, another language, a new draw or the window closing: long work
+    // started for the previous state stops and writes nothing.
+    void OvertakeLongWork();
     void SetWordMaxLength(int letters);
     void ApplyLanguageCaption();
     void CheckMarksFromState();
@@ -90,10 +129,21 @@ private:
     void OpenAddress(const char* address);
 
     Platform platform_;
+    SpellChecker& spellChecker_;
     GameState state_;
     LexiconIndex lexicon_;
+    std::shared_ptr<const LexiconWords> words_;
+    SoundEffects sounds_;
+    WorkGeneration work_;
     GameView* view_;
     MainMenu* menu_;
+    TileBoard* board_ = nullptr;
+    PlayerInput* input_ = nullptr;
+    DrawController* draw_ = nullptr;
+    std::unique_ptr<SearchRunner> search_;
+    ResultsWindow* results_ = nullptr;
+    MancheController* manche_ = nullptr;
+    std::chrono::microseconds searchPacing_ = std::chrono::milliseconds(4);
     QPointer<AboutWindow> about_;
     bool programFolderReady_ = false;
     bool endRequested_ = false;

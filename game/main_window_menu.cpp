@@ -4,12 +4,15 @@
 #include "dialogs.h"
 #include "game_view.h"
 #include "help_files.h"
+#include "high_score_window.h"
 #include "language.h"
 #include "link_picture.h"
 #include "main_menu.h"
 #include "program_folder.h"
 #include "shell.h"
+#include "vocabulary_window.h"
 #include "web_addresses.h"
+#include "word_rules.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -124,13 +127,14 @@ void MainWindow::OnSoundToggled(bool on)
 
 void MainWindow::OnEditPersonalVocabulary()
 {
-    // Opens the personal vocabulary window once it exists.
+    VocabularyWindow window(state_, platform_.dialogs, this);
+    window.Open();
 }
 
 void MainWindow::OnHighScores()
 {
-    state_.GameOver = false;
-    // Then opens the high-score window once it exists.
+    // Clears GameOver: from the menu the table is only shown.
+    HighScoreWindow::ShowFromMenu(state_, platform_, this);
 }
 
 void MainWindow::OnManageMainDictionary()
@@ -149,7 +153,7 @@ void MainWindow::OnHelp()
 
 void MainWindow::OnWordRules()
 {
-    platform_.dialogs.Inform(HelpFiles::WordRulesMessage());
+    platform_.dialogs.Inform(WordRules::MessageText());
 }
 
 void MainWindow::OnAbout()

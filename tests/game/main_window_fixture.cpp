@@ -3,6 +3,9 @@
 #include "lexicon_writer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +22,7 @@ void MainWindowTest::WriteLexicon(int language)
 
 bool MainWindowTest::Start()
 {
-    window = std::make_unique<MainWindow>(fakes.platform());
+    window = std::make_unique<MainWindow>(fakes.platform(), spelling);
     return window->Startup(folder.Path());
 }
 
@@ -27,4 +30,25 @@ void MainWindowTest::Choose(QAction* item)
 {
     ASSERT_NE(item, nullptr);
     item->trigger();
+}
+
+bool MainWindowTest::ChooseModal(QAction* item, const std::function<void(QWidget*)>& look)
+{
+    bool opened = false;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll.stop();
+        opened = true;
+        if (look)
+            look(modal);
+        modal->close();
+    });
+    poll.start();
+    if (item)
+        item->trigger();
+    return opened;
 }

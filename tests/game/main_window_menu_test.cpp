@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -128,11 +129,11 @@ TEST_F(MainWindowTest, WordRulesShowTheTextOrTheNumberedError)
     ASSERT_TRUE(Start());
     QAction* rules = Window().Menu()->Action(MainMenu::Command::WordRules);
     Choose(rules);
-    folder.Write(QStringLiteral("REGPAROL.TXT"), "Solo parole italiane\r\nNiente verbi coniugati\r\n");
+    folder.Write(QStringLiteral("regparol.txt"), "Solo parole italiane\r\nNiente verbi coniugati\rN\xe9 sigle\r\n");
     Choose(rules);
     EXPECT_EQ(fakes.dialogs.Texts(),
               (QStringList{"ERRORE 0001: File contenente le regole sulle parole non trovato: REGPAROL.TXT",
-                           "Solo parole italiane\nNiente verbi coniugati"}));
+                           "Solo parole italiane\nNiente verbi coniugati\nNé sigle"}));
 }
 
 TEST_F(MainWindowTest, NewGameResetsTheBoardPlayersAndCounters)
@@ -243,9 +244,20 @@ TEST_F(MainWindowTest, LaterWindowItemsExistAndHighScoresClearsGameOver)
     WriteLexicon(1);
     ASSERT_TRUE(Start());
     State().GameOver = true;
-    Choose(Window().Menu()->Action(MainMenu::Command::HighScores));
+    EXPECT_TRUE(ChooseModal(Window().Menu()->Action(MainMenu::Command::HighScores), [](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(), QStringLiteral("Hiscores Table"));
+    }));
     EXPECT_FALSE(State().GameOver);
-    Choose(Window().Menu()->Action(MainMenu::Command::EditVocabulary));
+    // Seen from the menu, the table is not written.
+    EXPECT_FALSE(folder.Exists(QStringLiteral("Lettrama.HIS")));
+
+    folder.Write(QStringLiteral("USERVOCA.1"), "PIPPO\r\n");
+    EXPECT_TRUE(ChooseModal(Window().Menu()->Action(MainMenu::Command::EditVocabulary), [](QWidget* modal) {
+        const auto* list = modal->findChild<QListWidget*>();
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_EQ(list->item(0)->text(), QStringLiteral("PIPPO"));
+    }));
     Choose(Window().Menu()->Action(MainMenu::Command::ManageDictionary));
     EXPECT_TRUE(fakes.dialogs.asked.empty());
     EXPECT_FALSE(folder.Exists(QStringLiteral("LETTRAMA.INI")));

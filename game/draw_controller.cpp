@@ -1,0 +1,84 @@
+#include "draw_controller.h"
+
+#include "fill_strip.h"
+#include "game_state.h"
+#include "game_view.h"
+#include "main_menu.h"
+#include "platform.h"
+#include "tile_board.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+DrawController::DrawController(GameState& state, const Platform& platform, const LexiconIndex& index,
+                               GameView& view, MainMenu& menu, TileBoard& board, Hooks hooks, QObject* parent)
+    : QObject(parent),
+      state_(state),
+      view_(view),
+      menu_(menu),
+      board_(board),
+      hooks_(std::move(hooks)),
+      letters_(state, platform.random, platform.dialogs, LetterHooks()),
+      words_(state, letters_, platform.dialogs, platform.random, index)
+{
+    using Button = GameView::DrawButton;
+    auto onPress = [this](Button button, auto handler) {
+        connect(view_.DrawButtonOf(button), &QPushButton::clicked, this, handler);
+    };
+    onPress(Button::Auto, [this] { letters_.PressAuto(); });
+    onPress(Button::Vowel, [this] { letters_.PressVowel(); });
+    onPress(Button::Consonant, [this] { letters_.PressConsonant(); });
+    onPress(Button::InputWord, [this] { words_.PressTypedWord(); });
+    onPress(Button::ComputerWord, [this] { words_.PressProgramWord(); });
+}
+
+LetterDraw::Hooks DrawController::LetterHooks()
+{
+    LetterDraw::Hooks hooks;
+    hooks.resetTiles = [this] { board_.Reset(); };
+    hooks.prepareDraw = [this] { PrepareDraw(); };
+    hooks.drawTile = [this](int position, const QString& letter) { board_.DrawTile(position, letter); };
+    hooks.yield = [] { QCoreApplication::processEvents(); };
+    hooks.drawComplete = [this] { CompleteDraw(); };
+    return hooks;
+}
+
+void DrawController::ResetDraw()
+{
+    letters_.ResetDraw();
+    board_.Reset();
+    SetDrawMenus(true);
+}
+
+void DrawController::PrepareDraw()
+{
+    if (hooks_.newDraw)
+        hooks_.newDraw();
+    view_.TimeBar()->Clear();
+    view_.ProgressStrip()->Clear();
+    view_.TimeLabel()->clear();
+    if (hooks_.resetPlayers)
+        hooks_.resetPlayers();
+    SetDrawMenus(false);
+}
+
+void DrawController::CompleteDraw()
+{
+    view_.DrawPanel()->hide();
+    state_.ElapsedSeconds = 0;
+    SetDrawMenus(true);
+    if (hooks_.drawComplete)
+        hooks_.drawComplete();
+}
+
+void DrawController::SetDrawMenus(bool available)
+{
+    // Until the board is complete a new game or another vocabulary would pull the
+    // draw from under itself, and another time limit would change the manche.
+    menu_.Action(MainMenu::Command::NewGame)->setEnabled(available);
+    menu_.Action(MainMenu::Command::EditVocabulary)->setEnabled(available);
+    menu_.TimeMenu()->menuAction()->setVisible(available);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "letter_draw.h"
+#include "word_draw.h"
+
+#include <QObject>
+
+#include <functional>
+
+class GameView;
+class MainMenu;
+class TileBoard;
+struct GameState;
+struct LexiconIndex;
+struct Platform;
+
+// The five draw buttons of the main window: the letter draws (vowel, consonant,
+// auto) and the word draws (typed string, program-chosen word), with what every
+// draw does around them: the players' view reset for the draw, the new-game and
+// vocabulary items disabled and the time menu hidden until the board is complete,
+// and, once it is, the draw buttons hidden and the manche handed on.
+class DrawController : public QObject {
+    Q_OBJECT
+
+public:
+    struct Hooks {
+        // A draw begins: whatever long work belonged to the previous board stops.
+        std::function<void()> newDraw;
+        // The players' boxes are reset for the draw and masked.
+        std::function<void()> resetPlayers;
+        // The board is complete and the draw buttons are hidden: start the manche.
+        std::function<void()> drawComplete;
+    };
+
+    DrawController(GameState& state, const Platform& platform, const LexiconIndex& index, GameView& view,
+                   MainMenu& menu, TileBoard& board, Hooks hooks, QObject* parent = nullptr);
+
+    // New game or next manche: empties the draw and the board, abandoning any draw
+    // still showing its tiles.
+    void ResetDraw();
+
+    LetterDraw& Letters() { return letters_; }
+    WordDraw& Words() { return words_; }
+
+private:
+    LetterDraw::Hooks LetterHooks();
+    void PrepareDraw();
+    void CompleteDraw();
+    void SetDrawMenus(bool available);
+
+    GameState& state_;
+    GameView& view_;
+    MainMenu& menu_;
+    TileBoard& board_;
+    Hooks hooks_;
+    LetterDraw letters_;
+    WordDraw words_;
+};

@@ -1,0 +1,133 @@
+#include "main_window.h"
+
+#include "draw_controller.h"
+#include "fill_strip.h"
+#include "game_view.h"
+#include "manche_controller.h"
+#include "manche_flow.h"
+#include "player_input.h"
+#include "player_panel.h"
+#include "results_window.h"
+#include "tile_board.h"
+#include "word_entry.h"
+#include "yield_pacer.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QTimer>
+
+// The main window's part in a manche: the board, the draw buttons, the players'
+// boxes, the computer search, the clock and the flow of the game, wired together.
+
+namespace {
+
+// The 16-colour palette's white (15) and dark grey (8).
+const QColor kBoardWhite(255, 255, 255);
+const QColor kBoardGrey(128, 128, 128);
+
+}  // namespace
+
+void MainWindow::BuildBoard()
+{
+    board_ = new TileBoard(state_, sounds_);
+    view_->PlaceBoard(board_);
+    board_->SetScreenReaderLabels(view_->BoardTextCopy(), view_->ScreenReaderLabel());
+    connect(board_, &TileBoard::CaptionChanged, view_->BoardPanel(), &QGroupBox::setTitle);
+    connect(this, &MainWindow::TileStyleChanged, board_, &TileBoard::RedrawAll);
+    board_->installEventFilter(this);
+    view_->BoardPanel()->installEventFilter(this);
+}
+
+void MainWindow::BuildManche()
+{
+    search_ = std::make_unique<SearchRunner>(state_, platform_.dialogs, *view_->ProgressStrip(), *view_->TimeLabel());
+    input_ = new PlayerInput(state_, *view_, *board_, sounds_, [this] { manche_->FinishNow(); }, this);
+
+    DrawController::Hooks drawHooks;
+    drawHooks.newDraw = [this] { OvertakeLongWork(); };
+    drawHooks.resetPlayers = [this] { input_->ResetForDraw(); };
+    drawHooks.drawComplete = [this] { StartManche(); };
+    draw_ = new DrawController(state_, platform_, lexicon_, *view_, *menu_, *board_, std::move(drawHooks), this);
+
+    // Made now and kept hidden, so that the search can fill its list of found words.
+    results_ = new ResultsWindow(platform_, spellChecker_, this);
+    connect(results_, &ResultsWindow::ScoreLabelsChanged, this, [this](const QStringList& labels) {
+        for (int slot = 0; slot < GameState::kPlayers && slot < labels.size(); ++slot)
+            view_->Player(slot)->ScoreLabel()->setText(labels.at(slot));
+    });
+    search_->SetFoundWordsList({[this] { results_->ClearFoundWords(); },
+                                [this](const QStringList& lines) { results_->AppendFoundWords(lines); }});
+
+    MancheController::Hooks mancheHooks;
+    mancheHooks.lexicon = [this] { return CurrentLexicon(); };
+    mancheHooks.resetForNewGame = [this] { ResetViewForNewGame(); };
+    mancheHooks.resetForNextManche = [this] { ResetViewForNextManche(); };
+    mancheHooks.endProgram = [this] { EndProgram(); };
+    manche_ = new MancheController(state_, platform_, sounds_, *view_, *results_, std::move(mancheHooks), this);
+}
+
+QTimer* MainWindow::MancheClock() const
+{
+    return manche_->Timer();
+}
+
+void MainWindow::StartManche()
+{
+    manche_->StartClock();
+    Cooperation cooperation;
+    cooperation.yield = [] { QCoreApplication::processEvents(); };
+    cooperation.stillCurrent = work_.CurrentCheck();
+    cooperation.interval = searchPacing_;
+    search_->Run(CurrentLexicon(), cooperation);
+}
+
+void MainWindow::OvertakeLongWork()
+{
+    work_.Advance();
+}
+
+void MainWindow::PaintBoardBackground()
+{
+    // The classic tiles with a background picture stand on white, every other style on grey.
+    QPalette board = view_->BoardPanel()->palette();
+    board.setColor(QPalette::Window, state_.TileStyle == 3 ? kBoardWhite : kBoardGrey);
+    view_->BoardPanel()->setPalette(board);
+}
+
+void MainWindow::ResetViewForNewGame()
+{
+    OvertakeLongWork();
+    view_->DrawPanel()->show();
+    draw_->ResetDraw();
+
+    view_->TimeBar()->Clear();
+    view_->ProgressStrip()->Clear();
+    view_->TimeLabel()->clear();
+    view_->FinishButton(1)->hide();
+
+    PaintBoardBackground();
+    for (int slot = 0; slot < GameState::kPlayers; ++slot)
+        view_->Player(slot)->ResetForNewGame();
+    view_->BoardPanel()->setTitle(MancheFlow::kNewGameBoardCaption);
+}
+
+void MainWindow::ResetViewForNextManche()
+{
+    OvertakeLongWork();
+    view_->DrawPanel()->show();
+    view_->TimeBar()->Clear();
+    view_->ProgressStrip()->Clear();
+    view_->TimeLabel()->clear();
+    for (int slot = 0; slot < GameState::kPlayers; ++slot) {
+        PlayerPanel* panel = view_->Player(slot);
+        panel->WordBox()->clear();
+        panel->WordBox()->setEnabled(false);
+        panel->WordCaption()->setText(WordEntry::kCaption);
+    }
+    draw_->ResetDraw();
+    view_->BoardPanel()->setTitle(MancheFlow::kNextMancheBoardCaption);
+}

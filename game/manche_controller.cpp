@@ -1,0 +1,129 @@
+#include "manche_controller.h"
+
+#include "end_of_game_window.h"
+#include "fill_strip.h"
+#include "game_state.h"
+#include "game_view.h"
+#include "high_score_window.h"
+#include "lexicon_source.h"
+#include "platform.h"
+#include "results_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// The time bar's blue, colour 1 of the 16-colour palette.
+const QColor kTimeBarColor(0, 0, 128);
+
+}  // namespace
+
+MancheController::MancheController(GameState& state, const Platform& platform, SoundEffects& sounds,
+                                   GameView& view, ResultsWindow& results, Hooks hooks, QWidget* window)
+    : QObject(window),
+      state_(state),
+      platform_(platform),
+      view_(view),
+      results_(results),
+      hooks_(std::move(hooks)),
+      window_(window),
+      timer_(new QTimer(this)),
+      clock_(state, sounds, platform.random, ClockHooks()),
+      flow_(state, clock_, platform.dialogs, FlowHooks())
+{
+    connect(timer_, &QTimer::timeout, this, [this] { clock_.ClockTick(); });
+    for (int i = 0; i < 2; ++i)
+        connect(view_.FinishButton(i), &QPushButton::clicked, this, [this] { FinishNow(); });
+}
+
+MancheController::~MancheController() = default;
+
+EndOfGameWindow* MancheController::EndOfGame() const
+{
+    return endOfGame_;
+}
+
+RoundClock::Hooks MancheController::ClockHooks()
+{
+    RoundClock::Hooks hooks;
+    hooks.setTimerPeriod = [this](int ms) { timer_->start(ms); };
+    hooks.stopTimer = [this] { timer_->stop(); };
+    hooks.paintTimeSlice = [this](int elapsed, int roundSeconds) {
+        FillStrip* bar = view_.TimeBar();
+        bar->FillBox(RoundClock::TimeSlice(elapsed, roundSeconds, bar->InnerWidth(), bar->InnerHeight()),
+                     kTimeBarColor);
+    };
+    hooks.setTimeLabel = [this](const QString& text) { view_.TimeLabel()->setText(text); };
+    hooks.hideSecondFinishButton = [this] { view_.FinishButton(1)->hide(); };
+    // The computer's box was masked by the draw, so the word stays hidden.
+    hooks.announceWord = [this](int slot, const QString& word) { view_.WordBox(slot)->setText(word); };
+    hooks.endOfManche = [this] { flow_.EndOfManche(); };
+    return hooks;
+}
+
+MancheFlow::Hooks MancheController::FlowHooks()
+{
+    MancheFlow::Hooks hooks;
+    hooks.showResults = [this] { ShowResults(); };
+    hooks.resetForNextManche = [this] {
+        if (hooks_.resetForNextManche)
+            hooks_.resetForNextManche();
+    };
+    hooks.setMancheLabel = [this](const QString& text) { view_.MancheLabel()->setText(text); };
+    hooks.showHighScores = [this] { HighScoreWindow::ShowAfterGame(state_, platform_, window_); };
+    hooks.showEndOfGame = [this] { return ShowEndOfGame(); };
+    hooks.newGame = [this] {
+        results_.Abandon();
+        if (hooks_.resetForNewGame)
+            hooks_.resetForNewGame();
+    };
+    return hooks;
+}
+
+void MancheController::ShowResults()
+{
+    // The words are read from the boxes as the players left them.
+    results_.RunManche(state_, state_.Players, hooks_.lexicon ? hooks_.lexicon() : LexiconSource{});
+}
+
+MancheFlow::EndOfGameChoice MancheController::ShowEndOfGame()
+{
+    // Made on first use and kept hidden for the rest of the run.
+    if (!endOfGame_)
+        endOfGame_ = new EndOfGameWindow(window_);
+    if (endOfGame_->Show(state_) == EndOfGameWindow::Choice::Quit) {
+        if (hooks_.endProgram)
+            hooks_.endProgram();
+        return MancheFlow::EndOfGameChoice::Quit;
+    }
+    return MancheFlow::EndOfGameChoice::PlayAgain;
+}
+
+void MancheController::StartClock()
+{
+    clock_.Start();
+}
+
+void MancheController::FinishNow()
+{
+    clock_.FinishNow();
+}
+
+void MancheController::NewGame()
+{
+    flow_.NewGame();
+}
+
+void MancheController::BoardClicked()
+{
+    flow_.BoardClicked();
+}
+
+void MancheController::Abandon()
+{
+    flow_.Abandon();
+    results_.Abandon();
+}

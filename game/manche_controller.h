@@ -1,0 +1,77 @@
+#pragma once
+
+#include "manche_flow.h"
+#include "round_clock.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class EndOfGameWindow;
+class GameView;
+class QTimer;
+class ResultsWindow;
+class SoundEffects;
+struct GameState;
+struct LexiconSource;
+struct Platform;
+
+// A manche from the complete draw to its end, and a game of five of them, on the
+// main window: the window's one periodic timer drives the round clock; the finish
+// buttons and Enter fast-forward it; the time bar, the time label and the computer
+// players' word boxes show what it does; its end opens the results window, resets
+// the board for the next draw and, after the fifth manche, shows the high scores and
+// the end-of-game window before a new game.
+class MancheController : public QObject {
+    Q_OBJECT
+
+public:
+    // What the main window does for a game, beside what this controller does.
+    struct Hooks {
+        // The lexicon the results window judges with.
+        std::function<LexiconSource()> lexicon;
+        // The window's part of a new game (draw buttons, players' panels, board).
+        std::function<void()> resetForNewGame;
+        // Ready for the next draw: the draw and the board are emptied.
+        std::function<void()> resetForNextManche;
+        // "&Fine" in the end-of-game window: the program ends.
+        std::function<void()> endProgram;
+    };
+
+    MancheController(GameState& state, const Platform& platform, SoundEffects& sounds, GameView& view,
+                     ResultsWindow& results, Hooks hooks, QWidget* window);
+    ~MancheController() override;
+
+    // The draw is complete: the clock starts at one tick a second.
+    void StartClock();
+    // "Finished": the second is remembered and the rest runs out at once.
+    void FinishNow();
+    void NewGame();
+    void BoardClicked();
+    // The window is closing: no more ticks, and a sequence waiting on one of the
+    // game's windows goes no further.
+    void Abandon();
+
+    QTimer* Timer() const { return timer_; }
+    RoundClock& Clock() { return clock_; }
+    EndOfGameWindow* EndOfGame() const;
+
+private:
+    RoundClock::Hooks ClockHooks();
+    MancheFlow::Hooks FlowHooks();
+    void ShowResults();
+    MancheFlow::EndOfGameChoice ShowEndOfGame();
+
+    GameState& state_;
+    const Platform& platform_;
+    GameView& view_;
+    ResultsWindow& results_;
+    Hooks hooks_;
+    QWidget* window_;
+    QTimer* timer_;
+    // One for the run: it counts the games played and keeps their list.
+    QPointer<EndOfGameWindow> endOfGame_;
+    RoundClock clock_;
+    MancheFlow flow_;
+};

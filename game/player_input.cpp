@@ -1,0 +1,79 @@
+#include "player_input.h"
+
+#include "game_state.h"
+#include "game_view.h"
+#include "player_panel.h"
+#include "sound_effects.h"
+#include "tile_board.h"
+#include "word_box_filter.h"
+#include "word_entry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString kClickSound = QStringLiteral("SOUND2.wav");
+
+}  // namespace
+
+PlayerInput::PlayerInput(GameState& state, GameView& view, TileBoard& board, SoundEffects& sounds,
+                         std::function<void()> finish, QObject* parent)
+    : QObject(parent), state_(state), view_(view), board_(board), sounds_(sounds)
+{
+    for (int slot = 0; slot < GameState::kPlayers; ++slot) {
+        QLineEdit* box = view_.WordBox(slot);
+        new WordBoxFilter(box, state_, finish, [this, slot] { activeWordBox_ = slot; });
+        connect(box, &QLineEdit::textChanged, this, [this, slot](const QString& word) {
+            view_.Player(slot)->WordCaption()->setText(WordEntry::Caption(static_cast<int>(word.size())));
+        });
+    }
+    connect(&board_, &TileBoard::TileClicked, this, &PlayerInput::OnTileClicked);
+    connect(&board_, &TileBoard::LetterLabelClicked, this, &PlayerInput::OnLetterLabelClicked);
+}
+
+void PlayerInput::ResetForDraw()
+{
+    for (int slot = 0; slot < GameState::kPlayers; ++slot) {
+        PlayerPanel* panel = view_.Player(slot);
+        panel->NameBox()->setEnabled(false);
+        panel->WordBox()->clear();
+        panel->WordCaption()->setText(WordEntry::kCaption);
+        panel->WordBox()->setEnabled(!IsComputerPlayer(state_.Players[slot].Name));
+    }
+    // The focus goes to slot 0's box, which makes it the active one even while the
+    // window itself is not active and no focus event comes.
+    view_.WordBox(0)->setFocus();
+    activeWordBox_ = 0;
+    MaskWordBoxes();
+}
+
+void PlayerInput::MaskWordBoxes()
+{
+    const auto masked = WordEntry::MaskWordBoxes(state_.Players);
+    for (int slot = 0; slot < GameState::kPlayers; ++slot)
+        ApplyWordBoxMask(*view_.WordBox(slot), masked[slot]);
+}
+
+void PlayerInput::AppendDrawnLetter(int position)
+{
+    if (position < 0 || position >= state_.DrawnLetters.size())
+        return;
+    QLineEdit* box = view_.WordBox(activeWordBox_);
+    if (!box->isEnabled())  // between manches, or a computer player's box
+        return;
+    box->setText(box->text() + state_.DrawnLetters.at(position).toLower());
+    box->setFocus();
+}
+
+void PlayerInput::OnTileClicked(int position)
+{
+    sounds_.PlaySound(kClickSound);
+    board_.AnimateClick(position, false, [this, position] { AppendDrawnLetter(position); });
+}
+
+void PlayerInput::OnLetterLabelClicked(int position)
+{
+    board_.AnimateClick(position, true, [this, position] { AppendDrawnLetter(position); });
+    sounds_.PlaySound(kClickSound);
+}

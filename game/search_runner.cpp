@@ -1,0 +1,57 @@
+#include "search_runner.h"
+
+#include "fill_strip.h"
+#include "game_state.h"
+#include "round_clock.h"
+#include "word_search.h"
+
+#include <QLabel>
+
+const QColor SearchRunner::kProgressColor(0, 0, 128);
+
+SearchRunner::SearchRunner(GameState& state, Dialogs& dialogs, FillStrip& progressStrip, QLabel& timeLabel)
+    : state_(state), dialogs_(dialogs), progressStrip_(progressStrip), timeLabel_(timeLabel)
+{
+}
+
+void SearchRunner::Run(const LexiconSource& source, const Cooperation& cooperation)
+{
+    // The letters and their count are taken now: a reset meanwhile overtakes the
+    // search before anything of the next draw could be mixed in.
+    const QString letters = state_.DrawnLetters;
+    const int letterCount = state_.LetterCount;
+    WordSearch::Callbacks callbacks;
+    callbacks.cooperation = cooperation;
+    callbacks.started = [this] {
+        state_.FoundWords.clear();
+        if (list_.clear)
+            list_.clear();
+    };
+    callbacks.lengthDone = [this, letterCount](int length, const QStringList& words) {
+        LengthDone(length, words, letterCount);
+    };
+    WordSearch::Run(source, letters, letterCount, dialogs_, callbacks);
+}
+
+void SearchRunner::LengthDone(int length, const QStringList& words, int letterCount)
+{
+    QStringList lines;
+    for (const QString& word : words) {
+        if (state_.FoundCount() >= kMaxFoundWords)
+            break;
+        state_.FoundWords.append(word);
+        lines.append(FoundWordLine(word));
+    }
+    if (!lines.isEmpty() && list_.append)
+        list_.append(lines);
+
+    // The last length paints nothing while the clock has not yet ticked: its segment
+    // lies past the strip's right edge anyway, which is full after length M - 1.
+    if (length == letterCount && state_.ElapsedSeconds == 0)
+        return;
+    const double width = progressStrip_.InnerWidth();
+    const double height = progressStrip_.InnerHeight();
+    const double segment = width / (letterCount - 3);
+    progressStrip_.FillBox(QRectF((length - 3) * segment, -1, segment, height + 2), kProgressColor);
+    timeLabel_.setText(RoundClock::TimeLabel(state_.ElapsedSeconds, state_.RoundSeconds));
+}

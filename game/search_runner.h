@@ -1,0 +1,54 @@
+#pragma once
+
+#include "lexicon_source.h"
+#include "yield_pacer.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Dialogs;
+class FillStrip;
+class QLabel;
+struct GameState;
+
+// Runs the computer players' search of one manche on the main window: every word the
+// drawn letters spell goes into FoundWords and, as "(n) -   WORD" lines, into the
+// results window's found-words list; after each length the progress strip gains a
+// segment and the time label is refreshed. The search yields to the event loop, so
+// the caller's Cooperation decides when it has been overtaken (a new game, another
+// language, a new draw, the window closing): from then on nothing more is written.
+class SearchRunner {
+public:
+    // The found-words table holds this many words; later finds are left out of the
+    // table and of the list alike, so that both always agree.
+    static constexpr int kMaxFoundWords = 1000;
+    // The progress strip's dark blue, colour 1 of the 16-colour palette.
+    static const QColor kProgressColor;
+
+    // Where the found-words list lives (the results window): emptied when the search
+    // starts, then given the lines of each length.
+    struct FoundWordsList {
+        std::function<void()> clear;
+        std::function<void(const QStringList& lines)> append;
+    };
+
+    SearchRunner(GameState& state, Dialogs& dialogs, FillStrip& progressStrip, QLabel& timeLabel);
+
+    void SetFoundWordsList(FoundWordsList list) { list_ = std::move(list); }
+
+    // Searches the lexicon of `source` for the current DrawnLetters. Returns when
+    // every length is done or the search was overtaken.
+    void Run(const LexiconSource& source, const Cooperation& cooperation);
+
+private:
+    void LengthDone(int length, const QStringList& words, int letterCount);
+
+    GameState& state_;
+    Dialogs& dialogs_;
+    FillStrip& progressStrip_;
+    QLabel& timeLabel_;
+    FoundWordsList list_;
+};

@@ -1,0 +1,209 @@
+#include "play_fixture.h"
+
+#include "language.h"
+#include "main_menu.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using Draw = GameView::DrawButton;
+
+namespace {
+
+QString Sorted(QString letters)
+{
+    std::sort(letters.begin(), letters.end());
+    return letters;
+}
+
+}  // namespace
+
+// ---- The vowel and consonant limits ----
+
+struct LimitRow {
+    int letters;
+    Draw button;
+    int refusedPress;
+    const char* message;
+};
+
+class DrawLimitRows : public PlayTest, public ::testing::WithParamInterface<LimitRow> {};
+
+TEST_P(DrawLimitRows, PressPastTheLimitShowsTheMessageAndDrawsNothing)
+{
+    const LimitRow row = GetParam();
+    Start("NumeroLettere=" + QByteArray::number(row.letters));
+    for (int press = 1; press < row.refusedPress; ++press)
+        Press(row.button);
+    const QString before = State().DrawnLetters;
+    ASSERT_EQ(before.size(), row.refusedPress - 1);
+    EXPECT_TRUE(fakes.dialogs.asked.empty());
+
+    Press(row.button);
+    EXPECT_EQ(fakes.dialogs.Texts(), QStringList{QString::fromUtf8(row.message)});
+    EXPECT_EQ(State().DrawnLetters, before);
+    const int counter = row.button == Draw::Vowel ? State().VowelsDrawn : State().ConsonantsDrawn;
+    EXPECT_EQ(counter, row.refusedPress - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, DrawLimitRows,
+    ::testing::Values(LimitRow{10, Draw::Vowel, 7, "Attenzione già estratte 6 vocali, estrarre ora solo consonanti"},
+                      LimitRow{9, Draw::Vowel, 6, "Attenzione già estratte 5 vocali, estrarre ora solo consonanti"},
+                      LimitRow{8, Draw::Vowel, 6, "Attenzione già estratte 5 vocali, estrarre ora solo consonanti"},
+                      LimitRow{10, Draw::Consonant, 7,
+                               "Attenzione già estratte 6 consonanti, estrarre ora solo vocali"}));
+
+// ---- Completing the board ----
+
+TEST_F(PlayTest, NineLettersDrawnOneByOneCompleteTheBoardAndStartTheClock)
+{
+    Start("NumeroLettere=9");
+    MainMenu& menu = *Window().Menu();
+    QAction* newGame = menu.Action(MainMenu::Command::NewGame);
+    QAction* vocabulary = menu.Action(MainMenu::Command::EditVocabulary);
+    for (int i = 0; i < 5; ++i)
+        Press(Draw::Vowel);
+    for (int i = 0; i < 3; ++i)
+        Press(Draw::Consonant);
+    // Part-way the game cannot be changed under the draw.
+    EXPECT_FALSE(Window().MancheClock()->isActive());
+    EXPECT_TRUE(View().DrawPanel()->isVisible());
+    EXPECT_FALSE(newGame->isEnabled());
+    EXPECT_FALSE(vocabulary->isEnabled());
+    EXPECT_FALSE(menu.TimeMenu()->menuAction()->isVisible());
+    EXPECT_EQ(View().BoardPanel()->title(), QString());
+
+    State().ElapsedSeconds = 7;
+    Press(Draw::Consonant);
+    EXPECT_EQ(State().DrawnLetters.size(), 9);
+    EXPECT_TRUE(Window().MancheClock()->isActive());
+    EXPECT_EQ(Window().MancheClock()->interval(), 1000);
+    EXPECT_EQ(State().ElapsedSeconds, 0);
+    EXPECT_FALSE(View().DrawPanel()->isVisible());
+    EXPECT_TRUE(newGame->isEnabled());
+    EXPECT_TRUE(vocabulary->isEnabled());
+    EXPECT_TRUE(menu.TimeMenu()->menuAction()->isVisible());
+    EXPECT_EQ(View().BoardTextCopy()->text(), State().DrawnLetters);
+
+    // A further press, even reaching the hidden button, draws nothing.
+    const QString drawn = State().DrawnLetters;
+    View().DrawButtonOf(Draw::Vowel)->click();
+    EXPECT_EQ(State().DrawnLetters, drawn);
+    EXPECT_TRUE(fakes.dialogs.asked.empty());
+}
+
+TEST_F(PlayTest, AutoDrawOfEightLettersAlternatesVowelsFirst)
+{
+    Start("NumeroLettere=8");
+    const QString vowels = TablesForLanguage(1).VowelPool;
+    for (const double r : {0.0, 0.13, 0.27, 0.41, 0.55, 0.69, 0.83, 0.97})
+        fakes.random.values.push_back(r);
+    Press(Draw::Auto);
+    const QString drawn = State().DrawnLetters;
+    ASSERT_EQ(drawn.size(), 8);
+    for (int position = 1; position <= 8; ++position)
+        EXPECT_EQ(vowels.contains(drawn.at(position - 1)), position % 2 == 1) << drawn.toStdString();
+    // Auto draws do not count against the one-by-one limits.
+    EXPECT_EQ(State().VowelsDrawn, 0);
+    EXPECT_EQ(State().ConsonantsDrawn, 0);
+    EXPECT_TRUE(Window().MancheClock()->isActive());
+}
+
+// Y stands last in the foreign vowel pool, J K X W last in the consonant pool; the
+// same numbers pick U and Z in Italian.
+struct ForeignRow {
+    int language;
+    const char* expected;
+};
+
+class ForeignLetterRows : public PlayTest, public ::testing::WithParamInterface<ForeignRow> {};
+
+TEST_P(ForeignLetterRows, YJKXWComeOnlyFromTheForeignPools)
+{
+    const ForeignRow row = GetParam();
+    Start({}, row.language);
+    const double y = 0.9999;
+    const double j = 79.5 / 83, k = 80.5 / 83, x = 81.5 / 83, w = 82.5 / 83;
+    for (const double r : {y, j, y, k, y, x, y, w, y, j})
+        fakes.random.values.push_back(r);
+    Press(Draw::Auto);
+    EXPECT_EQ(State().DrawnLetters, QString::fromLatin1(row.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ForeignLetterRows,
+                         ::testing::Values(ForeignRow{1, "UZUZUZUZUZ"}, ForeignRow{2, "YJYKYXYWYJ"},
+                                           ForeignRow{3, "YJYKYXYWYJ"}));
+
+// ---- Draws from a whole string ----
+
+struct TypedRow {
+    int language;
+    int letters;
+    const char* typed;
+    const char* drawn;  // empty: refused with a beep
+};
+
+class TypedStringRows : public PlayTest, public ::testing::WithParamInterface<TypedRow> {};
+
+TEST_P(TypedStringRows, WrongLengthOrLettersBeepAndDrawNothing)
+{
+    const TypedRow row = GetParam();
+    Start("NumeroLettere=" + QByteArray::number(row.letters), row.language);
+    DrawTyped(QString::fromLatin1(row.typed));
+    const QString drawn = QString::fromLatin1(row.drawn);
+    EXPECT_EQ(State().DrawnLetters, drawn);
+    EXPECT_EQ(fakes.dialogs.beeps, drawn.isEmpty() ? 1 : 0);
+    EXPECT_EQ(Window().MancheClock()->isActive(), !drawn.isEmpty());
+    EXPECT_EQ(View().DrawPanel()->isVisible(), drawn.isEmpty());
+    EXPECT_EQ(State().SourceWord, drawn);
+    if (drawn.isEmpty())
+        EXPECT_EQ(View().BoardPanel()->title(), QStringLiteral("Area estrazione lettere"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Strings, TypedStringRows,
+                         ::testing::Values(TypedRow{1, 9, "CASTELLO", ""}, TypedRow{1, 10, "CASTELLOKA", ""},
+                                           TypedRow{2, 10, "CASTELLOKA", "CASTELLOKA"},
+                                           TypedRow{1, 10, "castelloar", "CASTELLOAR"},
+                                           TypedRow{1, 8, "CASTEL O", ""}));
+
+TEST_F(PlayTest, ProgramChosenDrawUsesEachLetterOfALexiconWordOnce)
+{
+    Start();
+    fakes.random.fallback = 0.37;
+    for (const double r : {0.0, 0.9, 0.5, 0.1, 0.7, 0.3})
+        fakes.random.values.push_back(r);
+    Press(Draw::ComputerWord);
+    EXPECT_EQ(Sorted(State().DrawnLetters), Sorted(QStringLiteral("CAMPANELLO")));
+    EXPECT_EQ(State().SourceWord, State().DrawnLetters);
+    EXPECT_TRUE(Window().MancheClock()->isActive());
+    EXPECT_EQ(fakes.dialogs.beeps, 0);
+}
+
+// ---- Long work overtaken ----
+
+TEST_F(PlayTest, LanguageChangeDuringTheFlyInAbandonsTheDraw)
+{
+    Start();
+    WriteLexicon(2);
+    // Runs inside the first tile's fly-in, as a menu choice of the player would.
+    QTimer::singleShot(0, &Window(), [this] { Window().Menu()->LanguageItem(2)->trigger(); });
+    Press(Draw::Auto);
+    EXPECT_EQ(State().LexiconLanguage, 2);
+    EXPECT_EQ(State().DrawnLetters, QString());
+    EXPECT_FALSE(Window().MancheClock()->isActive());
+    EXPECT_TRUE(View().DrawPanel()->isVisible());
+    EXPECT_EQ(View().BoardPanel()->title(), QStringLiteral("Area estrazione lettere"));
+    EXPECT_TRUE(Window().Menu()->Action(MainMenu::Command::NewGame)->isEnabled());
+
+    Press(Draw::Auto);
+    EXPECT_EQ(State().DrawnLetters.size(), 10);
+}

@@ -1,0 +1,52 @@
+#include "play_fixture.h"
+
+#include "language.h"
+#include "lexicon_writer.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <array>
+
+const QStringList PlayTest::kWords = {
+    QStringLiteral("ORA"),      QStringLiteral("SALE"),     QStringLiteral("CELLA"),
+    QStringLiteral("CASTA"),    QStringLiteral("STELLA"),   QStringLiteral("LOCALE"),
+    QStringLiteral("CASTELLO"), QStringLiteral("CAMPANELLO"),
+};
+
+void PlayTest::WriteLexicon(int language, const QStringList& words)
+{
+    std::array<QStringList, kLexiconListCount> lists;
+    for (const QString& word : words)
+        lists[word.size() - 3].append(word);
+    const LexiconImage image = ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(language));
+    ASSERT_TRUE(image.error.isEmpty());
+    folder.Write(LexiconFileName(language), image.bytes);
+}
+
+void PlayTest::Start(const QByteArray& settings, int language)
+{
+    WriteLexicon(language);
+    folder.Write(QStringLiteral("LETTRAMA.INI"),
+                 "Suono=No\r\n" + settings + "\r\nDizionario= " + QByteArray::number(language) + "\r\n");
+    window = std::make_unique<MainWindow>(fakes.platform(), spelling);
+    ASSERT_TRUE(window->Startup(folder.Path()));
+    window->show();
+}
+
+void PlayTest::Click(QWidget* widget)
+{
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void PlayTest::Press(GameView::DrawButton button)
+{
+    Click(Button(button));
+}
+
+void PlayTest::DrawTyped(const QString& letters)
+{
+    fakes.dialogs.inputs.push_back(letters);
+    Press(GameView::DrawButton::InputWord);
+}
