@@ -1,0 +1,143 @@
+// Takes the README's pictures of the game: the main window with a complete board of
+// the same ten letters in each of the four tile styles. It runs the real window in a
+// copy of the program folder, with sound off and no network, answers the typed-word
+// draw with fixed letters, and saves docs/board-style-<n>.png.
+//
+//   take_screenshots <program folder> <output folder>
+
+#include "game_view.h"
+#include "main_menu.h"
+#include "main_window.h"
+#include "manche_controller.h"
+#include "platform.h"
+#include "spell_checker.h"
+#include "system_clock.h"
+#include "system_random.h"
+
+#include "dialogs.h"
+#include "http_fetcher.h"
+#include "shell.h"
+#include "wave_player.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+const QString kLetters = QStringLiteral("CASTELLOAR");
+
+// Answers the typed-word question with the fixed letters and keeps quiet otherwise.
+class FixedAnswers : public Dialogs {
+public:
+    void Inform(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+    Answer AskOkCancel(const QString&) override { return Answer::Ok; }
+    Answer AskYesNo(const QString&) override { return Answer::No; }
+    Answer AskYesNoCancel(const QString&) override { return Answer::No; }
+    std::optional<QString> InputBox(const QString&, const QString&) override { return kLetters; }
+    void Beep() override {}
+};
+
+class NoShell : public Shell {
+public:
+    bool Open(const QString&) override { return true; }
+};
+
+class NoNetwork : public HttpFetcher {
+public:
+    void Fetch(const QString&, Done done) override { done(std::nullopt); }
+};
+
+class Silence : public WavePlayer {
+public:
+    void Play(const QString&) override {}
+};
+
+class NoSpelling : public SpellChecker {
+public:
+    QString SpellCheck(const QString& text) override { return text; }
+};
+
+void Wait(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool CopyFolder(const QString& from, const QString& to)
+{
+    const QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files)) {
+        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name)))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: take_screenshots <program folder> <output folder>\n");
+        return 2;
+    }
+    const QString outputFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    QTemporaryDir programFolder;
+    if (!programFolder.isValid() || !CopyFolder(QString::fromLocal8Bit(argv[1]), programFolder.path())) {
+        std::fprintf(stderr, "cannot copy the program folder\n");
+        return 1;
+    }
+    QFile settings(QDir(programFolder.path()).filePath(QStringLiteral("LETTRAMA.INI")));
+    if (!settings.open(QIODevice::WriteOnly) ||
+        settings.write("Livello=Medio\r\nSuono=No\r\nTempo=60\r\nNumeroLettere=10\r\nGiocatore1=Lucia\r\n"
+                       "SfondoCasella=3\r\nDizionario= 1\r\n") < 0)
+        return 1;
+    settings.close();
+
+    FixedAnswers dialogs;
+    NoShell shell;
+    NoNetwork http;
+    Silence wave;
+    SystemClock clock;
+    SystemRandom random(clock);
+    NoSpelling spelling;
+    const Platform platform{dialogs, shell, http, wave, clock, random};
+
+    MainWindow window(platform, spelling);
+    if (!window.Startup(programFolder.path()))
+        return 1;
+    window.resize(1100, 720);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+
+    window.View()->DrawButtonOf(GameView::DrawButton::InputWord)->click();
+    QTest::keyClicks(window.View()->WordBox(0), QStringLiteral("castello"));
+    // A few seconds of the manche on the time bar.
+    Wait(3300);
+
+    int saved = 0;
+    for (const int style : {1, 2, 3, 4}) {
+        window.Menu()->TileStyleItem(style)->trigger();
+        Wait(600);
+        const QString file = QDir(outputFolder).filePath(QStringLiteral("board-style-%1.png").arg(style));
+        if (window.grab().save(file))
+            ++saved;
+        else
+            std::fprintf(stderr, "cannot save %s\n", qPrintable(file));
+    }
+    window.Manche()->Abandon();
+    return saved == 4 ? 0 : 1;
+}
