@@ -115,7 +115,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == view_->NameBox(0) && event->type() == QEvent::FocusOut)
         SaveSettings();
-    if ((watched == board_ || watched == view_->BoardPanel()) && event->type() == QEvent::MouseButtonPress)
+    // A click on the board itself, not on a tile: the first one of the run gives the hint.
+    if (manche_ && (watched == board_ || watched == view_->BoardPanel()) &&
+        event->type() == QEvent::MouseButtonPress)
         manche_->BoardClicked();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -118,7 +118,7 @@ int main(int argc, char** argv)
     MainWindow window(platform, spelling);
     if (!window.Startup(programFolder.path()))
         return 1;
-    window.resize(1100, 720);
+    window.resize(1100, window.sizeHint().height());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
