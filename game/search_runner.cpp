@@ -35,10 +35,11 @@ void SearchRunner::Run(const LexiconSource& source, const Cooperation& cooperati
 
 void SearchRunner::LengthDone(int length, const QStringList& words, int letterCount)
 {
+    // Every find is kept, however many: the expert picks from the later, longer half
+    // of the list, and a cut would leave the longest words out.
     QStringList lines;
+    lines.reserve(words.size());
     for (const QString& word : words) {
-        if (state_.FoundCount() >= kMaxFoundWords)
-            break;
         state_.FoundWords.append(word);
         lines.append(FoundWordLine(word));
     }

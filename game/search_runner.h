@@ -22,9 +22,6 @@ struct GameState;
 // language, a new draw, the window closing): from then on nothing more is written.
 class SearchRunner {
 public:
-    // The found-words table holds this many words; later finds are left out of the
-    // table and of the list alike, so that both always agree.
-    static constexpr int kMaxFoundWords = 1000;
     // The progress strip's dark blue, colour 1 of the 16-colour palette.
     static const QColor kProgressColor;
 

@@ -44,6 +44,33 @@ private:
 
 }  // namespace
 
+// A draw of three A, three B and four C spells thousands of strings of 3 to 7
+// letters. None may be cut, or the expert would never see the longest words.
+TEST_F(PlayTest, SearchKeepsEveryFindPastAThousand)
+{
+    QStringList words;
+    for (int length = 3; length <= 7; ++length) {
+        int combinations = 1;
+        for (int i = 0; i < length; ++i)
+            combinations *= 3;
+        for (int code = 0; code < combinations; ++code) {
+            QString word;
+            for (int rest = code, i = 0; i < length; ++i, rest /= 3)
+                word.prepend(QLatin1Char(static_cast<char>('A' + rest % 3)));
+            if (word.count(QLatin1Char('A')) <= 3 && word.count(QLatin1Char('B')) <= 3 &&
+                word.count(QLatin1Char('C')) <= 4)
+                words.append(word);
+        }
+    }
+    ASSERT_GT(words.size(), 1000);
+    Start({}, 1, words);
+    DrawTyped(QStringLiteral("ABCABCABCC"));
+
+    EXPECT_EQ(State().FoundWords, words);
+    EXPECT_EQ(Window().Results()->FoundWordLines().size(), words.size());
+    EXPECT_EQ(Window().Results()->FoundWordLines().last(), QStringLiteral("(7) -   CCCCBBB"));
+}
+
 TEST_F(PlayTest, SearchListsEveryWordOfTheDrawByLengthAndFillsTheStrip)
 {
     Start();

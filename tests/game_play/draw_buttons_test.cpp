@@ -165,8 +165,9 @@ TEST_P(TypedStringRows, WrongLengthOrLettersBeepAndDrawNothing)
     EXPECT_EQ(Window().MancheClock()->isActive(), !drawn.isEmpty());
     EXPECT_EQ(View().DrawPanel()->isVisible(), drawn.isEmpty());
     EXPECT_EQ(State().SourceWord, drawn);
-    if (drawn.isEmpty())
+    if (drawn.isEmpty()) {
         EXPECT_EQ(View().BoardPanel()->title(), QStringLiteral("Area estrazione lettere"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Strings, TypedStringRows,

@@ -24,9 +24,9 @@ void PlayTest::WriteLexicon(int language, const QStringList& words)
     folder.Write(LexiconFileName(language), image.bytes);
 }
 
-void PlayTest::Start(const QByteArray& settings, int language)
+void PlayTest::Start(const QByteArray& settings, int language, const QStringList& words)
 {
-    WriteLexicon(language);
+    WriteLexicon(language, words);
     folder.Write(QStringLiteral("LETTRAMA.INI"),
                  "Suono=No\r\n" + settings + "\r\nDizionario= " + QByteArray::number(language) + "\r\n");
     window = std::make_unique<MainWindow>(fakes.platform(), spelling);

@@ -31,8 +31,9 @@ protected:
 
     // Writes "SLESSICO.<language>" holding `words`.
     void WriteLexicon(int language, const QStringList& words = kWords);
-    // Starts the window with these settings lines added to "Suono=No".
-    void Start(const QByteArray& settings = {}, int language = 1);
+    // Starts the window with these settings lines added to "Suono=No", over a
+    // lexicon of `words`.
+    void Start(const QByteArray& settings = {}, int language = 1, const QStringList& words = kWords);
 
     MainWindow& Window() { return *window; }
     GameState& State() { return window->State(); }
