@@ -1,12 +1,9 @@
 #include "play_fixture.h"
 
-#include "language.h"
-#include "lexicon_writer.h"
+#include "tiny_lexicon.h"
 
 #include <QPushButton>
 #include <QTest>
-
-#include <array>
 
 const QStringList PlayTest::kWords = {
     QStringLiteral("ORA"),      QStringLiteral("SALE"),     QStringLiteral("CELLA"),
@@ -16,12 +13,7 @@ const QStringList PlayTest::kWords = {
 
 void PlayTest::WriteLexicon(int language, const QStringList& words)
 {
-    std::array<QStringList, kLexiconListCount> lists;
-    for (const QString& word : words)
-        lists[word.size() - 3].append(word);
-    const LexiconImage image = ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(language));
-    ASSERT_TRUE(image.error.isEmpty());
-    folder.Write(LexiconFileName(language), image.bytes);
+    ASSERT_TRUE(WriteTinyLexicon(language, words));
 }
 
 void PlayTest::Start(const QByteArray& settings, int language, const QStringList& words)

@@ -1,7 +1,7 @@
 #include "confirm_window.h"
 
 #include "fake_platform.h"
-#include "modal_wait.h"
+#include "when_modal_opens.h"
 #include "spell_checker.h"
 #include "temp_program_folder.h"
 #include "web_addresses.h"

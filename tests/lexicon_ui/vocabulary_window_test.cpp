@@ -3,7 +3,7 @@
 #include "fake_platform.h"
 #include "game_state.h"
 #include "language.h"
-#include "modal_wait.h"
+#include "when_modal_opens.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
 

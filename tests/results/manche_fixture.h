@@ -2,9 +2,8 @@
 
 #include "fake_platform.h"
 #include "game_state.h"
-#include "language.h"
-#include "lexicon_writer.h"
 #include "temp_program_folder.h"
+#include "tiny_lexicon.h"
 
 #include <QStringList>
 
@@ -21,14 +20,9 @@ inline const QStringList kLexiconWords = {
     QStringLiteral("CASTELLO"),
 };
 
-// Writes "SLESSICO.<language>" into the current folder holding just `words`.
 inline bool WriteLexicon(int language, const QStringList& words = kLexiconWords)
 {
-    std::array<QStringList, kLexiconListCount> lists;
-    for (const QString& word : words)
-        lists[word.size() - 3].append(word);
-    return WriteLexiconFile(LexiconFileName(language),
-                            ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(language)));
+    return WriteTinyLexicon(language, words);
 }
 
 // The default slots: the human "Anonimo" first, then the three computer players, with

@@ -1,7 +1,7 @@
 #include "end_of_game_summary.h"
 #include "end_of_game_window.h"
 #include "game_state.h"
-#include "modal_driver.h"
+#include "when_modal_opens.h"
 
 #include <QLabel>
 #include <QListWidget>

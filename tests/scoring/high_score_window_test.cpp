@@ -1,7 +1,7 @@
 #include "fake_platform.h"
 #include "game_state.h"
 #include "high_score_window.h"
-#include "modal_driver.h"
+#include "when_modal_opens.h"
 #include "temp_program_folder.h"
 #include "web_addresses.h"
 

@@ -4,7 +4,7 @@
 #include "fake_speller.h"
 #include "hunspell_dictionary.h"
 #include "hunspell_spell_checker.h"
-#include "modal_wait.h"
+#include "when_modal_opens.h"
 #include "spelling_pass.h"
 #include "temp_program_folder.h"
 
