@@ -6,6 +6,7 @@
 #include "main_menu.h"
 #include "manche_controller.h"
 #include "results_window.h"
+#include "score_format.h"
 #include "tile_board.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -36,6 +38,7 @@ public:
     };
     int resultsShown = 0;
     int highScoresShown = 0;
+    QStringList topRowOfScores;  // the grid's first row as the high-score window showed it
     int endOfGameShown = 0;
 
     ModalPlayer()
@@ -60,6 +63,11 @@ private:
         } else if (qobject_cast<HighScoreWindow*>(modal)) {
             answered_ = modal;
             ++highScoresShown;
+            if (const auto* grid = modal->findChild<QTableWidget*>(QStringLiteral("scoreGrid"))) {
+                topRowOfScores.clear();
+                for (int column = 0; grid->rowCount() > 0 && column < grid->columnCount(); ++column)
+                    topRowOfScores.append(grid->item(0, column) ? grid->item(0, column)->text().trimmed() : QString());
+            }
             modal->close();
         } else if (auto* end = qobject_cast<EndOfGameWindow*>(modal)) {
             answered_ = modal;
@@ -127,6 +135,9 @@ TEST_F(GameFlowTest, FiveManchesEndWithTheHighScoresTheListOfGamesAndANewGame)
     const QString scores = QString::fromLatin1(folder.Read(QStringLiteral("Lettrama.HIS")));
     EXPECT_TRUE(scores.startsWith(QStringLiteral("Anonimo, 6000\r\n"))) << scores.toStdString();
     EXPECT_FALSE(scores.contains(QStringLiteral("(CPU)")));
+    ASSERT_EQ(player.topRowOfScores.size(), 3);
+    EXPECT_EQ(player.topRowOfScores[1], QStringLiteral("Anonimo"));
+    EXPECT_EQ(player.topRowOfScores[2], FormatScore(6000).trimmed());
 
     EndOfGameWindow* end = Window().Manche()->EndOfGame();
     ASSERT_NE(end, nullptr);
