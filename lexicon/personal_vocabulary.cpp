@@ -4,6 +4,7 @@
 #include "lexicon_file.h"
 #include "lexicon_index.h"
 #include "program_folder.h"
+#include "text_lines.h"
 
 #include <QFile>
 
@@ -88,19 +89,11 @@ bool PersonalVocabulary::AppendWord(const QString& word) const
 QStringList PersonalVocabulary::ParseEntries(const QByteArray& bytes)
 {
     QStringList entries;
-    qsizetype start = 0;
-    const qsizetype size = bytes.size();
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        if (end > start)
-            entries.append(QString::fromLatin1(bytes.constData() + start, end - start).toUpper());
-        // CR LF is one line end; a lone CR or LF ends a line too.
-        if (end < size && bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
+    ForEachLine(bytes, [&entries](const char* line, qsizetype size) {
+        if (size > 0)
+            entries.append(QString::fromLatin1(line, size).toUpper());
+        return true;
+    });
     return entries;
 }
 

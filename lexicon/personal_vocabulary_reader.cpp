@@ -1,5 +1,6 @@
 #include "personal_vocabulary_reader.h"
 #include "program_folder.h"
+#include "text_lines.h"
 #include "yield_pacer.h"
 
 namespace {
@@ -33,20 +34,16 @@ PersonalVocabularyReader::Result PersonalVocabularyReader::Find(const QString& f
     const std::optional<QByteArray> contents = ProgramFolder::ReadAll(fileName);
     if (!contents)
         return Result::NotFound;
-    const char* const data = contents->constData();
-    const qsizetype size = contents->size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
-        if (UpperEquals(data + start, end - start, word) && !UpperEquals(data + start, end - start, excluded))
-            return Result::Found;
-        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-        if (!pacer.Step())
-            return Result::Overtaken;
-    }
+    bool overtaken = false;
+    const bool readToTheEnd = ForEachLine(*contents, [&](const char* line, qsizetype size) {
+        if (UpperEquals(line, size, word) && !UpperEquals(line, size, excluded))
+            return false;
+        overtaken = !pacer.Step();
+        return !overtaken;
+    });
+    if (overtaken)
+        return Result::Overtaken;
+    if (!readToTheEnd)
+        return Result::Found;
     return Result::NotFound;
 }
