@@ -1,0 +1,106 @@
+#include "per_length_files.h"
+
+#include "program_folder.h"
+#include "single_byte_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// CR LF ends a line, and so does a lone CR or LF (a file edited elsewhere); a last
+// line without its end counts, and the end of the last line opens no empty entry.
+QStringList SplitLines(const QString& text)
+{
+    QStringList lines;
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        lines.append(text.mid(start, end - start));
+        if (end + 1 < size && text[end] == u'\r' && text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+namespace PerLengthFiles {
+
+QString FileName(int length)
+{
+    return QString::number(length) + QStringLiteral(".TXT");
+}
+
+QString PathOf(const QString& folder, int length)
+{
+    return ProgramFolder::Resolve(QDir(folder).filePath(FileName(length)));
+}
+
+ReadResult Read(const QString& folder, int length)
+{
+    ReadResult result;
+    const QString path = PathOf(folder, length);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return result;
+    const QString name = QDir::toNativeSeparators(path);
+    result.status = ReadResult::Status::Unreadable;
+    if (!info.isFile()) {
+        result.error = QStringLiteral("Il file ") + name + QStringLiteral(" non è un file di testo normale");
+        return result;
+    }
+    if (info.size() > kMaxFileBytes) {
+        result.error = QStringLiteral("Il file ") + name + QStringLiteral(" è troppo grande per un file di parole");
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("Impossibile leggere il file ") + name + QStringLiteral(": ") + file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes) {
+        result.error = QStringLiteral("Il file ") + name + QStringLiteral(" è troppo grande per un file di parole");
+        return result;
+    }
+    result.words = SplitLines(SingleByteText::DecodeAny(bytes));
+    result.status = ReadResult::Status::Read;
+    return result;
+}
+
+std::optional<QByteArray> Format(const QStringList& words)
+{
+    QByteArray bytes;
+    qsizetype size = 0;
+    for (const QString& word : words)
+        size += word.size() + 2;
+    bytes.reserve(size);
+    for (const QString& word : words) {
+        const std::optional<QByteArray> line = SingleByteText::Encode(word);
+        if (!line)
+            return std::nullopt;
+        bytes.append(*line);
+        bytes.append("\r\n", 2);
+    }
+    return bytes;
+}
+
+bool Write(const QString& folder, int length, const QStringList& words, QString* error)
+{
+    const std::optional<QByteArray> bytes = Format(words);
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("Una parola di ") + FileName(length) +
+                     QStringLiteral(" contiene caratteri che il file non può contenere");
+        return false;
+    }
+    return ProgramFolder::WriteAtomically(PathOf(folder, length), *bytes, error);
+}
+
+}  // namespace PerLengthFiles
