@@ -76,7 +76,7 @@ void BM_BuildItalianLexicon(benchmark::State& state)
     }
     qsizetype written = 0;
     for (auto _ : state) {
-        WordListBuilder builder(TablesForLanguage(1).Alphabet);
+        WordListBuilder builder(TableOf(Language::Italian).Alphabet);
         builder.AddList(list);
         const LexiconImage image = ComposeLexicon(builder.Finish(), LexiconBanner(1));
         written = image.totalWritten;
@@ -103,7 +103,7 @@ void BM_BuildItalianLexiconFileToFile(benchmark::State& state)
     for (auto _ : state) {
         QFile input(listPath);
         input.open(QIODevice::ReadOnly);
-        WordListBuilder builder(TablesForLanguage(1).Alphabet);
+        WordListBuilder builder(TableOf(Language::Italian).Alphabet);
         builder.AddList(input.readAll());
         if (!WriteLexiconFile(lexiconPath, ComposeLexicon(builder.Finish(), LexiconBanner(1)))) {
             state.SkipWithError("cannot write the lexicon");

@@ -49,7 +49,7 @@ const Lexicon& ItalianLexicon()
 // Draws as the game makes them: about as many vowels as consonants.
 std::vector<QString> Draws(int count, int letters)
 {
-    const LanguageTables italian = TablesForLanguage(1);
+    const LanguageTable& italian = TableOf(Language::Italian);
     std::mt19937 random(99);
     std::vector<QString> draws;
     for (int d = 0; d < count; ++d) {

@@ -22,8 +22,8 @@ public:
 void FullBoardFlyIn(benchmark::State& run, int style, bool soundOn = false)
 {
     GameState state;
-    state.SoundOn = soundOn;
-    state.TileStyle = style;
+    state.Settings.SoundOn = soundOn;
+    state.Settings.TileStyle = static_cast<TileLook>(style);
     SilentWave wave;
     SystemClock clock;
     SoundEffects sounds(state, wave, clock);

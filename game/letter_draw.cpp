@@ -74,11 +74,11 @@ void LetterDraw::PressSingle(int mode, int& counter)
 {
     // While an auto or word draw shows its tiles its letters are not all in yet; a
     // letter added now would push the board past LetterCount.
-    if (state_.DrawnLetters.size() >= state_.LetterCount || completedGeneration_ == generation_ ||
+    if (state_.DrawnLetters.size() >= state_.Settings.LetterCount || completedGeneration_ == generation_ ||
         wholeDrawsRunning_ > 0)
         return;
     ++counter;
-    if (LimitReached(counter, state_.LetterCount)) {
+    if (LimitReached(counter, state_.Settings.LetterCount)) {
         --counter;
         dialogs_.Inform(mode == kVowel ? VowelLimitMessage(counter) : ConsonantLimitMessage(counter));
         return;
@@ -154,7 +154,7 @@ void LetterDraw::DrawLetter(int mode)
     switch (mode) {
     case kVowel:
     case kConsonant:
-        if (state_.DrawnLetters.size() >= state_.LetterCount)
+        if (state_.DrawnLetters.size() >= state_.Settings.LetterCount)
             break;
         Appended(mode == kVowel ? state_.VowelPool : state_.ConsonantPool,
                  static_cast<int>(state_.DrawnLetters.size()));
@@ -162,7 +162,7 @@ void LetterDraw::DrawLetter(int mode)
     case kAuto: {
         const RunningDraw running(wholeDrawsRunning_);
         // Fills the free places; 1-based odd places take vowels, even ones consonants.
-        while (StillCurrent(generation) && state_.DrawnLetters.size() < state_.LetterCount) {
+        while (StillCurrent(generation) && state_.DrawnLetters.size() < state_.Settings.LetterCount) {
             const int position = static_cast<int>(state_.DrawnLetters.size());
             if (!Appended(position % 2 == 0 ? state_.VowelPool : state_.ConsonantPool, position))
                 break;
@@ -171,7 +171,7 @@ void LetterDraw::DrawLetter(int mode)
     }
     case kRedrawAll: {
         const RunningDraw running(wholeDrawsRunning_);
-        const QString letters = state_.DrawnLetters.left(state_.LetterCount);
+        const QString letters = state_.DrawnLetters.left(state_.Settings.LetterCount);
         for (int i = 0; i < letters.size() && StillCurrent(generation); ++i)
             Run(hooks_.drawTile, i, letters.mid(i, 1));
         break;
@@ -185,7 +185,7 @@ void LetterDraw::DrawLetter(int mode)
 void LetterDraw::CheckComplete(std::uint64_t generation)
 {
     if (!StillCurrent(generation) || completedGeneration_ == generation ||
-        state_.DrawnLetters.size() != state_.LetterCount)
+        state_.DrawnLetters.size() != state_.Settings.LetterCount)
         return;
     completedGeneration_ = generation;
     Run(hooks_.drawComplete);

@@ -26,7 +26,9 @@ int main(int argc, char** argv)
 
     // The spelling check follows the game's language at the time of each check.
     const MainWindow* game = nullptr;
-    HunspellSpellChecker spellChecker([&game] { return game ? game->State().LexiconLanguage : 1; }, dialogs);
+    HunspellSpellChecker spellChecker(
+        [&game] { return TableOf(game ? game->State().Settings.LexiconLanguage : Language::Italian).HunspellLocale; },
+        dialogs);
 
     MainWindow window(platform, spellChecker);
     game = &window;

@@ -42,18 +42,6 @@ QStringList NamesOf(const GameState& state)
     return names;
 }
 
-QString LanguageCaption(int language)
-{
-    switch (language) {
-    case 2:
-        return QStringLiteral("Letterama - Dizionario Inglese");
-    case 3:
-        return QStringLiteral("Letterama - Dizionario Latino");
-    default:
-        return QStringLiteral("Letterama - Dizionario Italiano");
-    }
-}
-
 }  // namespace
 
 MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent)
@@ -64,14 +52,14 @@ MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWi
       view_(new GameView(NamesOf(state_), this)),
       menu_(new MainMenu(menuBar()))
 {
-    setWindowTitle(LanguageCaption(state_.LexiconLanguage));
+    setWindowTitle(TableOf(state_.Settings.LexiconLanguage).WindowCaption);
     setCentralWidget(view_);
     BuildBoard();
     BuildManche();
     ConnectMenu();
     ConnectPlayers();
     CheckMarksFromState();
-    SetWordMaxLength(state_.LetterCount);
+    SetWordMaxLength(state_.Settings.LetterCount);
     for (int slot = 0; slot < GameState::kPlayers; ++slot)
         view_->Player(slot)->ResetForNewGame();
     // As after a new game, the second finish button waits hidden.
@@ -148,17 +136,17 @@ void MainWindow::SetWordMaxLength(int letters)
 
 void MainWindow::ApplyLanguageCaption()
 {
-    setWindowTitle(LanguageCaption(state_.LexiconLanguage));
+    setWindowTitle(TableOf(state_.Settings.LexiconLanguage).WindowCaption);
 }
 
 void MainWindow::CheckMarksFromState()
 {
-    MainMenu::CheckOnly(menu_->LetterCountGroup(), state_.LetterCount);
-    MainMenu::CheckOnly(menu_->TimeGroup(), state_.RoundSeconds);
-    MainMenu::CheckOnly(menu_->TileStyleGroup(), state_.TileStyle);
-    MainMenu::CheckOnly(menu_->LevelGroup(), state_.Level);
-    MainMenu::CheckOnly(menu_->LanguageGroup(), state_.LexiconLanguage);
-    menu_->Action(MainMenu::Command::Sound)->setChecked(state_.SoundOn);
+    MainMenu::CheckOnly(menu_->LetterCountGroup(), state_.Settings.LetterCount);
+    MainMenu::CheckOnly(menu_->TimeGroup(), state_.Settings.RoundSeconds);
+    MainMenu::CheckOnly(menu_->TileStyleGroup(), static_cast<int>(state_.Settings.TileStyle));
+    MainMenu::CheckOnly(menu_->LevelGroup(), static_cast<int>(state_.Settings.Level));
+    MainMenu::CheckOnly(menu_->LanguageGroup(), TableOf(state_.Settings.LexiconLanguage).Number());
+    menu_->Action(MainMenu::Command::Sound)->setChecked(state_.Settings.SoundOn);
 }
 
 // ---- Start-up ----
@@ -168,25 +156,19 @@ bool MainWindow::Startup(const QString& programFolder)
     StartUpdateCheck();
 
     // Only the first start-up of a run sets the defaults and reads the settings file.
-    if (state_.RoundSeconds == 0) {
+    if (state_.Settings.RoundSeconds == 0) {
         state_.ConsonantsDrawn = 0;
         state_.VowelsDrawn = 0;
-        state_.RoundSeconds = 60;
-        state_.Level = 2;
-        state_.LetterCount = 10;
-        state_.TileStyle = 0;
-        state_.LexiconLanguage = 1;
-        CheckMarksFromState();
-        SetWordMaxLength(state_.LetterCount);
-
+        state_.Settings = GameSettings{};
+        state_.Settings.RoundSeconds = 60;
         QDir::setCurrent(programFolder);
         programFolderReady_ = true;
         LoadSettings();
     }
-
-    if (state_.LexiconLanguage < 1 || state_.LexiconLanguage > 3)
-        state_.LexiconLanguage = 1;
-    MainMenu::CheckOnly(menu_->LanguageGroup(), state_.LexiconLanguage);
+    if (!LanguageFromNumber(static_cast<int>(state_.Settings.LexiconLanguage)))
+        state_.Settings.LexiconLanguage = Language::Italian;
+    CheckMarksFromState();
+    SetWordMaxLength(state_.Settings.LetterCount);
     ApplyLanguageCaption();
 
     // The results window was made hidden with the window, so that the computer
@@ -241,7 +223,7 @@ void MainWindow::PrepareBoard()
 
 bool MainWindow::LoadLexicon()
 {
-    const QString fileName = LexiconFileName(state_.LexiconLanguage);
+    const QString fileName = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
     std::shared_ptr<const LexiconWords> words;
     if (ProgramFolder::Exists(fileName))
         words = LexiconWords::Load(ProgramFolder::Resolve(fileName));
@@ -252,10 +234,7 @@ bool MainWindow::LoadLexicon()
     // A search or lookup still under way keeps the words it started with.
     words_ = std::move(words);
     lexicon_ = words_->Index();
-    const LanguageTables tables = TablesForLanguage(state_.LexiconLanguage);
-    state_.Alphabet = tables.Alphabet;
-    state_.VowelPool = tables.VowelPool;
-    state_.ConsonantPool = tables.ConsonantPool;
+    state_.UseLettersOf(state_.Settings.LexiconLanguage);
     return true;
 }
 
@@ -276,32 +255,10 @@ void MainWindow::LoadSettings()
     const std::optional<StoredSettings> stored = SettingsFile::Read();
     if (!stored)
         return;
-    // Only what the file names changes; everything else keeps its default mark.
-    if (stored->Level) {
-        state_.Level = *stored->Level;
-        MainMenu::CheckOnly(menu_->LevelGroup(), state_.Level);
-    }
-    if (stored->SoundOn) {
-        state_.SoundOn = *stored->SoundOn;
-        menu_->Action(MainMenu::Command::Sound)->setChecked(state_.SoundOn);
-    }
-    if (stored->RoundSeconds) {
-        state_.RoundSeconds = *stored->RoundSeconds;
-        MainMenu::CheckOnly(menu_->TimeGroup(), state_.RoundSeconds);
-    }
-    if (stored->LetterCount) {
-        state_.LetterCount = *stored->LetterCount;
-        MainMenu::CheckOnly(menu_->LetterCountGroup(), state_.LetterCount);
-        SetWordMaxLength(state_.LetterCount);
-    }
-    if (stored->PlayerName)
-        view_->NameBox(0)->setText(*stored->PlayerName);
-    if (stored->TileStyle) {
-        state_.TileStyle = *stored->TileStyle;
-        MainMenu::CheckOnly(menu_->TileStyleGroup(), state_.TileStyle);
-    }
-    if (stored->LexiconLanguage)
-        state_.LexiconLanguage = *stored->LexiconLanguage;
+    // Only what the file names changes; everything else keeps its default.
+    QString playerName = view_->NameBox(0)->text();
+    stored->ApplyTo(state_.Settings, playerName);
+    view_->NameBox(0)->setText(playerName);
 }
 
 void MainWindow::SaveSettings()
@@ -309,16 +266,8 @@ void MainWindow::SaveSettings()
     // Before start-up the current folder is not yet the program folder.
     if (!programFolderReady_)
         return;
-    Settings settings;
-    settings.Level = state_.Level;
-    settings.SoundOn = menu_->Action(MainMenu::Command::Sound)->isChecked();
-    settings.RoundSeconds = state_.RoundSeconds;
-    settings.LetterCount = state_.LetterCount;
-    settings.PlayerName = view_->NameBox(0)->text();
-    settings.TileStyle = MainMenu::CheckedValue(menu_->TileStyleGroup());
-    settings.LexiconLanguage = state_.LexiconLanguage;
     QString error;
-    if (!SettingsFile::Write(settings, &error)) {
+    if (!SettingsFile::Write(state_.Settings, state_.Players[0].Name, &error)) {
         platform_.dialogs.Inform(QStringLiteral("Impossibile salvare le impostazioni in ") +
                                  QString::fromLatin1(SettingsFile::kFileName) + QStringLiteral(": ") + error);
     }
@@ -328,7 +277,7 @@ void MainWindow::SaveSettings()
 
 LexiconSource MainWindow::CurrentLexicon() const
 {
-    return LexiconSource::ForLanguage(state_.LexiconLanguage, words_);
+    return LexiconSource::ForLanguage(TableOf(state_.Settings.LexiconLanguage).Number(), words_);
 }
 
 void MainWindow::NewGame()

@@ -94,7 +94,7 @@ void MainWindow::PaintBoardBackground()
 {
     // The classic tiles with a background picture stand on white, every other style on grey.
     QPalette board = view_->BoardPanel()->palette();
-    board.setColor(QPalette::Window, state_.TileStyle == 3 ? kBoardWhite : kBoardGrey);
+    board.setColor(QPalette::Window, state_.Settings.TileStyle == TileLook::ClassicPicture ? kBoardWhite : kBoardGrey);
     view_->BoardPanel()->setPalette(board);
 }
 

@@ -5,7 +5,6 @@
 #include "game_view.h"
 #include "help_files.h"
 #include "high_score_window.h"
-#include "language.h"
 #include "link_picture.h"
 #include "main_menu.h"
 #include "program_folder.h"
@@ -61,10 +60,10 @@ void MainWindow::OnLetterCountChosen(int letters)
 {
     MainMenu::CheckOnly(menu_->LetterCountGroup(), letters);
     SetWordMaxLength(letters);
-    if (letters != state_.LetterCount) {
+    if (letters != state_.Settings.LetterCount) {
         platform_.dialogs.Inform(QStringLiteral("Attenzione: si inizia una nuova partita con %1 lettere estratte.")
                                      .arg(letters));
-        state_.LetterCount = letters;
+        state_.Settings.LetterCount = letters;
         NewGame();
     }
     SaveSettings();
@@ -73,13 +72,13 @@ void MainWindow::OnLetterCountChosen(int letters)
 void MainWindow::OnTimeChosen(int seconds)
 {
     MainMenu::CheckOnly(menu_->TimeGroup(), seconds);
-    if (seconds != state_.RoundSeconds) {
+    if (seconds != state_.Settings.RoundSeconds) {
         platform_.dialogs.Inform(
-            seconds == GameState::kUnlimitedSeconds
+            seconds == GameSettings::kUnlimitedSeconds
                 ? QStringLiteral("Attenzione: si inizia una nuova partita con tutto il tempo che vuoi per pensare!")
                 : QStringLiteral("Attenzione: si inizia una nuova partita con %1 secondi di tempo per pensare.")
                       .arg(seconds));
-        state_.RoundSeconds = seconds;
+        state_.Settings.RoundSeconds = seconds;
         NewGame();
     }
     SaveSettings();
@@ -88,7 +87,7 @@ void MainWindow::OnTimeChosen(int seconds)
 void MainWindow::OnTileStyleChosen(int style)
 {
     MainMenu::CheckOnly(menu_->TileStyleGroup(), style);
-    state_.TileStyle = style;
+    state_.Settings.TileStyle = static_cast<TileLook>(style);
     emit TileStyleChanged(style);
     SaveSettings();
 }
@@ -96,23 +95,23 @@ void MainWindow::OnTileStyleChosen(int style)
 void MainWindow::OnLevelChosen(int level)
 {
     MainMenu::CheckOnly(menu_->LevelGroup(), level);
-    state_.Level = level;
+    state_.Settings.Level = static_cast<Difficulty>(level);
     SaveSettings();
 }
 
-void MainWindow::OnLanguageChosen(int language)
+void MainWindow::OnLanguageChosen(int number)
 {
     // Switching to a language without its lexicon would leave a game that cannot
     // judge a word, and a settings file that stops the next start-up: keep the
     // language in use instead.
-    const QString fileName = LexiconFileName(language);
-    if (!ProgramFolder::Exists(fileName)) {
-        platform_.dialogs.Inform(QStringLiteral("Errore 0002: Non trovato file di vocabolario ") + fileName);
-        MainMenu::CheckOnly(menu_->LanguageGroup(), state_.LexiconLanguage);
+    const Language language = LanguageFromNumber(number).value_or(Language::Italian);
+    if (!ProgramFolder::Exists(TableOf(language).LexiconFileName())) {
+        platform_.dialogs.Inform(MissingLexiconMessage(language));
+        CheckMarksFromState();
         return;
     }
-    MainMenu::CheckOnly(menu_->LanguageGroup(), language);
-    state_.LexiconLanguage = language;
+    MainMenu::CheckOnly(menu_->LanguageGroup(), number);
+    state_.Settings.LexiconLanguage = language;
     ApplyLanguageCaption();
     LoadLexicon();
     NewGame();
@@ -121,7 +120,7 @@ void MainWindow::OnLanguageChosen(int language)
 
 void MainWindow::OnSoundToggled(bool on)
 {
-    state_.SoundOn = on;
+    state_.Settings.SoundOn = on;
     SaveSettings();
 }
 

@@ -32,7 +32,7 @@ RoundClock::~RoundClock()
 
 QString RoundClock::TimeLabel(int elapsed, int roundSeconds)
 {
-    if (roundSeconds == GameState::kUnlimitedSeconds)
+    if (roundSeconds == GameSettings::kUnlimitedSeconds)
         return kUnlimitedLabel;
     return QString::number(elapsed) + QStringLiteral(" / ") + QString::number(roundSeconds) +
            QStringLiteral(" Sec.");
@@ -51,7 +51,7 @@ QRectF RoundClock::TimeSlice(int elapsed, int roundSeconds, double barWidth, dou
 
 bool RoundClock::Unlimited() const
 {
-    return state_.RoundSeconds == GameState::kUnlimitedSeconds;
+    return state_.Settings.RoundSeconds == GameSettings::kUnlimitedSeconds;
 }
 
 void RoundClock::SetPeriod(int ms)
@@ -97,16 +97,16 @@ void RoundClock::Tick()
         sounds_.PlaySound(kTickSound);
 
     const int elapsed = state_.ElapsedSeconds;
-    const int roundSeconds = state_.RoundSeconds;
+    const int roundSeconds = state_.Settings.RoundSeconds;
     if (!Unlimited())
         Run(hooks_.paintTimeSlice, elapsed, roundSeconds);
     Run(hooks_.setTimeLabel, TimeLabel(elapsed, roundSeconds));
     if (!SameRun(run))
         return;
 
-    if (state_.ElapsedSeconds >= state_.RoundSeconds)
+    if (state_.ElapsedSeconds >= state_.Settings.RoundSeconds)
         EndManche();
-    else if (state_.ElapsedSeconds == state_.RoundSeconds - kAnnounceBeforeEnd)
+    else if (state_.ElapsedSeconds == state_.Settings.RoundSeconds - kAnnounceBeforeEnd)
         Announce(run);
 }
 
@@ -120,7 +120,7 @@ void RoundClock::Announce(unsigned run)
         PlayerSlot& player = state_.Players[slot];
         if (!IsComputerPlayer(player.Name))
             continue;
-        player.Word = Announcement::ChooseWord(state_.Level, state_.FoundWords, state_.DrawnLetters, random_);
+        player.Word = Announcement::ChooseWord(static_cast<int>(state_.Settings.Level), state_.FoundWords, state_.DrawnLetters, random_);
         Run(hooks_.announceWord, slot, player.Word);
     }
 }

@@ -19,7 +19,7 @@ void SearchRunner::Run(const LexiconSource& source, const Cooperation& cooperati
     // The letters and their count are taken now: a reset meanwhile overtakes the
     // search before anything of the next draw could be mixed in.
     const QString letters = state_.DrawnLetters;
-    const int letterCount = state_.LetterCount;
+    const int letterCount = state_.Settings.LetterCount;
     WordSearch::Callbacks callbacks;
     callbacks.cooperation = cooperation;
     callbacks.started = [this] {
@@ -54,5 +54,5 @@ void SearchRunner::LengthDone(int length, const QStringList& words, int letterCo
     const double height = progressStrip_.InnerHeight();
     const double segment = width / (letterCount - 3);
     progressStrip_.FillBox(QRectF((length - 3) * segment, -1, segment, height + 2), kProgressColor);
-    timeLabel_.setText(RoundClock::TimeLabel(state_.ElapsedSeconds, state_.RoundSeconds));
+    timeLabel_.setText(RoundClock::TimeLabel(state_.ElapsedSeconds, state_.Settings.RoundSeconds));
 }

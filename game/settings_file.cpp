@@ -105,14 +105,32 @@ void ApplyLine(const QString& line, StoredSettings& stored)
     }
 }
 
-QString LevelWord(int level)
+QString LevelWord(Difficulty level)
 {
-    if (level == 1)
+    if (level == Difficulty::Beginner)
         return QStringLiteral("Principiante");
-    return level == 3 ? QStringLiteral("Esperto") : QStringLiteral("Medio");
+    return level == Difficulty::Expert ? QStringLiteral("Esperto") : QStringLiteral("Medio");
 }
 
 }  // namespace
+
+void StoredSettings::ApplyTo(GameSettings& settings, QString& playerName) const
+{
+    if (Level)
+        settings.Level = static_cast<Difficulty>(*Level);
+    if (SoundOn)
+        settings.SoundOn = *SoundOn;
+    if (RoundSeconds)
+        settings.RoundSeconds = *RoundSeconds;
+    if (LetterCount)
+        settings.LetterCount = *LetterCount;
+    if (PlayerName)
+        playerName = *PlayerName;
+    if (TileStyle)
+        settings.TileStyle = static_cast<TileLook>(*TileStyle);
+    if (LexiconLanguage)
+        settings.LexiconLanguage = LanguageFromNumber(*LexiconLanguage).value_or(Language::Italian);
+}
 
 namespace SettingsFile {
 
@@ -124,10 +142,10 @@ StoredSettings Parse(const QByteArray& bytes)
     return stored;
 }
 
-QByteArray Format(const Settings& settings)
+QByteArray Format(const GameSettings& settings, const QString& playerName)
 {
     // A name must stay on its own line whatever was pasted into the name box.
-    QString name = settings.PlayerName;
+    QString name = playerName;
     name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 
     QString text;
@@ -139,11 +157,10 @@ QByteArray Format(const Settings& settings)
     text += QStringLiteral("Giocatore1=") + name + end;
     // With no style chosen the line still ends here, so "Dizionario=" keeps its own line.
     text += QStringLiteral("SfondoCasella=") +
-            (settings.TileStyle >= 1 && settings.TileStyle <= 4 ? QString::number(settings.TileStyle) : QString()) +
+            (settings.TileStyle != TileLook::None ? QString::number(static_cast<int>(settings.TileStyle)) : QString()) +
             end;
     // A number is printed with a blank where a minus sign would stand.
-    const QString language = QString::number(settings.LexiconLanguage);
-    text += QStringLiteral("Dizionario=") + (settings.LexiconLanguage < 0 ? language : QLatin1Char(' ') + language) + end;
+    text += QStringLiteral("Dizionario= ") + QString::number(TableOf(settings.LexiconLanguage).Number()) + end;
     return text.toLatin1();
 }
 
@@ -155,9 +172,9 @@ std::optional<StoredSettings> Read()
     return Parse(*bytes);
 }
 
-bool Write(const Settings& settings, QString* error)
+bool Write(const GameSettings& settings, const QString& playerName, QString* error)
 {
-    return ProgramFolder::WriteAtomically(QString::fromLatin1(kFileName), Format(settings), error);
+    return ProgramFolder::WriteAtomically(QString::fromLatin1(kFileName), Format(settings, playerName), error);
 }
 
 }  // namespace SettingsFile

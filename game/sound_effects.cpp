@@ -14,7 +14,7 @@ SoundEffects::SoundEffects(const GameState& state, WavePlayer& wave, Clock& cloc
 
 void SoundEffects::PlaySound(const QString& fileName)
 {
-    if (fileName.isEmpty() || !state_.SoundOn)
+    if (fileName.isEmpty() || !state_.Settings.SoundOn)
         return;
     wave_.Play(ProgramFolder::Resolve(fileName));
     Hold();

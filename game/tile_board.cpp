@@ -19,15 +19,15 @@
 
 namespace {
 
-bool IsThreeD(int style)
+bool IsThreeD(TileLook style)
 {
-    return style == 1 || style == 2;
+    return style == TileLook::AnimatedThreeD || style == TileLook::ThreeD;
 }
 
 // Styles 3 and "none chosen yet" move the tile itself; style 4 its letter label.
-bool TileFlies(int style)
+bool TileFlies(TileLook style)
 {
-    return style == 3 || style == 0;
+    return style == TileLook::ClassicPicture || style == TileLook::None;
 }
 
 QFont TileFont(int pointSize)
@@ -137,16 +137,16 @@ void TileBoard::RedrawAll()
         return;
     SetCaption(QString());
     ShowTextCopy();
-    const int style = state_.TileStyle;
+    const TileLook style = state_.Settings.TileStyle;
     const int count = std::min<int>(state_.DrawnLetters.size(), kSlots);
     for (int i = 0; i < count; ++i) {
         const QString letter = state_.DrawnLetters.mid(i, 1);
         PaintTile(i, letter, style);
-        QWidget* element = style == 4 ? static_cast<QWidget*>(slots_[i].letterLabel) : slots_[i].tile;
+        QWidget* element = style == TileLook::ClassicLight ? static_cast<QWidget*>(slots_[i].letterLabel) : slots_[i].tile;
         element->move(RestTopLeft(i));
         element->show();
         element->raise();
-        if (style == 1)
+        if (style == TileLook::AnimatedThreeD)
             StartMovie(i, letter);
     }
 }
@@ -156,7 +156,7 @@ void TileBoard::DrawTile(int position, const QString& letter)
     using namespace TileGeometry;
     if (position < 0 || position >= kSlots || letter.isEmpty())
         return;
-    const int style = state_.TileStyle;
+    const TileLook style = state_.Settings.TileStyle;
     SetCaption(QString());
     ShowTextCopy();
     PaintTile(position, letter, style);
@@ -170,7 +170,7 @@ void TileBoard::DrawTile(int position, const QString& letter)
 
     Slot& slot = slots_[position];
     QWidget* flying = nullptr;
-    if (style == 4)
+    if (style == TileLook::ClassicLight)
         flying = slot.letterLabel;
     else if (TileFlies(style))
         flying = slot.tile;
@@ -199,7 +199,7 @@ void TileBoard::DrawTile(int position, const QString& letter)
     QCoreApplication::processEvents();
     if (!stillCurrent())
         return;
-    if (style == 1)
+    if (style == TileLook::AnimatedThreeD)
         StartMovie(position, letter);
 }
 
@@ -225,7 +225,7 @@ void TileBoard::AnimateClick(int position, bool letterLabel, const std::function
     }
 }
 
-void TileBoard::PaintTile(int position, const QString& letter, int style)
+void TileBoard::PaintTile(int position, const QString& letter, TileLook style)
 {
     using namespace TileGeometry;
     TileFace* tile = slots_[position].tile;
@@ -236,17 +236,17 @@ void TileBoard::PaintTile(int position, const QString& letter, int style)
 
     const QString pictureName = letter + QStringLiteral(".gif");
     bool printLetter = !IsThreeD(style);
-    if (style == 3) {
+    if (style == TileLook::ClassicPicture) {
         tile->Clear(false);
         tile->SetPicture(QPixmap(ProgramFolder::Resolve(TilePictureName(state_.MancheNumber))));
     } else {
         tile->Clear(true);
     }
-    if (style == 2) {
+    if (style == TileLook::ThreeD) {
         const QPixmap picture(ProgramFolder::Resolve(pictureName));
         tile->SetPicture(picture);
         printLetter = picture.isNull();
-    } else if (style == 1) {
+    } else if (style == TileLook::AnimatedThreeD) {
         printLetter = !PictureReadable(pictureName);
     }
     // Without its picture a 3D tile would be blank; it prints the letter instead.
@@ -314,7 +314,7 @@ void TileBoard::SetCaption(const QString& caption)
 
 void TileBoard::ShowTextCopy()
 {
-    textCopy_ = TileGeometry::TextCopy(state_.DrawnLetters, state_.LetterCount);
+    textCopy_ = TileGeometry::TextCopy(state_.DrawnLetters, state_.Settings.LetterCount);
     if (!textCopyLabel_)
         return;
     textCopyLabel_->setText(textCopy_);

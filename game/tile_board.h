@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game_settings.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -91,7 +93,7 @@ private:
     void HideTextCopy();
     void ParkAll();
     // Steps before the sound: font, background and the printed letter.
-    void PaintTile(int position, const QString& letter, int style);
+    void PaintTile(int position, const QString& letter, TileLook style);
     void StartMovie(int position, const QString& letter);
     void NameSlot(int position, const QString& letter);
     int ParkedTop() const;

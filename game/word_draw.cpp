@@ -25,11 +25,6 @@ QString WordDraw::TypedWordPrompt(int letterCount)
                           "umani) :");
 }
 
-QString WordDraw::MissingLexiconMessage(int language)
-{
-    return QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.") + QString::number(language);
-}
-
 bool WordDraw::IsPlayable(const QString& letters, int letterCount, const QString& alphabet)
 {
     if (letters.size() != letterCount)
@@ -47,7 +42,7 @@ void WordDraw::PressTypedWord()
         return;
     const std::uint64_t generation = draw_.Generation();
     // A cancelled input box answers with nothing, which fails the length check.
-    const QString typed = dialogs_.InputBox(TypedWordPrompt(state_.LetterCount)).value_or(QString());
+    const QString typed = dialogs_.InputBox(TypedWordPrompt(state_.Settings.LetterCount)).value_or(QString());
     DrawFrom(typed.toUpper(), generation);
 }
 
@@ -65,7 +60,7 @@ void WordDraw::DrawFrom(const QString& letters, std::uint64_t generation)
     // The question was modal, but a reset may still have come in meanwhile.
     if (draw_.Generation() != generation)
         return;
-    if (!IsPlayable(letters, state_.LetterCount, state_.Alphabet)) {
+    if (!IsPlayable(letters, state_.Settings.LetterCount, state_.Alphabet)) {
         dialogs_.Beep();
         // SourceWord stays empty, as BeginWordDraw left it: nothing was drawn from
         // this string, so it must not hold against the players' words.
@@ -79,10 +74,10 @@ void WordDraw::DrawFrom(const QString& letters, std::uint64_t generation)
 
 QString WordDraw::PickLexiconWord()
 {
-    const int length = state_.LetterCount;
-    const QString name = LexiconFileName(state_.LexiconLanguage);
+    const int length = state_.Settings.LetterCount;
+    const QString name = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
     if (!ProgramFolder::Exists(name)) {
-        dialogs_.Inform(MissingLexiconMessage(state_.LexiconLanguage));
+        dialogs_.Inform(::MissingLexiconMessage(state_.Settings.LexiconLanguage));
         return {};
     }
     if (length < LexiconIndex::kMinLength || length > LexiconIndex::kMaxLength || index_.SectionCount[length] <= 0)

@@ -38,7 +38,6 @@ public:
     // already taken.
     static QString Scramble(const QString& word, RandomSource& random);
     static QString TypedWordPrompt(int letterCount);
-    static QString MissingLexiconMessage(int language);
     // Whether `letters` can be a manche's letters: exactly `letterCount` characters,
     // each in `alphabet`.
     static bool IsPlayable(const QString& letters, int letterCount, const QString& alphabet);

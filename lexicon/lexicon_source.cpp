@@ -5,7 +5,7 @@
 
 LexiconSource LexiconSource::ForLanguage(int language, std::shared_ptr<const LexiconWords> words)
 {
-    return LexiconSource{language, LexiconFileName(language), std::move(words)};
+    return LexiconSource{language, TableOf(static_cast<::Language>(language)).LexiconFileName(), std::move(words)};
 }
 
 std::shared_ptr<const LexiconWords> LexiconSource::Open(Dialogs& dialogs) const
@@ -20,5 +20,5 @@ std::shared_ptr<const LexiconWords> LexiconSource::Open(Dialogs& dialogs) const
 
 QString MissingLexiconMessage(int language)
 {
-    return QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.") + QString::number(language);
+    return MissingLexiconMessage(static_cast<Language>(language));
 }

@@ -110,7 +110,7 @@ QByteArray PersonalVocabulary::FormatEntries(const QStringList& words)
 MainLexiconMatch FindInMainLexicon(int language, const QString& word)
 {
     LexiconFile lexicon;
-    if (!lexicon.Open(LexiconFileName(language)))
+    if (!lexicon.Open(TableOf(static_cast<Language>(language)).LexiconFileName()))
         return MainLexiconMatch::FileMissing;
     const int length = static_cast<int>(word.size());
     if (length < LexiconIndex::kMinLength || length > LexiconIndex::kMaxLength || !FitsOneBytePerCharacter(word))

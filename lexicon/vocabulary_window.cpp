@@ -86,7 +86,7 @@ int VocabularyWindow::Open()
 
 void VocabularyWindow::Load()
 {
-    language_ = state_.LexiconLanguage;
+    language_ = TableOf(state_.Settings.LexiconLanguage).Number();
     const PersonalVocabulary vocabulary(language_);
     vocabulary.EnsureExists();
     list_->clear();
@@ -129,7 +129,7 @@ void VocabularyWindow::InsertWord()
         break;
     case NewWordVerdict::TooShort:
         if (dialogs_.AskOkCancel(QStringLiteral("La parola deve essere composta da 3 a ") +
-                                 QString::number(state_.LetterCount) +
+                                 QString::number(state_.Settings.LetterCount) +
                                  QStringLiteral(" caratteri, vuoi continuare?")) == Dialogs::Answer::Cancel) {
             EndEntry();
             return;
@@ -213,5 +213,5 @@ bool VocabularyWindow::eventFilter(QObject* watched, QEvent* event)
 
 QString VocabularyWindow::Alphabet() const
 {
-    return state_.Alphabet.isEmpty() ? TablesForLanguage(language_).Alphabet : state_.Alphabet;
+    return state_.Alphabet.isEmpty() ? TableOf(static_cast<Language>(language_)).Alphabet : state_.Alphabet;
 }

@@ -7,25 +7,13 @@
 
 #include <QApplication>
 
-HunspellSpellChecker::HunspellSpellChecker(std::function<int()> language, Dialogs& dialogs,
+HunspellSpellChecker::HunspellSpellChecker(std::function<QString()> locale, Dialogs& dialogs,
                                            QStringList dictionaryFolders)
-    : language_(std::move(language)), dialogs_(dialogs), folders_(std::move(dictionaryFolders))
+    : locale_(std::move(locale)), dialogs_(dialogs), folders_(std::move(dictionaryFolders))
 {
 }
 
 HunspellSpellChecker::~HunspellSpellChecker() = default;
-
-QString HunspellSpellChecker::DictionaryLocale(int language)
-{
-    switch (language) {
-    case 1:
-        return QStringLiteral("it_IT");
-    case 2:
-        return QStringLiteral("en_US");
-    default:
-        return {};
-    }
-}
 
 QStringList HunspellSpellChecker::DefaultDictionaryFolders()
 {
@@ -33,9 +21,8 @@ QStringList HunspellSpellChecker::DefaultDictionaryFolders()
             QStringLiteral("/usr/share/myspell/dicts")};
 }
 
-HunspellDictionary* HunspellSpellChecker::DictionaryFor(int language)
+HunspellDictionary* HunspellSpellChecker::DictionaryFor(const QString& locale)
 {
-    const QString locale = DictionaryLocale(language);
     if (locale.isEmpty())
         return nullptr;
     auto found = loaded_.find(locale);
@@ -48,7 +35,7 @@ QString HunspellSpellChecker::SpellCheck(const QString& incorrectText)
 {
     if (incorrectText.trimmed().isEmpty())
         return incorrectText;
-    HunspellDictionary* dictionary = DictionaryFor(language_());
+    HunspellDictionary* dictionary = DictionaryFor(locale_ ? locale_() : QString());
     if (!dictionary) {
         dialogs_.Inform(QStringLiteral("Nessun dizionario ortografico installato per questa lingua: "
                                        "il testo resta invariato."));

@@ -13,26 +13,25 @@ class Dialogs;
 class HunspellDictionary;
 
 // The spelling check of the game's language on the Hunspell dictionaries installed
-// with the system: it_IT for Italian, en_US for English. Latin has none, and then
-// the text stays as it is and the user is told so.
+// with the system (it_IT, en_US). A language with none (Latin) leaves the text as it
+// is, and the user is told so.
 class HunspellSpellChecker : public SpellChecker {
 public:
-    // `language` gives the game's language (1, 2 or 3) at the time of each check.
-    HunspellSpellChecker(std::function<int()> language, Dialogs& dialogs,
+    // `locale` gives the dictionary of the game's language at the time of each check
+    // ("it_IT"); empty for a language that has none.
+    HunspellSpellChecker(std::function<QString()> locale, Dialogs& dialogs,
                          QStringList dictionaryFolders = DefaultDictionaryFolders());
     ~HunspellSpellChecker() override;
 
     QString SpellCheck(const QString& incorrectText) override;
 
-    // The Hunspell dictionary name of a game language; empty for none.
-    static QString DictionaryLocale(int language);
     static QStringList DefaultDictionaryFolders();
 
-    // The dictionary of a language, loaded on first use; nullptr when there is none.
-    HunspellDictionary* DictionaryFor(int language);
+    // The dictionary of a locale, loaded on first use; nullptr when there is none.
+    HunspellDictionary* DictionaryFor(const QString& locale);
 
 private:
-    std::function<int()> language_;
+    std::function<QString()> locale_;
     Dialogs& dialogs_;
     QStringList folders_;
     std::map<QString, std::unique_ptr<HunspellDictionary>> loaded_;  // by locale; nullptr: not installed

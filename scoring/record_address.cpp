@@ -45,5 +45,5 @@ QString BuildRecordAddress(const RecordDetails& record, const QDateTime& now, Ra
            QStringLiteral("&Note=") + Encoded(note) +
            QStringLiteral("&E_MAIL=") + Encoded(record.email) +
            QStringLiteral("&ora=") + now.time().toString(QStringLiteral("HH:mm")) +
-           QStringLiteral("&Language=") + QString::number(record.language);
+           QStringLiteral("&Language=") + QString::number(TableOf(record.language).Number());
 }

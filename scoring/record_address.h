@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -12,7 +14,7 @@ struct RecordDetails {
     int manches = 0;     // manches played in the game
     QString note;        // as typed in the note box
     QString email;       // as typed in the e-mail box
-    int language = 1;    // 1 Italian, 2 English, 3 Latin
+    Language language = Language::Italian;
 };
 
 // Replaces every blank, "%", "$", "&", "!" and "=" of `text` by "_", in place, and

@@ -109,7 +109,7 @@ void RecordSubmissionPanel::Submit()
     record.manches = std::clamp(state_.MancheNumber, 1, kManchesPerGame);
     record.note = note_->text();
     record.email = email_->text();
-    record.language = state_.LexiconLanguage;
+    record.language = state_.Settings.LexiconLanguage;
     platform_.shell.Open(BuildRecordAddress(record, platform_.clock.Now(), platform_.random));
 }
 

@@ -150,7 +150,7 @@ std::optional<ResultsBoardOutcome> ResultsWindow::RunManche(GameState& state,
     input.finishSeconds = state.FinishSeconds;
     input.totals = state.TotalScores;
     input.lexicon = lexicon;
-    input.lexiconLanguage = state.LexiconLanguage;
+    input.lexiconLanguage = TableOf(state.Settings.LexiconLanguage).Number();
     input.confirmChoice = confirmChoice_;
     pending_ = std::move(input);
     state_ = &state;

@@ -93,7 +93,7 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io)
     if (const QString problem = ParseArguments(arguments, parsed); !problem.isEmpty())
         return DictUsageError(Command(), problem, io);
     if (parsed.output.isEmpty())
-        parsed.output = LexiconFileName(parsed.language);
+        parsed.output = TableOf(static_cast<Language>(parsed.language)).LexiconFileName();
 
     // Every list is checked before any is read, so a typo fails at once.
     for (const QString& path : parsed.wordLists) {
@@ -103,7 +103,7 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io)
         }
     }
 
-    WordListBuilder builder(TablesForLanguage(parsed.language).Alphabet);
+    WordListBuilder builder(TableOf(static_cast<Language>(parsed.language)).Alphabet);
     for (const QString& path : parsed.wordLists) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {

@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, UnlistedTimeGivesAMinuteAndChecksIt)
     WriteLexicon(1);
     WriteSettings("Tempo=45\r\n");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(State().RoundSeconds, 60);
+    EXPECT_EQ(State().Settings.RoundSeconds, 60);
     EXPECT_EQ(MainMenu::CheckedValue(Window().Menu()->TimeGroup()), 60);
 }
 
@@ -41,12 +41,12 @@ TEST_F(MainWindowTest, LevelValueComparesUpperCasedButItsKeyDoesNot)
     WriteLexicon(1);
     WriteSettings("Livello=esperto\r\n");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(State().Level, 3);
+    EXPECT_EQ(static_cast<int>(State().Settings.Level), 3);
     EXPECT_EQ(MainMenu::CheckedValue(Window().Menu()->LevelGroup()), 3);
 
     WriteSettings("livello=Esperto\r\n");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(State().Level, 2);
+    EXPECT_EQ(static_cast<int>(State().Settings.Level), 2);
     EXPECT_EQ(MainMenu::CheckedValue(Window().Menu()->LevelGroup()), 2);
 }
 
@@ -73,7 +73,7 @@ TEST_P(MainWindowLanguageRows, SavedLanguagePicksLexiconCaptionAndLetters)
     WriteLexicon(2);
     WriteSettings(GetParam().line);
     ASSERT_TRUE(Start());
-    EXPECT_EQ(State().LexiconLanguage, GetParam().language);
+    EXPECT_EQ(static_cast<int>(State().Settings.LexiconLanguage), GetParam().language);
     EXPECT_EQ(MainMenu::CheckedValue(Window().Menu()->LanguageGroup()), GetParam().language);
     EXPECT_EQ(Window().windowTitle(), QString::fromLatin1(GetParam().caption));
     EXPECT_EQ(State().Alphabet.size(), GetParam().language == 1 ? 21 : 26);
@@ -97,11 +97,11 @@ TEST_F(MainWindowTest, WholeSettingsFileSetsStateAndEveryCheckMark)
     MainMenu& menu = *Window().Menu();
     EXPECT_EQ(MainMenu::CheckedValue(menu.LevelGroup()), 1);
     EXPECT_FALSE(menu.Action(MainMenu::Command::Sound)->isChecked());
-    EXPECT_FALSE(State().SoundOn);
+    EXPECT_FALSE(State().Settings.SoundOn);
     EXPECT_EQ(MainMenu::CheckedValue(menu.TimeGroup()), 32000);
     EXPECT_EQ(MainMenu::CheckedValue(menu.LetterCountGroup()), 8);
     EXPECT_EQ(MainMenu::CheckedValue(menu.TileStyleGroup()), 3);
-    EXPECT_EQ(State().TileStyle, 3);
+    EXPECT_EQ(static_cast<int>(State().Settings.TileStyle), 3);
     for (int slot = 0; slot < GameState::kPlayers; ++slot)
         EXPECT_EQ(Window().View()->WordBox(slot)->maxLength(), 8);
 }
@@ -115,8 +115,8 @@ TEST_F(MainWindowTest, GarbageSettingsFileLeavesTheDefaults)
         garbage.append(static_cast<char>(random() & 0xff));
     WriteSettings(garbage);
     ASSERT_TRUE(Start());
-    EXPECT_EQ(State().LetterCount, 10);
-    EXPECT_EQ(State().LexiconLanguage, 1);
+    EXPECT_EQ(State().Settings.LetterCount, 10);
+    EXPECT_EQ(static_cast<int>(State().Settings.LexiconLanguage), 1);
     EXPECT_NE(MainMenu::CheckedValue(Window().Menu()->TimeGroup()), 0);
 }
 
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, OtherLetterCountWarnsStartsANewGameAndIsSaved)
 
     EXPECT_EQ(fakes.dialogs.Texts(),
               QStringList{QStringLiteral("Attenzione: si inizia una nuova partita con 9 lettere estratte.")});
-    EXPECT_EQ(State().LetterCount, 9);
+    EXPECT_EQ(State().Settings.LetterCount, 9);
     EXPECT_TRUE(State().DrawnLetters.isEmpty());
     EXPECT_EQ(State().MancheNumber, 1);
     EXPECT_EQ(MainMenu::CheckedValue(Window().Menu()->LetterCountGroup()), 9);
@@ -179,7 +179,7 @@ TEST_P(MainWindowTimeRows, NewTimeWarnsAndIsSaved)
     ASSERT_TRUE(Start());
     Choose(Window().Menu()->TimeItem(GetParam().seconds));
     EXPECT_EQ(fakes.dialogs.Texts(), QStringList{QString::fromUtf8(GetParam().message)});
-    EXPECT_EQ(State().RoundSeconds, GetParam().seconds);
+    EXPECT_EQ(State().Settings.RoundSeconds, GetParam().seconds);
     EXPECT_EQ(MainMenu::CheckedValue(Window().Menu()->TimeGroup()), GetParam().seconds);
     EXPECT_TRUE(SettingsText().contains(QStringLiteral("\r\nTempo=%1\r\n").arg(GetParam().seconds).toLatin1()));
 }
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, ChoosingAStyleChecksItAloneAndAsksForARedraw)
     Choose(Window().Menu()->TileStyleItem(4));
     Choose(Window().Menu()->TileStyleItem(1));
     EXPECT_EQ(redrawn, (QList<int>{4, 1}));
-    EXPECT_EQ(State().TileStyle, 1);
+    EXPECT_EQ(static_cast<int>(State().Settings.TileStyle), 1);
     EXPECT_EQ(Window().Menu()->TileStyleGroup()->checkedAction(), Window().Menu()->TileStyleItem(1));
     EXPECT_FALSE(Window().Menu()->TileStyleItem(4)->isChecked());
 }
@@ -262,10 +262,10 @@ TEST_F(MainWindowTest, SoundItemTogglesAndIsSavedEachTime)
     ASSERT_TRUE(Start());
     QAction* sound = Window().Menu()->Action(MainMenu::Command::Sound);
     Choose(sound);
-    EXPECT_FALSE(State().SoundOn);
+    EXPECT_FALSE(State().Settings.SoundOn);
     EXPECT_TRUE(SettingsText().contains("Suono=No\r\n"));
     Choose(sound);
-    EXPECT_TRUE(State().SoundOn);
+    EXPECT_TRUE(State().Settings.SoundOn);
     EXPECT_TRUE(SettingsText().contains("Suono=Si\r\n"));
 }
 
@@ -300,7 +300,7 @@ TEST_F(MainWindowTest, LanguageItemLoadsTheLexiconAndStartsANewGame)
 
     Choose(Window().Menu()->LanguageItem(2));
 
-    EXPECT_EQ(State().LexiconLanguage, 2);
+    EXPECT_EQ(static_cast<int>(State().Settings.LexiconLanguage), 2);
     EXPECT_EQ(Window().windowTitle(), QStringLiteral("Letterama - Dizionario Inglese"));
     EXPECT_EQ(State().Alphabet, QStringLiteral("ABCDEFGHILMNOPQRSTUVZXYJKW"));
     EXPECT_TRUE(State().DrawnLetters.isEmpty());
@@ -318,7 +318,7 @@ TEST_F(MainWindowTest, LanguageWithoutItsLexiconIsRefusedAndTheGameGoesOn)
 
     EXPECT_EQ(fakes.dialogs.Texts(),
               QStringList{QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.3")});
-    EXPECT_EQ(State().LexiconLanguage, 1);
+    EXPECT_EQ(static_cast<int>(State().Settings.LexiconLanguage), 1);
     EXPECT_EQ(MainMenu::CheckedValue(Window().Menu()->LanguageGroup()), 1);
     EXPECT_EQ(Window().windowTitle(), QStringLiteral("Letterama - Dizionario Italiano"));
     EXPECT_EQ(State().DrawnLetters, QStringLiteral("QWE"));

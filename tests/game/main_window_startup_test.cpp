@@ -27,11 +27,11 @@ TEST_F(MainWindowTest, FreshInstallationStartsWithTheDefaults)
     ASSERT_TRUE(Start());
 
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.Path()).canonicalPath());
-    EXPECT_EQ(State().RoundSeconds, 60);
-    EXPECT_EQ(State().LetterCount, 10);
-    EXPECT_EQ(State().Level, 2);
-    EXPECT_EQ(State().LexiconLanguage, 1);
-    EXPECT_TRUE(State().SoundOn);
+    EXPECT_EQ(State().Settings.RoundSeconds, 60);
+    EXPECT_EQ(State().Settings.LetterCount, 10);
+    EXPECT_EQ(static_cast<int>(State().Settings.Level), 2);
+    EXPECT_EQ(static_cast<int>(State().Settings.LexiconLanguage), 1);
+    EXPECT_TRUE(State().Settings.SoundOn);
     MainMenu& menu = *Window().Menu();
     EXPECT_TRUE(menu.LetterCountItem(10)->isChecked());
     EXPECT_TRUE(menu.TimeItem(60)->isChecked());
@@ -83,11 +83,11 @@ TEST_F(MainWindowTest, LaterStartUpKeepsTheSettingsOfTheRun)
     WriteSettings("Tempo=90\r\n");
     ASSERT_TRUE(Start());
     WriteSettings("Tempo=30\r\n");
-    State().LexiconLanguage = 9;
+    State().Settings.LexiconLanguage = static_cast<Language>(9);
 
     ASSERT_TRUE(Window().Startup(folder.Path()));
-    EXPECT_EQ(State().RoundSeconds, 90);
-    EXPECT_EQ(State().LexiconLanguage, 1);
+    EXPECT_EQ(State().Settings.RoundSeconds, 90);
+    EXPECT_EQ(static_cast<int>(State().Settings.LexiconLanguage), 1);
 }
 
 TEST_F(MainWindowTest, NewerVersionOnTheServerOffersTheDownloadAndEndsOnYes)

@@ -91,15 +91,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsFile, WritesKeysInTheirFixedOrderWithCrLf)
 {
-    Settings settings;
-    settings.Level = 3;
+    GameSettings settings;
+    settings.Level = Difficulty::Expert;
     settings.SoundOn = false;
     settings.RoundSeconds = 32000;
     settings.LetterCount = 8;
-    settings.PlayerName = QStringLiteral("Lucia");
-    settings.TileStyle = 4;
-    settings.LexiconLanguage = 2;
-    EXPECT_EQ(SettingsFile::Format(settings), QByteArray("Livello=Esperto\r\n"
+    settings.TileStyle = TileLook::ClassicLight;
+    settings.LexiconLanguage = Language::English;
+    EXPECT_EQ(SettingsFile::Format(settings, QStringLiteral("Lucia")), QByteArray("Livello=Esperto\r\n"
                                                          "Suono=No\r\n"
                                                          "Tempo=32000\r\n"
                                                          "NumeroLettere=8\r\n"
@@ -110,10 +109,10 @@ TEST(SettingsFile, WritesKeysInTheirFixedOrderWithCrLf)
 
 TEST(SettingsFile, WithNoTileStyleTheLanguageLineStaysOnItsOwnLine)
 {
-    Settings settings;
-    settings.Level = 1;
-    settings.PlayerName = QStringLiteral("Anonimo");
-    EXPECT_EQ(SettingsFile::Format(settings), QByteArray("Livello=Principiante\r\n"
+    GameSettings settings;
+    settings.Level = Difficulty::Beginner;
+    settings.RoundSeconds = 60;
+    EXPECT_EQ(SettingsFile::Format(settings, QStringLiteral("Anonimo")), QByteArray("Livello=Principiante\r\n"
                                                          "Suono=Si\r\n"
                                                          "Tempo=60\r\n"
                                                          "NumeroLettere=10\r\n"
@@ -124,9 +123,9 @@ TEST(SettingsFile, WithNoTileStyleTheLanguageLineStaysOnItsOwnLine)
 
 TEST(SettingsFile, ANameWithLineBreaksCannotAddLines)
 {
-    Settings settings;
-    settings.PlayerName = QStringLiteral("Ugo\r\nTempo=30");
-    const StoredSettings back = SettingsFile::Parse(SettingsFile::Format(settings));
+    GameSettings settings;
+    settings.RoundSeconds = 60;
+    const StoredSettings back = SettingsFile::Parse(SettingsFile::Format(settings, QStringLiteral("Ugo\r\nTempo=30")));
     EXPECT_EQ(back.PlayerName.value_or(QString()), QStringLiteral("UGO  TEMPO=30"));
     EXPECT_EQ(back.RoundSeconds, 60);
 }
@@ -139,9 +138,15 @@ TEST(SettingsFile, EveryWrittenCombinationReadsBack)
                 for (int style : {1, 2, 3, 4})
                     for (int language : {1, 2, 3})
                         for (bool sound : {false, true}) {
-                            const Settings written{level, sound, seconds, letters, QStringLiteral("Città"), style,
-                                                   language};
-                            const StoredSettings read = SettingsFile::Parse(SettingsFile::Format(written));
+                            GameSettings written;
+                            written.Level = static_cast<Difficulty>(level);
+                            written.SoundOn = sound;
+                            written.RoundSeconds = seconds;
+                            written.LetterCount = letters;
+                            written.TileStyle = static_cast<TileLook>(style);
+                            written.LexiconLanguage = static_cast<Language>(language);
+                            const StoredSettings read =
+                                SettingsFile::Parse(SettingsFile::Format(written, QStringLiteral("Città")));
                             ASSERT_EQ(read.Level, level);
                             ASSERT_EQ(read.SoundOn, sound);
                             ASSERT_EQ(read.RoundSeconds, seconds);
@@ -174,9 +179,9 @@ TEST(SettingsFile, ReadAndWriteGoThroughTheFileOfTheCurrentFolderInAnyCase)
     ASSERT_TRUE(SettingsFile::Read().has_value());
     EXPECT_EQ(SettingsFile::Read()->RoundSeconds, 90);
 
-    Settings settings;
+    GameSettings settings;
     settings.RoundSeconds = 30;
-    ASSERT_TRUE(SettingsFile::Write(settings));
+    ASSERT_TRUE(SettingsFile::Write(settings, QStringLiteral("Anonimo")));
     EXPECT_TRUE(folder.Read(QStringLiteral("lettrama.ini")).contains("Tempo=30\r\n"));
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{QStringLiteral("lettrama.ini")});
 }

@@ -16,8 +16,8 @@ namespace {
 
 void UseLanguage(GameState& state, int language)
 {
-    const LanguageTables tables = TablesForLanguage(language);
-    state.LexiconLanguage = language;
+    const LanguageTable& tables = TableOf(static_cast<Language>(language));
+    state.Settings.LexiconLanguage = static_cast<Language>(language);
     state.Alphabet = tables.Alphabet;
     state.VowelPool = tables.VowelPool;
     state.ConsonantPool = tables.ConsonantPool;
@@ -53,7 +53,7 @@ struct DrawFixture : ::testing::Test {
 
 TEST(LetterPick, TakesThePoolCharacterAtIntOfRTimesLengthPlusOne)
 {
-    const QString pool = TablesForLanguage(1).ConsonantPool;  // 79 characters
+    const QString pool = TableOf(Language::Italian).ConsonantPool;  // 79 characters
     FakeRandom random;
     for (const double r : {0.0, 0.0126, 0.0127, 0.5, 0.9999999}) {
         random.values.push_back(r);
@@ -66,7 +66,7 @@ TEST(LetterPick, YJKXWOnlyInEnglishAndLatin)
     SystemClock clock;
     SystemRandom random(clock);
     for (const int language : {1, 2, 3}) {
-        const LanguageTables tables = TablesForLanguage(language);
+        const LanguageTable& tables = TableOf(static_cast<Language>(language));
         std::set<QChar> vowels, consonants;
         for (int i = 0; i < 4000; ++i) {
             vowels.insert(LetterDraw::PickFrom(tables.VowelPool, random));
@@ -91,7 +91,7 @@ TEST_F(DrawFixture, PressPastTheLimitShowsTheCountSoFar)
                            Row{10, 6, false, "Attenzione già estratte 6 consonanti, estrarre ora solo vocali"}}) {
         draw.ResetDraw();
         fake.dialogs.asked.clear();
-        state.LetterCount = row.letters;
+        state.Settings.LetterCount = row.letters;
         for (int press = 0; press <= row.allowed; ++press)
             row.vowels ? draw.PressVowel() : draw.PressConsonant();
         EXPECT_EQ(state.DrawnLetters.size(), row.allowed);
@@ -104,7 +104,7 @@ TEST_F(DrawFixture, PressPastTheLimitShowsTheCountSoFar)
 
 TEST_F(DrawFixture, NineSinglePressesCompleteTheBoardOnce)
 {
-    state.LetterCount = 9;
+    state.Settings.LetterCount = 9;
     for (int i = 0; i < 9; ++i)
         i < 5 ? draw.PressVowel() : draw.PressConsonant();
     EXPECT_EQ(completions, 1);
@@ -128,7 +128,7 @@ TEST_F(DrawFixture, AutoDrawAlternatesStartingWithAVowel)
     for (const int letters : {8, 9, 10}) {
         for (int round = 0; round < 20; ++round) {
             real.ResetDraw();
-            state.LetterCount = letters;
+            state.Settings.LetterCount = letters;
             real.PressConsonant();  // a partial board is emptied first
             real.PressAuto();
             ASSERT_EQ(state.DrawnLetters.size(), letters);
@@ -169,7 +169,7 @@ TEST_F(DrawFixture, EventsDuringAnAutoDrawCannotSpoilIt)
 
 TEST_F(DrawFixture, QuickPressesDuringAFlyInEachGetTheirOwnTile)
 {
-    state.LetterCount = 8;
+    state.Settings.LetterCount = 8;
     duringTile = [this](int position) {
         if (position < 7)
             position % 2 == 0 ? draw.PressConsonant() : draw.PressVowel();

@@ -28,9 +28,9 @@ public:
 TEST_F(SoundFixture, SoundOffOrNoNamePlaysNothingAndDoesNotWait)
 {
     folder.Write("TIC.WAV", "RIFF");
-    state.SoundOn = false;
+    state.Settings.SoundOn = false;
     sounds.PlaySound("TIC.WAV");
-    state.SoundOn = true;
+    state.Settings.SoundOn = true;
     sounds.PlaySound(QString());
     EXPECT_TRUE(fake.wave.played.isEmpty());
     EXPECT_EQ(fake.clock.slept, 0.0);

@@ -69,7 +69,7 @@ struct BoardFixture : ::testing::Test {
         board->SetScreenReaderLabels(textCopy, secondLabel);
         board->Reset();
         window.show();
-        state.SoundOn = false;
+        state.Settings.SoundOn = false;
     }
 
     // Appends the letter and draws it, as the letter draw does.
@@ -112,7 +112,7 @@ TEST_F(BoardFixture, EachStyleShowsItsElementAtRest)
                            Row{0, 1, false, true, false}}) {
         board->Reset();
         state.DrawnLetters.clear();
-        state.TileStyle = row.style;
+        state.Settings.TileStyle = static_cast<TileLook>(row.style);
         state.MancheNumber = row.manche;
         Draw("Q");
         Draw("R");
@@ -140,7 +140,7 @@ TEST_F(BoardFixture, ThreeDStylesShowTheLetterPictureOrElseThePrintedLetter)
         for (const QString letter : {"M", "Z"}) {  // no Z.gif
             board->Reset();
             state.DrawnLetters.clear();
-            state.TileStyle = style;
+            state.Settings.TileStyle = static_cast<TileLook>(style);
             QSignalSpy started(board->Movie(0), &QMovie::started);
             Draw(letter);
             SCOPED_TRACE(qPrintable(QString::number(style) + letter));
@@ -159,7 +159,7 @@ TEST_F(BoardFixture, ThreeDStylesShowTheLetterPictureOrElseThePrintedLetter)
 
 TEST_F(BoardFixture, TileFliesAlongTheFlyInPath)
 {
-    state.TileStyle = 3;
+    state.Settings.TileStyle = static_cast<TileLook>(3);
     MoveRecorder recorder(board->Tile(2));
     Draw("A");
     Draw("B");
@@ -171,9 +171,9 @@ TEST_F(BoardFixture, TileFliesAlongTheFlyInPath)
 
 TEST_F(BoardFixture, EveryTilePlaysItsLetterSound)
 {
-    state.SoundOn = true;
+    state.Settings.SoundOn = true;
     folder.Write("b.wav", "RIFF");
-    state.TileStyle = 4;
+    state.Settings.TileStyle = static_cast<TileLook>(4);
     Draw("A");
     Draw("B");
     EXPECT_EQ(fake.wave.played, QStringList({"A.WAV", "b.wav"}));
@@ -182,7 +182,7 @@ TEST_F(BoardFixture, EveryTilePlaysItsLetterSound)
 
 TEST_F(BoardFixture, FullBoardInTheLightStyle)
 {
-    state.TileStyle = 4;
+    state.Settings.TileStyle = static_cast<TileLook>(4);
     for (const QChar letter : QStringLiteral("CAMPIONESS"))
         Draw(letter);
     EXPECT_EQ(board->TextCopy(), "CAMPIONESS");
@@ -195,7 +195,7 @@ TEST_F(BoardFixture, FullBoardInTheLightStyle)
 
 TEST_F(BoardFixture, ResetDuringTheFlyInStopsIt)
 {
-    state.TileStyle = 3;
+    state.Settings.TileStyle = static_cast<TileLook>(3);
     QTimer::singleShot(0, board, [this] { board->Reset(); });
     Draw("A");
     EXPECT_TRUE(Parked(board->Tile(0)));
@@ -212,7 +212,7 @@ TEST_F(BoardFixture, ResetDuringTheFlyInStopsIt)
 TEST_F(BoardFixture, ResetWhileAThreeDTileDropsStartsNoPicture)
 {
     folder.Write("A.gif", kTinyGif);
-    state.TileStyle = 1;
+    state.Settings.TileStyle = static_cast<TileLook>(1);
     QSignalSpy started(board->Movie(0), &QMovie::started);
     MoveRecorder recorder(board->Tile(0));
     // The drop moves across first; a reset then comes in with the next events.
@@ -237,7 +237,7 @@ TEST_F(BoardFixture, ResetWhileAThreeDTileDropsStartsNoPicture)
 
 TEST_F(BoardFixture, BoardDestroyedDuringTheFlyInIsLeftAlone)
 {
-    state.TileStyle = 4;
+    state.Settings.TileStyle = static_cast<TileLook>(4);
     QTimer::singleShot(0, [this] {
         delete board;
         board = nullptr;
@@ -248,11 +248,11 @@ TEST_F(BoardFixture, BoardDestroyedDuringTheFlyInIsLeftAlone)
 
 TEST_F(BoardFixture, StyleChangeRedrawsEveryLetterAtOnce)
 {
-    state.TileStyle = 4;
+    state.Settings.TileStyle = static_cast<TileLook>(4);
     Draw("C");
     Draw("A");
-    state.SoundOn = true;
-    state.TileStyle = 3;
+    state.Settings.SoundOn = true;
+    state.Settings.TileStyle = static_cast<TileLook>(3);
     board->RedrawAll();
     for (int i = 0; i < 2; ++i) {
         EXPECT_TRUE(board->Tile(i)->isVisible());
@@ -268,11 +268,11 @@ TEST_F(BoardFixture, ClicksReportTheirPositionAndPressTheElement)
 {
     QSignalSpy tiles(board, &TileBoard::TileClicked);
     QSignalSpy labels(board, &TileBoard::LetterLabelClicked);
-    state.TileStyle = 3;
+    state.Settings.TileStyle = static_cast<TileLook>(3);
     Draw("A");
     Draw("B");
     QTest::mouseClick(board->Tile(1), Qt::LeftButton);
-    state.TileStyle = 4;
+    state.Settings.TileStyle = static_cast<TileLook>(4);
     Draw("C");
     QTest::mouseClick(board->LetterLabel(2), Qt::LeftButton);
     ASSERT_EQ(tiles.size(), 1);

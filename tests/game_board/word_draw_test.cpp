@@ -54,20 +54,20 @@ struct WordDrawFixture : ::testing::Test {
     void SetUp() override
     {
         UseLanguage(1);
-        state.LetterCount = 9;
+        state.Settings.LetterCount = 9;
     }
 
     void UseLanguage(int language)
     {
-        const LanguageTables tables = TablesForLanguage(language);
-        state.LexiconLanguage = language;
+        const LanguageTable& tables = TableOf(static_cast<Language>(language));
+        state.Settings.LexiconLanguage = static_cast<Language>(language);
         state.Alphabet = tables.Alphabet;
     }
 
     void WriteLexicon(const std::map<int, QStringList>& wordsByLength)
     {
         const QByteArray bytes = LexiconBytes(wordsByLength);
-        folder.Write(LexiconFileName(state.LexiconLanguage), bytes);
+        folder.Write(TableOf(static_cast<Language>(state.Settings.LexiconLanguage)).LexiconFileName(), bytes);
         index = LexiconIndex::Parse(bytes, bytes.size());
     }
 
@@ -159,7 +159,7 @@ TEST_F(WordDrawFixture, PickReadsWordIntOfRTimesCountOfTheSection)
         fake.random.values = {r};
         EXPECT_EQ(words.PickLexiconWord(), word) << r;
     }
-    state.LetterCount = 10;
+    state.Settings.LetterCount = 10;
     fake.random.values = {0.7};
     EXPECT_EQ(words.PickLexiconWord(), "OMBRELLONE");
 }

@@ -17,8 +17,8 @@ namespace {
 GameState GameIn(int language)
 {
     GameState state;
-    state.LexiconLanguage = language;
-    state.Alphabet = TablesForLanguage(language).Alphabet;
+    state.Settings.LexiconLanguage = static_cast<Language>(language);
+    state.Alphabet = TableOf(static_cast<Language>(language)).Alphabet;
     return state;
 }
 
@@ -52,8 +52,8 @@ struct WordBoxFixture : ::testing::Test {
 TEST(WordEntryRules, KeyVerdicts)
 {
     using WordEntry::KeyVerdict;
-    const QString italian = TablesForLanguage(1).Alphabet;
-    const QString english = TablesForLanguage(2).Alphabet;
+    const QString italian = TableOf(Language::Italian).Alphabet;
+    const QString english = TableOf(Language::English).Alphabet;
     struct Row {
         QChar key;
         const QString& alphabet;
@@ -106,7 +106,7 @@ TEST_F(WordBoxFixture, LettersOfOtherAlphabetsFollowTheLanguage)
     QTest::keyClicks(&box, "jazz");
     EXPECT_EQ(box.text(), "azz");
     box.clear();
-    state.Alphabet = TablesForLanguage(2).Alphabet;
+    state.Alphabet = TableOf(Language::English).Alphabet;
     QTest::keyClicks(&box, "jazz");
     EXPECT_EQ(box.text(), "jazz");
 }

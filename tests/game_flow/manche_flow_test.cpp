@@ -28,8 +28,8 @@ struct FlowFixture : ::testing::Test {
 
     void SetUp() override
     {
-        state.SoundOn = false;
-        state.RoundSeconds = 30;
+        state.Settings.SoundOn = false;
+        state.Settings.RoundSeconds = 30;
     }
 
     RoundClock::Hooks ClockHooks()

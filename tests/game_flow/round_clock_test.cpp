@@ -33,7 +33,7 @@ struct ClockFixture : ::testing::Test {
 
     void SetUp() override
     {
-        state.RoundSeconds = 30;
+        state.Settings.RoundSeconds = 30;
         state.DrawnLetters = QStringLiteral("CASTAGNOLE");
         state.FoundWords = {QStringLiteral("CASA"), QStringLiteral("ASTA"), QStringLiteral("CASTAGNE")};
     }
@@ -44,7 +44,7 @@ struct ClockFixture : ::testing::Test {
         hooks.setTimerPeriod = [this](int ms) { periods.append(QString::number(ms)); };
         hooks.stopTimer = [this] { periods.append(QStringLiteral("stop")); };
         hooks.paintTimeSlice = [this](int elapsed, int roundSeconds) {
-            EXPECT_EQ(roundSeconds, state.RoundSeconds);
+            EXPECT_EQ(roundSeconds, state.Settings.RoundSeconds);
             slices.append(QString::number(elapsed));
             if (duringPaint)
                 duringPaint();
@@ -93,7 +93,7 @@ TEST_F(ClockFixture, TimeRunningOutAnnouncesTenSecondsBeforeAndGivesNoBonusTime)
 {
     for (const int seconds : {30, 60, 90}) {
         SCOPED_TRACE(seconds);
-        state.RoundSeconds = seconds;
+        state.Settings.RoundSeconds = seconds;
         state.FinishSeconds = 7;
         ends = 0;
         fake.wave.played.clear();
@@ -122,7 +122,7 @@ TEST_F(ClockFixture, TimeRunningOutAnnouncesTenSecondsBeforeAndGivesNoBonusTime)
 
 TEST_F(ClockFixture, FinishedAtTwelveRunsTheRestOutSilentlyAndKeepsTheSecond)
 {
-    state.RoundSeconds = 60;
+    state.Settings.RoundSeconds = 60;
     clock->Start();
     Ticks(12);
     clock->FinishNow();
@@ -141,7 +141,7 @@ TEST_F(ClockFixture, FinishedAtTwelveRunsTheRestOutSilentlyAndKeepsTheSecond)
 
 TEST_F(ClockFixture, UnlimitedFinishJumpsToJustBeforeTheAnnouncement)
 {
-    state.RoundSeconds = GameState::kUnlimitedSeconds;
+    state.Settings.RoundSeconds = GameSettings::kUnlimitedSeconds;
     clock->Start();
     Ticks(5);
     clock->FinishNow();
@@ -227,7 +227,7 @@ TEST_F(ClockFixture, AStopInsideATickCancelsItsAnnouncement)
 
 TEST_F(ClockFixture, SoundOffNeitherTicksNorHolds)
 {
-    state.SoundOn = false;
+    state.Settings.SoundOn = false;
     clock->Start();
     Ticks(12);
     clock->FinishNow();
@@ -255,7 +255,7 @@ TEST_F(ClockFixture, ComputerSlotsAnnounceAndHumanSlotsKeepTheirWord)
 TEST(RoundClockDisplay, LabelAndSliceOfEachSecond)
 {
     EXPECT_EQ(RoundClock::TimeLabel(12, 60), QStringLiteral("12 / 60 Sec."));
-    EXPECT_EQ(RoundClock::TimeLabel(31990, GameState::kUnlimitedSeconds), QStringLiteral("Infinito"));
+    EXPECT_EQ(RoundClock::TimeLabel(31990, GameSettings::kUnlimitedSeconds), QStringLiteral("Infinito"));
 
     struct Row {
         int elapsed, roundSeconds;

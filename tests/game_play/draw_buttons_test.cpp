@@ -104,7 +104,7 @@ TEST_F(PlayTest, NineLettersDrawnOneByOneCompleteTheBoardAndStartTheClock)
 TEST_F(PlayTest, AutoDrawOfEightLettersAlternatesVowelsFirst)
 {
     Start("NumeroLettere=8");
-    const QString vowels = TablesForLanguage(1).VowelPool;
+    const QString vowels = TableOf(Language::Italian).VowelPool;
     for (const double r : {0.0, 0.13, 0.27, 0.41, 0.55, 0.69, 0.83, 0.97})
         fakes.random.values.push_back(r);
     Press(Draw::Auto);
@@ -198,7 +198,7 @@ TEST_F(PlayTest, LanguageChangeDuringTheFlyInAbandonsTheDraw)
     // Runs inside the first tile's fly-in, as a menu choice of the player would.
     QTimer::singleShot(0, &Window(), [this] { Window().Menu()->LanguageItem(2)->trigger(); });
     Press(Draw::Auto);
-    EXPECT_EQ(State().LexiconLanguage, 2);
+    EXPECT_EQ(static_cast<int>(State().Settings.LexiconLanguage), 2);
     EXPECT_EQ(State().DrawnLetters, QString());
     EXPECT_FALSE(Window().MancheClock()->isActive());
     EXPECT_TRUE(View().DrawPanel()->isVisible());

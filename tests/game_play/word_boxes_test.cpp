@@ -133,7 +133,7 @@ TEST_F(PlayTest, ClicksPlayTheirSoundWhenSoundIsOn)
     Start("SfondoCasella=3");
     DrawTyped(QStringLiteral("CASTELLOAR"));
     Window().Menu()->Action(MainMenu::Command::Sound)->trigger();
-    ASSERT_TRUE(State().SoundOn);
+    ASSERT_TRUE(State().Settings.SoundOn);
     fakes.wave.played.clear();
     QTest::mouseClick(Window().Board()->Tile(0), Qt::LeftButton);
     ASSERT_EQ(fakes.wave.played.size(), 1);

@@ -8,8 +8,8 @@
 
 namespace {
 
-const QString kItalian = TablesForLanguage(1).Alphabet;
-const QString kEnglish = TablesForLanguage(2).Alphabet;
+const QString kItalian = TableOf(Language::Italian).Alphabet;
+const QString kEnglish = TableOf(Language::English).Alphabet;
 
 // Every word the lists give, all lengths together in length order.
 QByteArrayList Build(const QString& alphabet, std::initializer_list<QByteArray> lists)

@@ -77,7 +77,7 @@ QChar PickFrom(std::mt19937& random, const QString& pool)
 
 QByteArrayList RandomWords(std::mt19937& random, int count, int minLength, int maxLength)
 {
-    const LanguageTables italian = TablesForLanguage(1);
+    const LanguageTable& italian = TableOf(Language::Italian);
     std::uniform_int_distribution<int> length(minLength, maxLength);
     std::bernoulli_distribution vowel(0.45);
     QByteArrayList words;
@@ -92,7 +92,7 @@ QByteArrayList RandomWords(std::mt19937& random, int count, int minLength, int m
 
 QString RandomDraw(std::mt19937& random, int letters)
 {
-    const LanguageTables italian = TablesForLanguage(1);
+    const LanguageTable& italian = TableOf(Language::Italian);
     QString draw;
     for (int i = 0; i < letters; ++i)
         draw.append(PickFrom(random, i % 2 == 0 ? italian.VowelPool : italian.ConsonantPool));

@@ -139,7 +139,7 @@ TEST(NewWord, ChecksComeInOrderAlphabetLengthLexiconList)
         {"JAZZ", 2, NewWordVerdict::LexiconMissing},  // J is a letter in English
     };
     for (const VerdictCase& c : cases) {
-        const QString alphabet = TablesForLanguage(c.language).Alphabet;
+        const QString alphabet = TableOf(static_cast<Language>(c.language)).Alphabet;
         EXPECT_EQ(CheckNewWord(c.word, alphabet, c.language, listed), c.verdict) << c.word;
     }
 }

@@ -24,9 +24,9 @@ class VocabularyWindowTest : public ::testing::Test {
 protected:
     VocabularyWindowTest()
     {
-        state.LexiconLanguage = 1;
-        state.LetterCount = 8;
-        state.Alphabet = TablesForLanguage(1).Alphabet;
+        state.Settings.LexiconLanguage = static_cast<Language>(1);
+        state.Settings.LetterCount = 8;
+        state.Alphabet = TableOf(Language::Italian).Alphabet;
         WriteTinyLexicon(1, {"CASA", "TRENO", "ALBERO"});
         folder.Write("USERVOCA.1", "PIPPO\r\npluto\r\n");
     }
@@ -69,8 +69,8 @@ TEST_F(VocabularyWindowTest, ListShowsTheFileInUpperCaseAndTheWordBoxWaitsForNuo
 
 TEST_F(VocabularyWindowTest, OpeningCreatesAMissingFileEmpty)
 {
-    state.LexiconLanguage = 2;
-    state.Alphabet = TablesForLanguage(2).Alphabet;
+    state.Settings.LexiconLanguage = static_cast<Language>(2);
+    state.Alphabet = TableOf(Language::English).Alphabet;
     OpenWindow();
     EXPECT_TRUE(folder.Exists("USERVOCA.2"));
     EXPECT_EQ(folder.Read("USERVOCA.2"), QByteArray());
@@ -216,8 +216,8 @@ TEST_F(VocabularyWindowTest, RulesButtonShowsTheRulesFileOrItsError)
 
 TEST_F(VocabularyWindowTest, EnglishTakesJAndReadsItsOwnFile)
 {
-    state.LexiconLanguage = 2;
-    state.Alphabet = TablesForLanguage(2).Alphabet;
+    state.Settings.LexiconLanguage = static_cast<Language>(2);
+    state.Alphabet = TableOf(Language::English).Alphabet;
     WriteTinyLexicon(2, {"HOUSE"});
     OpenWindow();
     Enter("jazz");

@@ -68,7 +68,7 @@ protected:
 
     std::optional<ResultsBoardOutcome> Run(const std::array<PlayerSlot, GameState::kPlayers>& players)
     {
-        return window->RunManche(state, players, LexiconSource::ForLanguage(state.LexiconLanguage));
+        return window->RunManche(state, players, LexiconSource::ForLanguage(TableOf(state.Settings.LexiconLanguage).Number()));
     }
 
     // Runs `inspect` on the complete board, then presses "&Continua".

@@ -29,7 +29,7 @@ protected:
         state.Players[0].Name = QStringLiteral("ANONIMO");
         state.MancheNumber = 6;
         state.GameOver = true;
-        state.LexiconLanguage = 2;
+        state.Settings.LexiconLanguage = static_cast<Language>(2);
     }
     ~HighScoreWindowTest() override { QLocale::setDefault(QLocale::system()); }
 

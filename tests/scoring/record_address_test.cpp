@@ -11,7 +11,7 @@ namespace {
 
 RecordDetails Record()
 {
-    return {QStringLiteral("ANONIMO"), 5230, 5, QStringLiteral("Sono il migliore"), QStringLiteral("io@esempio.it"), 1};
+    return {QStringLiteral("ANONIMO"), 5230, 5, QStringLiteral("Sono il migliore"), QStringLiteral("io@esempio.it"), Language::Italian};
 }
 
 QString Address(const RecordDetails& record)

@@ -1,5 +1,6 @@
 #include "hunspell_dictionary.h"
 #include "hunspell_spell_checker.h"
+#include "language.h"
 #include "temp_program_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 std::unique_ptr<HunspellDictionary> SystemDictionary(int language)
 {
     return HunspellDictionary::Find(HunspellSpellChecker::DefaultDictionaryFolders(),
-                                    HunspellSpellChecker::DictionaryLocale(language));
+                                    TableOf(static_cast<Language>(language)).HunspellLocale);
 }
 
 TEST(HunspellDictionary, ItalianSuggestsTheWordMeant)
@@ -63,7 +64,7 @@ TEST(HunspellDictionary, MissingFilesGiveNoDictionaryAndLatinHasNone)
     EXPECT_FALSE(HunspellDictionary::Find({folder.Path()}, QStringLiteral("it_IT")));
     folder.Write("it_IT.aff", "SET UTF-8\n");
     EXPECT_FALSE(HunspellDictionary::Find({folder.Path()}, QStringLiteral("it_IT"))) << "the .dic is missing";
-    EXPECT_TRUE(HunspellSpellChecker::DictionaryLocale(3).isEmpty());
+    EXPECT_TRUE(TableOf(Language::Latin).HunspellLocale.isEmpty());
 }
 
 }  // namespace

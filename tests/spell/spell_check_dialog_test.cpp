@@ -4,6 +4,7 @@
 #include "fake_speller.h"
 #include "hunspell_dictionary.h"
 #include "hunspell_spell_checker.h"
+#include "language.h"
 #include "when_modal_opens.h"
 #include "spelling_pass.h"
 #include "temp_program_folder.h"
@@ -91,14 +92,14 @@ TEST_F(SpellCheckDialogTest, CancelClosesRejected)
 
 class HunspellSpellCheckerTest : public ::testing::Test {
 protected:
-    int language = 1;
+    Language language = Language::Italian;
     FakeDialogs dialogs;
-    HunspellSpellChecker checker{[this] { return language; }, dialogs};
+    HunspellSpellChecker checker{[this] { return TableOf(language).HunspellLocale; }, dialogs};
 };
 
 TEST_F(HunspellSpellCheckerTest, HandsBackTheSuggestionPicked)
 {
-    if (!checker.DictionaryFor(1))
+    if (!checker.DictionaryFor(QStringLiteral("it_IT")))
         GTEST_SKIP() << "no it_IT Hunspell dictionary installed";
     WhenModalOpens([](QWidget* dialog) {
         PickSuggestion(dialog, QStringLiteral("CASA"));
@@ -110,7 +111,7 @@ TEST_F(HunspellSpellCheckerTest, HandsBackTheSuggestionPicked)
 
 TEST_F(HunspellSpellCheckerTest, CancelledCheckHandsBackTheTextUnchanged)
 {
-    if (!checker.DictionaryFor(1))
+    if (!checker.DictionaryFor(QStringLiteral("it_IT")))
         GTEST_SKIP() << "no it_IT Hunspell dictionary installed";
     WhenModalOpens([](QWidget* dialog) { Click(dialog, "cancel"); });
     EXPECT_EQ(checker.SpellCheck(QStringLiteral("magliome")), QStringLiteral("magliome"));
@@ -118,7 +119,7 @@ TEST_F(HunspellSpellCheckerTest, CancelledCheckHandsBackTheTextUnchanged)
 
 TEST_F(HunspellSpellCheckerTest, CorrectTextComesBackAsItWasWithANotice)
 {
-    if (!checker.DictionaryFor(1))
+    if (!checker.DictionaryFor(QStringLiteral("it_IT")))
         GTEST_SKIP() << "no it_IT Hunspell dictionary installed";
     EXPECT_EQ(checker.SpellCheck(QStringLiteral("MAGLIONE")), QStringLiteral("MAGLIONE"));
     EXPECT_EQ(dialogs.Texts(), QStringList{QStringLiteral("Controllo ortografico completato: nessun errore trovato.")});
@@ -126,13 +127,13 @@ TEST_F(HunspellSpellCheckerTest, CorrectTextComesBackAsItWasWithANotice)
 
 TEST_F(HunspellSpellCheckerTest, WithoutADictionaryTheTextComesBackUnchangedNeverEmpty)
 {
-    language = 3;  // Latin: no Hunspell dictionary
+    language = Language::Latin;  // no Hunspell dictionary
     EXPECT_EQ(checker.SpellCheck(QStringLiteral("ROSAE")), QStringLiteral("ROSAE"));
     EXPECT_EQ(dialogs.Texts(), QStringList{QStringLiteral(
                                    "Nessun dizionario ortografico installato per questa lingua: il testo resta invariato.")});
 
     TempProgramFolder empty;
-    HunspellSpellChecker nowhere([] { return 1; }, dialogs, {empty.Path()});
+    HunspellSpellChecker nowhere([] { return QStringLiteral("it_IT"); }, dialogs, {empty.Path()});
     EXPECT_EQ(nowhere.SpellCheck(QStringLiteral("CAZA")), QStringLiteral("CAZA"));
     EXPECT_EQ(dialogs.asked.size(), 2u);
 }

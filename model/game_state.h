@@ -1,10 +1,11 @@
 #pragma once
 
+#include "game_settings.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <cstdint>
 
 // One player slot: slot 0 is the human at the keyboard, slots 1 to 3 the computer
 // players by default. The results board counts the same players 1 to 4.
@@ -16,19 +17,15 @@ struct PlayerSlot {
 // A slot is a computer player exactly when its name contains "(CPU)".
 bool IsComputerPlayer(const QString& name);
 
-// The shared state of a running game: plain values, one instance for the whole run,
-// owned by the main window and read by every part of the game. Numbers are 16-bit
-// in the game's own terms; they are kept in int here.
+// The shared state of a running game: the settings, the manche in progress and the
+// language's letter tables. One instance for the whole run, owned by the main window
+// and read by every part of the game. Numbers are 16-bit in the game's own terms;
+// they are kept in int here.
 struct GameState {
     static constexpr int kPlayers = 4;
-    static constexpr int kUnlimitedSeconds = 32000;
+    static constexpr int kUnlimitedSeconds = GameSettings::kUnlimitedSeconds;
 
-    int LetterCount = 10;     // 8, 9 or 10 letters per manche; also the word boxes' maximum length
-    int RoundSeconds = 0;     // 30, 60, 90, or 32000 for unlimited; 0 until the first start-up
-    int Level = 2;            // 1 beginner, 2 medium, 3 expert
-    int LexiconLanguage = 1;  // 1 Italian, 2 English, 3 Latin
-    bool SoundOn = true;
-    int TileStyle = 0;        // 1 animated 3D, 2 3D, 3 classic with picture, 4 classic light; 0 none chosen yet
+    GameSettings Settings;
 
     QString DrawnLetters;     // upper case, in draw order; complete at LetterCount letters
     int VowelsDrawn = 0;
@@ -40,6 +37,7 @@ struct GameState {
     QString SourceWord;       // the string of the last word-based draw
     std::array<int, kPlayers> TotalScores{};
 
+    // The letters of the language in use, from its table.
     QString Alphabet;
     QString VowelPool;
     QString ConsonantPool;
@@ -54,5 +52,8 @@ struct GameState {
                                               {QStringLiteral("Giacomo (CPU)"), {}},
                                               {QStringLiteral("Andrea (CPU)"), {}}}};
 
-    bool DrawComplete() const { return DrawnLetters.size() == LetterCount; }
+    bool DrawComplete() const { return DrawnLetters.size() == Settings.LetterCount; }
+
+    // Alphabet and pools from the table of `language`.
+    void UseLettersOf(Language language);
 };

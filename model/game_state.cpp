@@ -1,0 +1,14 @@
+#include "game_state.h"
+
+bool IsComputerPlayer(const QString& name)
+{
+    return name.contains(QStringLiteral("(CPU)"));
+}
+
+void GameState::UseLettersOf(Language language)
+{
+    const LanguageTable& table = TableOf(language);
+    Alphabet = table.Alphabet;
+    VowelPool = table.VowelPool;
+    ConsonantPool = table.ConsonantPool;
+}
