@@ -94,6 +94,7 @@ public:
     Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
     std::optional<QString> InputBox(const QString&, const QString&) override { return std::nullopt; }
     void Beep() override {}
+    bool ModalOpen() const override { return false; }
 };
 
 void BM_IndexBuild(benchmark::State& state)

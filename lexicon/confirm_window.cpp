@@ -99,14 +99,19 @@ ConfirmWindow::ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* 
             [this] { shell_.Open(QString::fromLatin1(WebAddresses::kHomePage)); });
 }
 
-int ConfirmWindow::Ask(const QString& wordToConfirm, int previousChoice)
+void ConfirmWindow::Ask(const QString& wordToConfirm, int previousChoice)
 {
     confirmChoice_ = previousChoice;
     Prepare(wordToConfirm);
-    exec();
+    open();
+}
+
+void ConfirmWindow::done(int result)
+{
     if (movie_)
         movie_->stop();
-    return confirmChoice_;
+    QDialog::done(result);
+    emit Chosen(confirmChoice_);
 }
 
 void ConfirmWindow::Prepare(const QString& wordToConfirm)

@@ -30,17 +30,23 @@ public:
 
     ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* parent = nullptr);
 
-    // Shows the window modally for `wordToConfirm` and returns the option chosen when
-    // OK is pressed, or `previousChoice` when no option is selected. Each time it
-    // opens, "Non inserire nel dizionario personale" is selected, so that a hasty
-    // Enter adds nothing. Closing the window without OK answers kDoNotAdd.
-    int Ask(const QString& wordToConfirm, int previousChoice);
+    // Opens the window modally for `wordToConfirm` and returns at once; Chosen follows
+    // with the option chosen when OK is pressed, or `previousChoice` when no option is
+    // selected. Each time it opens, "Non inserire nel dizionario personale" is
+    // selected, so that a hasty Enter adds nothing. Closing the window without OK
+    // answers kDoNotAdd.
+    void Ask(const QString& wordToConfirm, int previousChoice);
 
     QString WordToConfirm() const { return wordToConfirm_; }
     int ConfirmChoice() const { return confirmChoice_; }
 
+signals:
+    // The window has closed with this answer (1, 2 or 3).
+    void Chosen(int choice);
+
 public slots:
     void reject() override;
+    void done(int result) override;
 
 private:
     void Prepare(const QString& wordToConfirm);

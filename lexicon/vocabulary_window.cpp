@@ -78,10 +78,10 @@ VocabularyWindow::VocabularyWindow(const GameState& state, Dialogs& dialogs, QWi
     connect(backButton_, &QPushButton::clicked, this, &VocabularyWindow::ReturnToGame);
 }
 
-int VocabularyWindow::Open()
+void VocabularyWindow::Open()
 {
     Load();
-    return exec();
+    open();
 }
 
 void VocabularyWindow::Load()

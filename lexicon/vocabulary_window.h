@@ -18,9 +18,10 @@ class VocabularyWindow : public QDialog {
 public:
     VocabularyWindow(const GameState& state, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Fills the list from the file of the current language and runs the window
-    // modally until the player goes back to the game.
-    int Open();
+    // Fills the list from the file of the current language and opens the window
+    // modally; returns at once, and `finished` follows when the player goes back to
+    // the game.
+    void Open();
     // Fills the list from the file, creating the file empty when it is missing.
     void Load();
 

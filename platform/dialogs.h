@@ -24,4 +24,8 @@ public:
     virtual std::optional<QString> InputBox(const QString& prompt, const QString& defaultText = {}) = 0;
     // The system beep.
     virtual void Beep() = 0;
+
+    // Whether a modal window of the program is open now: one of these questions or
+    // any other modal window. The game's clock waits while one is.
+    virtual bool ModalOpen() const = 0;
 };

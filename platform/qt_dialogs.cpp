@@ -52,3 +52,9 @@ void QtDialogs::Beep()
 {
     QApplication::beep();
 }
+
+bool QtDialogs::ModalOpen() const
+{
+    // Every box above is modal, and so is every window the game opens with open().
+    return QApplication::activeModalWidget() != nullptr;
+}

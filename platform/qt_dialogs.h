@@ -16,6 +16,7 @@ public:
     Answer AskYesNoCancel(const QString& text) override;
     std::optional<QString> InputBox(const QString& prompt, const QString& defaultText) override;
     void Beep() override;
+    bool ModalOpen() const override;
 
 private:
     QWidget* Parent() const;

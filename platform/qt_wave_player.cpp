@@ -12,9 +12,17 @@ void QtWavePlayer::Play(const QString& path)
     const QFileInfo file(path);
     if (!file.isFile())
         return;
+    std::size_t slot = next_;
+    for (std::size_t i = 0; i < kPlayers; ++i) {
+        if (!players_[i] || !players_[i]->isPlaying()) {
+            slot = i;
+            break;
+        }
+    }
+    next_ = (slot + 1) % kPlayers;
     // A fresh effect per sound: setting a new source on a playing effect is not
     // reliable with every backend.
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    effect_->play();
+    players_[slot] = std::make_unique<QSoundEffect>();
+    players_[slot]->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    players_[slot]->play();
 }

@@ -2,11 +2,14 @@
 
 #include "wave_player.h"
 
+#include <array>
 #include <memory>
 
 class QSoundEffect;
 
-// Wave playback through Qt Multimedia's QSoundEffect; the next sound replaces the last.
+// Wave playback through Qt Multimedia's QSoundEffect, from a small pool of players:
+// the tick, a letter's sound and the announcement may overlap, and a new sound never
+// cuts one still playing unless every player of the pool is busy.
 class QtWavePlayer : public WavePlayer {
 public:
     QtWavePlayer();
@@ -14,5 +17,7 @@ public:
     void Play(const QString& path) override;
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    static constexpr std::size_t kPlayers = 4;
+    std::array<std::unique_ptr<QSoundEffect>, kPlayers> players_;
+    std::size_t next_ = 0;  // the player to reuse when all are busy: the one started longest ago
 };

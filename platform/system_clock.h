@@ -5,5 +5,4 @@
 class SystemClock : public Clock {
 public:
     QDateTime Now() override;
-    void Sleep(double seconds) override;
 };

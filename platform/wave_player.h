@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Asynchronous wave playback: Play returns at once; a new sound replaces the one
-// still playing; a missing or unreadable file plays nothing and reports nothing.
+// Asynchronous wave playback: Play returns at once; sounds may overlap; a missing or
+// unreadable file plays nothing and reports nothing.
 class WavePlayer {
 public:
     virtual ~WavePlayer() = default;

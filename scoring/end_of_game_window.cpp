@@ -61,19 +61,23 @@ EndOfGameWindow::EndOfGameWindow(QWidget* parent) : QDialog(parent)
     setTabOrder(yes_, quit_);
 }
 
-EndOfGameWindow::Choice EndOfGameWindow::Show(const GameState& state)
+void EndOfGameWindow::Open(const GameState& state)
 {
     // Counted once per game, not on every activation: switching to another program
     // and back must not list the same game twice.
     AddFinishedGame(state);
     choice_ = Choice::NewGame;
     yes_->setFocus();
-    exec();
+    open();
+}
+
+void EndOfGameWindow::done(int result)
+{
+    QDialog::done(result);
     if (choice_ == Choice::Quit)
         emit QuitRequested();
     else
         emit NewGameRequested();
-    return choice_;
 }
 
 void EndOfGameWindow::AddFinishedGame(const GameState& state)

@@ -10,12 +10,10 @@ struct GameState;
 // two lines each (names, then totals), and the question whether to play another one.
 //
 // For the game: keep one window for the whole run (it counts the games and keeps the
-// list) and, after the high-score window, call
-//   if (endOfGame->Show(state) == EndOfGameWindow::Choice::Quit) ... end the program;
-//   else NewGame();
-// or connect NewGameRequested / QuitRequested. "&Fine" only asks for the end of the
-// program through the choice and the signal; it never quits by itself. Closing the
-// window any other way counts as going on to a new game.
+// list) and, after the high-score window, call Open(state); when the player answers,
+// the window closes and emits NewGameRequested or QuitRequested (LastChoice() tells
+// the same). "&Fine" only asks for the end of the program; it never quits by itself.
+// Closing the window any other way counts as going on to a new game.
 class EndOfGameWindow : public QDialog {
     Q_OBJECT
 
@@ -24,11 +22,10 @@ public:
 
     explicit EndOfGameWindow(QWidget* parent = nullptr);
 
-    // Adds the finished game to the list and shows the window modally until the player
-    // answers; emits the matching signal as the window closes.
-    Choice Show(const GameState& state);
+    // Adds the finished game to the list and opens the window modally; returns at once.
+    void Open(const GameState& state);
 
-    // Adds the game's two lines, counting it, and selects the last line. Show calls it
+    // Adds the game's two lines, counting it, and selects the last line. Open calls it
     // once per game; it is public so the window can be driven without running modally.
     void AddFinishedGame(const GameState& state);
 
@@ -38,6 +35,10 @@ public:
 signals:
     void NewGameRequested();
     void QuitRequested();
+
+public slots:
+    // Closing, however it happens, reports the choice.
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

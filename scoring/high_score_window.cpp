@@ -31,21 +31,29 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment)
 
 }  // namespace
 
-QString HighScoreWindow::ShowAfterGame(GameState& state, Platform platform, QWidget* parent)
+namespace {
+
+HighScoreWindow* OpenNew(GameState& state, Platform platform, QWidget* parent)
 {
-    state.GameOver = true;
-    HighScoreWindow window(state, platform, parent);
-    window.SetUp();
-    window.exec();
-    return window.RecordHolderName();
+    auto* window = new HighScoreWindow(state, platform, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->SetUp();
+    window->open();
+    return window;
 }
 
-void HighScoreWindow::ShowFromMenu(GameState& state, Platform platform, QWidget* parent)
+}  // namespace
+
+HighScoreWindow* HighScoreWindow::OpenAfterGame(GameState& state, Platform platform, QWidget* parent)
+{
+    state.GameOver = true;
+    return OpenNew(state, platform, parent);
+}
+
+HighScoreWindow* HighScoreWindow::OpenFromMenu(GameState& state, Platform platform, QWidget* parent)
 {
     state.GameOver = false;
-    HighScoreWindow window(state, platform, parent);
-    window.SetUp();
-    window.exec();
+    return OpenNew(state, platform, parent);
 }
 
 HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWidget* parent)

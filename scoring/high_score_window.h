@@ -15,21 +15,22 @@ struct GameState;
 // "Lettrama.HIS", the name of the best player, and the online record submission.
 //
 // For the game:
-//   HighScoreWindow::ShowAfterGame(state, platform, this);  // after manche 5
-//   HighScoreWindow::ShowFromMenu(state, platform, this);   // "&Hiscores table "
-// Both open the window modally and return when "Torna al gioco" (or Escape) closes
-// it. After a game the humans' totals are merged into the table and the file is
-// rewritten; from the menu the table is only shown, and no file is ever created.
-// Each opening builds the window afresh, so the note and e-mail boxes start over.
+//   HighScoreWindow::OpenAfterGame(state, platform, this);  // after manche 5
+//   HighScoreWindow::OpenFromMenu(state, platform, this);   // "&Hiscores table "
+// Both open a new window modally and return it at once; it emits finished when
+// "Torna al gioco" (or Escape) closes it, and then deletes itself. After a game the
+// humans' totals are merged into the table and the file is rewritten; from the menu
+// the table is only shown, and no file is ever created. Each opening builds the
+// window afresh, so the note and e-mail boxes start over.
 class HighScoreWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // Sets `GameOver`, shows the window modally, and returns `RecordHolderName`: the
-    // name of the player of this game who holds the top entry, or an empty string.
-    static QString ShowAfterGame(GameState& state, Platform platform, QWidget* parent = nullptr);
-    // Clears `GameOver` and shows the table modally, view only.
-    static void ShowFromMenu(GameState& state, Platform platform, QWidget* parent = nullptr);
+    // Sets `GameOver` and opens the window modally; RecordHolderName() then names the
+    // player of this game who holds the top entry (or is empty).
+    static HighScoreWindow* OpenAfterGame(GameState& state, Platform platform, QWidget* parent = nullptr);
+    // Clears `GameOver` and opens the table modally, view only.
+    static HighScoreWindow* OpenFromMenu(GameState& state, Platform platform, QWidget* parent = nullptr);
 
     HighScoreWindow(const GameState& state, Platform platform, QWidget* parent = nullptr);
 

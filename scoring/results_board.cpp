@@ -14,21 +14,16 @@ using Rows = std::array<ResultsBoardRow, GameState::kPlayers>;
 
 // How a pass over the players ended.
 struct PassEnd {
-    enum class Kind { Finished, Confirm, Overtaken };
-    Kind kind = Kind::Finished;
+    bool confirm = false;
     int player = -1;  // the player to confirm
     RoundScoring::BestWord best;
 };
 
-bool StillCurrent(const Cooperation& cooperation)
-{
-    return !cooperation.stillCurrent || cooperation.stillCurrent();
-}
-
 // One evaluation pass, players in order. Verdicts already given stay; the best word
 // is tracked afresh on every pass, so a player met again after a confirmation is not
 // counted twice.
-PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs, const ResultsBoard::Hooks& hooks)
+PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs,
+                const ResultsEvaluation::RowShown& rowShown)
 {
     PassEnd end;
     const QString vocabulary = PersonalVocabulary::FileName(input.lexiconLanguage);
@@ -42,35 +37,27 @@ PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs, co
             // A word turned down at the confirmation must not count through the line
             // the player may just have added for it.
             const bool refused = row.confirmed && row.confirmChoice != kAddAndScore;
-            const std::optional<QString> verdict = WordLookup::Judge(
-                input.lexicon, vocabulary, {row.word, refused ? row.word : QString(), input.drawnLetters}, dialogs,
-                hooks.cooperation);
-            if (!verdict) {
-                end.kind = PassEnd::Kind::Overtaken;
-                return end;
-            }
-            row.verdict = *verdict;
+            row.verdict = WordLookup::Judge(input.lexicon, vocabulary,
+                                            {row.word, refused ? row.word : QString(), input.drawnLetters}, dialogs,
+                                            Cooperation{})
+                              .value_or(WordVerdict::NoLexicon);
         }
 
         if (human && row.verdict == WordVerdict::Valid && RoundScoring::CopiesSourceWord(row.word, input.sourceWord)) {
             row.verdict = RoundScoring::CopiedVerdict;
             dialogs.Inform(RoundScoring::CopiedWordMessage(row.word, row.name));
-            if (!StillCurrent(hooks.cooperation)) {
-                end.kind = PassEnd::Kind::Overtaken;
-                return end;
-            }
         }
 
         if (human && row.verdict == WordVerdict::Unknown && !row.confirmed) {
-            end.kind = PassEnd::Kind::Confirm;
+            end.confirm = true;
             end.player = p;
             return end;
         }
 
         row.wordPoints = RoundScoring::WordPoints(*row.verdict, row.word);
         end.best.Add(p, row.wordPoints);
-        if (hooks.rowShown)
-            hooks.rowShown(p, row);
+        if (rowShown)
+            rowShown(p, row);
     }
     return end;
 }
@@ -85,44 +72,75 @@ QStringList ResultsBoardOutcome::ScoreLabels() const
     return labels;
 }
 
-std::optional<ResultsBoardOutcome> ResultsBoard::Evaluate(ResultsBoardInput input, Dialogs& dialogs, Hooks hooks)
+ResultsEvaluation::ResultsEvaluation(ResultsBoardInput input) : input_(std::move(input))
 {
-    ResultsBoardOutcome outcome;
-    outcome.confirmChoice = input.confirmChoice;
-    Rows& rows = outcome.rows;
+    outcome_.confirmChoice = input_.confirmChoice;
+}
 
-    PassEnd end = RunPass(rows, input, dialogs, hooks);
-    while (end.kind == PassEnd::Kind::Confirm) {
-        ResultsBoardRow& row = rows[end.player];
-        const int choice = hooks.confirm ? hooks.confirm(row.word, outcome.confirmChoice) : kDoNotAdd;
-        if (!StillCurrent(hooks.cooperation))
-            return std::nullopt;
-        row.confirmChoice = choice == kAddAndScore || choice == kAddWithoutScore ? choice : kDoNotAdd;
-        outcome.confirmChoice = choice;
-        if (row.confirmChoice != kDoNotAdd) {
-            // A vocabulary that cannot be written costs the player the entry, not the
-            // decision: the choice still applies to this manche.
-            PersonalVocabulary::AppendWord(input.lexiconLanguage, row.word.trimmed().toUpper());
-        }
-        if (row.confirmChoice == kAddAndScore)
-            row.verdict = WordVerdict::Valid;
-        row.confirmed = true;
-        end = RunPass(rows, input, dialogs, hooks);
+ResultsEvaluation::Status ResultsEvaluation::Run(Dialogs& dialogs, const RowShown& rowShown)
+{
+    if (toConfirm_ >= 0)
+        return Status::NeedsConfirmation;
+    const PassEnd end = RunPass(outcome_.rows, input_, dialogs, rowShown);
+    if (end.confirm) {
+        toConfirm_ = end.player;
+        return Status::NeedsConfirmation;
     }
-    if (end.kind == PassEnd::Kind::Overtaken)
-        return std::nullopt;
+    Score(end.best);
+    return Status::Complete;
+}
 
-    const int bonus = RoundScoring::TimeBonus(input.finishSeconds);
+QString ResultsEvaluation::WordToConfirm() const
+{
+    return toConfirm_ >= 0 ? outcome_.rows[toConfirm_].word : QString();
+}
+
+void ResultsEvaluation::Confirm(int choice)
+{
+    if (toConfirm_ < 0)
+        return;
+    ResultsBoardRow& row = outcome_.rows[toConfirm_];
+    toConfirm_ = -1;
+    row.confirmChoice = choice == kAddAndScore || choice == kAddWithoutScore ? choice : kDoNotAdd;
+    outcome_.confirmChoice = choice;
+    if (row.confirmChoice != kDoNotAdd) {
+        // A vocabulary that cannot be written costs the player the entry, not the
+        // decision: the choice still applies to this manche.
+        PersonalVocabulary::AppendWord(input_.lexiconLanguage, row.word.trimmed().toUpper());
+    }
+    if (row.confirmChoice == kAddAndScore)
+        row.verdict = WordVerdict::Valid;
+    row.confirmed = true;
+}
+
+void ResultsEvaluation::Score(const RoundScoring::BestWord& best)
+{
+    Rows& rows = outcome_.rows;
+    const int bonus = RoundScoring::TimeBonus(input_.finishSeconds);
     for (int p = 0; p < GameState::kPlayers; ++p) {
         ResultsBoardRow& row = rows[p];
-        row.bonus = end.best.SoleBest(p) ? bonus : 0;
-        row.total = RoundScoring::AddToTotal(input.totals[p], row.Points());
-        outcome.totals[p] = row.total;
+        row.bonus = best.SoleBest(p) ? bonus : 0;
+        row.total = RoundScoring::AddToTotal(input_.totals[p], row.Points());
+        outcome_.totals[p] = row.total;
     }
-    const std::array<int, GameState::kPlayers> ranks = RoundScoring::Ranks(outcome.totals);
+    const std::array<int, GameState::kPlayers> ranks = RoundScoring::Ranks(outcome_.totals);
     for (int p = 0; p < GameState::kPlayers; ++p)
         rows[p].rank = ranks[p];
-    outcome.bestPlayer = end.best.BestPlayer();
-    outcome.tieCount = end.best.TieCount();
-    return outcome;
+    outcome_.bestPlayer = best.BestPlayer();
+    outcome_.tieCount = best.TieCount();
 }
+
+namespace ResultsBoard {
+
+ResultsBoardOutcome Evaluate(ResultsBoardInput input, Dialogs& dialogs, const ConfirmWord& confirm,
+                             const ResultsEvaluation::RowShown& rowShown)
+{
+    ResultsEvaluation evaluation(std::move(input));
+    while (evaluation.Run(dialogs, rowShown) == ResultsEvaluation::Status::NeedsConfirmation) {
+        evaluation.Confirm(confirm ? confirm(evaluation.WordToConfirm(), evaluation.PreviousChoice())
+                                   : int(kDoNotAdd));
+    }
+    return evaluation.Outcome();
+}
+
+}  // namespace ResultsBoard

@@ -3,7 +3,6 @@
 #include "game_state.h"
 #include "lexicon_source.h"
 #include "round_scoring.h"
-#include "yield_pacer.h"
 
 #include <QString>
 #include <QStringList>
@@ -61,24 +60,49 @@ struct ResultsBoardOutcome {
 // refused as "NO1" with a message; a human's word that no list knows stops the pass
 // and is put to the player, and the pass then runs again from player 1 without
 // judging again the words already judged. The sole best word earns the time bonus.
-class ResultsBoard {
+//
+// The evaluation stops where it needs the player's answer, so that the window can ask
+// without an event loop of its own:
+//     ResultsEvaluation evaluation(input);
+//     while (evaluation.Run(dialogs, rowShown) == ResultsEvaluation::Status::NeedsConfirmation)
+//         evaluation.Confirm(<the player's answer to WordToConfirm()>);
+//     ... evaluation.Outcome()
+class ResultsEvaluation {
 public:
-    using ConfirmWord = std::function<int(const QString& wordToConfirm, int previousChoice)>;
     using RowShown = std::function<void(int player, const ResultsBoardRow& row)>;
+    enum class Status { NeedsConfirmation, Complete };
 
-    struct Hooks {
-        // Lookups yield through it; it is asked again after every message and
-        // confirmation, since each of them runs the event loop.
-        Cooperation cooperation;
-        // Asks the player about an unknown word and answers 1, 2 or 3 (ConfirmWindow::Choice).
-        // None: the word is left out, as choice 3.
-        ConfirmWord confirm;
-        // A row has been judged (name, word and verdict known) during a pass.
-        RowShown rowShown;
-    };
+    explicit ResultsEvaluation(ResultsBoardInput input);
 
-    // The whole evaluation; nothing when it was overtaken (nothing has then been
-    // written, not even to the personal vocabulary). Input and hooks are taken by
-    // value: whatever the caller held them in may be gone after a yield.
-    static std::optional<ResultsBoardOutcome> Evaluate(ResultsBoardInput input, Dialogs& dialogs, Hooks hooks);
+    // Judges until a word must be put to the player or the board is complete.
+    // `rowShown` hears of each row judged during a pass (name, word and verdict known).
+    Status Run(Dialogs& dialogs, const RowShown& rowShown = {});
+
+    // The word to put to the player, and the option chosen at the last confirmation.
+    QString WordToConfirm() const;
+    int PreviousChoice() const { return outcome_.confirmChoice; }
+    // The player's answer, 1, 2 or 3 (anything else leaves the word out); words to
+    // add go to the personal vocabulary at once. Run then goes on.
+    void Confirm(int choice);
+
+    // The board, complete once Run has answered Complete.
+    const ResultsBoardOutcome& Outcome() const { return outcome_; }
+
+private:
+    void Score(const RoundScoring::BestWord& best);
+
+    ResultsBoardInput input_;
+    ResultsBoardOutcome outcome_;
+    int toConfirm_ = -1;  // the player whose word waits for the answer
 };
+
+namespace ResultsBoard {
+
+using ConfirmWord = std::function<int(const QString& wordToConfirm, int previousChoice)>;
+
+// The whole evaluation at once, the player's answers coming from `confirm` (none:
+// every unknown word is left out, as choice 3).
+ResultsBoardOutcome Evaluate(ResultsBoardInput input, Dialogs& dialogs, const ConfirmWord& confirm,
+                             const ResultsEvaluation::RowShown& rowShown = {});
+
+}  // namespace ResultsBoard

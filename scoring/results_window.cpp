@@ -3,7 +3,6 @@
 #include "confirm_window.h"
 #include "dialogs.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,7 +11,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -96,10 +94,10 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
 
 ResultsWindow::~ResultsWindow()
 {
-    // An open question ends unanswered; the evaluation waiting on it then finds the
-    // board gone and writes nothing.
-    if (confirmWindow_ && confirmWindow_->isVisible())
-        confirmWindow_->reject();
+    // An open question ends unanswered, and its answer reaches nobody.
+    evaluation_.reset();
+    if (confirmWindow_)
+        confirmWindow_->disconnect(this);
 }
 
 void ResultsWindow::SetConfirmation(ResultsBoard::ConfirmWord confirm)
@@ -136,12 +134,11 @@ QStringList ResultsWindow::FoundWordLines() const
     return lines;
 }
 
-std::optional<ResultsBoardOutcome> ResultsWindow::RunManche(GameState& state,
-                                                            const std::array<PlayerSlot, GameState::kPlayers>& players,
-                                                            const LexiconSource& lexicon)
+void ResultsWindow::StartManche(GameState& state, const std::array<PlayerSlot, GameState::kPlayers>& players,
+                                const LexiconSource& lexicon)
 {
-    if (pending_ || evaluating_)
-        return std::nullopt;  // already showing a manche: the window is modal, this is a stray call
+    if (pending_ || evaluation_)
+        return;  // already showing a manche: the window is modal, this is a stray call
 
     ResultsBoardInput input;
     input.players = players;
@@ -156,19 +153,8 @@ std::optional<ResultsBoardOutcome> ResultsWindow::RunManche(GameState& state,
     state_ = &state;
     outcome_.reset();
     evaluated_ = false;
-    generation_.Advance();
     PrepareBoard(players, state.MancheNumber, state.FoundCount());
-
-    const QPointer<ResultsWindow> self(this);
-    exec();
-    if (!self)
-        return std::nullopt;
-    // However the window was closed, a complete board has been written and counts;
-    // the next manche is evaluated afresh.
-    pending_.reset();
-    state_ = nullptr;
-    evaluated_ = false;
-    return std::exchange(outcome_, std::nullopt);
+    open();
 }
 
 void ResultsWindow::Abandon()
@@ -180,7 +166,9 @@ void ResultsWindow::Abandon()
 
 void ResultsWindow::StopEvaluation()
 {
-    generation_.Advance();
+    evaluation_.reset();
+    pending_.reset();
+    state_ = nullptr;
     if (confirmWindow_ && confirmWindow_->isVisible())
         confirmWindow_->reject();
 }
@@ -195,12 +183,23 @@ void ResultsWindow::reject()
         Abandon();
 }
 
+void ResultsWindow::done(int result)
+{
+    // However the window closes, a complete board has been written and counts; the
+    // next manche is evaluated afresh.
+    pending_.reset();
+    evaluation_.reset();
+    state_ = nullptr;
+    evaluated_ = false;
+    QDialog::done(result);
+}
+
 void ResultsWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // Evaluated once the board is on screen, and only once per manche: showing the
     // window again redraws it as it is.
-    if (pending_ && !evaluated_ && !evaluating_)
+    if (pending_ && !evaluated_ && !evaluation_)
         QMetaObject::invokeMethod(this, &ResultsWindow::Evaluate, Qt::QueuedConnection);
 }
 
@@ -220,40 +219,49 @@ void ResultsWindow::PrepareBoard(const std::array<PlayerSlot, GameState::kPlayer
 
 void ResultsWindow::Evaluate()
 {
-    if (!pending_ || evaluated_ || evaluating_ || !isVisible())
+    if (!pending_ || evaluated_ || !isVisible())
         return;
-    evaluating_ = true;
-
-    // Everything the evaluation needs lives on this stack frame: the lookups and the
-    // questions run the event loop, and the window may be gone when they return.
+    if (!evaluation_)
+        evaluation_ = std::make_shared<ResultsEvaluation>(*pending_);
+    const std::shared_ptr<ResultsEvaluation> evaluation = evaluation_;
     const QPointer<ResultsWindow> self(this);
-    const std::function<bool()> stillCurrent = generation_.CurrentCheck();
-    ResultsBoard::Hooks hooks;
-    hooks.cooperation.yield = [] { QCoreApplication::processEvents(); };
-    hooks.cooperation.stillCurrent = stillCurrent;
-    hooks.confirm = [self](const QString& word, int previousChoice) {
-        return self ? self->AskConfirmation(word, previousChoice) : int(ConfirmWindow::kDoNotAdd);
-    };
-    hooks.rowShown = [self](int player, const ResultsBoardRow& row) {
+    const auto rowShown = [self](int player, const ResultsBoardRow& row) {
         if (self)
             self->ShowVerdict(player, row);
     };
-
-    const std::optional<ResultsBoardOutcome> outcome = ResultsBoard::Evaluate(*pending_, dialogs_, hooks);
-    if (!self)
+    const ResultsEvaluation::Status status = evaluation->Run(dialogs_, rowShown);
+    // The message about a copied word is a modal box: the window may have been
+    // closed or destroyed while it was open, and then the evaluation is dropped.
+    if (!self || evaluation_ != evaluation)
         return;
-    evaluating_ = false;
-    if (!outcome || !stillCurrent())
+    if (status == ResultsEvaluation::Status::NeedsConfirmation) {
+        AskConfirmation(evaluation->WordToConfirm(), evaluation->PreviousChoice());
         return;
+    }
+    Complete();
+}
 
-    state_->TotalScores = outcome->totals;
-    confirmChoice_ = outcome->confirmChoice;
-    ShowOutcome(*outcome);
+void ResultsWindow::OnConfirmed(int choice)
+{
+    // An answer that arrives after the evaluation was dropped reaches nothing.
+    if (!evaluation_)
+        return;
+    evaluation_->Confirm(choice);
+    Evaluate();
+}
+
+void ResultsWindow::Complete()
+{
+    const ResultsBoardOutcome outcome = evaluation_->Outcome();
+    evaluation_.reset();
+    state_->TotalScores = outcome.totals;
+    confirmChoice_ = outcome.confirmChoice;
+    ShowOutcome(outcome);
     outcome_ = outcome;
     evaluated_ = true;
     continue_->setEnabled(true);
     continue_->setFocus();
-    emit ScoreLabelsChanged(outcome->ScoreLabels());
+    emit ScoreLabelsChanged(outcome.ScoreLabels());
 }
 
 void ResultsWindow::ShowVerdict(int player, const ResultsBoardRow& row)
@@ -279,20 +287,19 @@ void ResultsWindow::SetCell(int player, int column, const QString& text)
     board_->item(player, column)->setText(text);
 }
 
-int ResultsWindow::AskConfirmation(const QString& word, int previousChoice)
+void ResultsWindow::AskConfirmation(const QString& word, int previousChoice)
 {
     if (confirmOverride_) {
-        const ResultsBoard::ConfirmWord confirm = confirmOverride_;  // this window may go away meanwhile
-        return confirm(word, previousChoice);
+        // Answered at once; the answer goes on from a fresh call, as the window's would.
+        const int choice = confirmOverride_(word, previousChoice);
+        QMetaObject::invokeMethod(this, [this, choice] { OnConfirmed(choice); }, Qt::QueuedConnection);
+        return;
     }
     if (!confirmWindow_) {
-        confirmWindow_ = std::make_shared<ConfirmWindow>(shell_, spellChecker_);
-        confirmWindow_->winId();
-        if (QWindow* handle = confirmWindow_->windowHandle())
-            handle->setTransientParent(window()->windowHandle());
+        confirmWindow_ = new ConfirmWindow(shell_, spellChecker_, this);
+        connect(confirmWindow_, &ConfirmWindow::Chosen, this, &ResultsWindow::OnConfirmed);
     }
-    const std::shared_ptr<ConfirmWindow> confirmWindow = confirmWindow_;
-    return confirmWindow->Ask(word, previousChoice);
+    confirmWindow_->Ask(word, previousChoice);
 }
 
 void ResultsWindow::Continue()

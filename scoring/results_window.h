@@ -4,7 +4,6 @@
 #include "lexicon_source.h"
 #include "platform.h"
 #include "results_board.h"
-#include "work_generation.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -28,13 +27,13 @@ class SpellChecker;
 //   results->ClearFoundWords();            // the search starts
 //   results->AppendFoundWords(lines);      // each length done (FoundWordLine of each word)
 // At the end of a manche, with the words read from the word boxes:
-//   if (const auto outcome = results->RunManche(state, players, lexiconSource))
-//       ... outcome->ScoreLabels() are the four score labels (also sent by ScoreLabelsChanged)
-// RunManche shows the window modally, evaluates once it is on screen, writes
-// `TotalScores`, and returns when "&Continua" (or closing the window) is pressed. A new
-// game or another language meanwhile calls Abandon(): the evaluation stops, nothing is
-// written, and RunManche returns nothing. So does closing the window before the board
-// is complete.
+//   results->StartManche(state, players, lexiconSource);
+// opens the window modally and returns at once. Once the window is on screen it
+// evaluates, asking the player about unknown words in the confirmation window, writes
+// `TotalScores` and sends the four score labels by ScoreLabelsChanged; "&Continua" (or
+// closing the window) then closes it, and `finished` follows. A new game or another
+// language meanwhile calls Abandon(): the evaluation stops, nothing is written, and
+// the window closes. So does closing the window before the board is complete.
 class ResultsWindow : public QDialog {
     Q_OBJECT
 
@@ -54,10 +53,10 @@ public:
 
     // Judges the manche of `state` (letters, source word, finish time, manche number,
     // found words, language, totals) with `players`' names and words, as described
-    // above. Nothing when the evaluation was abandoned; `state` is then unchanged.
-    std::optional<ResultsBoardOutcome> RunManche(GameState& state,
-                                                 const std::array<PlayerSlot, GameState::kPlayers>& players,
-                                                 const LexiconSource& lexicon);
+    // above. `state` must outlive the window's showing. A call while a manche is
+    // showing is ignored.
+    void StartManche(GameState& state, const std::array<PlayerSlot, GameState::kPlayers>& players,
+                     const LexiconSource& lexicon);
 
     // Stops an evaluation in progress, writing nothing, and closes the window. A board
     // already complete has been written and is returned by RunManche as usual.
@@ -65,7 +64,9 @@ public:
 
     // True from the end of the evaluation until the window closes for the next manche.
     bool Evaluated() const { return evaluated_; }
-    bool Evaluating() const { return evaluating_; }
+    bool Evaluating() const { return evaluation_ != nullptr; }
+    // The board of the last manche evaluated to the end; kept after the window closes.
+    const std::optional<ResultsBoardOutcome>& LastOutcome() const { return outcome_; }
     // The option chosen at the last confirmation, offered again at the next one.
     int ConfirmChoice() const { return confirmChoice_; }
 
@@ -75,6 +76,7 @@ signals:
 
 public slots:
     void reject() override;
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -82,10 +84,12 @@ protected:
 private:
     void PrepareBoard(const std::array<PlayerSlot, GameState::kPlayers>& players, int mancheNumber, int foundCount);
     void Evaluate();
+    void OnConfirmed(int choice);
+    void Complete();
     void ShowVerdict(int player, const ResultsBoardRow& row);
     void ShowOutcome(const ResultsBoardOutcome& outcome);
     void SetCell(int player, int column, const QString& text);
-    int AskConfirmation(const QString& word, int previousChoice);
+    void AskConfirmation(const QString& word, int previousChoice);
     void Continue();
     void StopEvaluation();
 
@@ -93,17 +97,16 @@ private:
     Shell& shell_;
     SpellChecker& spellChecker_;
     ResultsBoard::ConfirmWord confirmOverride_;
-    // Held apart from the widget tree, so that the board going away while the player
-    // still looks at the question never deletes the window under its own event loop.
-    std::shared_ptr<ConfirmWindow> confirmWindow_;
+    ConfirmWindow* confirmWindow_ = nullptr;
 
-    // The manche handed to RunManche; evaluated once the window is on screen.
+    // The manche handed to StartManche; evaluated once the window is on screen.
     std::optional<ResultsBoardInput> pending_;
+    // Shared with the evaluation step under way: a message box it opens may close or
+    // destroy this window before the step returns.
+    std::shared_ptr<ResultsEvaluation> evaluation_;
     GameState* state_ = nullptr;
     std::optional<ResultsBoardOutcome> outcome_;
-    WorkGeneration generation_;
     bool evaluated_ = false;
-    bool evaluating_ = false;
     int confirmChoice_ = 0;
 
     QLabel* heading_;

@@ -23,6 +23,7 @@ public:
         return std::nullopt;
     }
     void Beep() override {}
+    bool ModalOpen() const override { return false; }
 
 private:
     Answer Tell(const QString& text, Answer answer)

@@ -6,7 +6,6 @@
 #include "tile_face.h"
 #include "tile_geometry.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QImageReader>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPixmap>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -57,8 +57,12 @@ bool PictureReadable(const QString& name)
 }  // namespace
 
 TileBoard::TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent)
-    : QWidget(parent), state_(state), sounds_(sounds)
+    : QWidget(parent), state_(state), sounds_(sounds), stepTimer_(new QTimer(this))
 {
+    stepTimer_->setSingleShot(true);
+    // The hold after a sound is 0.6 s to the millisecond, as the game has always paced it.
+    stepTimer_->setTimerType(Qt::PreciseTimer);
+    connect(stepTimer_, &QTimer::timeout, this, &TileBoard::Step);
     using namespace TileGeometry;
     for (int i = 0; i < kSlots; ++i) {
         Slot& slot = slots_[i];
@@ -122,7 +126,8 @@ void TileBoard::SetScreenReaderLabels(QLabel* textCopy, QLabel* secondLabel)
 
 void TileBoard::Reset()
 {
-    ++generation_;
+    StopSequence();
+    whenInPlace_.clear();
     ParkAll();
     SetCaption(kEmptyCaption);
     HideTextCopy();
@@ -131,76 +136,143 @@ void TileBoard::Reset()
 void TileBoard::RedrawAll()
 {
     using namespace TileGeometry;
-    ++generation_;
+    const bool wasDrawing = Drawing();
+    StopSequence();
     ParkAll();
-    if (state_.DrawnLetters.isEmpty())
-        return;
-    SetCaption(QString());
-    ShowTextCopy();
-    const TileLook style = state_.Settings.TileStyle;
-    const int count = std::min<int>(state_.DrawnLetters.size(), kSlots);
-    for (int i = 0; i < count; ++i) {
-        const QString letter = state_.DrawnLetters.mid(i, 1);
-        PaintTile(i, letter, style);
-        QWidget* element = style == TileLook::ClassicLight ? static_cast<QWidget*>(slots_[i].letterLabel) : slots_[i].tile;
-        element->move(RestTopLeft(i));
-        element->show();
-        element->raise();
-        if (style == TileLook::AnimatedThreeD)
-            StartMovie(i, letter);
+    if (!state_.DrawnLetters.isEmpty()) {
+        SetCaption(QString());
+        ShowTextCopy(state_.DrawnLetters);
+        const TileLook style = state_.Settings.TileStyle;
+        const int count = std::min<int>(state_.DrawnLetters.size(), kSlots);
+        for (int i = 0; i < count; ++i) {
+            const QString letter = state_.DrawnLetters.mid(i, 1);
+            PaintTile(i, letter, style);
+            QWidget* element = style == TileLook::ClassicLight ? static_cast<QWidget*>(slots_[i].letterLabel)
+                                                                : slots_[i].tile;
+            element->move(RestTopLeft(i));
+            element->show();
+            element->raise();
+            if (style == TileLook::AnimatedThreeD)
+                StartMovie(i, letter);
+        }
     }
+    // A draw cut short here is complete all the same: its letters are all in place.
+    if (wasDrawing)
+        RunWhenInPlace();
 }
 
 void TileBoard::DrawTile(int position, const QString& letter)
 {
-    using namespace TileGeometry;
-    if (position < 0 || position >= kSlots || letter.isEmpty())
+    if (position < 0 || position >= TileGeometry::kSlots || letter.isEmpty())
         return;
+    queue_.push_back({position, letter, state_.DrawnLetters});
+    if (phase_ == Phase::Idle)
+        StartNextTile();
+}
+
+void TileBoard::WhenTilesInPlace(std::function<void()> done)
+{
+    if (!done)
+        return;
+    whenInPlace_.push_back(std::move(done));
+    if (!Drawing())
+        RunWhenInPlace();
+}
+
+void TileBoard::RunWhenInPlace()
+{
+    // Moved out first: a callback may ask for more tiles or reset the board.
+    std::vector<std::function<void()>> callbacks;
+    callbacks.swap(whenInPlace_);
+    for (const std::function<void()>& callback : callbacks)
+        callback();
+}
+
+void TileBoard::StopSequence()
+{
+    stepTimer_->stop();
+    queue_.clear();
+    phase_ = Phase::Idle;
+    flying_ = nullptr;
+}
+
+void TileBoard::StartNextTile()
+{
+    if (queue_.empty()) {
+        phase_ = Phase::Idle;
+        RunWhenInPlace();
+        return;
+    }
+    const PendingTile& tile = queue_.front();
     const TileLook style = state_.Settings.TileStyle;
     SetCaption(QString());
-    ShowTextCopy();
-    PaintTile(position, letter, style);
-    sounds_.PlaySound(letter + QStringLiteral(".WAV"));
+    ShowTextCopy(tile.drawnSoFar);
+    PaintTile(tile.position, tile.letter, style);
+    const std::chrono::milliseconds hold = sounds_.PlaySound(tile.letter + QStringLiteral(".WAV"));
 
-    // Every processEvents may run a new game, a language change or the window's
-    // close: after each one, stop unless this board still lives and was not reset.
-    const QPointer<TileBoard> self(this);
-    const std::uint64_t generation = generation_;
-    const auto stillCurrent = [&] { return !self.isNull() && self->generation_ == generation; };
-
-    Slot& slot = slots_[position];
-    QWidget* flying = nullptr;
+    Slot& slot = slots_[tile.position];
+    flying_ = nullptr;
     if (style == TileLook::ClassicLight)
-        flying = slot.letterLabel;
+        flying_ = slot.letterLabel;
     else if (TileFlies(style))
-        flying = slot.tile;
-    if (flying) {
-        flying->move(FlyInTopLeft(position, kFlyFirst));
-        flying->show();
-        flying->raise();
-    }
-    for (int k = kFlyFirst; k <= kFlyLast; k += kFlyStep) {
-        if (flying)
-            flying->move(FlyInTopLeft(position, k));
-        QCoreApplication::processEvents();
-        if (!stillCurrent())
-            return;
-    }
-    if (!IsThreeD(style))
-        return;
+        flying_ = slot.tile;
+    phase_ = Phase::Holding;
+    stepTimer_->start(hold);
+}
 
-    // The 3D styles skip the flight: the tile drops into place, across then down.
-    slot.tile->move(RestTopLeft(position).x(), slot.tile->y());
-    slot.tile->show();
-    QCoreApplication::processEvents();
-    if (!stillCurrent())
+void TileBoard::Step()
+{
+    using namespace TileGeometry;
+    if (queue_.empty()) {
+        phase_ = Phase::Idle;
         return;
-    slot.tile->move(RestTopLeft(position));
-    QCoreApplication::processEvents();
-    if (!stillCurrent())
+    }
+    const PendingTile& tile = queue_.front();
+    Slot& slot = slots_[tile.position];
+    switch (phase_) {
+    case Phase::Idle:
         return;
-    if (style == TileLook::AnimatedThreeD)
-        StartMovie(position, letter);
+    case Phase::Holding:
+        if (flying_) {
+            flying_->move(FlyInTopLeft(tile.position, kFlyFirst));
+            flying_->show();
+            flying_->raise();
+        }
+        frame_ = kFlyFirst;
+        phase_ = Phase::Flying;
+        [[fallthrough]];
+    case Phase::Flying:
+        if (flying_)
+            flying_->move(FlyInTopLeft(tile.position, frame_));
+        frame_ += kFlyStep;
+        if (frame_ <= kFlyLast)
+            break;
+        if (!IsThreeD(state_.Settings.TileStyle)) {
+            FinishTile();
+            return;
+        }
+        phase_ = Phase::Dropping;
+        break;
+    case Phase::Dropping:
+        // The 3D styles skip the flight: the tile drops into place, across then down.
+        slot.tile->move(RestTopLeft(tile.position).x(), slot.tile->y());
+        slot.tile->show();
+        phase_ = Phase::Landing;
+        break;
+    case Phase::Landing:
+        slot.tile->move(RestTopLeft(tile.position));
+        if (state_.Settings.TileStyle == TileLook::AnimatedThreeD)
+            StartMovie(tile.position, tile.letter);
+        FinishTile();
+        return;
+    }
+    stepTimer_->start(frameInterval_);
+}
+
+void TileBoard::FinishTile()
+{
+    queue_.pop_front();
+    StartNextTile();
 }
 
 void TileBoard::AnimateClick(int position, bool letterLabel, const std::function<void()>& atBottom)
@@ -312,9 +384,9 @@ void TileBoard::SetCaption(const QString& caption)
     emit CaptionChanged(caption_);
 }
 
-void TileBoard::ShowTextCopy()
+void TileBoard::ShowTextCopy(const QString& drawnLetters)
 {
-    textCopy_ = TileGeometry::TextCopy(state_.DrawnLetters, state_.Settings.LetterCount);
+    textCopy_ = TileGeometry::TextCopy(drawnLetters, state_.Settings.LetterCount);
     if (!textCopyLabel_)
         return;
     textCopyLabel_->setText(textCopy_);

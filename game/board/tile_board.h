@@ -7,20 +7,25 @@
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
+#include <chrono>
+#include <deque>
 #include <functional>
+#include <vector>
 
 class QLabel;
 class QMovie;
+class QTimer;
 class SoundEffects;
 class TileFace;
 struct GameState;
 
 // The row of up to ten letter tiles of a manche, placed by the main window inside its
 // board panel. Each drawn letter gets a tile painted in the chosen TileStyle, plays
-// its sound and flies into place; the fly-in yields to the event loop once per step,
-// so a Reset (new game, language change) or the board's destruction meanwhile stops
-// it cleanly and nothing stale is drawn afterwards.
+// its sound and, after the sound's hold, flies into place. The tiles of a draw are
+// shown one after the other as timed steps on the event loop (one frame of the
+// fly-in per step), so the window paints and answers throughout; a Reset (new game,
+// language change) or the board's destruction meanwhile stops the sequence cleanly
+// and nothing stale is drawn afterwards.
 //
 // Per slot the board owns a tile (TileFace), a flying letter label (style 4) and an
 // animated picture (style 1). The board caption and the two "Courier New" labels of
@@ -35,17 +40,28 @@ public:
     ~TileBoard() override;
 
     // Shows letter `letter` at slot `position` (0-based), called after the letter was
-    // appended to DrawnLetters: clears the caption, refreshes the text copy, paints the
-    // tile in the current TileStyle, plays letter + ".WAV" and runs the fly-in.
+    // appended to DrawnLetters: once the tiles asked for before are in place, clears
+    // the caption, refreshes the text copy, paints the tile in the current TileStyle,
+    // plays letter + ".WAV", waits the sound's hold and runs the fly-in.
     void DrawTile(int position, const QString& letter);
+
+    // Runs `done` once every tile asked for is in place: at once when none is moving.
+    // A Reset drops it.
+    void WhenTilesInPlace(std::function<void()> done);
+    bool Drawing() const { return !queue_.empty() || phase_ != Phase::Idle; }
+
+    // The pause between two frames of a fly-in: none by default, so the fly-in runs as
+    // fast as the window paints; a benchmark or a screenshot may slow it down.
+    void SetFrameInterval(std::chrono::milliseconds interval) { frameInterval_ = interval; }
 
     // The board reset of a new game or manche: every element parked out of view below
     // the board, animations stopped, the text copy hidden, caption kEmptyCaption. Stops
-    // a fly-in under way.
+    // a fly-in under way and forgets the tiles still to show.
     void Reset();
 
     // After a change of TileStyle: shows every letter of DrawnLetters at rest in the
-    // new style at once, without sounds or fly-in (a manche may be running).
+    // new style at once, without sounds or fly-in (a manche may be running); a draw
+    // still flying in ends here.
     void RedrawAll();
 
     // The main window's two "Courier New" labels: the text copy of the board and the
@@ -87,9 +103,22 @@ private:
         QLabel* pictureLabel = nullptr;
         QMovie* movie = nullptr;
     };
+    struct PendingTile {
+        int position;
+        QString letter;
+        QString drawnSoFar;  // DrawnLetters when the tile was asked for: the text copy
+    };
+    // Where the tile at the head of the sequence stands.
+    enum class Phase { Idle, Holding, Flying, Dropping, Landing };
+
+    void StartNextTile();
+    void Step();
+    void FinishTile();
+    void StopSequence();
+    void RunWhenInPlace();
 
     void SetCaption(const QString& caption);
-    void ShowTextCopy();
+    void ShowTextCopy(const QString& drawnLetters);
     void HideTextCopy();
     void ParkAll();
     // Steps before the sound: font, background and the printed letter.
@@ -101,8 +130,13 @@ private:
     const GameState& state_;
     SoundEffects& sounds_;
     std::array<Slot, 10> slots_;
-    // Bumped by every Reset and RedrawAll: a fly-in started under an older value stops.
-    std::uint64_t generation_ = 0;
+    std::deque<PendingTile> queue_;  // the head is the tile on the move
+    Phase phase_ = Phase::Idle;
+    int frame_ = 0;                  // the fly-in's position in twips
+    QWidget* flying_ = nullptr;      // what flies in: the tile, or the letter label in style 4
+    QTimer* stepTimer_;
+    std::chrono::milliseconds frameInterval_{0};
+    std::vector<std::function<void()>> whenInPlace_;
     QString caption_;
     QString textCopy_;
     QPointer<QLabel> textCopyLabel_;

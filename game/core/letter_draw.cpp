@@ -124,9 +124,6 @@ void LetterDraw::FinishWordDraw(std::uint64_t generation)
         return;
     const RunningDraw running(wholeDrawsRunning_);
     Run(hooks_.resetTiles);
-    Run(hooks_.yield);
-    if (!StillCurrent(generation))
-        return;
     Run(hooks_.prepareDraw);
     DrawLetter(kRedrawAll);
 }

@@ -14,10 +14,11 @@ struct GameState;
 // every letter through the DrawTile hook, and calls the completion hook once when
 // DrawnLetters holds LetterCount letters.
 //
-// Showing a tile yields to the event loop, so the state may be reset meanwhile (a new
-// game, another language). Every draw therefore belongs to a generation: ResetDraw,
-// the auto button and the word draws open a new one, and a draw of an older
-// generation stops without touching the state again.
+// The letters are drawn at once; the board shows their tiles one after the other
+// afterwards, and the completion hook waits for them. Every draw belongs to a
+// generation: ResetDraw, the auto button and the word draws open a new one, so that a
+// word draw whose question was still open when another draw began, or a whole draw
+// reset from inside one of its hooks, stops without touching the state again.
 class LetterDraw {
 public:
     // What the main window does around a draw. Any hook may be left empty.
@@ -27,12 +28,12 @@ public:
         // Resets the players' view for a draw, masks the word boxes, disables
         // "&Nuova Partita" and the vocabulary item and hides "&Tempo di manche".
         std::function<void()> prepareDraw;
-        // Shows `letter` at slot `position` (0-based); may yield to the event loop.
+        // Shows `letter` at slot `position` (0-based) once the tiles before it are in
+        // place; returns at once.
         std::function<void(int position, const QString& letter)> drawTile;
-        // Lets pending window events run.
-        std::function<void()> yield;
-        // The draw is complete: hide the draw buttons, start the manche clock, enable
-        // and show the menu items again, run the computer search.
+        // The draw is complete: once its tiles are in place, hide the draw buttons,
+        // start the manche clock, enable and show the menu items again, run the
+        // computer search.
         std::function<void()> drawComplete;
     };
 

@@ -16,30 +16,11 @@ void Run(const Hook& hook, Args&&... args)
         hook(std::forward<Args>(args)...);
 }
 
-// Opens a modal window from a copy of its hook: the flow, and the hooks it holds,
-// may be destroyed before the window closes.
-template <typename Result>
-Result RunModal(std::function<Result()> hook, Result fallback)
-{
-    return hook ? hook() : fallback;
-}
-
-void RunModal(std::function<void()> hook)
-{
-    if (hook)
-        hook();
-}
-
 }  // namespace
 
 MancheFlow::MancheFlow(GameState& state, RoundClock& clock, Dialogs& dialogs, Hooks hooks)
     : state_(state), clock_(clock), dialogs_(dialogs), hooks_(std::move(hooks))
 {
-}
-
-MancheFlow::~MancheFlow()
-{
-    *alive_ = false;
 }
 
 QString MancheFlow::MancheLabel(int manche)
@@ -50,32 +31,42 @@ QString MancheFlow::MancheLabel(int manche)
 
 void MancheFlow::EndOfManche()
 {
-    const std::shared_ptr<bool> alive = alive_;
-    const std::uint64_t generation = ++generation_;
     clock_.Stop();
-
-    RunModal(hooks_.showResults);
-    if (!StillCurrent(alive, generation))
-        return;
-
-    ResetForNextManche();
-    ++state_.MancheNumber;
-    if (state_.MancheNumber <= kManchesPerGame)
-        Run(hooks_.setMancheLabel, MancheLabel(state_.MancheNumber));
-    else
-        EndOfGame(alive, generation);
+    waiting_ = Waiting::Results;
+    Run(hooks_.showResults);
 }
 
-void MancheFlow::EndOfGame(const std::shared_ptr<bool>& alive, std::uint64_t generation)
+void MancheFlow::ResultsClosed()
 {
+    if (waiting_ != Waiting::Results)
+        return;
+    waiting_ = Waiting::Nothing;
+    ResetForNextManche();
+    ++state_.MancheNumber;
+    if (state_.MancheNumber <= kManchesPerGame) {
+        Run(hooks_.setMancheLabel, MancheLabel(state_.MancheNumber));
+        return;
+    }
     state_.GameOver = true;
-    RunModal(hooks_.showHighScores);
-    if (!StillCurrent(alive, generation))
+    waiting_ = Waiting::HighScores;
+    Run(hooks_.showHighScores);
+}
+
+void MancheFlow::HighScoresClosed()
+{
+    if (waiting_ != Waiting::HighScores)
         return;
-    const EndOfGameChoice choice = RunModal(hooks_.showEndOfGame, EndOfGameChoice::PlayAgain);
-    if (!StillCurrent(alive, generation) || choice == EndOfGameChoice::Quit)
+    waiting_ = Waiting::EndOfGame;
+    Run(hooks_.showEndOfGame);
+}
+
+void MancheFlow::EndOfGameClosed(EndOfGameChoice choice)
+{
+    if (waiting_ != Waiting::EndOfGame)
         return;
-    NewGame();
+    waiting_ = Waiting::Nothing;
+    if (choice == EndOfGameChoice::PlayAgain)
+        NewGame();
 }
 
 void MancheFlow::ResetForNextManche()
@@ -101,7 +92,7 @@ void MancheFlow::EmptyDraw()
 
 void MancheFlow::NewGame()
 {
-    ++generation_;
+    waiting_ = Waiting::Nothing;
     clock_.Stop();
     EmptyDraw();
     state_.TotalScores.fill(0);
@@ -121,6 +112,6 @@ void MancheFlow::BoardClicked()
 
 void MancheFlow::Abandon()
 {
-    ++generation_;
+    waiting_ = Waiting::Nothing;
     clock_.Stop();
 }

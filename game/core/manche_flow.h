@@ -2,9 +2,7 @@
 
 #include <QString>
 
-#include <cstdint>
 #include <functional>
-#include <memory>
 
 class Dialogs;
 class RoundClock;
@@ -16,16 +14,19 @@ struct GameState;
 // that the letter board gives on its first click.
 //
 // The state is reset here; the window does its part through the hooks. Wiring:
-//     clock hook endOfManche   -> flow.EndOfManche()
-//     "&Nuova Partita" (F2)    -> flow.NewGame()
-//     click on the letter board -> flow.BoardClicked()
-//     the main window closing  -> flow.Abandon()
+//     clock hook endOfManche          -> flow.EndOfManche()
+//     results window finished         -> flow.ResultsClosed()
+//     high-score window finished      -> flow.HighScoresClosed()
+//     end-of-game window finished     -> flow.EndOfGameClosed(choice)
+//     "&Nuova Partita" (F2)           -> flow.NewGame()
+//     click on the letter board       -> flow.BoardClicked()
+//     the main window closing         -> flow.Abandon()
 //
-// The results, high-score and end-of-game windows are modal and run their own event
-// loops. A new game, another end of manche or Abandon while one of them is open
-// makes the sequence that opened it stop as soon as the window closes, so it never
-// counts a manche twice or starts a game over a newer one. The flow may be destroyed
-// while one of its windows is open.
+// The results, high-score and end-of-game windows are modal but opened without an
+// event loop of their own: the hooks open them and return, and the sequence goes on
+// when the window reports that it closed. A window that closes after a new game or
+// Abandon has taken the flow elsewhere is not waited for any more and changes nothing,
+// so a manche is never counted twice and no game starts over a newer one.
 class MancheFlow {
 public:
     static constexpr int kManchesPerGame = 5;
@@ -39,7 +40,7 @@ public:
 
     // What the main window does for the flow. Any hook may be left empty.
     struct Hooks {
-        // The results window, modal; returns once it has been closed.
+        // Opens the results window, modal; ResultsClosed follows when it closes.
         std::function<void()> showResults;
         // Ready for the next draw: show the draw buttons; clear the time bar, the
         // progress strip and the time label; empty and disable the word boxes and
@@ -47,11 +48,12 @@ public:
         // caption the board panel kNextMancheBoardCaption.
         std::function<void()> resetForNextManche;
         std::function<void(const QString& text)> setMancheLabel;
-        // The high-score window at the end of a game, modal (GameOver is set).
+        // Opens the high-score window at the end of a game, modal (GameOver is set);
+        // HighScoresClosed follows.
         std::function<void()> showHighScores;
-        // The end-of-game window, modal. Quit when the player chose "&Fine" (the
-        // window ends the program itself; the flow starts no new game).
-        std::function<EndOfGameChoice()> showEndOfGame;
+        // Opens the end-of-game window, modal; EndOfGameClosed follows with the
+        // player's choice.
+        std::function<void()> showEndOfGame;
         // The window's part of a new game: draw buttons shown, time bar, progress
         // strip and time label cleared, second "finished" button hidden, board
         // background, name boxes enabled, word boxes emptied and disabled, score
@@ -61,13 +63,18 @@ public:
     };
 
     MancheFlow(GameState& state, RoundClock& clock, Dialogs& dialogs, Hooks hooks);
-    ~MancheFlow();
     MancheFlow(const MancheFlow&) = delete;
     MancheFlow& operator=(const MancheFlow&) = delete;
 
-    // The clock has ended the manche: results, then the next manche, or after the
-    // fifth the end of the game and a new one.
+    // The clock has ended the manche: the results window opens.
     void EndOfManche();
+    // The results window closed: the next manche, or after the fifth the high scores.
+    void ResultsClosed();
+    // The high-score window closed: the end-of-game window.
+    void HighScoresClosed();
+    // The end-of-game window closed: a new game, unless the player chose to quit (the
+    // window ends the program itself).
+    void EndOfGameClosed(EndOfGameChoice choice);
 
     // A new game: the clock stops, the draw, the found words, the players' words and
     // the totals are emptied, GameOver is cleared and the manche is 1 again.
@@ -79,25 +86,21 @@ public:
     // The window is closing: a sequence waiting on one of its windows goes no further.
     void Abandon();
 
+    // Which window the flow waits for, if any.
+    enum class Waiting { Nothing, Results, HighScores, EndOfGame };
+    Waiting WaitingFor() const { return waiting_; }
+
     // "Manche " + n + "/5".
     static QString MancheLabel(int manche);
 
 private:
-    bool StillCurrent(const std::shared_ptr<bool>& alive, std::uint64_t generation) const
-    {
-        return *alive && generation == generation_;
-    }
     void ResetForNextManche();
-    void EndOfGame(const std::shared_ptr<bool>& alive, std::uint64_t generation);
     void EmptyDraw();
 
     GameState& state_;
     RoundClock& clock_;
     Dialogs& dialogs_;
     Hooks hooks_;
-    // Every end of manche, new game and Abandon opens a new generation; a sequence
-    // of an older one stops when its modal window returns.
-    std::uint64_t generation_ = 0;
+    Waiting waiting_ = Waiting::Nothing;
     bool hintShown_ = false;
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

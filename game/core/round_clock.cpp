@@ -25,11 +25,6 @@ RoundClock::RoundClock(GameState& state, SoundEffects& sounds, RandomSource& ran
 {
 }
 
-RoundClock::~RoundClock()
-{
-    *alive_ = false;
-}
-
 QString RoundClock::TimeLabel(int elapsed, int roundSeconds)
 {
     if (roundSeconds == GameSettings::kUnlimitedSeconds)
@@ -54,42 +49,35 @@ bool RoundClock::Unlimited() const
     return state_.Settings.RoundSeconds == GameSettings::kUnlimitedSeconds;
 }
 
-void RoundClock::SetPeriod(int ms)
+void RoundClock::SetPeriod(int ms, std::chrono::milliseconds firstAfter)
 {
     periodMs_ = ms;
-    Run(hooks_.setTimerPeriod, ms);
+    Run(hooks_.setTimerPeriod, ms, firstAfter);
 }
 
 void RoundClock::Start()
 {
-    ++run_;
     state_.ElapsedSeconds = 0;
     SetPeriod(kNormalPeriodMs);
 }
 
 void RoundClock::Stop()
 {
-    ++run_;
     periodMs_ = 0;
     Run(hooks_.stopTimer);
 }
 
 void RoundClock::ClockTick()
 {
-    // A timeout queued before Stop, or one delivered by an event loop that a hook
-    // of the running tick has opened, is not a second of this manche.
-    if (inTick_ || !Running())
+    // A timeout queued before Stop is not a second of this manche, and none passes
+    // while a modal window holds the game.
+    if (!Running() || (hooks_.suspended && hooks_.suspended()))
         return;
-    const std::shared_ptr<bool> alive = alive_;
-    inTick_ = true;
     Tick();
-    if (*alive)
-        inTick_ = false;
 }
 
 void RoundClock::Tick()
 {
-    const unsigned run = run_;
     ++state_.ElapsedSeconds;
     if (FastForwarding())
         Run(hooks_.hideSecondFinishButton);
@@ -101,26 +89,26 @@ void RoundClock::Tick()
     if (!Unlimited())
         Run(hooks_.paintTimeSlice, elapsed, roundSeconds);
     Run(hooks_.setTimeLabel, TimeLabel(elapsed, roundSeconds));
-    if (!SameRun(run))
+    // The window's hooks may have stopped the clock (a new game).
+    if (!Running())
         return;
 
     if (state_.ElapsedSeconds >= state_.Settings.RoundSeconds)
         EndManche();
     else if (state_.ElapsedSeconds == state_.Settings.RoundSeconds - kAnnounceBeforeEnd)
-        Announce(run);
+        Announce();
 }
 
-void RoundClock::Announce(unsigned run)
+void RoundClock::Announce()
 {
-    if (!FastForwarding()) {
-        sounds_.PlaySound(kAnnounceSound);
-        sounds_.PlaySound(kAnnounceSound);
-    }
-    for (int slot = 1; slot < GameState::kPlayers && SameRun(run); ++slot) {
+    if (!FastForwarding())
+        sounds_.PlayRepeated(kAnnounceSound, 2);
+    for (int slot = 1; slot < GameState::kPlayers; ++slot) {
         PlayerSlot& player = state_.Players[slot];
         if (!IsComputerPlayer(player.Name))
             continue;
-        player.Word = Announcement::ChooseWord(static_cast<int>(state_.Settings.Level), state_.FoundWords, state_.DrawnLetters, random_);
+        player.Word = Announcement::ChooseWord(static_cast<int>(state_.Settings.Level), state_.FoundWords,
+                                               state_.DrawnLetters, random_);
         Run(hooks_.announceWord, slot, player.Word);
     }
 }
@@ -132,11 +120,9 @@ void RoundClock::EndManche()
     if (periodMs_ > kFastForwardPeriodMs)
         state_.FinishSeconds = kTimeUpFinishSeconds;
     Stop();
-    // Last step: the hook may open modal windows, start a new game or even destroy
-    // this clock, so nothing of it is touched afterwards, and the hook runs from a
-    // copy that outlives the clock.
-    const std::function<void()> endOfManche = hooks_.endOfManche;
-    Run(endOfManche);
+    // Last step: the hook opens the results window and may start a new game; nothing
+    // of the clock is touched afterwards.
+    Run(hooks_.endOfManche);
 }
 
 void RoundClock::FinishNow()
@@ -146,9 +132,9 @@ void RoundClock::FinishNow()
     // second press would move FinishSeconds away from the first one).
     if (periodMs_ != kNormalPeriodMs)
         return;
-    sounds_.PlaySound(kFinishSound);
+    const std::chrono::milliseconds hold = sounds_.PlaySound(kFinishSound);
     state_.FinishSeconds = state_.ElapsedSeconds;
     if (Unlimited() && state_.ElapsedSeconds < kUnlimitedFinishSeconds)
         state_.ElapsedSeconds = kUnlimitedFinishSeconds;
-    SetPeriod(kFastForwardPeriodMs);
+    SetPeriod(kFastForwardPeriodMs, hold);
 }

@@ -3,8 +3,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <chrono>
 #include <functional>
-#include <memory>
 
 class RandomSource;
 class SoundEffects;
@@ -16,16 +16,17 @@ struct GameState;
 // seconds before the end and ends the manche when the time is up.
 //
 // It owns no timer. The window keeps one QTimer and wires it like this:
-//     timer.timeout            -> clock.ClockTick()
-//     hooks.setTimerPeriod(ms) -> timer.start(ms)
-//     hooks.stopTimer()        -> timer.stop()
+//     timer.timeout                      -> clock.ClockTick()
+//     hooks.setTimerPeriod(ms, after)    -> timer.start(ms), its first tick `after` later
+//     hooks.stopTimer()                  -> timer.stop()
+//     hooks.suspended()                  -> a modal window is open
 // Tests call ClockTick directly and never sleep.
 //
-// Re-entrancy: a sound holds the game for 0.6 s and the end of the manche opens
-// modal windows with their own event loops. A tick that arrives while another tick
-// is still running is ignored, a tick of a stopped clock does nothing, and "finished"
-// only acts while the clock runs at its normal period (never twice, never after the
-// end of the manche). The clock may be destroyed inside its end-of-manche hook.
+// While a modal window is open (a message box, the results, the vocabulary editor)
+// the clock waits: a tick that arrives then is dropped, so the clock goes on from
+// where it was, one tick at a time, once the window has closed. A tick of a stopped
+// clock does nothing, and "finished" only acts while the clock runs at its normal
+// period (never twice, never after the end of the manche).
 class RoundClock {
 public:
     static constexpr int kNormalPeriodMs = 1000;
@@ -44,8 +45,9 @@ public:
 
     // What the main window does for the clock. Any hook may be left empty.
     struct Hooks {
-        // (Re)starts the window's timer at `ms` milliseconds.
-        std::function<void(int ms)> setTimerPeriod;
+        // (Re)starts the window's timer at `ms` milliseconds, the first tick
+        // `firstAfter` from now when that is longer than a period.
+        std::function<void(int ms, std::chrono::milliseconds firstAfter)> setTimerPeriod;
         std::function<void()> stopTimer;
         // Paints second `elapsed` of the time bar in dark blue (palette colour 1,
         // RGB 0, 0, 128); TimeSlice gives the box.
@@ -59,10 +61,11 @@ public:
         // The manche is over and the clock stopped: the end-of-manche sequence
         // (results window and the rest; MancheFlow::EndOfManche).
         std::function<void()> endOfManche;
+        // True while a modal window is open: ticks are dropped meanwhile.
+        std::function<bool()> suspended;
     };
 
     RoundClock(GameState& state, SoundEffects& sounds, RandomSource& random, Hooks hooks);
-    ~RoundClock();
     RoundClock(const RoundClock&) = delete;
     RoundClock& operator=(const RoundClock&) = delete;
 
@@ -74,11 +77,12 @@ public:
     // One tick: counts the second, ticks (or hides the second "finished" button when
     // fast-forwarding), paints the bar and the label, ends the manche once
     // ElapsedSeconds reaches RoundSeconds, and makes the computers announce at
-    // RoundSeconds - 10.
+    // RoundSeconds - 10. Does nothing while the clock is off or suspended.
     void ClockTick();
 
     // The "finished" buttons and Enter in a word box: remembers the second in
-    // FinishSeconds and lets the rest of the manche run out at 1 ms a tick.
+    // FinishSeconds and lets the rest of the manche run out at 1 ms a tick, once the
+    // finish sound's hold is over.
     void FinishNow();
 
     // Current period in ms; 0 while the clock is off.
@@ -97,9 +101,8 @@ public:
 private:
     void Tick();
     bool Unlimited() const;
-    void SetPeriod(int ms);
-    bool SameRun(unsigned run) const { return run == run_; }
-    void Announce(unsigned run);
+    void SetPeriod(int ms, std::chrono::milliseconds firstAfter = std::chrono::milliseconds(0));
+    void Announce();
     void EndManche();
 
     GameState& state_;
@@ -107,11 +110,4 @@ private:
     RandomSource& random_;
     Hooks hooks_;
     int periodMs_ = 0;
-    // Start and Stop open a new run; a tick whose run has changed under a hook
-    // (a new game, the window closing) stops where it is.
-    unsigned run_ = 0;
-    bool inTick_ = false;
-    // Cleared by the destructor, so that a tick that outlives its clock (inside the
-    // end-of-manche hook) touches nothing more.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -1,32 +1,42 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
-class Clock;
+#include <chrono>
+
 class WavePlayer;
 struct GameState;
 
 // Every sound of the game: a wave file of the program folder, played when sound
-// effects are on, followed by a fixed hold of 0.6 seconds that paces the game (the
-// tile fly-in, the clock's tick). The hold lets no window event run.
+// effects are on. A sound is followed by a fixed hold of 0.6 seconds that paces the
+// game's sequences (the next tile of a draw, the second note of the announcement);
+// the hold is a wait on a timer that the caller schedules, never a sleep, so the
+// window keeps painting and answering meanwhile.
 class SoundEffects {
 public:
-    static constexpr double kHoldSeconds = 0.6;
-    // The hold sleeps in slices this long and re-reads the time after each one, so
-    // it costs no CPU and still notices a clock that jumps back at midnight.
-    static constexpr double kSliceSeconds = 0.015;
+    static constexpr std::chrono::milliseconds kHold{600};
 
-    SoundEffects(const GameState& state, WavePlayer& wave, Clock& clock);
+    SoundEffects(const GameState& state, WavePlayer& wave);
 
     // Plays `fileName` (matched in the current folder without regard to case) and
-    // holds 0.6 s. Does nothing for an empty name or while SoundOn is off; a missing
-    // file plays nothing and is not reported, but the hold still happens.
-    void PlaySound(const QString& fileName);
+    // returns the hold its caller waits before the next step: none for an empty name
+    // or while SoundOn is off. A missing file plays nothing and is not reported, but
+    // the hold still applies.
+    std::chrono::milliseconds PlaySound(const QString& fileName);
+
+    // Plays the sound `times` times, one hold apart, without holding the caller.
+    // Repeats still pending when the effects are destroyed are dropped.
+    void PlayRepeated(const QString& fileName, int times);
+
+    // The hold after each sound; tests shorten it.
+    std::chrono::milliseconds Hold() const { return hold_; }
+    void SetHold(std::chrono::milliseconds hold) { hold_ = hold; }
 
 private:
-    void Hold();
-
     const GameState& state_;
     WavePlayer& wave_;
-    Clock& clock_;
+    std::chrono::milliseconds hold_ = kHold;
+    // Parent of the timers of pending repeats.
+    QObject repeats_;
 };

@@ -8,7 +8,6 @@
 #include "tile_board.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -41,8 +40,8 @@ LetterDraw::Hooks DrawController::LetterHooks()
     hooks.resetTiles = [this] { board_.Reset(); };
     hooks.prepareDraw = [this] { PrepareDraw(); };
     hooks.drawTile = [this](int position, const QString& letter) { board_.DrawTile(position, letter); };
-    hooks.yield = [] { QCoreApplication::processEvents(); };
-    hooks.drawComplete = [this] { CompleteDraw(); };
+    // The manche starts once the last tile is in place; a reset meanwhile drops it.
+    hooks.drawComplete = [this] { board_.WhenTilesInPlace([this] { CompleteDraw(); }); };
     return hooks;
 }
 

@@ -48,7 +48,7 @@ MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWi
     : QMainWindow(parent),
       platform_(platform),
       spellChecker_(spellChecker),
-      sounds_(state_, platform_.wave, platform_.clock),
+      sounds_(state_, platform_.wave),
       view_(new GameView(NamesOf(state_), this)),
       menu_(new MainMenu(menuBar()))
 {

@@ -126,14 +126,16 @@ void MainWindow::OnSoundToggled(bool on)
 
 void MainWindow::OnEditPersonalVocabulary()
 {
-    VocabularyWindow window(state_, platform_.dialogs, this);
-    window.Open();
+    // Modal: the game's clock waits until the player goes back to the game.
+    auto* window = new VocabularyWindow(state_, platform_.dialogs, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Open();
 }
 
 void MainWindow::OnHighScores()
 {
     // Clears GameOver: from the menu the table is only shown.
-    HighScoreWindow::ShowFromMenu(state_, platform_, this);
+    HighScoreWindow::OpenFromMenu(state_, platform_, this);
 }
 
 void MainWindow::OnManageMainDictionary()

@@ -1,5 +1,6 @@
 #include "manche_controller.h"
 
+#include "dialogs.h"
 #include "end_of_game_window.h"
 #include "fill_strip.h"
 #include "game_state.h"
@@ -31,10 +32,13 @@ MancheController::MancheController(GameState& state, const Platform& platform, S
       hooks_(std::move(hooks)),
       window_(window),
       timer_(new QTimer(this)),
+      delayedStart_(new QTimer(this)),
       clock_(state, sounds, platform.random, ClockHooks()),
       flow_(state, clock_, platform.dialogs, FlowHooks())
 {
+    delayedStart_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [this] { clock_.ClockTick(); });
+    connect(&results_, &QDialog::finished, this, [this] { flow_.ResultsClosed(); });
     for (int i = 0; i < 2; ++i)
         connect(view_.FinishButton(i), &QPushButton::clicked, this, [this] { FinishNow(); });
 }
@@ -49,8 +53,24 @@ EndOfGameWindow* MancheController::EndOfGame() const
 RoundClock::Hooks MancheController::ClockHooks()
 {
     RoundClock::Hooks hooks;
-    hooks.setTimerPeriod = [this](int ms) { timer_->start(ms); };
-    hooks.stopTimer = [this] { timer_->stop(); };
+    hooks.setTimerPeriod = [this](int ms, std::chrono::milliseconds firstAfter) {
+        delayedStart_->disconnect();
+        delayedStart_->stop();
+        if (firstAfter.count() <= ms) {
+            timer_->start(ms);
+            return;
+        }
+        timer_->stop();
+        connect(delayedStart_, &QTimer::timeout, timer_, [this, ms] { timer_->start(ms); });
+        delayedStart_->start(firstAfter);
+    };
+    hooks.stopTimer = [this] {
+        delayedStart_->stop();
+        timer_->stop();
+    };
+    // No second of the manche passes while a message, the results or any other modal
+    // window holds the game: the tick is dropped and the next one goes on.
+    hooks.suspended = [this] { return platform_.dialogs.ModalOpen(); };
     hooks.paintTimeSlice = [this](int elapsed, int roundSeconds) {
         FillStrip* bar = view_.TimeBar();
         bar->FillBox(RoundClock::TimeSlice(elapsed, roundSeconds, bar->InnerWidth(), bar->InnerHeight()),
@@ -73,8 +93,8 @@ MancheFlow::Hooks MancheController::FlowHooks()
             hooks_.resetForNextManche();
     };
     hooks.setMancheLabel = [this](const QString& text) { view_.MancheLabel()->setText(text); };
-    hooks.showHighScores = [this] { HighScoreWindow::ShowAfterGame(state_, platform_, window_); };
-    hooks.showEndOfGame = [this] { return ShowEndOfGame(); };
+    hooks.showHighScores = [this] { ShowHighScores(); };
+    hooks.showEndOfGame = [this] { ShowEndOfGame(); };
     hooks.newGame = [this] {
         results_.Abandon();
         if (hooks_.resetForNewGame)
@@ -86,20 +106,29 @@ MancheFlow::Hooks MancheController::FlowHooks()
 void MancheController::ShowResults()
 {
     // The words are read from the boxes as the players left them.
-    results_.RunManche(state_, state_.Players, hooks_.lexicon ? hooks_.lexicon() : LexiconSource{});
+    results_.StartManche(state_, state_.Players, hooks_.lexicon ? hooks_.lexicon() : LexiconSource{});
 }
 
-MancheFlow::EndOfGameChoice MancheController::ShowEndOfGame()
+void MancheController::ShowHighScores()
+{
+    HighScoreWindow* window = HighScoreWindow::OpenAfterGame(state_, platform_, window_);
+    connect(window, &QDialog::finished, this, [this] { flow_.HighScoresClosed(); });
+}
+
+void MancheController::ShowEndOfGame()
 {
     // Made on first use and kept hidden for the rest of the run.
-    if (!endOfGame_)
+    if (!endOfGame_) {
         endOfGame_ = new EndOfGameWindow(window_);
-    if (endOfGame_->Show(state_) == EndOfGameWindow::Choice::Quit) {
-        if (hooks_.endProgram)
-            hooks_.endProgram();
-        return MancheFlow::EndOfGameChoice::Quit;
+        connect(endOfGame_, &EndOfGameWindow::NewGameRequested, this,
+                [this] { flow_.EndOfGameClosed(MancheFlow::EndOfGameChoice::PlayAgain); });
+        connect(endOfGame_, &EndOfGameWindow::QuitRequested, this, [this] {
+            flow_.EndOfGameClosed(MancheFlow::EndOfGameChoice::Quit);
+            if (hooks_.endProgram)
+                hooks_.endProgram();
+        });
     }
-    return MancheFlow::EndOfGameChoice::PlayAgain;
+    endOfGame_->Open(state_);
 }
 
 void MancheController::StartClock()

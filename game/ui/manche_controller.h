@@ -61,7 +61,8 @@ private:
     RoundClock::Hooks ClockHooks();
     MancheFlow::Hooks FlowHooks();
     void ShowResults();
-    MancheFlow::EndOfGameChoice ShowEndOfGame();
+    void ShowHighScores();
+    void ShowEndOfGame();
 
     GameState& state_;
     const Platform& platform_;
@@ -70,6 +71,8 @@ private:
     Hooks hooks_;
     QWidget* window_;
     QTimer* timer_;
+    // Starts the timer once a sound's hold after "finished" is over.
+    QTimer* delayedStart_;
     // One for the run: it counts the games played and keeps their list.
     QPointer<EndOfGameWindow> endOfGame_;
     RoundClock clock_;

@@ -1,9 +1,11 @@
 #include "main_window_fixture.h"
 
 #include "lexicon_writer.h"
+#include "run_until.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -50,5 +52,6 @@ bool MainWindowTest::ChooseModal(QAction* item, const std::function<void(QWidget
     poll.start();
     if (item)
         item->trigger();
-    return opened;
+    // A window opened with open() is looked at and closed by the poll above.
+    return RunUntil([&opened] { return opened; }, 5000);
 }

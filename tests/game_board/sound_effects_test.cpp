@@ -3,37 +3,34 @@
 #include "fake_platform.h"
 #include "game_state.h"
 #include "temp_program_folder.h"
+#include "run_until.h"
+
+#include <QElapsedTimer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using std::chrono::milliseconds;
+
 struct SoundFixture : ::testing::Test {
     TempProgramFolder folder;
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state, fake.wave, fake.clock};
-};
-
-// A clock that never moves, however long it is asked to sleep.
-class StoppedClock : public Clock {
-public:
-    QDateTime Now() override { return QDateTime(QDate(2026, 12, 8), QTime(10, 0)); }
-    void Sleep(double seconds) override { slept += seconds; }
-    double slept = 0;
+    SoundEffects sounds{state, fake.wave};
 };
 
 }  // namespace
 
-TEST_F(SoundFixture, SoundOffOrNoNamePlaysNothingAndDoesNotWait)
+TEST_F(SoundFixture, SoundOffOrNoNamePlaysNothingAndAsksForNoHold)
 {
     folder.Write("TIC.WAV", "RIFF");
     state.Settings.SoundOn = false;
-    sounds.PlaySound("TIC.WAV");
+    EXPECT_EQ(sounds.PlaySound("TIC.WAV"), milliseconds(0));
     state.Settings.SoundOn = true;
-    sounds.PlaySound(QString());
+    EXPECT_EQ(sounds.PlaySound(QString()), milliseconds(0));
     EXPECT_TRUE(fake.wave.played.isEmpty());
-    EXPECT_EQ(fake.clock.slept, 0.0);
 }
 
 TEST_F(SoundFixture, NamesInAnotherCaseFindTheOneFile)
@@ -44,34 +41,34 @@ TEST_F(SoundFixture, NamesInAnotherCaseFindTheOneFile)
     EXPECT_EQ(fake.wave.played, QStringList({"Sound2.wav", "Sound2.wav"}));
 }
 
-TEST_F(SoundFixture, HoldsJustOverSixTenthsInSmallSleeps)
+TEST_F(SoundFixture, EverySoundAsksForTheHoldEvenWhenItsFileIsMissing)
 {
-    const QDateTime start = fake.clock.now;
-    sounds.PlaySound("A.WAV");  // missing: the player plays nothing, the hold stays
-    ASSERT_EQ(fake.wave.played, QStringList({"A.WAV"}));
-    const double held = start.msecsTo(fake.clock.now) / 1000.0;
-    EXPECT_GT(held, SoundEffects::kHoldSeconds);
-    EXPECT_LT(held, SoundEffects::kHoldSeconds + SoundEffects::kSliceSeconds);
-    // Slices, not one long sleep: the time is read again after each of them.
-    EXPECT_NEAR(fake.clock.slept, held, 0.01);
+    // A missing file plays nothing; the pace of the game stays the same.
+    EXPECT_EQ(sounds.PlaySound("A.WAV"), SoundEffects::kHold);
+    EXPECT_EQ(fake.wave.played, QStringList({"A.WAV"}));
 }
 
-TEST_F(SoundFixture, HoldEndsEarlyWhenTheClockPassesMidnight)
+TEST_F(SoundFixture, RepeatsComeOneHoldApartWithoutHoldingTheCaller)
 {
-    fake.clock.now = QDateTime(QDate(2026, 12, 8), QTime(23, 59, 59, 800));
-    sounds.PlaySound("TIC.WAV");
-    EXPECT_EQ(fake.clock.now.date(), QDate(2026, 12, 9));
-    EXPECT_GT(fake.clock.slept, 0.19);
-    EXPECT_LT(fake.clock.slept, SoundEffects::kHoldSeconds);
+    sounds.SetHold(milliseconds(40));
+    QElapsedTimer elapsed;
+    elapsed.start();
+    sounds.PlayRepeated("Sound2.wav", 2);
+    EXPECT_EQ(fake.wave.played.size(), 1);
+    EXPECT_LT(elapsed.elapsed(), 40);
+    ASSERT_TRUE(RunUntil([this] { return fake.wave.played.size() == 2; }, 5000));
+    EXPECT_GE(elapsed.elapsed(), 40);
 }
 
-TEST(SoundEffects, StoppedClockCannotHoldForEver)
+TEST(SoundEffects, RepeatsStillPendingAreDroppedWithTheEffects)
 {
     GameState state;
     FakeWavePlayer wave;
-    StoppedClock clock;
-    SoundEffects sounds(state, wave, clock);
-    sounds.PlaySound("TIC.WAV");
-    EXPECT_GT(clock.slept, SoundEffects::kHoldSeconds);
-    EXPECT_LT(clock.slept, 3 * SoundEffects::kHoldSeconds);
+    {
+        SoundEffects sounds(state, wave);
+        sounds.SetHold(milliseconds(5));
+        sounds.PlayRepeated("Sound2.wav", 3);
+    }
+    QTest::qWait(30);
+    EXPECT_EQ(wave.played.size(), 1);
 }

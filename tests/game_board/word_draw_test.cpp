@@ -214,10 +214,10 @@ TEST_F(WordDrawFixture, ResetOrPressesMeanwhileCannotSpoilAWordDraw)
     // A vowel pressed while the board is being laid out is ignored.
     LetterDraw::Hooks hooks = Hooks();
     LetterDraw* draw = nullptr;
-    hooks.yield = [&] { draw->PressVowel(); };
-    LetterDraw yielding(state, fake.random, fake.dialogs, hooks);
-    draw = &yielding;
-    WordDraw typed(state, yielding, fake.dialogs, fake.random, index);
+    hooks.drawTile = [&](int, const QString&) { draw->PressVowel(); };
+    LetterDraw pressing(state, fake.random, fake.dialogs, hooks);
+    draw = &pressing;
+    WordDraw typed(state, pressing, fake.dialogs, fake.random, index);
     fake.dialogs.onQuestion = nullptr;
     fake.dialogs.inputs = {"TRAGHETTO"};
     typed.PressTypedWord();

@@ -12,12 +12,13 @@
 namespace {
 
 // A game whose clock hands the end of each manche to the flow, as the main window
-// wires them. The hooks log the windows the flow opens; `onResults` and
-// `onHighScores` run while those modal windows are open.
+// wires them. The hooks log the windows the flow opens and close each of them at
+// once, as the player would; `onResults` and `onHighScores` run while those modal
+// windows are open.
 struct FlowFixture : ::testing::Test {
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state, fake.wave, fake.clock};
+    SoundEffects sounds{state, fake.wave};
     QStringList log;
     std::function<void()> onResults;
     std::function<void()> onHighScores;
@@ -46,8 +47,9 @@ struct FlowFixture : ::testing::Test {
             log.append(QStringLiteral("results"));
             if (onResults)
                 onResults();
-            // Still inside the window after onResults may have destroyed the flow.
             state.TotalScores[0] += 500;  // what the results board adds
+            if (flow)  // the window may have been destroyed with its flow meanwhile
+                flow->ResultsClosed();
         };
         hooks.resetForNextManche = [this] { log.append(QStringLiteral("reset")); };
         hooks.setMancheLabel = [this](const QString& text) { log.append(text); };
@@ -56,10 +58,11 @@ struct FlowFixture : ::testing::Test {
             gameOverAtHighScores = state.GameOver;
             if (onHighScores)
                 onHighScores();
+            flow->HighScoresClosed();
         };
         hooks.showEndOfGame = [this] {
             log.append(QStringLiteral("end of game"));
-            return endOfGameChoice;
+            flow->EndOfGameClosed(endOfGameChoice);
         };
         hooks.newGame = [this] { log.append(QStringLiteral("new game")); };
         return hooks;

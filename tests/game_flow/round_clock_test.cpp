@@ -18,8 +18,10 @@ struct ClockFixture : ::testing::Test {
     TempProgramFolder folder;
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state, fake.wave, fake.clock};
+    SoundEffects sounds{state, fake.wave};
     QStringList periods;     // "1000", "1", "stop"
+    QStringList firstAfter;  // the wait before the first tick of each period, in ms
+    bool modalOpen = false;
     QStringList slices;      // elapsed second of each painted slice
     QStringList labels;
     QStringList announced;   // "slot word"
@@ -36,12 +38,18 @@ struct ClockFixture : ::testing::Test {
         state.Settings.RoundSeconds = 30;
         state.DrawnLetters = QStringLiteral("CASTAGNOLE");
         state.FoundWords = {QStringLiteral("CASA"), QStringLiteral("ASTA"), QStringLiteral("CASTAGNE")};
+        // The announcement's second note comes at once instead of 0.6 s later.
+        sounds.SetHold(std::chrono::milliseconds(0));
     }
 
     RoundClock::Hooks Hooks()
     {
         RoundClock::Hooks hooks;
-        hooks.setTimerPeriod = [this](int ms) { periods.append(QString::number(ms)); };
+        hooks.setTimerPeriod = [this](int ms, std::chrono::milliseconds after) {
+            periods.append(QString::number(ms));
+            firstAfter.append(QString::number(after.count()));
+        };
+        hooks.suspended = [this] { return modalOpen; };
         hooks.stopTimer = [this] { periods.append(QStringLiteral("stop")); };
         hooks.paintTimeSlice = [this](int elapsed, int roundSeconds) {
             EXPECT_EQ(roundSeconds, state.Settings.RoundSeconds);
@@ -185,21 +193,48 @@ TEST_F(ClockFixture, FinishOnlyActsOnceAndOnlyWhileTheMancheRuns)
     EXPECT_EQ(state.FinishSeconds, 3);
 }
 
-TEST_F(ClockFixture, TicksDeliveredInsideATickAreIgnored)
+TEST_F(ClockFixture, NoSecondPassesWhileAModalWindowIsOpen)
 {
-    duringPaint = [this] { clock->ClockTick(); };
+    clock->Start();
+    Ticks(5);
+    // A message box opens: the window's timer goes on firing, the clock does not.
+    modalOpen = true;
+    Ticks(40);
+    EXPECT_EQ(state.ElapsedSeconds, 5);
+    EXPECT_EQ(slices, QStringList({"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(Played("TIC.WAV"), 5);
+    EXPECT_EQ(ends, 0);
+    // Closed again: one tick, one second, from where it was.
+    modalOpen = false;
+    Ticks(1);
+    EXPECT_EQ(state.ElapsedSeconds, 6);
+    EXPECT_EQ(slices.last(), QStringLiteral("6"));
+
+    // The results window open at the end of the manche takes no further second
+    // and accepts no "finished".
     onEnd = [this] {
-        // The modal results window's event loop delivers timeouts and key presses.
+        modalOpen = true;
         clock->ClockTick();
         clock->FinishNow();
     };
-    clock->Start();
-    Ticks(5);
-    EXPECT_EQ(state.ElapsedSeconds, 5);
-    EXPECT_EQ(slices, QStringList({"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(TicksToEnd(), 25);
+    EXPECT_EQ(TicksToEnd(), 24);
     EXPECT_EQ(state.ElapsedSeconds, 0);
     EXPECT_FALSE(clock->Running());
+}
+
+TEST_F(ClockFixture, TheFastForwardWaitsForTheFinishSoundsHold)
+{
+    sounds.SetHold(std::chrono::milliseconds(600));
+    clock->Start();
+    Ticks(3);
+    clock->FinishNow();
+    EXPECT_EQ(periods, QStringList({"1000", "1"}));
+    EXPECT_EQ(firstAfter, QStringList({"0", "600"}));
+
+    state.Settings.SoundOn = false;
+    clock->Start();
+    clock->FinishNow();
+    EXPECT_EQ(firstAfter.last(), QStringLiteral("0"));
 }
 
 TEST_F(ClockFixture, ATickSurvivesTheClockGoingAwayAtTheEnd)
@@ -236,7 +271,7 @@ TEST_F(ClockFixture, SoundOffNeitherTicksNorHolds)
     clock->Start();
     EXPECT_EQ(TicksToEnd(), 30);
     EXPECT_TRUE(fake.wave.played.isEmpty());
-    EXPECT_EQ(fake.clock.slept, 0.0);
+    EXPECT_EQ(firstAfter, QStringList({"0", "0", "0"}));
     EXPECT_EQ(announced.size(), 6);
 }
 

@@ -8,6 +8,7 @@
 #include "results_window.h"
 #include "score_format.h"
 #include "tile_board.h"
+#include "run_until.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,7 +97,13 @@ protected:
         ASSERT_TRUE(Window().MancheClock()->isActive());
         QTest::keyClicks(View().WordBox(0), word);
         QTest::keyClick(View().WordBox(0), Qt::Key_Return);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return View().DrawPanel()->isVisible() || !Window().isVisible(); }, 10000))
+        // After the fifth manche the high scores and the end of game follow the results.
+        ASSERT_TRUE(RunUntil(
+            [&] {
+                return (View().DrawPanel()->isVisible() && !QApplication::activeModalWidget()) ||
+                       !Window().isVisible();
+            },
+            10000))
             << manche;
     }
 
@@ -172,7 +179,7 @@ TEST_F(GameFlowTest, ComputersAnnounceIntoTheirMaskedBoxesAndTheClockPaintsTheBa
     EXPECT_EQ(View().TimeBar()->Boxes().size(), 3u);
     View().FinishButton(0)->click();
     EXPECT_EQ(State().FinishSeconds, 3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return player.resultsShown == 1; }, 10000));
+    ASSERT_TRUE(RunUntil([&] { return player.resultsShown == 1; }, 10000));
     EXPECT_EQ(words, (std::array<QString, 4>{QString(), "ORA", "ORA", "ORA"}));
     for (int slot = 1; slot < 4; ++slot)
         EXPECT_EQ(View().WordBox(slot)->echoMode(), QLineEdit::Password);

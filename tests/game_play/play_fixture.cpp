@@ -1,6 +1,8 @@
 #include "play_fixture.h"
 
+#include "tile_board.h"
 #include "tiny_lexicon.h"
+#include "run_until.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -35,6 +37,8 @@ void PlayTest::Click(QWidget* widget)
 void PlayTest::Press(GameView::DrawButton button)
 {
     Click(Button(button));
+    // The tiles fly in as timed steps; the draw is complete once they are in place.
+    ASSERT_TRUE(RunUntil([this] { return !Window().Board()->Drawing(); }, 10000));
 }
 
 void PlayTest::DrawTyped(const QString& letters)

@@ -5,6 +5,7 @@
 #include "player_panel.h"
 #include "tile_board.h"
 #include "tile_face.h"
+#include "run_until.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,6 +5,7 @@
 #include "spell_checker.h"
 #include "temp_program_folder.h"
 #include "web_addresses.h"
+#include "run_until.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,19 @@ protected:
         QTest::mouseClick(Child<QAbstractButton>(window, name), Qt::LeftButton);
     }
 
+    // Opens the window as the results board does and waits until it closes; the
+    // answer it sent.
+    int AskAndWait(const QString& word, int previousChoice)
+    {
+        int answer = 0;
+        const QMetaObject::Connection chosen =
+            QObject::connect(&window, &ConfirmWindow::Chosen, [&answer](int choice) { answer = choice; });
+        window.Ask(word, previousChoice);
+        EXPECT_TRUE(RunUntil([this] { return !window.isVisible(); }, 5000));
+        QObject::disconnect(chosen);
+        return answer;
+    }
+
     TempProgramFolder folder;
     FakeShell shell;
     FakeSpellChecker spellChecker;
@@ -55,7 +69,7 @@ TEST_F(ConfirmWindowTest, EachOptionAnswersItsNumber)
             Click(modal, option);
             Click(modal, "ok");
         });
-        EXPECT_EQ(window.Ask(QStringLiteral("pippo"), 0), choice) << option;
+        EXPECT_EQ(AskAndWait(QStringLiteral("pippo"), 0), choice) << option;
         EXPECT_EQ(window.ConfirmChoice(), choice);
     }
 }
@@ -70,7 +84,7 @@ TEST_F(ConfirmWindowTest, OpensWithNonInserireSelectedAndTheWordInUpperCase)
         doNotAddChecked = Child<QRadioButton>(modal, "option3")->isChecked();
         QTest::keyClick(modal, Qt::Key_Return);  // OK is the default button
     });
-    EXPECT_EQ(window.Ask(QStringLiteral("Zorro"), 1), ConfirmWindow::kDoNotAdd);
+    EXPECT_EQ(AskAndWait(QStringLiteral("Zorro"), 1), ConfirmWindow::kDoNotAdd);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Conferma accettazione parola"));
     EXPECT_EQ(label, QStringLiteral("ZORRO"));
     EXPECT_EQ(box, QStringLiteral("Zorro"));
@@ -90,7 +104,7 @@ TEST_F(ConfirmWindowTest, SpellCheckCorrectsTheBoxButTheDecisionStaysWithTheWord
         Click(modal, "option1");
         Click(modal, "ok");
     });
-    EXPECT_EQ(window.Ask(QStringLiteral("CAZA"), 0), ConfirmWindow::kAddAndScore);
+    EXPECT_EQ(AskAndWait(QStringLiteral("CAZA"), 0), ConfirmWindow::kAddAndScore);
     EXPECT_EQ(spellChecker.given, QStringList{QStringLiteral("CAZz")});
     EXPECT_EQ(boxAfter, QStringLiteral("CASA"));
     EXPECT_EQ(window.WordToConfirm(), QStringLiteral("CAZA"));
@@ -102,7 +116,7 @@ TEST_F(ConfirmWindowTest, ClosingWithoutOkLeavesTheWordOut)
         Click(modal, "option1");
         QTest::keyClick(modal, Qt::Key_Escape);
     });
-    EXPECT_EQ(window.Ask(QStringLiteral("pippo"), 1), ConfirmWindow::kDoNotAdd);
+    EXPECT_EQ(AskAndWait(QStringLiteral("pippo"), 1), ConfirmWindow::kDoNotAdd);
 }
 
 TEST_F(ConfirmWindowTest, RulesBoxShowsTheRulesOrSaysTheFileIsMissing)
@@ -111,12 +125,12 @@ TEST_F(ConfirmWindowTest, RulesBoxShowsTheRulesOrSaysTheFileIsMissing)
     const auto readRules = [&](QWidget* modal) { text = Child<QPlainTextEdit>(modal, "rulesBox")->toPlainText(); };
 
     WhenModalOpens(readRules);
-    window.Ask(QStringLiteral("pippo"), 3);
+    AskAndWait(QStringLiteral("pippo"), 3);
     EXPECT_EQ(text, QStringLiteral("File REGPAROL.txt non trovato"));
 
     folder.Write("Regparol.Txt", "Niente sigle.\r\nNiente nomi propri.\r\n");
     WhenModalOpens(readRules);
-    window.Ask(QStringLiteral("pippo"), 3);
+    AskAndWait(QStringLiteral("pippo"), 3);
     EXPECT_EQ(text, QStringLiteral("Niente sigle.\nNiente nomi propri."));
 }
 
@@ -129,7 +143,7 @@ TEST_F(ConfirmWindowTest, PictureOpensTheProductPage)
         EXPECT_TRUE(modal->isVisible()) << "the window waits for OK";
         Click(modal, "ok");
     });
-    window.Ask(QStringLiteral("pippo"), 3);
+    AskAndWait(QStringLiteral("pippo"), 3);
     EXPECT_EQ(shell.opened, QStringList{QString::fromLatin1(WebAddresses::kHomePage)});
 }
 

@@ -6,6 +6,7 @@
 #include "when_modal_opens.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
+#include "run_until.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -186,6 +187,7 @@ TEST_F(VocabularyWindowTest, GoingBackAfterDeletingEverythingLeavesAnEmptyFile)
         Click("backToGame");
     });
     window.Open();
+    EXPECT_TRUE(RunUntil([&] { return ran && !window.isVisible(); }, 5000));
 
     EXPECT_TRUE(ran);
     EXPECT_FALSE(window.isVisible());

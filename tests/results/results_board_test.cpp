@@ -20,7 +20,7 @@ protected:
         input.lexicon = LexiconSource::ForLanguage(1);
         input.lexiconLanguage = 1;
         input.finishSeconds = 12;
-        hooks.confirm = [this](const QString& word, int previousChoice) {
+        confirm = [this](const QString& word, int previousChoice) {
             asked.append(word);
             previousChoices.push_back(previousChoice);
             if (choices.empty())
@@ -33,9 +33,7 @@ protected:
 
     ResultsBoardOutcome Evaluate()
     {
-        const std::optional<ResultsBoardOutcome> outcome = ResultsBoard::Evaluate(input, dialogs, hooks);
-        EXPECT_TRUE(outcome.has_value());
-        return outcome.value_or(ResultsBoardOutcome{});
+        return ResultsBoard::Evaluate(input, dialogs, confirm);
     }
 
     static QStringList Verdicts(const ResultsBoardOutcome& outcome)
@@ -60,7 +58,7 @@ protected:
     TempProgramFolder folder;
     FakeDialogs dialogs;
     ResultsBoardInput input;
-    ResultsBoard::Hooks hooks;
+    ResultsBoard::ConfirmWord confirm;
     std::vector<int> choices;  // scripted answers of the confirmation, in order
     QStringList asked;
     std::vector<int> previousChoices;
@@ -254,21 +252,18 @@ TEST_F(ResultsBoardTest, MissingLexiconLeavesEveryWordUnjudgedAndScoreless)
     EXPECT_EQ(dialogs.LastText(), QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.1"));
 }
 
-TEST_F(ResultsBoardTest, OvertakenEvaluationWritesNothing)
+TEST_F(ResultsBoardTest, AnEvaluationLeftWaitingForTheAnswerWritesNothing)
 {
-    bool current = true;
-    hooks.cooperation.stillCurrent = [&current] { return current; };
+    // A new game or the window closing while the question is open drops the
+    // evaluation before the answer arrives.
     input.players = Players("SALTO", "CELLA", "SALE", "ORA");
-    const auto confirm = hooks.confirm;
-    hooks.confirm = [&](const QString& word, int previous) {
-        current = false;  // a new game started while the question was open
-        return confirm(word, previous);
-    };
-    choices = {1};
     int rowsShown = 0;
-    hooks.rowShown = [&](int, const ResultsBoardRow&) { ++rowsShown; };
-
-    EXPECT_FALSE(ResultsBoard::Evaluate(input, dialogs, hooks).has_value());
+    {
+        ResultsEvaluation evaluation(input);
+        EXPECT_EQ(evaluation.Run(dialogs, [&](int, const ResultsBoardRow&) { ++rowsShown; }),
+                  ResultsEvaluation::Status::NeedsConfirmation);
+        EXPECT_EQ(evaluation.WordToConfirm(), QStringLiteral("SALTO"));
+    }
     EXPECT_EQ(Vocabulary(), QByteArray());
     EXPECT_EQ(rowsShown, 0);
 }

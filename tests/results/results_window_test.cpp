@@ -3,6 +3,7 @@
 #include "confirm_window.h"
 #include "manche_fixture.h"
 #include "spell_checker.h"
+#include "run_until.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -66,9 +67,15 @@ protected:
                          [this](const QStringList& labels) { scoreLabels.push_back(labels); });
     }
 
+    // Opens the board for a manche and waits, at most ten seconds, until it has
+    // closed; the board, when it was evaluated to the end.
     std::optional<ResultsBoardOutcome> Run(const std::array<PlayerSlot, GameState::kPlayers>& players)
     {
-        return window->RunManche(state, players, LexiconSource::ForLanguage(TableOf(state.Settings.LexiconLanguage).Number()));
+        const QPointer<ResultsWindow> board(window);
+        board->StartManche(state, players,
+                           LexiconSource::ForLanguage(TableOf(state.Settings.LexiconLanguage).Number()));
+        EXPECT_TRUE(RunUntil([board] { return !board || !board->isVisible(); }, 10000));
+        return board ? board->LastOutcome() : std::nullopt;
     }
 
     // Runs `inspect` on the complete board, then presses "&Continua".
@@ -268,9 +275,7 @@ TEST_F(ResultsWindowTest, ClosingOrDestroyingTheBoardBeforeItIsCompleteWritesNot
         delete window;
         window = nullptr;
     };
-    EXPECT_FALSE(board->RunManche(state, Players("CASTELLO", "CELLA", "SALE", "ORA"),
-                                  LexiconSource::ForLanguage(1))
-                     .has_value());
+    EXPECT_FALSE(Run(Players("CASTELLO", "CELLA", "SALE", "ORA")).has_value());
     EXPECT_TRUE(board.isNull());
     EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 200, 100, 0}));
     EXPECT_TRUE(scoreLabels.empty());

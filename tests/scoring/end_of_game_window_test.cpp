@@ -2,6 +2,7 @@
 #include "end_of_game_window.h"
 #include "game_state.h"
 #include "when_modal_opens.h"
+#include "run_until.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -36,6 +37,15 @@ QPushButton* Button(QWidget* window, const char* name)
     return window->findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
+// Opens the window for `game` as the game does and waits until the player's answer
+// has closed it; the choice it reports.
+EndOfGameWindow::Choice OpenAndWait(EndOfGameWindow& window, const GameState& game)
+{
+    window.Open(game);
+    EXPECT_TRUE(RunUntil([&window] { return !window.isVisible(); }, 5000));
+    return window.LastChoice();
+}
+
 }  // namespace
 
 TEST(EndOfGameWindow, YesHidesTheWindowAndKeepsTheListForTheNextGame)
@@ -45,12 +55,12 @@ TEST(EndOfGameWindow, YesHidesTheWindowAndKeepsTheListForTheNextGame)
     QSignalSpy quits(&window, &EndOfGameWindow::QuitRequested);
 
     WhenModalOpens([](QWidget* modal) { QTest::mouseClick(Button(modal, "yesButton"), Qt::LeftButton); });
-    EXPECT_EQ(window.Show(FinishedGame(5230)), EndOfGameWindow::Choice::NewGame);
+    EXPECT_EQ(OpenAndWait(window, FinishedGame(5230)), EndOfGameWindow::Choice::NewGame);
     EXPECT_FALSE(window.isVisible());
 
     // Enter answers yes as well: it is the default button.
     WhenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
-    EXPECT_EQ(window.Show(FinishedGame(800)), EndOfGameWindow::Choice::NewGame);
+    EXPECT_EQ(OpenAndWait(window, FinishedGame(800)), EndOfGameWindow::Choice::NewGame);
 
     EXPECT_EQ(newGames.count(), 2);
     EXPECT_EQ(quits.count(), 0);
@@ -73,7 +83,7 @@ TEST(EndOfGameWindow, FineAsksForTheEndOfTheProgramWithoutQuitting)
         title = modal->windowTitle();
         QTest::mouseClick(Button(modal, "quitButton"), Qt::LeftButton);
     });
-    EXPECT_EQ(window.Show(FinishedGame(100)), EndOfGameWindow::Choice::Quit);
+    EXPECT_EQ(OpenAndWait(window, FinishedGame(100)), EndOfGameWindow::Choice::Quit);
     EXPECT_EQ(title, QStringLiteral("Letterama - Fine Partita"));
     EXPECT_EQ(quits.count(), 1);
     EXPECT_EQ(newGames.count(), 0);
@@ -83,7 +93,7 @@ TEST(EndOfGameWindow, ClosingTheWindowGoesOnToANewGame)
 {
     EndOfGameWindow window;
     WhenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-    EXPECT_EQ(window.Show(FinishedGame(100)), EndOfGameWindow::Choice::NewGame);
+    EXPECT_EQ(OpenAndWait(window, FinishedGame(100)), EndOfGameWindow::Choice::NewGame);
 }
 
 TEST(EndOfGameWindow, LastLineIsSelectedInAFixedPitchFont)

@@ -4,6 +4,7 @@
 #include "when_modal_opens.h"
 #include "temp_program_folder.h"
 #include "web_addresses.h"
+#include "run_until.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -32,6 +34,17 @@ protected:
         state.Settings.LexiconLanguage = static_cast<Language>(2);
     }
     ~HighScoreWindowTest() override { QLocale::setDefault(QLocale::system()); }
+
+    // Waits until the window the game opened has closed (it then deletes itself); the
+    // record holder it named.
+    static QString WaitUntilClosed(HighScoreWindow* window)
+    {
+        const QPointer<HighScoreWindow> open(window);
+        QString holder;
+        QObject::connect(window, &QDialog::finished, [&holder, window] { holder = window->RecordHolderName(); });
+        EXPECT_TRUE(RunUntil([&open] { return !open || !open->isVisible(); }, 5000));
+        return holder;
+    }
 
     // The grid as rows of its three cells.
     static std::vector<QStringList> Grid(const QWidget& window)
@@ -120,7 +133,7 @@ TEST_F(HighScoreWindowTest, MenuWithoutAFileShowsAnEmptyGridAndCreatesNoFile)
         EXPECT_FALSE(SubmissionEnabled(*modal));
         QTest::mouseClick(Find<QPushButton>(*modal, "backButton"), Qt::LeftButton);
     });
-    HighScoreWindow::ShowFromMenu(state, fake.platform());
+    WaitUntilClosed(HighScoreWindow::OpenFromMenu(state, fake.platform()));
 
     EXPECT_FALSE(state.GameOver);
     EXPECT_EQ(rows, 0);
@@ -142,7 +155,7 @@ TEST_F(HighScoreWindowTest, AfterGameTheTableIsMergedRewrittenAndShown)
         submission = SubmissionEnabled(*modal);
         QTest::keyClick(modal, Qt::Key_Return);  // "Torna al gioco" is the default button
     });
-    const QString holder = HighScoreWindow::ShowAfterGame(state, fake.platform());
+    const QString holder = WaitUntilClosed(HighScoreWindow::OpenAfterGame(state, fake.platform()));
 
     EXPECT_TRUE(state.GameOver);
     EXPECT_EQ(grid, (std::vector<QStringList>{

@@ -1,10 +1,27 @@
 #include "fake_platform.h"
 
-Dialogs::Answer FakeDialogs::Next(const QString& kind, const QString& text, Answer fallback)
+#include <QApplication>
+
+void FakeDialogs::Ask(const QString& kind, const QString& text)
 {
     asked.push_back({kind, text});
-    if (onQuestion)
-        onQuestion(asked.back());
+    // A copy: the question may be answered by whoever replaces the hook meanwhile.
+    const std::function<void(const Question&)> hook = onQuestion;
+    if (!hook)
+        return;
+    ++answering_;
+    hook(asked.back());
+    --answering_;
+}
+
+bool FakeDialogs::ModalOpen() const
+{
+    return answering_ > 0 || QApplication::activeModalWidget() != nullptr;
+}
+
+Dialogs::Answer FakeDialogs::Next(const QString& kind, const QString& text, Answer fallback)
+{
+    Ask(kind, text);
     if (answers.empty())
         return fallback;
     const Answer answer = answers.front();
@@ -14,9 +31,7 @@ Dialogs::Answer FakeDialogs::Next(const QString& kind, const QString& text, Answ
 
 void FakeDialogs::Inform(const QString& text)
 {
-    asked.push_back({QStringLiteral("inform"), text});
-    if (onQuestion)
-        onQuestion(asked.back());
+    Ask(QStringLiteral("inform"), text);
 }
 
 Dialogs::Answer FakeDialogs::AskOkCancel(const QString& text)
@@ -36,9 +51,7 @@ Dialogs::Answer FakeDialogs::AskYesNoCancel(const QString& text)
 
 std::optional<QString> FakeDialogs::InputBox(const QString& prompt, const QString&)
 {
-    asked.push_back({QStringLiteral("input"), prompt});
-    if (onQuestion)
-        onQuestion(asked.back());
+    Ask(QStringLiteral("input"), prompt);
     if (inputs.empty())
         return std::nullopt;
     auto answer = inputs.front();

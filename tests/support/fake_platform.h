@@ -33,6 +33,9 @@ public:
     Answer AskYesNoCancel(const QString& text) override;
     std::optional<QString> InputBox(const QString& prompt, const QString& defaultText) override;
     void Beep() override { ++beeps; }
+    // True while a question is being answered (inside onQuestion) and while a real
+    // modal window is open.
+    bool ModalOpen() const override;
 
     // Scripted answers, used in order.
     std::deque<Answer> answers;
@@ -49,6 +52,9 @@ public:
 
 private:
     Answer Next(const QString& kind, const QString& text, Answer fallback);
+    void Ask(const QString& kind, const QString& text);
+
+    int answering_ = 0;
 };
 
 class FakeShell : public Shell {
@@ -79,20 +85,14 @@ public:
     QStringList played;
 };
 
-// A clock that stands still until Sleep or Advance moves it.
+// A clock that stands still until Advance moves it.
 class FakeClock : public Clock {
 public:
     FakeClock() : now(QDateTime(QDate(2026, 12, 8), QTime(15, 0))) {}
     QDateTime Now() override { return now; }
-    void Sleep(double seconds) override
-    {
-        slept += seconds;
-        Advance(seconds);
-    }
     void Advance(double seconds) { now = now.addMSecs(static_cast<qint64>(seconds * 1000)); }
 
     QDateTime now;
-    double slept = 0;
 };
 
 // Returns scripted numbers, then `fallback` for every further draw.
