@@ -7,12 +7,12 @@
 // Counts the changes that make long work stale: whoever owns the state a job works
 // for (the main window: a new game, another language, a new draw) advances it, and
 // destroying it (the window closes) overtakes every job too. A job started earlier
-// then stops at its next yield and writes nothing.
+// then stops at its next check and writes nothing.
 class WorkGeneration {
 public:
     void Advance() { ++*counter_; }
 
-    // A check for Cooperation::stillCurrent: true until the next Advance or until
+    // A check whether the work is still current: true until the next Advance or until
     // this object is destroyed. Safe to call after that.
     std::function<bool()> CurrentCheck() const
     {

@@ -20,9 +20,9 @@ struct PassEnd {
     RoundScoring::BestWord best;
 };
 
-bool StillCurrent(const Cooperation& cooperation)
+bool StillCurrent(const ResultsBoard::Hooks& hooks)
 {
-    return !cooperation.stillCurrent || cooperation.stillCurrent();
+    return !hooks.stillCurrent || hooks.stillCurrent();
 }
 
 // One evaluation pass, players in order. Verdicts already given stay; the best word
@@ -42,20 +42,23 @@ PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs, co
             // A word turned down at the confirmation must not count through the line
             // the player may just have added for it.
             const bool refused = row.confirmed && row.confirmChoice != kAddAndScore;
-            const std::optional<QString> verdict = WordLookup::Judge(
-                input.lexicon, vocabulary, {row.word, refused ? row.word : QString(), input.drawnLetters}, dialogs,
-                hooks.cooperation);
+            const LexiconResult<QString> verdict = WordLookup::Judge(
+                input.lexicon, vocabulary, {row.word, refused ? row.word : QString(), input.drawnLetters});
             if (!verdict) {
-                end.kind = PassEnd::Kind::Overtaken;
-                return end;
+                dialogs.Inform(verdict.Error().Message());
+                // The message box let events run: the board may be gone by now.
+                if (!StillCurrent(hooks)) {
+                    end.kind = PassEnd::Kind::Overtaken;
+                    return end;
+                }
             }
-            row.verdict = *verdict;
+            row.verdict = verdict ? *verdict : WordVerdict::NoLexicon;
         }
 
         if (human && row.verdict == WordVerdict::Valid && RoundScoring::CopiesSourceWord(row.word, input.sourceWord)) {
             row.verdict = RoundScoring::CopiedVerdict;
             dialogs.Inform(RoundScoring::CopiedWordMessage(row.word, row.name));
-            if (!StillCurrent(hooks.cooperation)) {
+            if (!StillCurrent(hooks)) {
                 end.kind = PassEnd::Kind::Overtaken;
                 return end;
             }
@@ -95,7 +98,7 @@ std::optional<ResultsBoardOutcome> ResultsBoard::Evaluate(ResultsBoardInput inpu
     while (end.kind == PassEnd::Kind::Confirm) {
         ResultsBoardRow& row = rows[end.player];
         const int choice = hooks.confirm ? hooks.confirm(row.word, outcome.confirmChoice) : kDoNotAdd;
-        if (!StillCurrent(hooks.cooperation))
+        if (!StillCurrent(hooks))
             return std::nullopt;
         row.confirmChoice = choice == kAddAndScore || choice == kAddWithoutScore ? choice : kDoNotAdd;
         outcome.confirmChoice = choice;

@@ -3,7 +3,6 @@
 #include "game_state.h"
 #include "lexicon_source.h"
 #include "round_scoring.h"
-#include "yield_pacer.h"
 
 #include <QString>
 #include <QStringList>
@@ -67,9 +66,9 @@ public:
     using RowShown = std::function<void(int player, const ResultsBoardRow& row)>;
 
     struct Hooks {
-        // Lookups yield through it; it is asked again after every message and
-        // confirmation, since each of them runs the event loop.
-        Cooperation cooperation;
+        // Asked after every message and confirmation, since each of them runs the
+        // event loop: false once the evaluation has been overtaken. None: never.
+        std::function<bool()> stillCurrent;
         // Asks the player about an unknown word and answers 1, 2 or 3 (ConfirmWindow::Choice).
         // None: the word is left out, as choice 3.
         ConfirmWord confirm;

@@ -3,7 +3,6 @@
 #include "confirm_window.h"
 #include "dialogs.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -224,13 +223,12 @@ void ResultsWindow::Evaluate()
         return;
     evaluating_ = true;
 
-    // Everything the evaluation needs lives on this stack frame: the lookups and the
-    // questions run the event loop, and the window may be gone when they return.
+    // Everything the evaluation needs lives on this stack frame: the questions run
+    // the event loop, and the window may be gone when they return.
     const QPointer<ResultsWindow> self(this);
     const std::function<bool()> stillCurrent = generation_.CurrentCheck();
     ResultsBoard::Hooks hooks;
-    hooks.cooperation.yield = [] { QCoreApplication::processEvents(); };
-    hooks.cooperation.stillCurrent = stillCurrent;
+    hooks.stillCurrent = stillCurrent;
     hooks.confirm = [self](const QString& word, int previousChoice) {
         return self ? self->AskConfirmation(word, previousChoice) : int(ConfirmWindow::kDoNotAdd);
     };

@@ -13,7 +13,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -60,9 +59,6 @@ public:
     bool LoadLexicon();
     // Where the search and the lookup find the lexicon of the current language.
     LexiconSource CurrentLexicon() const;
-    // The longest stretch the computer search works before letting window events
-    // run; a few milliseconds keep typing and the clock smooth.
-    void SetSearchPacing(std::chrono::microseconds interval) { searchPacing_ = interval; }
 
     // Closes the window and ends the program.
     void EndProgram();
@@ -143,7 +139,6 @@ private:
     std::unique_ptr<SearchRunner> search_;
     ResultsWindow* results_ = nullptr;
     MancheController* manche_ = nullptr;
-    std::chrono::microseconds searchPacing_ = std::chrono::milliseconds(4);
     QPointer<AboutWindow> about_;
     bool programFolderReady_ = false;
     bool endRequested_ = false;

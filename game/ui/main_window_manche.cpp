@@ -10,9 +10,7 @@
 #include "results_window.h"
 #include "tile_board.h"
 #include "word_entry.h"
-#include "yield_pacer.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,11 +76,7 @@ QTimer* MainWindow::MancheClock() const
 void MainWindow::StartManche()
 {
     manche_->StartClock();
-    Cooperation cooperation;
-    cooperation.yield = [] { QCoreApplication::processEvents(); };
-    cooperation.stillCurrent = work_.CurrentCheck();
-    cooperation.interval = searchPacing_;
-    search_->Run(CurrentLexicon(), cooperation);
+    search_->Run(CurrentLexicon());
 }
 
 void MainWindow::OvertakeLongWork()

@@ -257,7 +257,7 @@ TEST_F(ResultsBoardTest, MissingLexiconLeavesEveryWordUnjudgedAndScoreless)
 TEST_F(ResultsBoardTest, OvertakenEvaluationWritesNothing)
 {
     bool current = true;
-    hooks.cooperation.stillCurrent = [&current] { return current; };
+    hooks.stillCurrent = [&current] { return current; };
     input.players = Players("SALTO", "CELLA", "SALE", "ORA");
     const auto confirm = hooks.confirm;
     hooks.confirm = [&](const QString& word, int previous) {
