@@ -26,7 +26,7 @@ while (($#)); do
     --dict) dict=$2; shift 2 ;;
     --lexicon) lexicon=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
-    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
     *) draws+=("$1"); shift ;;
   esac
 done
