@@ -41,6 +41,7 @@ const Lexicon& ItalianLexicon()
         }
         loaded.bytes = file.readAll();
         loaded.words = LexiconWords::FromFileBytes(loaded.bytes);
+        loaded.words->Anagrams();  // built before any timing
         return loaded;
     }();
     return lexicon;
@@ -89,7 +90,7 @@ void BM_IndexBuild(benchmark::State& state)
 {
     const Lexicon& lexicon = ItalianLexicon();
     for (auto _ : state)
-        benchmark::DoNotOptimize(LexiconWords::FromFileBytes(lexicon.bytes));
+        benchmark::DoNotOptimize(&LexiconWords::FromFileBytes(lexicon.bytes)->Anagrams());
     state.counters["words"] = static_cast<double>(lexicon.words->Index().WordCount());
     state.counters["file_MB"] = static_cast<double>(lexicon.bytes.size()) / (1 << 20);
     state.counters["held_MB"] = static_cast<double>(lexicon.words->MemoryBytes()) / (1 << 20);
