@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Times `letterama-dict solve` as a whole process against the public anagram tools
-# `an -w` and `wordplay -l -x`, all three given the same word list: the words of a
-# lexicon file, written out one per line. Each draw is first checked to give the
-# same set of words from all three.
+# Times `letterama-dict solve` and `letterama-dict lookup` as whole processes against
+# the public anagram tools `an -w` and `wordplay -l -x`, all given the same word list:
+# the words of a lexicon file, written out one per line. Each draw is first checked
+# to give the same set of words from the three solvers; `lookup` judges the longest
+# word of the draw, which it must find ("SI"). A summary gives each letterama-dict
+# command's time as a share of `an`'s on the same draw (goal under 1/5, aim 1/10).
 #
 # Usage: bench/compare_anagram_tools.sh [--dict PATH] [--lexicon FILE] [--runs N] [LETTERS...]
 #   --dict PATH     letterama-dict to time (default build/letterama/letterama-dict)
@@ -24,7 +26,7 @@ while (($#)); do
     --dict) dict=$2; shift 2 ;;
     --lexicon) lexicon=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
-    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
     *) draws+=("$1"); shift ;;
   esac
 done
@@ -39,6 +41,7 @@ wordplay=$(find_tool wordplay) || { echo "compare_anagram_tools.sh: wordplay is 
 dict=$(cd "$(dirname "$dict")" && pwd)/$(basename "$dict")
 [[ -f $lexicon ]] || { echo "compare_anagram_tools.sh: no lexicon at $lexicon" >&2; exit 1; }
 
+declare -A longest
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$lexicon" "$work/SLESSICO.1"
@@ -61,26 +64,43 @@ echo "Word list: $(wc -l < "$work/words.txt") words from $lexicon"
 
 cd "$work"
 for draw in "${draws[@]}"; do
-  "$dict" solve --lexicon SLESSICO.1 "$draw" | sed 's/.* //' | sort -u > ours.txt
+  "$dict" solve --lexicon SLESSICO.1 "$draw" > solve.txt
+  sed 's/.* //' solve.txt | sort -u > ours.txt
   "$an" -w -m 3 -d words.txt "$draw" | sort -u > an.txt
   "$wordplay" "$draw" -l -x -s -v -n3 -f words.txt | sort -u > wordplay.txt
   if ! cmp -s ours.txt an.txt || ! cmp -s ours.txt wordplay.txt; then
     echo "Draw $draw: the tools disagree ($(wc -l < ours.txt) / $(wc -l < an.txt) / $(wc -l < wordplay.txt) words)" >&2
     exit 1
   fi
-  echo "Draw $draw: $(wc -l < ours.txt) words from each tool"
+  longest[$draw]=$(tail -n 1 solve.txt | sed 's/.* //')
+  verdict=$("$dict" lookup --lexicon SLESSICO.1 "$draw" "${longest[$draw]}")
+  if [[ $verdict != SI ]]; then
+    echo "Draw $draw: lookup of ${longest[$draw]} says '$verdict', not SI" >&2
+    exit 1
+  fi
+  echo "Draw $draw: $(wc -l < ours.txt) words from each tool; lookup ${longest[$draw]}"
 done
 
 commands=()
 for draw in "${draws[@]}"; do
   commands+=("$dict solve --lexicon SLESSICO.1 $draw"
+             "$dict lookup --lexicon SLESSICO.1 $draw ${longest[$draw]}"
              "$an -w -m 3 -d words.txt $draw"
              "$wordplay $draw -l -x -s -v -n3 -f words.txt")
 done
 
 if command -v hyperfine > /dev/null; then
-  hyperfine --warmup 2 --runs "$runs" --style basic --export-markdown "$work/table.md" "${commands[@]}" > /dev/null
+  hyperfine -N --warmup 2 --runs "$runs" --style basic --export-markdown "$work/table.md" \
+    --export-json "$work/times.json" "${commands[@]}" > /dev/null
   cat "$work/table.md"
+  # Each letterama-dict command against `an` on the same draw (commands come in fours).
+  perl -MJSON::PP -e '
+    local $/; open my $f, "<", $ARGV[0] or die; my @r = @{decode_json(<$f>)->{results}};
+    print "\n| Draw | solve / an | lookup / an |\n|:---|---:|---:|\n";
+    for (my $i = 0; $i + 3 < @r; $i += 4) {
+      my ($draw) = $r[$i]{command} =~ /(\S+)$/;
+      printf "| %s | 1/%.1f | 1/%.1f |\n", $draw, $r[$i + 2]{mean} / $r[$i]{mean}, $r[$i + 2]{mean} / $r[$i + 1]{mean};
+    }' "$work/times.json"
 else
   echo "| Command | Mean [ms] |"
   echo "|:---|---:|"

@@ -27,13 +27,20 @@ DrawnLetterCounts::DrawnLetterCounts(const QString& drawnLetters)
 
 bool DrawnLetterCounts::Spells(std::string_view word) const
 {
-    // A word is at most a few letters long: count down in a copy.
-    std::array<std::uint8_t, 256> left = counts_;
-    for (const char c : word) {
-        std::uint8_t& unused = left[static_cast<unsigned char>(c)];
-        if (unused == 0)
+    // Most lexicon words fail on a letter that was not drawn at all, so that test
+    // comes first; a letter drawn fewer times than the word is long is then counted
+    // among the word's earlier letters (a word is at most 15 letters).
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const unsigned drawn = counts_[static_cast<unsigned char>(word[i])];
+        if (drawn == 0)
             return false;
-        --unused;
+        if (drawn >= word.size())
+            continue;
+        unsigned used = 1;
+        for (std::size_t j = 0; j < i; ++j)
+            used += word[j] == word[i] ? 1u : 0u;
+        if (used > drawn)
+            return false;
     }
     return true;
 }

@@ -1,5 +1,4 @@
 #include "lexicon_source.h"
-#include "dialogs.h"
 #include "language.h"
 #include "program_folder.h"
 
@@ -8,17 +7,14 @@ LexiconSource LexiconSource::ForLanguage(int language, std::shared_ptr<const Lex
     return LexiconSource{language, TableOf(static_cast<::Language>(language)).LexiconFileName(), std::move(words)};
 }
 
-std::shared_ptr<const LexiconWords> LexiconSource::Open(Dialogs& dialogs) const
+LexiconResult<std::shared_ptr<const LexiconWords>> LexiconSource::Open() const
 {
-    std::shared_ptr<const LexiconWords> words;
-    if (ProgramFolder::Exists(FileName))
-        words = Words ? Words : LexiconWords::Load(ProgramFolder::Resolve(FileName));
+    if (!ProgramFolder::Exists(FileName))
+        return LexiconError::MissingFile(static_cast<::Language>(Language), FileName);
+    if (Words)
+        return Words;
+    std::shared_ptr<const LexiconWords> words = LexiconWords::Load(ProgramFolder::Resolve(FileName));
     if (!words)
-        dialogs.Inform(MissingLexiconMessage(Language));
+        return LexiconError::UnreadableFile(static_cast<::Language>(Language), FileName);
     return words;
-}
-
-QString MissingLexiconMessage(int language)
-{
-    return MissingLexiconMessage(static_cast<Language>(language));
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "lexicon_error.h"
 #include "lexicon_words.h"
 
 #include <QString>
 
 #include <memory>
-
-class Dialogs;
 
 // Where the readers of a language's lexicon (the word lookup, the computer search)
 // find it: the file, which they check on every run because the player may have
@@ -19,10 +18,7 @@ struct LexiconSource {
     // "SLESSICO.<language>" in the current folder, with the words loaded from it.
     static LexiconSource ForLanguage(int language, std::shared_ptr<const LexiconWords> words = nullptr);
 
-    // The words to read. When the file is missing (or cannot be read) shows the
-    // "Errore 0002" message and returns nothing.
-    std::shared_ptr<const LexiconWords> Open(Dialogs& dialogs) const;
+    // The words to read (never null), or why there are none: the file is missing, or
+    // it had to be read and could not be.
+    LexiconResult<std::shared_ptr<const LexiconWords>> Open() const;
 };
-
-// "Errore 0002: Non trovato file di vocabolario SLESSICO." followed by the language.
-QString MissingLexiconMessage(int language);

@@ -21,12 +21,21 @@ std::shared_ptr<const LexiconWords> LexiconWords::FromFileBytes(QByteArray bytes
 LexiconWords::LexiconWords(QByteArray bytes)
     : bytes_(std::move(bytes)), index_(LexiconIndex::Parse(bytes_, bytes_.size()))
 {
-    // The parsed counts never reach past the end of the file, so every section lies
-    // wholly inside bytes_.
-    for (int n = LexiconIndex::kMinLength; n <= LexiconIndex::kMaxLength; ++n) {
-        const std::int32_t count = Count(n);
-        anagrams_.Build(n, count > 0 ? bytes_.constData() + index_.SectionStart[n] - 1 : nullptr, count);
+}
+
+const AnagramIndex& LexiconWords::Anagrams() const
+{
+    if (!anagrams_) {
+        auto anagrams = std::make_unique<AnagramIndex>();
+        // The parsed counts never reach past the end of the file, so every section
+        // lies wholly inside bytes_.
+        for (int n = LexiconIndex::kMinLength; n <= LexiconIndex::kMaxLength; ++n) {
+            const std::int32_t count = Count(n);
+            anagrams->Build(n, count > 0 ? bytes_.constData() + index_.SectionStart[n] - 1 : nullptr, count);
+        }
+        anagrams_ = std::move(anagrams);
     }
+    return *anagrams_;
 }
 
 std::int32_t LexiconWords::Count(int length) const
@@ -43,5 +52,5 @@ std::string_view LexiconWords::Word(int length, std::int32_t k) const
 
 std::size_t LexiconWords::MemoryBytes() const
 {
-    return sizeof(*this) + static_cast<std::size_t>(bytes_.capacity()) + anagrams_.MemoryBytes();
+    return sizeof(*this) + static_cast<std::size_t>(bytes_.capacity()) + Anagrams().MemoryBytes();
 }

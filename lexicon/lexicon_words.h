@@ -12,9 +12,11 @@
 
 // The words of one lexicon file held in memory with their anagram index, so that the
 // word lookup and the computer search answer in microseconds instead of reading the
-// file word by word. Built whenever a lexicon is loaded (start-up, another language,
-// after a rebuild) and never changed afterwards: a job that holds it keeps it alive
-// even when the game has moved on to another lexicon meanwhile.
+// file word by word. Loaded whenever a lexicon is loaded (start-up, another language,
+// after a rebuild); the anagram index is built when it is first asked for (the
+// first search or lookup), so that loading costs no more than reading the file and
+// start-up does not wait for it. A holder keeps it alive even when the game has moved
+// on to another lexicon meanwhile.
 class LexiconWords {
 public:
     // Reads the index and the word area of the file at `path` (the exact path; callers
@@ -24,7 +26,8 @@ public:
     static std::shared_ptr<const LexiconWords> FromFileBytes(QByteArray bytes);
 
     const LexiconIndex& Index() const { return index_; }
-    const AnagramIndex& Anagrams() const { return anagrams_; }
+    // Built on the first call, a few tens of milliseconds for the Italian lexicon.
+    const AnagramIndex& Anagrams() const;
 
     // Number of words of that length; 0 outside 3 to 15.
     std::int32_t Count(int length) const;
@@ -39,5 +42,5 @@ private:
 
     QByteArray bytes_;
     LexiconIndex index_;
-    AnagramIndex anagrams_;
+    mutable std::unique_ptr<AnagramIndex> anagrams_;  // single-threaded, like every reader
 };

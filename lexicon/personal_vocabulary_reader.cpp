@@ -1,7 +1,6 @@
 #include "personal_vocabulary_reader.h"
 #include "program_folder.h"
 #include "text_lines.h"
-#include "yield_pacer.h"
 
 namespace {
 
@@ -26,24 +25,15 @@ bool UpperEquals(const char* line, qsizetype size, const QString& text)
 
 }  // namespace
 
-PersonalVocabularyReader::Result PersonalVocabularyReader::Find(const QString& fileName, const QString& word,
-                                                                const QString& excluded, YieldPacer& pacer)
+bool PersonalVocabularyReader::Find(const QString& fileName, const QString& word, const QString& excluded)
 {
     if (fileName.isEmpty())
-        return Result::NotFound;
+        return false;
     const std::optional<QByteArray> contents = ProgramFolder::ReadAll(fileName);
     if (!contents)
-        return Result::NotFound;
-    bool overtaken = false;
+        return false;
     const bool readToTheEnd = ForEachLine(*contents, [&](const char* line, qsizetype size) {
-        if (UpperEquals(line, size, word) && !UpperEquals(line, size, excluded))
-            return false;
-        overtaken = !pacer.Step();
-        return !overtaken;
+        return !UpperEquals(line, size, word) || UpperEquals(line, size, excluded);
     });
-    if (overtaken)
-        return Result::Overtaken;
-    if (!readToTheEnd)
-        return Result::Found;
-    return Result::NotFound;
+    return !readToTheEnd;
 }

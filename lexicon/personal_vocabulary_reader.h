@@ -2,17 +2,14 @@
 
 #include <QString>
 
-class YieldPacer;
-
 // Reads the player's personal vocabulary: a text file of one word per line, lines
 // ended by CR LF (a lone CR or LF also ends a line), one byte per character. Entries
 // count in upper case, whatever case the file holds them in.
 class PersonalVocabularyReader {
 public:
-    enum class Result { Found, NotFound, Overtaken };
-
     // Reads the file `fileName` (found without regard to letter case) from the top and
     // stops at the first line that, in upper case, equals `word` and differs from
-    // `excluded`. A missing file, or an empty name, holds no words.
-    static Result Find(const QString& fileName, const QString& word, const QString& excluded, YieldPacer& pacer);
+    // `excluded`: true when there is one. A missing file, or an empty name, holds no
+    // words.
+    static bool Find(const QString& fileName, const QString& word, const QString& excluded);
 };

@@ -139,8 +139,7 @@ void VocabularyWindow::InsertWord()
         dialogs_.Inform(QStringLiteral("Parola già inserita nel vocabolario generale!"));
         break;
     case NewWordVerdict::LexiconMissing:
-        dialogs_.Inform(QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.") +
-                        QString::number(language_));
+        dialogs_.Inform(MissingLexiconMessage(static_cast<Language>(language_)));
         break;
     case NewWordVerdict::AlreadyListed:
         dialogs_.Inform(QStringLiteral("Parola già inserita nel vocabolario personale!"));

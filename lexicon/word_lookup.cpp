@@ -9,9 +9,9 @@ namespace {
 
 constexpr int kShortestWord = 3;
 
-// The word as lexicon bytes; nothing when a character has no single-byte form, as
-// no lexicon record can then equal it.
-std::optional<std::string> LexiconBytes(const QString& word)
+}  // namespace
+
+std::optional<std::string> WordAsLexiconBytes(const QString& word)
 {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(word.size()));
@@ -23,11 +23,9 @@ std::optional<std::string> LexiconBytes(const QString& word)
     return bytes;
 }
 
-}  // namespace
-
-std::optional<bool> WordLookup::InLexicon(const LexiconWords& words, const QString& word, YieldPacer& pacer)
+bool WordLookup::InLexicon(const LexiconWords& words, const QString& word)
 {
-    const std::optional<std::string> bytes = LexiconBytes(word);
+    const std::optional<std::string> bytes = WordAsLexiconBytes(word);
     if (!bytes)
         return false;
     const int length = static_cast<int>(bytes->size());
@@ -42,39 +40,27 @@ std::optional<bool> WordLookup::InLexicon(const LexiconWords& words, const QStri
         const std::span<const std::uint32_t> candidates = index.Candidates(length, *key);
         return std::any_of(candidates.begin(), candidates.end(), same);
     }
-    for (const std::uint32_t k : index.OddWords(length)) {
-        if (!pacer.Step())
-            return std::nullopt;
-        if (same(k))
-            return true;
-    }
-    return false;
+    const std::span<const std::uint32_t> odd = index.OddWords(length);
+    return std::any_of(odd.begin(), odd.end(), same);
 }
 
-std::optional<QString> WordLookup::Judge(const LexiconSource& source, QString vocabularyFileName, Query query,
-                                        Dialogs& dialogs, const Cooperation& cooperation)
+LexiconResult<QString> WordLookup::Judge(const LexiconSource& source, const QString& vocabularyFileName,
+                                         const Query& query)
 {
-    const std::shared_ptr<const LexiconWords> words = source.Open(dialogs);
-    if (!words) {
-        // The message box let events run: the caller may be gone by now.
-        if (cooperation.stillCurrent && !cooperation.stillCurrent())
-            return std::nullopt;
-        return WordVerdict::NoLexicon;
-    }
+    const LexiconResult<std::shared_ptr<const LexiconWords>> words = source.Open();
+    if (!words)
+        return words.Error();
+    const LexiconWords& lexicon = **words;
+    return JudgeWith([&lexicon](const QString& word) { return InLexicon(lexicon, word); }, vocabularyFileName,
+                     query);
+}
+
+QString WordLookup::JudgeWith(const LexiconCheck& inLexicon, const QString& vocabularyFileName, const Query& query)
+{
     if (query.word.size() < kShortestWord || !IsSpeltFrom(query.word, query.drawnLetters))
         return WordVerdict::NotSpelt;
-
-    YieldPacer pacer(cooperation);
-    const std::optional<bool> inLexicon = InLexicon(*words, query.word, pacer);
-    if (!inLexicon)
-        return std::nullopt;
-    switch (PersonalVocabularyReader::Find(vocabularyFileName, query.word, query.excluded, pacer)) {
-    case PersonalVocabularyReader::Result::Overtaken:
-        return std::nullopt;
-    case PersonalVocabularyReader::Result::Found:
+    const bool known = inLexicon(query.word);
+    if (PersonalVocabularyReader::Find(vocabularyFileName, query.word, query.excluded))
         return WordVerdict::Valid;
-    case PersonalVocabularyReader::Result::NotFound:
-        break;
-    }
-    return *inLexicon ? WordVerdict::Valid : WordVerdict::Unknown;
+    return known ? WordVerdict::Valid : WordVerdict::Unknown;
 }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "lexicon_source.h"
-#include "yield_pacer.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
-
-class Dialogs;
+#include <string>
 
 // The verdicts of the word lookup; the results board adds "NO1" of its own.
 namespace WordVerdict {
@@ -29,13 +28,23 @@ public:
         QString drawnLetters;
     };
 
-    // One of the verdicts above; nothing when the lookup was overtaken during a yield
-    // (the caller then writes nothing). A missing lexicon file shows the "Errore 0002"
-    // message first. The query is taken by value: whatever the caller held it in may
-    // be gone after a yield.
-    static std::optional<QString> Judge(const LexiconSource& source, QString vocabularyFileName, Query query,
-                                        Dialogs& dialogs, const Cooperation& cooperation);
+    // Whether the lexicon holds the word; asked only for a word that passed the
+    // letter and length tests.
+    using LexiconCheck = std::function<bool(const QString& word)>;
 
-    // Whether the lexicon holds exactly these bytes; nothing when overtaken.
-    static std::optional<bool> InLexicon(const LexiconWords& words, const QString& word, YieldPacer& pacer);
+    // "SI", "NO" or "NO2" over the words in memory, in microseconds. A missing or
+    // unreadable lexicon file gives its error, whatever the word.
+    static LexiconResult<QString> Judge(const LexiconSource& source, const QString& vocabularyFileName,
+                                        const Query& query);
+
+    // The same verdict with the lexicon asked through `inLexicon`: how a single query
+    // reads the file directly instead of loading it.
+    static QString JudgeWith(const LexiconCheck& inLexicon, const QString& vocabularyFileName, const Query& query);
+
+    // Whether the lexicon holds exactly these bytes.
+    static bool InLexicon(const LexiconWords& words, const QString& word);
 };
+
+// The word as lexicon bytes; nothing when a character has no single-byte form, as
+// no lexicon record can then equal it.
+std::optional<std::string> WordAsLexiconBytes(const QString& word);

@@ -32,10 +32,10 @@ void WordSearch::CollectParts(std::size_t letter, int size, AnagramIndex::Key ke
     }
 }
 
-bool WordSearch::FindLength(int length, YieldPacer& pacer, QStringList& found) const
+void WordSearch::FindLength(int length, QStringList& found) const
 {
     if (words_.Count(length) <= 0)
-        return true;
+        return;
     std::vector<std::uint32_t> hits;
     const AnagramIndex& index = words_.Anagrams();
     if (partsListed_) {
@@ -47,8 +47,6 @@ bool WordSearch::FindLength(int length, YieldPacer& pacer, QStringList& found) c
             }
         }
         for (const std::uint32_t k : index.OddWords(length)) {
-            if (!pacer.Step())
-                return false;
             if (counts_.Spells(words_.Word(length, static_cast<std::int32_t>(k))))
                 hits.push_back(k);
         }
@@ -56,63 +54,61 @@ bool WordSearch::FindLength(int length, YieldPacer& pacer, QStringList& found) c
         // parts sharing a key would have brought the same words twice.
         std::sort(hits.begin(), hits.end());
         hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
-    } else if (!ScanLength(length, pacer, hits)) {
-        return false;
+    } else {
+        ScanLength(length, hits);
     }
     found.reserve(found.size() + static_cast<qsizetype>(hits.size()));
     for (const std::uint32_t k : hits) {
         const std::string_view word = words_.Word(length, static_cast<std::int32_t>(k));
         found.append(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
     }
-    return true;
 }
 
-bool WordSearch::ScanLength(int length, YieldPacer& pacer, std::vector<std::uint32_t>& hits) const
+void WordSearch::ScanLength(int length, std::vector<std::uint32_t>& hits) const
 {
     const std::int32_t count = words_.Count(length);
     for (std::int32_t k = 0; k < count; ++k) {
-        if (!pacer.Step())
-            return false;
         if (counts_.Spells(words_.Word(length, k)))
             hits.push_back(static_cast<std::uint32_t>(k));
     }
-    return true;
 }
 
-WordSearch::Outcome WordSearch::Run(const LexiconSource& source, const QString& drawnLetters, int letterCount,
-                                    Dialogs& dialogs, const Callbacks& callbacks)
+LexiconResult<WordSearch::Found> WordSearch::Run(const LexiconSource& source, const QString& drawnLetters,
+                                                 int letterCount)
 {
-    // Held for the whole run: a language change during a yield must not free it.
-    const std::shared_ptr<const LexiconWords> words = source.Open(dialogs);
+    const LexiconResult<std::shared_ptr<const LexiconWords>> words = source.Open();
     if (!words)
-        return Outcome::LexiconMissing;
-    // The message box of a missing file aside, nothing has let events run yet.
-    if (callbacks.started)
-        callbacks.started();
-
-    YieldPacer pacer(callbacks.cooperation);
-    const WordSearch search(*words, drawnLetters);
-    for (int n = LexiconIndex::kMinLength; n <= letterCount; ++n) {
-        if (!pacer.Step())
-            return Outcome::Overtaken;
-        QStringList found;
-        if (!search.FindLength(n, pacer, found))
-            return Outcome::Overtaken;
-        if (callbacks.lengthDone)
-            callbacks.lengthDone(n, found);
-    }
-    return Outcome::Completed;
+        return words.Error();
+    const WordSearch search(**words, drawnLetters);
+    Found found;
+    for (int n = LexiconIndex::kMinLength; n <= std::min(letterCount, LexiconIndex::kMaxLength); ++n)
+        search.FindLength(n, found.byLength_[n]);
+    return found;
 }
 
 QStringList WordSearch::FindAll(const LexiconWords& words, const QString& drawnLetters, int letterCount)
 {
-    const Cooperation alone;
-    YieldPacer pacer(alone);
     const WordSearch search(words, drawnLetters);
     QStringList found;
     for (int n = LexiconIndex::kMinLength; n <= letterCount; ++n)
-        search.FindLength(n, pacer, found);
+        search.FindLength(n, found);
     return found;
+}
+
+const QStringList& WordSearch::Found::OfLength(int length) const
+{
+    static const QStringList none;
+    if (length < LexiconIndex::kMinLength || length > LexiconIndex::kMaxLength)
+        return none;
+    return byLength_[static_cast<std::size_t>(length)];
+}
+
+QStringList WordSearch::Found::InOrder() const
+{
+    QStringList words;
+    for (const QStringList& ofLength : byLength_)
+        words += ofLength;
+    return words;
 }
 
 QString FoundWordLine(const QString& word)

@@ -2,17 +2,13 @@
 
 #include "letter_test.h"
 #include "lexicon_source.h"
-#include "yield_pacer.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <vector>
-
-class Dialogs;
 
 // The computer players' search: every lexicon word of 3 to LetterCount letters that
 // the drawn letters spell, by length ascending and in file order within a length,
@@ -24,31 +20,31 @@ class Dialogs;
 // the draw is too rich to split that way, go through the letter test one by one.
 class WordSearch {
 public:
-    enum class Outcome { Completed, LexiconMissing, Overtaken };
+    // The words found in one search, by length.
+    class Found {
+    public:
+        // The words of that length in file order; none outside 3 to 15.
+        const QStringList& OfLength(int length) const;
+        // Every word found: by length ascending, file order within a length.
+        QStringList InOrder() const;
 
-    struct Callbacks {
-        Cooperation cooperation;
-        // Once the lexicon file is known to be there, before anything is found: the
-        // caller empties its found words and its list.
-        std::function<void()> started;
-        // After each length n = 3 to letterCount in turn, with the words of length n
-        // found (possibly none). Never called once the search has been overtaken.
-        std::function<void(int length, const QStringList& words)> lengthDone;
+    private:
+        friend class WordSearch;
+        std::array<QStringList, LexiconIndex::kMaxLength + 1> byLength_;
     };
 
-    // The whole search of one manche. A missing lexicon file shows the "Errore 0002"
-    // message and changes nothing. The letters are taken when the search starts.
-    static Outcome Run(const LexiconSource& source, const QString& drawnLetters, int letterCount, Dialogs& dialogs,
-                       const Callbacks& callbacks);
+    // The whole search of one manche, lengths 3 to letterCount, in one call (a few
+    // tens of microseconds over the words in memory). A missing or unreadable lexicon
+    // file gives its error and finds nothing.
+    static LexiconResult<Found> Run(const LexiconSource& source, const QString& drawnLetters, int letterCount);
 
-    // The same over words already loaded, without yields: every word found, in order.
+    // The same over words already loaded: every word found, in order.
     static QStringList FindAll(const LexiconWords& words, const QString& drawnLetters, int letterCount);
 
     WordSearch(const LexiconWords& words, const QString& drawnLetters);
 
-    // Appends to `found` the words of that length that the letters spell, in file
-    // order. False when the search was overtaken during a yield.
-    bool FindLength(int length, YieldPacer& pacer, QStringList& found) const;
+    // Appends to `found` the words of that length that the letters spell, in file order.
+    void FindLength(int length, QStringList& found) const;
 
 private:
     // A ten-letter draw has at most 2^10 distinct parts. Past this many, asking for
@@ -56,7 +52,7 @@ private:
     static constexpr std::uint64_t kMaxParts = 8192;
 
     void CollectParts(std::size_t letter, int size, AnagramIndex::Key key);
-    bool ScanLength(int length, YieldPacer& pacer, std::vector<std::uint32_t>& hits) const;
+    void ScanLength(int length, std::vector<std::uint32_t>& hits) const;
 
     const LexiconWords& words_;
     DrawnLetterCounts counts_;

@@ -23,7 +23,7 @@ struct PassEnd {
 // is tracked afresh on every pass, so a player met again after a confirmation is not
 // counted twice.
 PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs,
-                const ResultsEvaluation::RowShown& rowShown)
+                const ResultsEvaluation::RowShown& rowShown, bool& lexiconFailed)
 {
     PassEnd end;
     const QString vocabulary = PersonalVocabulary::FileName(input.lexiconLanguage);
@@ -37,10 +37,18 @@ PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs,
             // A word turned down at the confirmation must not count through the line
             // the player may just have added for it.
             const bool refused = row.confirmed && row.confirmChoice != kAddAndScore;
-            row.verdict = WordLookup::Judge(input.lexicon, vocabulary,
-                                            {row.word, refused ? row.word : QString(), input.drawnLetters}, dialogs,
-                                            Cooperation{})
-                              .value_or(WordVerdict::NoLexicon);
+            if (lexiconFailed) {
+                row.verdict = WordVerdict::NoLexicon;
+            } else {
+                const LexiconResult<QString> verdict = WordLookup::Judge(
+                    input.lexicon, vocabulary, {row.word, refused ? row.word : QString(), input.drawnLetters});
+                if (!verdict) {
+                    // Told once; the other words of the board are not looked up again.
+                    lexiconFailed = true;
+                    dialogs.Inform(verdict.Error().Message());
+                }
+                row.verdict = verdict ? *verdict : WordVerdict::NoLexicon;
+            }
         }
 
         if (human && row.verdict == WordVerdict::Valid && RoundScoring::CopiesSourceWord(row.word, input.sourceWord)) {
@@ -81,7 +89,7 @@ ResultsEvaluation::Status ResultsEvaluation::Run(Dialogs& dialogs, const RowShow
 {
     if (toConfirm_ >= 0)
         return Status::NeedsConfirmation;
-    const PassEnd end = RunPass(outcome_.rows, input_, dialogs, rowShown);
+    const PassEnd end = RunPass(outcome_.rows, input_, dialogs, rowShown, lexiconFailed_);
     if (end.confirm) {
         toConfirm_ = end.player;
         return Status::NeedsConfirmation;

@@ -94,6 +94,7 @@ private:
     ResultsBoardInput input_;
     ResultsBoardOutcome outcome_;
     int toConfirm_ = -1;  // the player whose word waits for the answer
+    bool lexiconFailed_ = false;  // the lexicon could not be read: told once
 };
 
 namespace ResultsBoard {

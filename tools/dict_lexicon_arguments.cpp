@@ -1,9 +1,5 @@
 #include "dict_lexicon_arguments.h"
 
-#include "program_folder.h"
-
-#include <QFileInfo>
-
 QString ParseLexiconArguments(const QStringList& arguments, const QStringList& allowed, LexiconArguments& parsed)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -33,16 +29,13 @@ QString ParseLexiconArguments(const QStringList& arguments, const QStringList& a
     return {};
 }
 
-std::shared_ptr<const LexiconWords> LoadLexiconForCommand(const DictCommand& command, const QString& name,
-                                                          DictIo& io)
+std::optional<LexiconScan> OpenLexiconForCommand(const DictCommand& command, const QString& name, DictIo& io)
 {
-    const QString path = ProgramFolder::Resolve(name);
-    if (!QFileInfo(path).isFile()) {
-        io.err << "letterama-dict " << command.name << ": no such lexicon file: " << name << '\n';
-        return nullptr;
-    }
-    std::shared_ptr<const LexiconWords> words = LexiconWords::Load(path);
-    if (!words)
-        io.err << "letterama-dict " << command.name << ": cannot read lexicon file: " << name << '\n';
-    return words;
+    LexiconResult<LexiconScan> scan = LexiconScan::Open(name);
+    if (scan)
+        return std::move(*scan);
+    const bool missing = scan.Error().kind == LexiconError::Kind::Missing;
+    io.err << "letterama-dict " << command.name << ": " << (missing ? "no such" : "cannot read") << " lexicon file: "
+           << name << '\n';
+    return std::nullopt;
 }

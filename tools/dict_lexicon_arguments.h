@@ -2,12 +2,12 @@
 
 #include "dict_command.h"
 
-#include "lexicon_words.h"
+#include "lexicon_scan.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <memory>
+#include <optional>
 
 // The arguments shared by the commands that read a lexicon: `--lexicon FILE` and,
 // where allowed, `--vocabulary FILE` and `--excluded WORD`, each also as --name=VALUE.
@@ -22,7 +22,6 @@ struct LexiconArguments {
 // returns an error message, empty when the arguments are sound.
 QString ParseLexiconArguments(const QStringList& arguments, const QStringList& allowed, LexiconArguments& parsed);
 
-// The words of the lexicon file `name` (matched without regard to case), or nothing
-// after a message on io.err.
-std::shared_ptr<const LexiconWords> LoadLexiconForCommand(const DictCommand& command, const QString& name,
-                                                          DictIo& io);
+// The lexicon file `name` (matched without regard to case) opened for one question,
+// or nothing after a message on io.err.
+std::optional<LexiconScan> OpenLexiconForCommand(const DictCommand& command, const QString& name, DictIo& io);

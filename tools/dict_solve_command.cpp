@@ -13,11 +13,13 @@ int RunSolveCommand(const QStringList& arguments, DictIo& io)
     if (parsed.positional.size() != 1)
         return DictUsageError(command, QStringLiteral("give the drawn letters"), io);
 
-    const std::shared_ptr<const LexiconWords> words = LoadLexiconForCommand(command, parsed.lexicon, io);
-    if (!words)
+    // One draw: a pass over the file's sections finds the words faster than loading
+    // the lexicon and indexing it would.
+    std::optional<LexiconScan> lexicon = OpenLexiconForCommand(command, parsed.lexicon, io);
+    if (!lexicon)
         return kDictFailure;
     const QString letters = parsed.positional.first().toUpper();
-    for (const QString& word : WordSearch::FindAll(*words, letters, static_cast<int>(letters.size())))
+    for (const QString& word : lexicon->FindAll(letters, static_cast<int>(letters.size())))
         io.out << FoundWordLine(word) << '\n';
     return kDictSuccess;
 }

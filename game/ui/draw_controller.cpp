@@ -54,8 +54,6 @@ void DrawController::ResetDraw()
 
 void DrawController::PrepareDraw()
 {
-    if (hooks_.newDraw)
-        hooks_.newDraw();
     view_.TimeBar()->Clear();
     view_.ProgressStrip()->Clear();
     view_.TimeLabel()->clear();

@@ -24,8 +24,6 @@ class DrawController : public QObject {
 
 public:
     struct Hooks {
-        // A draw begins: whatever long work belonged to the previous board stops.
-        std::function<void()> newDraw;
         // The players' boxes are reset for the draw and masked.
         std::function<void()> resetPlayers;
         // The board is complete and the draw buttons are hidden: start the manche.

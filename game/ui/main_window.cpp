@@ -116,7 +116,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // still under way stops at its next pause.
     endRequested_ = true;
     manche_->Abandon();
-    OvertakeLongWork();
     event->accept();
     QCoreApplication::quit();
 }

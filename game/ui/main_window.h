@@ -7,13 +7,11 @@
 #include "platform.h"
 #include "search_runner.h"
 #include "sound_effects.h"
-#include "work_generation.h"
 
 #include <QByteArray>
 #include <QMainWindow>
 #include <QPointer>
 
-#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -60,9 +58,6 @@ public:
     bool LoadLexicon();
     // Where the search and the lookup find the lexicon of the current language.
     LexiconSource CurrentLexicon() const;
-    // The longest stretch the computer search works before letting window events
-    // run; a few milliseconds keep typing and the clock smooth.
-    void SetSearchPacing(std::chrono::microseconds interval) { searchPacing_ = interval; }
 
     // Closes the window and ends the program.
     void EndProgram();
@@ -101,9 +96,6 @@ private:
     // The window's part of a new game, and of the wait for the next draw.
     void ResetViewForNewGame();
     void ResetViewForNextManche();
-    // A new game, another language, a new draw or the window closing: long work
-    // started for the previous state stops and writes nothing.
-    void OvertakeLongWork();
     void SetWordMaxLength(int letters);
     void ApplyLanguageCaption();
     void CheckMarksFromState();
@@ -134,7 +126,6 @@ private:
     LexiconIndex lexicon_;
     std::shared_ptr<const LexiconWords> words_;
     SoundEffects sounds_;
-    WorkGeneration work_;
     GameView* view_;
     MainMenu* menu_;
     TileBoard* board_ = nullptr;
@@ -143,7 +134,6 @@ private:
     std::unique_ptr<SearchRunner> search_;
     ResultsWindow* results_ = nullptr;
     MancheController* manche_ = nullptr;
-    std::chrono::microseconds searchPacing_ = std::chrono::milliseconds(4);
     QPointer<AboutWindow> about_;
     bool programFolderReady_ = false;
     bool endRequested_ = false;

@@ -10,9 +10,7 @@
 #include "results_window.h"
 #include "tile_board.h"
 #include "word_entry.h"
-#include "yield_pacer.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +46,6 @@ void MainWindow::BuildManche()
     input_ = new PlayerInput(state_, *view_, *board_, sounds_, [this] { manche_->FinishNow(); }, this);
 
     DrawController::Hooks drawHooks;
-    drawHooks.newDraw = [this] { OvertakeLongWork(); };
     drawHooks.resetPlayers = [this] { input_->ResetForDraw(); };
     drawHooks.drawComplete = [this] { StartManche(); };
     draw_ = new DrawController(state_, platform_, lexicon_, *view_, *menu_, *board_, std::move(drawHooks), this);
@@ -78,16 +75,7 @@ QTimer* MainWindow::MancheClock() const
 void MainWindow::StartManche()
 {
     manche_->StartClock();
-    Cooperation cooperation;
-    cooperation.yield = [] { QCoreApplication::processEvents(); };
-    cooperation.stillCurrent = work_.CurrentCheck();
-    cooperation.interval = searchPacing_;
-    search_->Run(CurrentLexicon(), cooperation);
-}
-
-void MainWindow::OvertakeLongWork()
-{
-    work_.Advance();
+    search_->Run(CurrentLexicon());
 }
 
 void MainWindow::PaintBoardBackground()
@@ -100,7 +88,6 @@ void MainWindow::PaintBoardBackground()
 
 void MainWindow::ResetViewForNewGame()
 {
-    OvertakeLongWork();
     view_->DrawPanel()->show();
     draw_->ResetDraw();
 
@@ -117,7 +104,6 @@ void MainWindow::ResetViewForNewGame()
 
 void MainWindow::ResetViewForNextManche()
 {
-    OvertakeLongWork();
     view_->DrawPanel()->show();
     view_->TimeBar()->Clear();
     view_->ProgressStrip()->Clear();

@@ -1,6 +1,7 @@
 #include "search_runner.h"
 
 #include "fill_strip.h"
+#include "dialogs.h"
 #include "game_state.h"
 #include "round_clock.h"
 #include "word_search.h"
@@ -14,23 +15,19 @@ SearchRunner::SearchRunner(GameState& state, Dialogs& dialogs, FillStrip& progre
 {
 }
 
-void SearchRunner::Run(const LexiconSource& source, const Cooperation& cooperation)
+void SearchRunner::Run(const LexiconSource& source)
 {
-    // The letters and their count are taken now: a reset meanwhile overtakes the
-    // search before anything of the next draw could be mixed in.
-    const QString letters = state_.DrawnLetters;
     const int letterCount = state_.Settings.LetterCount;
-    WordSearch::Callbacks callbacks;
-    callbacks.cooperation = cooperation;
-    callbacks.started = [this] {
-        state_.FoundWords.clear();
-        if (list_.clear)
-            list_.clear();
-    };
-    callbacks.lengthDone = [this, letterCount](int length, const QStringList& words) {
-        LengthDone(length, words, letterCount);
-    };
-    WordSearch::Run(source, letters, letterCount, dialogs_, callbacks);
+    const LexiconResult<WordSearch::Found> found = WordSearch::Run(source, state_.DrawnLetters, letterCount);
+    if (!found) {
+        dialogs_.Inform(found.Error().Message());
+        return;
+    }
+    state_.FoundWords.clear();
+    if (list_.clear)
+        list_.clear();
+    for (int length = 3; length <= letterCount; ++length)
+        LengthDone(length, found->OfLength(length), letterCount);
 }
 
 void SearchRunner::LengthDone(int length, const QStringList& words, int letterCount)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lexicon_source.h"
-#include "yield_pacer.h"
 
 #include <QColor>
 #include <QString>
@@ -17,9 +16,8 @@ struct GameState;
 // Runs the computer players' search of one manche on the main window: every word the
 // drawn letters spell goes into FoundWords and, as "(n) -   WORD" lines, into the
 // results window's found-words list; after each length the progress strip gains a
-// segment and the time label is refreshed. The search yields to the event loop, so
-// the caller's Cooperation decides when it has been overtaken (a new game, another
-// language, a new draw, the window closing): from then on nothing more is written.
+// segment and the time label is refreshed. The search takes a few tens of
+// microseconds and runs in one go.
 class SearchRunner {
 public:
     // The progress strip's dark blue, colour 1 of the 16-colour palette.
@@ -36,9 +34,9 @@ public:
 
     void SetFoundWordsList(FoundWordsList list) { list_ = std::move(list); }
 
-    // Searches the lexicon of `source` for the current DrawnLetters. Returns when
-    // every length is done or the search was overtaken.
-    void Run(const LexiconSource& source, const Cooperation& cooperation);
+    // Searches the lexicon of `source` for the current DrawnLetters. A missing lexicon
+    // file is told with the "Errore 0002" message and changes nothing.
+    void Run(const LexiconSource& source);
 
 private:
     void LengthDone(int length, const QStringList& words, int letterCount);

@@ -1,48 +1,16 @@
 #include "play_fixture.h"
 
 #include "fill_strip.h"
-#include "main_menu.h"
 #include "results_window.h"
 
-#include <QAction>
-#include <QEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 using Draw = GameView::DrawButton;
-
-namespace {
-
-// Runs `act` once, at the first pause of the work that follows the moment the draw
-// buttons are hidden, which is when the board is complete and the search begins.
-class AtSearchStart : public QObject {
-public:
-    AtSearchStart(QWidget* drawPanel, std::function<void()> act) : act_(std::move(act))
-    {
-        drawPanel->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide && act_) {
-            QTimer::singleShot(0, this, std::move(act_));
-            act_ = nullptr;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> act_;
-};
-
-}  // namespace
 
 // A draw of three A, three B and four C spells thousands of strings of 3 to 7
 // letters. None may be cut, or the expert would never see the longest words.
@@ -108,38 +76,3 @@ TEST_F(PlayTest, SearchWithItsLexiconRemovedMeanwhileSaysSoOnce)
     EXPECT_EQ(fakes.dialogs.LastText(), QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.1"));
     EXPECT_TRUE(State().FoundWords.isEmpty());
 }
-
-struct OvertakeRow {
-    const char* what;
-    std::function<void(MainWindow&)> act;
-};
-
-class SearchOvertakenRows : public PlayTest, public ::testing::WithParamInterface<OvertakeRow> {};
-
-TEST_P(SearchOvertakenRows, SearchStopsAndWritesNothingMore)
-{
-    const OvertakeRow row = GetParam();
-    Start();
-    WriteLexicon(2);
-    Window().SetSearchPacing(std::chrono::microseconds(0));
-    bool acted = false;
-    AtSearchStart trigger(View().DrawPanel(), [&] {
-        acted = true;
-        row.act(Window());
-    });
-    DrawTyped(QStringLiteral("CASTELLOAR"));
-    ASSERT_TRUE(acted);
-    EXPECT_TRUE(State().FoundWords.isEmpty());
-    EXPECT_TRUE(View().ProgressStrip()->Boxes().empty());
-    EXPECT_EQ(View().TimeLabel()->text(), QString());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Changes, SearchOvertakenRows,
-    ::testing::Values(OvertakeRow{"new game", [](MainWindow& w) { w.Menu()->Action(MainMenu::Command::NewGame)->trigger(); }},
-                      OvertakeRow{"language", [](MainWindow& w) { w.Menu()->LanguageItem(2)->trigger(); }},
-                      OvertakeRow{"close", [](MainWindow& w) {
-                                      w.close();
-                                      // What the search had found stays; nothing more comes.
-                                      w.State().FoundWords.clear();
-                                  }}));

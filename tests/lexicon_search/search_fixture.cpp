@@ -98,25 +98,3 @@ QString RandomDraw(std::mt19937& random, int letters)
         draw.append(PickFrom(random, i % 2 == 0 ? italian.VowelPool : italian.ConsonantPool));
     return draw;
 }
-
-Cooperation ChangingAt(Change change, int atYield, std::unique_ptr<GameSide>& game, int& yields)
-{
-    Cooperation cooperation;
-    cooperation.interval = std::chrono::microseconds(0);
-    cooperation.stillCurrent = game->generation.CurrentCheck();
-    cooperation.yield = [change, atYield, &game, &yields] {
-        if (++yields != atYield)
-            return;
-        if (change == Change::WindowClosed) {
-            game.reset();
-            return;
-        }
-        game->generation.Advance();
-        game->written.clear();
-        if (change == Change::OtherLanguage)
-            game->lexicon = LexiconSource::ForLanguage(2, LexiconWords::Load(QStringLiteral("SLESSICO.2")));
-        else if (change == Change::NewDraw)
-            game->drawnLetters = QStringLiteral("ZZZ");
-    };
-    return cooperation;
-}

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "lexicon_source.h"
 #include "lexicon_words.h"
-#include "work_generation.h"
-#include "yield_pacer.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -36,20 +33,3 @@ QStringList ReferenceSearch(const QByteArrayList& words, const QString& drawnLet
 QByteArrayList RandomWords(std::mt19937& random, int count, int minLength, int maxLength);
 // A draw of `letters` letters from the Italian pools, about half vowels.
 QString RandomDraw(std::mt19937& random, int letters);
-
-// What a window keeps for a long job, and the four changes that overtake the job
-// while it lets events run.
-struct GameSide {
-    WorkGeneration generation;
-    LexiconSource lexicon;
-    QString drawnLetters;
-    QStringList written;  // what the job has handed over: found words, verdicts
-};
-enum class Change { NewGame, OtherLanguage, NewDraw, WindowClosed };
-inline constexpr Change kChanges[] = {Change::NewGame, Change::OtherLanguage, Change::NewDraw, Change::WindowClosed};
-
-// A job's cooperation that yields at every step and makes `change` to `game` at yield
-// number `atYield`, as the window would: a new game or draw, or another language
-// (whose lexicon, "SLESSICO.2", must be in the current folder), empties `written`;
-// closing the window destroys `game`. `yields` counts the yields.
-Cooperation ChangingAt(Change change, int atYield, std::unique_ptr<GameSide>& game, int& yields);

@@ -1,4 +1,5 @@
-#include "fake_platform.h"
+#include "language.h"
+#include "lexicon_scan.h"
 #include "search_fixture.h"
 #include "temp_program_folder.h"
 #include "word_lookup.h"
@@ -11,12 +12,20 @@
 
 namespace {
 
-std::optional<QString> Judge(const char* word, const char* excluded, const char* drawn, FakeDialogs& dialogs,
-                             int language = 1)
+// The verdict over the words in memory, checked against the verdict of a single
+// query read straight from the file; "<error>" when the lexicon cannot be read.
+QString Judge(const char* word, const char* excluded, const char* drawn, int language = 1)
 {
-    return WordLookup::Judge(LexiconSource::ForLanguage(language), QStringLiteral("USERVOCA.%1").arg(language),
-                             {QString::fromLatin1(word), QString::fromLatin1(excluded), QString::fromLatin1(drawn)},
-                             dialogs, Cooperation{});
+    const QString vocabulary = QStringLiteral("USERVOCA.%1").arg(language);
+    const WordLookup::Query query{QString::fromLatin1(word), QString::fromLatin1(excluded), QString::fromLatin1(drawn)};
+    const LexiconResult<QString> verdict = WordLookup::Judge(LexiconSource::ForLanguage(language), vocabulary, query);
+    const LexiconResult<LexiconScan> file = LexiconScan::Open(TableOf(static_cast<Language>(language)).LexiconFileName());
+    EXPECT_EQ(verdict.HasValue(), file.HasValue());
+    if (!verdict)
+        return QStringLiteral("<error>");
+    EXPECT_EQ(WordLookup::JudgeWith([&](const QString& w) { return file->Contains(w); }, vocabulary, query), *verdict)
+        << word;
+    return *verdict;
 }
 
 }  // namespace
@@ -50,10 +59,8 @@ TEST(WordLookup, VerdictsFollowLettersLengthLexiconAndVocabulary)
         {"CAS\xC8", "", "CAS\xC8TA", "SI"},
     };
     for (const Row& row : rows) {
-        FakeDialogs dialogs;
-        EXPECT_EQ(Judge(row.word, row.excluded, row.drawn, dialogs), QString::fromLatin1(row.verdict))
+        EXPECT_EQ(Judge(row.word, row.excluded, row.drawn), QString::fromLatin1(row.verdict))
             << row.word << " excluded " << row.excluded;
-        EXPECT_TRUE(dialogs.asked.empty());
     }
 }
 
@@ -67,25 +74,24 @@ TEST(WordLookup, VocabularyLinesEndInCrLfOrAloneAndTheLastMayLackAnEnd)
     };
     for (const auto& [file, verdict] : rows) {
         folder.Write(QStringLiteral("USERVOCA.1"), file);
-        FakeDialogs dialogs;
-        EXPECT_EQ(Judge("TOPO", "", "CAPOTOPO", dialogs), QString::fromLatin1(verdict)) << file.toStdString();
+        EXPECT_EQ(Judge("TOPO", "", "CAPOTOPO"), QString::fromLatin1(verdict)) << file.toStdString();
     }
     folder.Write(QStringLiteral("USERVOCA.1"), "\xe0rco\r\n");
-    FakeDialogs dialogs;
-    EXPECT_EQ(Judge("\xC0RCO", "", "\xC0RCO", dialogs), QStringLiteral("SI")) << "upper case beyond ASCII";
+    EXPECT_EQ(Judge("\xC0RCO", "", "\xC0RCO"), QStringLiteral("SI")) << "upper case beyond ASCII";
     QFile::remove(QStringLiteral("USERVOCA.1"));
-    EXPECT_EQ(Judge("TOPO", "", "TOPO", dialogs), QStringLiteral("NO")) << "a missing vocabulary holds no words";
+    EXPECT_EQ(Judge("TOPO", "", "TOPO"), QStringLiteral("NO")) << "a missing vocabulary holds no words";
 }
 
-TEST(WordLookup, MissingLexiconGivesTheEmptyVerdictAfterTheMessage)
+TEST(WordLookup, MissingLexiconGivesItsErrorWhateverTheWord)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("USERVOCA.3"), "CASA\r\n");
-    FakeDialogs dialogs;
-
-    EXPECT_EQ(Judge("CASA", "", "CASA", dialogs, 3), QString());
-    EXPECT_EQ(Judge("XY", "", "CASA", dialogs, 3), QString()) << "the file is looked for first";
-    EXPECT_EQ(dialogs.Texts(), QStringList(2, QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.3")));
+    for (const char* word : {"CASA", "XY"}) {
+        const auto verdict = WordLookup::Judge(LexiconSource::ForLanguage(3), QStringLiteral("USERVOCA.3"),
+                                               {QString::fromLatin1(word), {}, QStringLiteral("CASA")});
+        ASSERT_FALSE(verdict) << word;
+        EXPECT_EQ(verdict.Error().Message(), QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.3"));
+    }
 }
 
 TEST(WordLookup, LexiconMatchEqualsAByteScanOfTheSection)
@@ -95,8 +101,10 @@ TEST(WordLookup, LexiconMatchEqualsAByteScanOfTheSection)
     for (qsizetype i = 0; i < words.size(); i += 9)
         words[i][0] = "a1 \xC8"[i % 4];
     const auto lexicon = LoadedWords(words);
-    const Cooperation alone;
-    YieldPacer pacer(alone);
+    TempProgramFolder folder;
+    folder.Write(QStringLiteral("SLESSICO.1"), LexiconBytes(words));
+    const LexiconResult<LexiconScan> file = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
+    ASSERT_TRUE(file);
 
     QByteArrayList probes = words.mid(0, 600);
     for (QByteArray word : words.mid(600, 600)) {
@@ -105,58 +113,14 @@ TEST(WordLookup, LexiconMatchEqualsAByteScanOfTheSection)
         probes << word;
     }
     probes << "" << "AB" << QByteArray(16, 'A');
-    for (const QByteArray& probe : probes)
-        EXPECT_EQ(WordLookup::InLexicon(*lexicon, QString::fromLatin1(probe), pacer), words.contains(probe)) << probe.data();
+    for (const QByteArray& probe : probes) {
+        EXPECT_EQ(WordLookup::InLexicon(*lexicon, QString::fromLatin1(probe)), words.contains(probe)) << probe.data();
+        EXPECT_EQ(file->Contains(QString::fromLatin1(probe)), words.contains(probe)) << probe.data();
+    }
     // A character no byte stands for matches nothing, not even where its low byte would.
     const auto casa = LoadedWords({"CASA"});
-    EXPECT_EQ(WordLookup::InLexicon(*casa, QStringLiteral("CAS") + QChar(0x0141), pacer), false);
-    EXPECT_EQ(WordLookup::InLexicon(*casa, QStringLiteral("CAS") + QChar(0x0100 + 'A'), pacer), false);
-}
-
-// Overtaken while it lets events run (here while it reads the vocabulary, a yield
-// per line), a lookup returns nothing, so no verdict reaches the new state.
-TEST(WordLookup, OvertakenLookupReturnsNothing)
-{
-    QByteArray vocabulary;
-    for (int i = 0; i < 50; ++i)
-        vocabulary += "PAROLA" + QByteArray::number(i) + "\r\n";
-    vocabulary += "PASTA\r\n";
-    for (const Change change : kChanges) {
-        for (const int atYield : {1, 50, 51}) {
-            TempProgramFolder folder;
-            folder.Write(QStringLiteral("SLESSICO.1"), LexiconBytes({"CASA"}));
-            folder.Write(QStringLiteral("SLESSICO.2"), LexiconBytes({"PASTA"}));
-            folder.Write(QStringLiteral("USERVOCA.1"), vocabulary);
-            FakeDialogs dialogs;
-            auto game = std::make_unique<GameSide>();
-            game->lexicon = LexiconSource::ForLanguage(1, LexiconWords::Load(QStringLiteral("SLESSICO.1")));
-            game->drawnLetters = QStringLiteral("CASTAPOROX");
-            int yields = 0;
-            const Cooperation cooperation = ChangingAt(change, atYield, game, yields);
-
-            const auto verdict = WordLookup::Judge(game->lexicon, QStringLiteral("USERVOCA.1"),
-                                                   {QStringLiteral("PASTA"), {}, game->drawnLetters}, dialogs,
-                                                   cooperation);
-
-            SCOPED_TRACE(testing::Message() << "change " << static_cast<int>(change) << " at yield " << atYield);
-            // The word stands on line 51: only 50 lines pass before it is found.
-            EXPECT_EQ(verdict.has_value(), atYield > 50);
-            EXPECT_EQ(yields, std::min(atYield, 50));
-        }
+    for (const QString& probe : {QStringLiteral("CAS") + QChar(0x0141), QStringLiteral("CAS") + QChar(0x0100 + 'A')}) {
+        EXPECT_FALSE(WordLookup::InLexicon(*casa, probe));
+        EXPECT_FALSE(file->Contains(probe));
     }
-}
-
-TEST(WordLookup, OvertakenDuringTheMissingLexiconMessageReturnsNothing)
-{
-    TempProgramFolder folder;
-    FakeDialogs dialogs;
-    WorkGeneration generation;
-    dialogs.onQuestion = [&](const FakeDialogs::Question&) { generation.Advance(); };
-    Cooperation cooperation;
-    cooperation.stillCurrent = generation.CurrentCheck();
-
-    EXPECT_FALSE(WordLookup::Judge(LexiconSource::ForLanguage(1), QStringLiteral("USERVOCA.1"),
-                                   {QStringLiteral("CASA"), {}, QStringLiteral("CASA")}, dialogs, cooperation)
-                     .has_value());
-    EXPECT_EQ(dialogs.asked.size(), 1u);
 }

@@ -1,4 +1,4 @@
-#include "fake_platform.h"
+#include "lexicon_scan.h"
 #include "search_fixture.h"
 #include "temp_program_folder.h"
 #include "word_search.h"
@@ -60,11 +60,18 @@ TEST(WordSearch, FindsExactlyWhatAScanOfTheFileFinds)
         if (scenario.spoil)
             scenario.spoil(words);
         const auto lexicon = LoadedWords(words);
+        // The single-query pass over the file must list the very same words.
+        TempProgramFolder folder;
+        folder.Write(QStringLiteral("SLESSICO.1"), LexiconBytes(words));
+        const LexiconResult<LexiconScan> file = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
+        ASSERT_TRUE(file);
         qsizetype found = 0;
         for (int round = 0; round < 25; ++round) {
             const QString draw = scenario.draw(RandomDraw(random, 10), words, random);
             const QStringList result = WordSearch::FindAll(*lexicon, draw, scenario.letterCount);
             ASSERT_EQ(result, ReferenceSearch(words, draw, scenario.letterCount))
+                << scenario.name << ", draw " << draw.toStdString();
+            ASSERT_EQ(file->FindAll(draw, scenario.letterCount), result)
                 << scenario.name << ", draw " << draw.toStdString();
             found += result.size();
         }
@@ -95,7 +102,7 @@ TEST(WordSearch, ListsWordsByLengthInFileOrderWithinEachLength)
     EXPECT_EQ(FoundWordLine(QStringLiteral("TRAMONTANA")), QStringLiteral("(10) -   TRAMONTANA"));
 }
 
-TEST(WordSearch, ReportsEachLengthInTurnAndKeepsEveryWordFound)
+TEST(WordSearch, RunGivesEachLengthsWordsAndKeepsEveryWordFound)
 {
     TempProgramFolder folder;
     QByteArrayList words;  // far more finds than a table of 1000 would hold
@@ -103,113 +110,35 @@ TEST(WordSearch, ReportsEachLengthInTurnAndKeepsEveryWordFound)
         for (char b = 'A'; b <= 'Z'; ++b)
             words << QByteArray(1, a) + b + 'O' << "O" + QByteArray(1, a) + b + 'A';
     folder.Write(QStringLiteral("slessico.2"), LexiconBytes(words));
-    FakeDialogs dialogs;
     const QString draw = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZOA");
-    std::vector<int> lengths;
-    QStringList found{QStringLiteral("STALE")};
-    WordSearch::Callbacks callbacks;
-    callbacks.started = [&] { found.clear(); };
-    callbacks.lengthDone = [&](int length, const QStringList& words) {
-        lengths.push_back(length);
-        found += words;
-    };
 
-    EXPECT_EQ(WordSearch::Run(LexiconSource::ForLanguage(2), draw, 9, dialogs, callbacks),
-              WordSearch::Outcome::Completed);
-    EXPECT_EQ(lengths, (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(found, ReferenceSearch(words, draw, 9)) << "read from the file, found without regard to case";
-    EXPECT_GT(found.size(), 1000);
-    EXPECT_TRUE(dialogs.asked.empty());
+    const LexiconResult<WordSearch::Found> found = WordSearch::Run(LexiconSource::ForLanguage(2), draw, 9);
+
+    ASSERT_TRUE(found) << "read from the file, found without regard to case";
+    EXPECT_EQ(found->InOrder(), ReferenceSearch(words, draw, 9));
+    EXPECT_GT(found->InOrder().size(), 1000);
+    for (int length = 0; length <= 16; ++length) {
+        QStringList expected;
+        for (const QString& word : ReferenceSearch(words, draw, 9))
+            if (word.size() == length)
+                expected << word;
+        EXPECT_EQ(found->OfLength(length), expected) << "length " << length;
+    }
 }
 
-TEST(WordSearch, MissingLexiconShowsTheMessageAndResetsNothing)
+// The search over words in memory still looks for the file first: a player who
+// removed it is told, whether or not its words were loaded.
+TEST(WordSearch, MissingLexiconGivesItsErrorAndNoWords)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("SLESSICO.1"), LexiconBytes({"CASA"}));
     const auto loaded = LexiconWords::Load(QStringLiteral("SLESSICO.1"));
-    // The file of language 1 goes away after loading: the words in memory do not count.
     QFile::remove(QStringLiteral("SLESSICO.1"));
     for (const int language : {1, 3}) {
-        FakeDialogs dialogs;
-        WordSearch::Callbacks callbacks;
-        bool called = false;
-        callbacks.started = [&] { called = true; };
-        callbacks.lengthDone = [&](int, const QStringList&) { called = true; };
-
-        EXPECT_EQ(WordSearch::Run(LexiconSource::ForLanguage(language, loaded), QStringLiteral("CASAXXXXXX"), 10,
-                                  dialogs, callbacks),
-                  WordSearch::Outcome::LexiconMissing);
-        EXPECT_EQ(dialogs.Texts(),
-                  QStringList{QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.%1").arg(language)});
-        EXPECT_EQ(dialogs.asked.front().kind, QStringLiteral("inform"));
-        EXPECT_FALSE(called);
-    }
-}
-
-// Each change acts at a chosen yield, as the event loop would run it, and nothing of
-// the old search may reach the state that is current afterwards.
-TEST(WordSearch, OvertakenSearchStopsAndWritesNothing)
-{
-    std::mt19937 random(3);
-    const QByteArray lexicon = LexiconBytes(RandomWords(random, 4000, 3, 10));
-    for (const Change change : kChanges) {
-        for (int atYield = 1; atYield <= 8; ++atYield) {  // one yield per length 3 to 10
-            TempProgramFolder folder;
-            folder.Write(QStringLiteral("SLESSICO.1"), lexicon);
-            folder.Write(QStringLiteral("SLESSICO.2"), LexiconBytes({"CASA"}));
-            FakeDialogs dialogs;
-            auto game = std::make_unique<GameSide>();
-            game->lexicon = LexiconSource::ForLanguage(1, LexiconWords::Load(QStringLiteral("SLESSICO.1")));
-            game->drawnLetters = QStringLiteral("AEIOCSTRLN");
-            const std::weak_ptr<const LexiconWords> searched = game->lexicon.Words;
-            int yields = 0;
-            int lengthsDone = 0;
-            WordSearch::Callbacks callbacks;
-            callbacks.cooperation = ChangingAt(change, atYield, game, yields);
-            callbacks.lengthDone = [&](int, const QStringList& words) {
-                ++lengthsDone;
-                game->written += words;
-            };
-            const auto stillHeld = callbacks.cooperation.yield;
-            bool heldMeanwhile = true;
-            callbacks.cooperation.yield = [&] {
-                stillHeld();
-                heldMeanwhile = heldMeanwhile && !searched.expired();
-            };
-
-            const auto outcome = WordSearch::Run(game->lexicon, game->drawnLetters, 10, dialogs, callbacks);
-
-            SCOPED_TRACE(testing::Message() << "change " << static_cast<int>(change) << " at yield " << atYield);
-            EXPECT_EQ(outcome, WordSearch::Outcome::Overtaken);
-            EXPECT_EQ(yields, atYield) << "the search stops at the yield that overtook it";
-            EXPECT_EQ(lengthsDone, atYield - 1);
-            if (game) {
-                EXPECT_TRUE(game->written.isEmpty());
-            }
-            EXPECT_TRUE(heldMeanwhile) << "the lexicon searched outlives the change until the search returns";
-            EXPECT_EQ(searched.expired(), change == Change::OtherLanguage || change == Change::WindowClosed);
-        }
-    }
-}
-
-TEST(WordSearch, YieldsOnlyOnceTheIntervalHasPassed)
-{
-    std::mt19937 random(5);
-    QByteArrayList words = RandomWords(random, 2000, 3, 5);
-    for (qsizetype i = 0; i < words.size(); i += 2)
-        words[i][0] = 'a';  // odd words are tested one by one, a step each
-    TempProgramFolder folder;
-    folder.Write(QStringLiteral("SLESSICO.1"), LexiconBytes(words));
-    FakeDialogs dialogs;
-    for (const auto interval : {std::chrono::microseconds(0), std::chrono::microseconds(std::chrono::hours(1))}) {
-        int yields = 0;
-        WordSearch::Callbacks callbacks;
-        callbacks.cooperation.interval = interval;
-        callbacks.cooperation.yield = [&] { ++yields; };
-        WordSearch::Run(LexiconSource::ForLanguage(1), QStringLiteral("AEIOUaCSTR"), 10, dialogs, callbacks);
-        if (interval.count() == 0)
-            EXPECT_GE(yields, 1000) << "every step yields";
-        else
-            EXPECT_EQ(yields, 0);
+        const auto found = WordSearch::Run(LexiconSource::ForLanguage(language, loaded), QStringLiteral("CASAXXXXXX"), 10);
+        ASSERT_FALSE(found);
+        EXPECT_EQ(found.Error().kind, LexiconError::Kind::Missing);
+        EXPECT_EQ(found.Error().Message(),
+                  QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.%1").arg(language));
     }
 }
