@@ -7,6 +7,13 @@
 #include <QTemporaryDir>
 
 #include <map>
+#include <ostream>
+
+// Shows a QString as text in failed expectations.
+inline void PrintTo(const QString& text, std::ostream* stream)
+{
+    *stream << '"' << text.toStdString() << '"';
+}
 
 // A folder for the texts to harvest and a separate folder for the word files, so that
 // the word folder holds nothing but what a harvest wrote.
