@@ -39,11 +39,11 @@ HarvestTargets::Outcome HarvestTargets::Add(const QByteArray& word, QString* err
             return Outcome::Failed;
         target.loaded = true;
     }
-    if (target.lines.contains(word))
+    if (target.lines.Contains(word))
         return Outcome::Known;
     if (!Append(target.path, word, error))
         return Outcome::Failed;
-    target.lines.insert(word);
+    target.lines.Insert(word);
     return Outcome::Appended;
 }
 
@@ -72,17 +72,18 @@ bool HarvestTargets::Load(int length, Target& target, QString* error) const
         *error = QStringLiteral("Il file ") + name + QStringLiteral(" è troppo grande per un file di parole");
         return false;
     }
-    // Lines end at CR LF, CR or LF; only a line of `length` bytes can be a word of
-    // the file, since the words compared are plain capitals.
+    // Lines end at CR LF, CR or LF; only a line of `length` plain capitals can be a
+    // word of the file, since the words compared are plain capitals.
     const char* data = bytes.constData();
     const qsizetype size = bytes.size();
+    target.lines.Reserve(size / (length + 2));
     qsizetype start = 0;
     while (start < size) {
         qsizetype end = start;
         while (end < size && data[end] != '\r' && data[end] != '\n')
             ++end;
         if (end - start == length)
-            target.lines.insert(bytes.sliced(start, length));
+            target.lines.Insert(QByteArrayView(data + start, length));
         if (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n')
             ++end;
         start = end + 1;

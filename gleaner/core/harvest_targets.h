@@ -1,9 +1,9 @@
 #pragma once
 
 #include "harvest_words.h"
+#include "plain_word_set.h"
 
 #include <QByteArray>
-#include <QSet>
 #include <QString>
 
 #include <array>
@@ -30,7 +30,7 @@ private:
     struct Target {
         bool loaded = false;
         QString path;
-        QSet<QByteArray> lines;  // only the lines as long as the file's words
+        PlainWordSet lines;  // the lines that are words of the file's length
     };
 
     bool Load(int length, Target& target, QString* error) const;
