@@ -145,8 +145,12 @@ void FolderBrowser::RefreshFiles()
     const QStringList names =
         QDir(folder_).entryList({pattern_->currentText()}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     files_->addItems(names);
+    // The file harvested last stays marked; otherwise the keyboard starts at the top.
     const qsizetype keep = names.indexOf(current);
-    files_->setCurrentRow(keep >= 0 ? static_cast<int>(keep) : 0, QItemSelectionModel::NoUpdate);
+    if (keep >= 0)
+        files_->setCurrentRow(static_cast<int>(keep));
+    else
+        files_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 void FolderBrowser::EnterFolder(QListWidgetItem* item)

@@ -96,7 +96,7 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     connect(browser_, &FolderBrowser::fileChosen, this, &GleanerWindow::StartHarvest);
     connect(fine_, &QPushButton::clicked, this, &QWidget::close);
     connect(site_, &QPushButton::clicked, this, &GleanerWindow::OpenMakersSite);
-    resize(640, 520);
+    resize(640, 460);
 }
 
 GleanerWindow::~GleanerWindow() = default;
