@@ -32,9 +32,7 @@ TEST_P(CutToken, SplitsAtBlanksOnly)
 INSTANTIATE_TEST_SUITE_P(
     Lines, CutToken,
     ::testing::Values(
-        TokenCase{"three_words", "città casa mare", {"città", "casa", "mare"}},
         TokenCase{"comma_stays_in_its_token", "casa, mare", {"casa,", "mare"}},
-        TokenCase{"two_blanks_give_no_empty_token", "casa  mare", {"casa", "mare"}},
         TokenCase{"leading_blank_gives_one_empty_token", "  casa", {"", "casa"}},
         TokenCase{"trailing_blanks_give_nothing", "casa   ", {"casa"}},
         TokenCase{"tab_is_no_separator", "casa\tmare sole", {"casa\tmare", "sole"}},
@@ -65,7 +63,6 @@ TEST_P(PlainWord, KeepsLettersAndAccentedVowelsOnly)
 INSTANTIATE_TEST_SUITE_P(
     Tokens, PlainWord,
     ::testing::Values(
-        WordCase{"lower_case", "casa", false, "CASA"},
         WordCase{"mixed_case", "CaSa", false, "CASA"},
         WordCase{"grave_accent", "città", false, "CITTA"},
         WordCase{"acute_accent", "perché", false, "PERCHE"},
@@ -80,16 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{"decomposed_accent_is_no_letter_alone", "citta\u0300", false, nullptr},
         WordCase{"comma", "casa,", false, nullptr},
         WordCase{"apostrophe", "l'acqua", false, nullptr},
-        WordCase{"digit", "casa2", false, nullptr},
         WordCase{"emoji", "casa\U0001F600", false, nullptr},
         WordCase{"empty_token_is_an_empty_word", "", false, ""},
         WordCase{"w_without_box", "whisky", false, nullptr},
-        WordCase{"k_without_box", "kiwi", false, nullptr},
-        WordCase{"j_without_box", "jazz", false, nullptr},
         WordCase{"x_without_box", "xilofono", false, nullptr},
-        WordCase{"y_without_box", "yoga", false, nullptr},
         WordCase{"w_with_box", "whisky", true, "WHISKY"},
-        WordCase{"j_with_box", "jazz", true, "JAZZ"},
         WordCase{"x_with_box", "xilofono", true, "XILOFONO"},
         WordCase{"y_with_box", "Yoga", true, "YOGA"},
         WordCase{"y_acute_is_no_vowel_even_with_box", "ýes", true, nullptr},
