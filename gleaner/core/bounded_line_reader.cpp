@@ -6,6 +6,18 @@ namespace {
 
 constexpr qint64 kBlockBytes = 64 * 1024;
 
+// Where to cut `size` bytes so that a UTF-8 character that starts before the cut
+// does not end after it: before its lead byte if it would be cut, else at `size`.
+qsizetype WholeCharacterCut(const char* data, qsizetype size)
+{
+    qsizetype lead = size - 1;
+    while (lead > 0 && lead > size - 4 && (static_cast<unsigned char>(data[lead]) & 0xC0) == 0x80)
+        --lead;
+    const unsigned char byte = static_cast<unsigned char>(data[lead]);
+    const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    return lead > 0 && lead + length > size ? lead : size;
+}
+
 }  // namespace
 
 BoundedLineReader::BoundedLineReader(QIODevice& device, qint64 limit) : device_(device), unread_(limit) {}
@@ -73,7 +85,7 @@ BoundedLineReader::Status BoundedLineReader::Next(QByteArray* line)
             const char* lastBlank = std::find(std::make_reverse_iterator(data + window),
                                               std::make_reverse_iterator(data), ' ')
                                         .base();
-            Take(lastBlank > data ? lastBlank - data : window, 0, line);
+            Take(lastBlank > data ? lastBlank - data : WholeCharacterCut(data, window), 0, line);
             return Status::Line;
         }
         if (!Fill()) {

@@ -7,7 +7,7 @@
 // that a binary file or a text without line ends is read in pieces instead of whole.
 // Lines end at CR LF, CR or LF. A longer line is handed out in pieces of at most
 // kMaxLineBytes, each cut just after a blank when there is one, so that no word of
-// ordinary text is split.
+// ordinary text is split, and else never inside a UTF-8 character.
 class BoundedLineReader {
 public:
     static constexpr qsizetype kMaxLineBytes = 64 * 1024;

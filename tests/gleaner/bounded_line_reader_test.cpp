@@ -59,6 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {QByteArray(kBound - 10, 'a') + " casa ", "mare sole"}},
         LineCase{"long_line_without_blanks_cut_at_the_bound", QByteArray(kBound * 2 + 3, 'a'),
                  {QByteArray(kBound, 'a'), QByteArray(kBound, 'a'), "aaa"}},
+        LineCase{"utf8_character_kept_whole_at_the_bound", QByteArray(kBound - 1, 'a') + "\xC3\xA0",
+                 {QByteArray(kBound - 1, 'a'), "\xC3\xA0"}},
+        LineCase{"complete_utf8_character_at_the_bound", QByteArray(kBound - 2, 'a') + "\xC3\xA0" + "b",
+                 {QByteArray(kBound - 2, 'a') + "\xC3\xA0", "b"}},
         LineCase{"zero_bytes_are_text", QByteArray("a\0b\nc", 5), {QByteArray("a\0b", 3), "c"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
