@@ -1,12 +1,157 @@
 #include "gleaner_window.h"
 
-#include <QLabel>
+#include "dialogs.h"
+#include "folder_browser.h"
+#include "harvest.h"
+#include "program_folder.h"
+#include "shell.h"
+#include "web_addresses.h"
 
-GleanerWindow::GleanerWindow(QWidget* parent) : QMainWindow(parent)
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+
+const QString kNote = QStringLiteral(
+    "Questo programma appende in coda ai files 2.txt,3.txt,4.txt,...15.txt tutte le parole mancanti che trova "
+    "dal file di testo che si sceglie. Note: Cliccare solo una volta sul nome file, sui PC lenti possono passare "
+    "alcuni minuti, i files vanno riordinati alfabeticamente (Usare Letterama)");
+const QString kSiteTip = QStringLiteral("Sito dell'autore ...");
+
+}  // namespace
+
+GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      programFolder_(std::move(programFolder)),
+      browser_(new FolderBrowser(this)),
+      foreignLetters_(new QCheckBox(QStringLiteral("Usa le lettere JKXYW"), this)),
+      progress_(new QProgressBar(this)),
+      status_(new QLabel(this)),
+      fine_(new QPushButton(QStringLiteral("&Fine"), this)),
+      site_(new QPushButton(this))
 {
-    setWindowTitle(QStringLiteral("Gleaner"));
-    auto* placeholder = new QLabel(QStringLiteral("Gleaner"), this);
-    placeholder->setAlignment(Qt::AlignCenter);
-    setCentralWidget(placeholder);
-    resize(640, 480);
+    setWindowTitle(kCaption);
+    setFont(QFont(QStringLiteral("Tahoma")));
+
+    foreignLetters_->setObjectName(QStringLiteral("foreignLetters"));
+    foreignLetters_->setAccessibleName(foreignLetters_->text());
+    foreignLetters_->setToolTip(QStringLiteral("Importa anche le parole straniere con le lettere JKXYW"));
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setRange(0, kProgressSteps);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    progress_->setAccessibleName(QStringLiteral("Avanzamento"));
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setAccessibleName(QStringLiteral("Stato"));
+    status_->setMinimumWidth(160);
+    auto* note = new QLabel(kNote, this);
+    note->setObjectName(QStringLiteral("note"));
+    note->setWordWrap(true);
+    fine_->setObjectName(QStringLiteral("fine"));
+    fine_->setToolTip(QStringLiteral("Uscita dal programma"));
+    fine_->setAccessibleName(fine_->text().remove(QLatin1Char('&')));
+
+    // The maker's picture is a button: it takes the focus and opens with Space.
+    site_->setObjectName(QStringLiteral("makersSite"));
+    site_->setFlat(true);
+    site_->setCursor(Qt::PointingHandCursor);
+    site_->setToolTip(kSiteTip);
+    site_->setAccessibleName(QStringLiteral("Sito dell'autore"));
+    const QPixmap picture(ProgramFolder::Resolve(QDir(programFolder_).filePath(QStringLiteral("linkautore.gif"))));
+    if (picture.isNull()) {
+        site_->setText(QStringLiteral("Sito dell'autore"));
+    } else {
+        site_->setIcon(picture);
+        site_->setIconSize(picture.size().scaled(200, 60, Qt::KeepAspectRatio));
+    }
+
+    auto* central = new QWidget(this);
+    auto* layout = new QGridLayout(central);
+    layout->addWidget(browser_, 0, 0, 1, 3);
+    layout->addWidget(foreignLetters_, 1, 0, 1, 3);
+    layout->addWidget(progress_, 2, 0, 1, 2);
+    layout->addWidget(status_, 2, 2);
+    layout->addWidget(note, 3, 0, 1, 3);
+    layout->addWidget(site_, 4, 0, Qt::AlignLeft);
+    layout->addWidget(fine_, 4, 2, Qt::AlignRight);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(0, 1);
+    setCentralWidget(central);
+    setTabOrder(browser_->Files(), foreignLetters_);
+    setTabOrder(foreignLetters_, site_);
+    setTabOrder(site_, fine_);
+
+    stepTimer_.setInterval(0);
+    connect(&stepTimer_, &QTimer::timeout, this, &GleanerWindow::StepHarvest);
+    connect(browser_, &FolderBrowser::fileChosen, this, &GleanerWindow::StartHarvest);
+    connect(fine_, &QPushButton::clicked, this, &QWidget::close);
+    connect(site_, &QPushButton::clicked, this, &GleanerWindow::OpenMakersSite);
+    resize(640, 460);
+}
+
+GleanerWindow::~GleanerWindow() = default;
+
+void GleanerWindow::StartHarvest(const QString& path)
+{
+    if (harvest_)
+        return;
+    browser_->Files()->setEnabled(false);
+    progress_->setValue(0);
+    status_->clear();
+    harvest_ = std::make_unique<Harvest>(path, programFolder_, foreignLetters_->isChecked());
+    harvest_->onAppended = [this](const QString& word) { status_->setText(word); };
+    stepTimer_.start();
+}
+
+void GleanerWindow::StepHarvest()
+{
+    if (!harvest_)
+        return;
+    const Harvest::State state = harvest_->Step();
+    if (harvest_->SourceBytes() > 0)
+        progress_->setValue(static_cast<int>(harvest_->BytesRead() * kProgressSteps / harvest_->SourceBytes()));
+    if (state == Harvest::State::Running)
+        return;
+    stepTimer_.stop();
+    if (state == Harvest::State::Finished) {
+        progress_->setValue(kProgressSteps);
+        status_->setText(kDone);
+        EndHarvest();
+        return;
+    }
+    const QString error = harvest_->Error();
+    EndHarvest();
+    platform_.dialogs.Inform(error);
+}
+
+void GleanerWindow::EndHarvest()
+{
+    stepTimer_.stop();
+    harvest_.reset();
+    browser_->Files()->setEnabled(true);
+    browser_->RefreshFiles();
+    emit harvestEnded();
+}
+
+void GleanerWindow::closeEvent(QCloseEvent* event)
+{
+    // Every word appended so far is already in its file: stopping loses nothing.
+    if (harvest_)
+        EndHarvest();
+    event->accept();
+}
+
+void GleanerWindow::OpenMakersSite()
+{
+    platform_.shell.Open(QString::fromLatin1(WebAddresses::kHomePage));
 }

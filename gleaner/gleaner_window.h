@@ -1,12 +1,62 @@
 #pragma once
 
-#include <QMainWindow>
+#include "platform.h"
 
-// Gleaner's main window: reads a text file and appends the words not yet known to
-// the per-length word files.
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class FolderBrowser;
+class Harvest;
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// Gleaner's one window: the user browses to a text file and one click on it appends
+// every word not yet known to the per-length word files of the program folder. The
+// harvest runs in steps on a timer, so the window answers while it reads; "Fine"
+// ends the program at any time, keeping every word appended so far.
 class GleanerWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit GleanerWindow(QWidget* parent = nullptr);
+    static inline const QString kCaption =
+        QStringLiteral("Gleaner - legge le parole da files di testo e aggiorna vocabolario (.TXT)");
+    static inline const QString kDone = QStringLiteral("Ultimato il giro");
+
+    // `programFolder` receives the word files.
+    GleanerWindow(const Platform& platform, QString programFolder, QWidget* parent = nullptr);
+    ~GleanerWindow() override;
+
+    FolderBrowser& Browser() const { return *browser_; }
+    bool Harvesting() const { return harvest_ != nullptr; }
+
+    // Harvests `path` into the program folder, as a click on its name does.
+    void StartHarvest(const QString& path);
+
+signals:
+    // A harvest ended, whole or not.
+    void harvestEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void StepHarvest();
+    void EndHarvest();
+    void OpenMakersSite();
+
+    Platform platform_;
+    QString programFolder_;
+    FolderBrowser* browser_;
+    QCheckBox* foreignLetters_;
+    QProgressBar* progress_;
+    QLabel* status_;
+    QPushButton* fine_;
+    QPushButton* site_;
+    QTimer stepTimer_;
+    std::unique_ptr<Harvest> harvest_;
 };

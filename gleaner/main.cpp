@@ -1,4 +1,11 @@
 #include "gleaner_window.h"
+#include "platform.h"
+#include "qt_dialogs.h"
+#include "qt_http_fetcher.h"
+#include "qt_shell.h"
+#include "qt_wave_player.h"
+#include "system_clock.h"
+#include "system_random.h"
 
 #include <QApplication>
 
@@ -6,7 +13,16 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gleaner"));
-    GleanerWindow window;
+
+    QtDialogs dialogs(QStringLiteral("Gleaner"));
+    QtShell shell;
+    QtHttpFetcher http(3000);
+    QtWavePlayer wave;
+    SystemClock clock;
+    SystemRandom random(clock);
+    const Platform platform{dialogs, shell, http, wave, clock, random};
+
+    GleanerWindow window(platform, QCoreApplication::applicationDirPath());
     window.show();
     return app.exec();
 }

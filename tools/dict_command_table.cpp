@@ -33,6 +33,14 @@ std::span<const DictCommand> DictCommands()
                     "vocabulary. NO: spelt, but in neither. NO2: needs a letter not drawn, or\n"
                     "is under 3 letters. LETTERS and WORD are taken in upper case.",
                     RunLookupCommand},
+        DictCommand{"harvest", "[--foreign-letters] TEXTFILE DIR",
+                    "append the new words of a text to the word files of DIR",
+                    "  --foreign-letters  take words with J, K, W, X or Y too\n"
+                    "Does what Gleaner does: cuts the text (UTF-8 or Windows-1252) at blanks and\n"
+                    "appends each word of 2 to 15 letters (accented vowels taken as plain) that is\n"
+                    "not yet a line of DIR/N.txt to that file, N being its length. Prints the\n"
+                    "tokens read, the words appended and the words dropped.",
+                    RunHarvestCommand},
     };
     return commands;
 }

@@ -7,3 +7,4 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io);
 int RunInfoCommand(const QStringList& arguments, DictIo& io);
 int RunSolveCommand(const QStringList& arguments, DictIo& io);
 int RunLookupCommand(const QStringList& arguments, DictIo& io);
+int RunHarvestCommand(const QStringList& arguments, DictIo& io);

@@ -42,6 +42,16 @@ QString PathOf(const QString& folder, int length)
     return ProgramFolder::Resolve(QDir(folder).filePath(FileName(length)));
 }
 
+QString AppendFileName(int length)
+{
+    return QString::number(length) + QStringLiteral(".txt");
+}
+
+QString AppendPathOf(const QString& folder, int length)
+{
+    return ProgramFolder::Resolve(QDir(folder).filePath(AppendFileName(length)));
+}
+
 ReadResult Read(const QString& folder, int length)
 {
     ReadResult result;

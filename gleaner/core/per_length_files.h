@@ -27,6 +27,12 @@ QString FileName(int length);
 // without regard to case, else `folder` + "/" + FileName(length).
 QString PathOf(const QString& folder, int length);
 
+// "5.txt": Gleaner's spelling of the name, for the files it creates.
+QString AppendFileName(int length);
+
+// As PathOf, but a missing file is named AppendFileName(length).
+QString AppendPathOf(const QString& folder, int length);
+
 struct ReadResult {
     enum class Status { Read, Missing, Unreadable };
     Status status = Status::Missing;

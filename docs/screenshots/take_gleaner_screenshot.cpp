@@ -1,0 +1,115 @@
+// Takes the README's picture of Gleaner: the real window right after harvesting a
+// short text into an empty word folder, saved as docs/gleaner.png.
+//
+//   take_gleaner_screenshot <program folder> <output folder>
+
+#include "dialogs.h"
+#include "folder_browser.h"
+#include "gleaner_window.h"
+#include "http_fetcher.h"
+#include "platform.h"
+#include "shell.h"
+#include "system_clock.h"
+#include "system_random.h"
+#include "wave_player.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+class Quiet : public Dialogs {
+public:
+    void Inform(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+    Answer AskOkCancel(const QString&) override { return Answer::Ok; }
+    Answer AskYesNo(const QString&) override { return Answer::No; }
+    Answer AskYesNoCancel(const QString&) override { return Answer::No; }
+    std::optional<QString> InputBox(const QString&, const QString&) override { return std::nullopt; }
+    void Beep() override {}
+};
+
+class NoShell : public Shell {
+public:
+    bool Open(const QString&) override { return true; }
+};
+
+class NoNetwork : public HttpFetcher {
+public:
+    void Fetch(const QString&, Done done) override { done(std::nullopt); }
+};
+
+class Silence : public WavePlayer {
+public:
+    void Play(const QString&) override {}
+};
+
+const char* const kText =
+    "La mattina il mare era calmo e la barca scivolava piano verso il porto.\r\n"
+    "Sulla banchina i pescatori parlavano del tempo, delle reti e della città lontana.\r\n"
+    "Perché tornare presto? Il sole scaldava le pietre, e nessuno aveva fretta.\r\n";
+
+bool Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: take_gleaner_screenshot <program folder> <output folder>\n");
+        return 2;
+    }
+    const QString outputFile = QDir(QString::fromLocal8Bit(argv[2])).absoluteFilePath(QStringLiteral("gleaner.png"));
+    QTemporaryDir work;
+    const QDir root(work.path());
+    const QString programFolder = root.filePath(QStringLiteral("Gleaner"));
+    const QString texts = root.filePath(QStringLiteral("Testi"));
+    if (!work.isValid() || !root.mkpath(QStringLiteral("Gleaner")) || !root.mkpath(QStringLiteral("Testi/Racconti")))
+        return 1;
+    const QString picture = QStringLiteral("linkautore.gif");
+    QFile::copy(QDir(QString::fromLocal8Bit(argv[1])).filePath(picture), QDir(programFolder).filePath(picture));
+    const QString chosen = QDir(texts).filePath(QStringLiteral("mare.txt"));
+    if (!Write(chosen, kText) || !Write(QDir(texts).filePath(QStringLiteral("mattino.txt")), "x") ||
+        !Write(QDir(texts).filePath(QStringLiteral("madrigali.txt")), "x"))
+        return 1;
+
+    Quiet dialogs;
+    NoShell shell;
+    NoNetwork http;
+    Silence wave;
+    SystemClock clock;
+    SystemRandom random(clock);
+    const Platform platform{dialogs, shell, http, wave, clock, random};
+
+    GleanerWindow window(platform, programFolder);
+    window.Browser().ShowFolder(texts);
+    QListWidget* files = window.Browser().Files();
+    files->setCurrentItem(files->findItems(QStringLiteral("mare.txt"), Qt::MatchExactly).value(0));
+    window.show();
+
+    int status = 1;
+    QObject::connect(&window, &GleanerWindow::harvestEnded, &app, [&] {
+        // Let the last words and the bar paint before the picture is taken.
+        QTimer::singleShot(300, &app, [&] {
+            if (window.grab().save(outputFile))
+                status = 0;
+            else
+                std::fprintf(stderr, "cannot save %s\n", qPrintable(outputFile));
+            app.quit();
+        });
+    });
+    QTimer::singleShot(300, &window, [&] { window.StartHarvest(chosen); });
+    QTimer::singleShot(20000, &app, [&] { app.quit(); });
+    app.exec();
+    return status;
+}

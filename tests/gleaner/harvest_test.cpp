@@ -1,0 +1,243 @@
+#include "harvest.h"
+#include "harvest_folders.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <map>
+
+namespace {
+
+using Files = std::map<QString, QByteArray>;
+
+struct HarvestCase {
+    const char* name;
+    QByteArray text;
+    Files before;  // word files already there
+    bool foreignLetters;
+    Files after;  // every word file afterwards
+    qint64 tokens;
+    qint64 appended;
+};
+
+class HarvestText : public ::testing::TestWithParam<HarvestCase> {};
+
+TEST_P(HarvestText, AppendsEveryNewWordToTheFileOfItsLength)
+{
+    const HarvestCase& row = GetParam();
+    HarvestFolders folders;
+    for (const auto& [name, bytes] : row.before)
+        folders.WriteWords(name, bytes);
+    Harvest harvest(folders.WriteText(QStringLiteral("testo.txt"), row.text), folders.words.path(),
+                    row.foreignLetters);
+
+    ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished) << harvest.Error().toStdString();
+
+    EXPECT_EQ(folders.WordFiles(), row.after) << Describe(folders.WordFiles());
+    EXPECT_EQ(harvest.Counts().tokens, row.tokens);
+    EXPECT_EQ(harvest.Counts().appended, row.appended);
+    EXPECT_EQ(harvest.Counts().appended + harvest.Counts().Dropped(), harvest.Counts().tokens);
+    EXPECT_EQ(harvest.BytesRead(), row.text.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, HarvestText,
+    ::testing::Values(
+        HarvestCase{"three_words_one_accented", "città casa mare\r\n", {}, false,
+                    {{"5.txt", "CITTA\r\n"}, {"4.txt", "CASA\r\nMARE\r\n"}}, 3, 3},
+        HarvestCase{"word_followed_by_a_comma", "casa, mare\r\n", {}, false, {{"4.txt", "MARE\r\n"}}, 2, 1},
+        HarvestCase{"two_blanks", "casa  mare", {}, false, {{"4.txt", "CASA\r\nMARE\r\n"}}, 2, 2},
+        HarvestCase{"leading_blank", " casa", {}, false, {{"4.txt", "CASA\r\n"}}, 2, 1},
+        HarvestCase{"repeated_word_once", "mare Mare MARE\r\nmare", {}, false, {{"4.txt", "MARE\r\n"}}, 4, 1},
+        HarvestCase{"lower_case_line_is_another_word", "casa", {{"4.txt", "casa\r\n"}}, false,
+                    {{"4.txt", "casa\r\nCASA\r\n"}}, 1, 1},
+        HarvestCase{"known_word_not_appended", "casa mare", {{"4.txt", "CASA\r\n"}}, false,
+                    {{"4.txt", "CASA\r\nMARE\r\n"}}, 2, 1},
+        HarvestCase{"line_with_a_blank_is_another_word", "casa", {{"4.txt", "CASA \r\n"}}, false,
+                    {{"4.txt", "CASA \r\nCASA\r\n"}}, 1, 1},
+        HarvestCase{"editor_file_name_in_capitals", "casa mare", {{"4.TXT", "CASA\r\n"}}, false,
+                    {{"4.TXT", "CASA\r\nMARE\r\n"}}, 2, 1},
+        HarvestCase{"target_without_last_line_end", "casa", {{"4.txt", "MARE"}}, false,
+                    {{"4.txt", "MARE\r\nCASA\r\n"}}, 1, 1},
+        HarvestCase{"target_with_lf_lines", "casa mare sole", {{"4.txt", "CASA\nMARE\n"}}, false,
+                    {{"4.txt", "CASA\nMARE\nSOLE\r\n"}}, 3, 1},
+        HarvestCase{"empty_target", "casa", {{"4.txt", ""}}, false, {{"4.txt", "CASA\r\n"}}, 1, 1},
+        HarvestCase{"foreign_letters_without_box", "whisky kiwi jazz xilofono yoga mare", {}, false,
+                    {{"4.txt", "MARE\r\n"}}, 6, 1},
+        HarvestCase{"foreign_letters_with_box", "whisky kiwi jazz xilofono yoga mare", {}, true,
+                    {{"6.txt", "WHISKY\r\n"},
+                     {"4.txt", "KIWI\r\nJAZZ\r\nYOGA\r\nMARE\r\n"},
+                     {"8.txt", "XILOFONO\r\n"}},
+                    6, 6},
+        HarvestCase{"windows_1252_accents", "citt\xE0 perch\xE9 PERCH\xC9\r\n", {}, false,
+                    {{"5.txt", "CITTA\r\n"}, {"6.txt", "PERCHE\r\n"}}, 3, 2},
+        HarvestCase{"decomposed_accent", "citta\xCC\x80\n", {}, false, {{"5.txt", "CITTA\r\n"}}, 1, 1},
+        HarvestCase{"lengths_two_and_fifteen", "io abcdefghilmnopq", {}, false,
+                    {{"2.txt", "IO\r\n"}, {"15.txt", "ABCDEFGHILMNOPQ\r\n"}}, 2, 2},
+        HarvestCase{"lengths_zero_one_and_sixteen_dropped", " a abcdefghilmnopqr\r\n\r\n", {}, false, {}, 3, 0},
+        HarvestCase{"punctuation_digits_and_tabs", "l'acqua 2024 casa\tmare (sole) fine.", {}, false, {}, 5,
+                    0},
+        HarvestCase{"every_kind_of_line_end", "casa\nmare\rsole\r\nvela", {}, false,
+                    {{"4.txt", "CASA\r\nMARE\r\nSOLE\r\nVELA\r\n"}}, 4, 4},
+        HarvestCase{"utf8_byte_order_mark", "\xEF\xBB\xBF" "casa", {}, false, {{"4.txt", "CASA\r\n"}}, 1, 1},
+        HarvestCase{"empty_text", "", {}, false, {}, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Harvest, Utf8AndWindows1252TextsLeaveTheSameFiles)
+{
+    HarvestFolders utf8;
+    HarvestFolders singleByte;
+    Harvest fromUtf8(utf8.WriteText(QStringLiteral("t.txt"), "perché la città è là\r\nÈ così\r\n"),
+                     utf8.words.path(), false);
+    Harvest fromSingleByte(
+        singleByte.WriteText(QStringLiteral("t.txt"), "perch\xE9 la citt\xE0 \xE8 l\xE0\r\n\xC8 cos\xEC\r\n"),
+        singleByte.words.path(), false);
+
+    ASSERT_EQ(fromUtf8.RunToEnd(), Harvest::State::Finished);
+    ASSERT_EQ(fromSingleByte.RunToEnd(), Harvest::State::Finished);
+
+    EXPECT_EQ(utf8.WordFiles(), singleByte.WordFiles());
+    EXPECT_EQ(utf8.WordFiles(),
+              (Files{{"2.txt", "LA\r\n"}, {"4.txt", "COSI\r\n"}, {"5.txt", "CITTA\r\n"}, {"6.txt", "PERCHE\r\n"}}))
+        << Describe(utf8.WordFiles());
+}
+
+TEST(Harvest, SameTextTwiceAppendsNothingTheSecondTime)
+{
+    HarvestFolders folders;
+    const QString text = folders.WriteText(QStringLiteral("t.txt"), "il mare è blu, il cielo è blu\r\n");
+    Harvest first(text, folders.words.path(), false);
+    ASSERT_EQ(first.RunToEnd(), Harvest::State::Finished);
+    const Files afterFirst = folders.WordFiles();
+
+    Harvest second(text, folders.words.path(), false);
+    ASSERT_EQ(second.RunToEnd(), Harvest::State::Finished);
+
+    EXPECT_EQ(second.Counts().appended, 0);
+    EXPECT_EQ(second.Counts().known, first.Counts().appended + first.Counts().known);
+    EXPECT_EQ(folders.WordFiles(), afterFirst);
+}
+
+TEST(Harvest, StepsReadTheTextInPiecesAndReportEachAppendedWord)
+{
+    HarvestFolders folders;
+    QByteArray text;
+    for (int i = 0; i < 200; ++i)
+        text += "una riga di testo con parole\r\n";
+    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), text), folders.words.path(), false);
+    QStringList appended;
+    harvest.onAppended = [&appended](const QString& word) { appended.append(word); };
+
+    int steps = 0;
+    qint64 lastRead = 0;
+    while (harvest.Step(100) == Harvest::State::Running) {
+        ++steps;
+        EXPECT_GT(harvest.BytesRead(), lastRead);
+        lastRead = harvest.BytesRead();
+        ASSERT_LT(steps, 10000);
+    }
+
+    EXPECT_EQ(harvest.CurrentState(), Harvest::State::Finished);
+    EXPECT_GE(steps, 50);
+    EXPECT_EQ(harvest.BytesRead(), harvest.SourceBytes());
+    EXPECT_EQ(appended, (QStringList{"UNA", "RIGA", "DI", "TESTO", "CON", "PAROLE"}));
+}
+
+TEST(Harvest, BinaryTextEndsWithoutHangingAndWritesOnlyWords)
+{
+    HarvestFolders folders;
+    QByteArray bytes;
+    for (qint64 i = 0; i < 600 * 1024; ++i)
+        bytes.append(static_cast<char>((i * 7919) % 251));
+    Harvest harvest(folders.WriteText(QStringLiteral("image.bin"), bytes), folders.words.path(), true);
+
+    ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished);
+
+    EXPECT_EQ(harvest.BytesRead(), bytes.size());
+    for (const auto& [name, content] : folders.WordFiles()) {
+        for (const QByteArray& line : content.split('\n')) {
+            const QByteArray word = line.chopped(line.endsWith('\r') ? 1 : 0);
+            EXPECT_TRUE(std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+                << name.toStdString() << ": " << word.toStdString();
+        }
+    }
+}
+
+TEST(Harvest, TextWithoutLineEndsIsReadInBoundedPieces)
+{
+    HarvestFolders folders;
+    const QByteArray text = QByteArray("casa ").repeated(40000) + QByteArray("a").repeated(200000) + " mare";
+    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), text), folders.words.path(), false);
+
+    ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished);
+
+    EXPECT_EQ(folders.WordFiles(), (Files{{"4.txt", "CASA\r\nMARE\r\n"}})) << Describe(folders.WordFiles());
+    EXPECT_EQ(harvest.Counts().known, 39999);
+}
+
+struct BadSource {
+    const char* name;
+    const char* file;  // in the text folder
+    void (*make)(const QString& path);
+    const char* message;
+};
+
+class UnreadableSource : public ::testing::TestWithParam<BadSource> {};
+
+TEST_P(UnreadableSource, FailsWithAMessageNamingTheFile)
+{
+    HarvestFolders folders;
+    const QString path = folders.TextPath(QString::fromLatin1(GetParam().file));
+    if (GetParam().make)
+        GetParam().make(path);
+    Harvest harvest(path, folders.words.path(), false);
+
+    EXPECT_EQ(harvest.RunToEnd(), Harvest::State::Failed);
+
+    EXPECT_TRUE(harvest.Error().startsWith(QString::fromUtf8(GetParam().message))) << harvest.Error().toStdString();
+    EXPECT_TRUE(harvest.Error().contains(QString::fromLatin1(GetParam().file))) << harvest.Error().toStdString();
+    EXPECT_TRUE(folders.WordFiles().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, UnreadableSource,
+    ::testing::Values(
+        BadSource{"missing", "manca.txt", nullptr, "Il file"},
+        BadSource{"folder", "cartella.txt", [](const QString& path) { QDir().mkpath(path); },
+                  "Il file"},
+        BadSource{"fifo", "tubo.txt", [](const QString& path) { ::mkfifo(QFile::encodeName(path), 0600); },
+                  "Il file"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Harvest, UnwritableTargetStopsTheRunKeepingEarlierWords)
+{
+    HarvestFolders folders;
+    QDir(folders.words.path()).mkdir(QStringLiteral("4.txt"));
+    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), "io tu casa mare sole\r\n"), folders.words.path(),
+                    false);
+
+    EXPECT_EQ(harvest.RunToEnd(), Harvest::State::Failed);
+
+    EXPECT_TRUE(harvest.Error().contains(QStringLiteral("4.txt"))) << harvest.Error().toStdString();
+    EXPECT_EQ(folders.WordFiles(), (Files{{"2.txt", "IO\r\nTU\r\n"}}));
+    EXPECT_EQ(harvest.Counts().appended, 2);
+}
+
+TEST(Harvest, UnreadableTextByPermissionFails)
+{
+    HarvestFolders folders;
+    const QString path = folders.WriteText(QStringLiteral("chiuso.txt"), "casa\r\n");
+    QFile::setPermissions(path, QFileDevice::Permissions());
+    if (QFile file(path); file.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "running as a user that reads any file";
+    Harvest harvest(path, folders.words.path(), false);
+
+    EXPECT_EQ(harvest.RunToEnd(), Harvest::State::Failed);
+    EXPECT_TRUE(harvest.Error().contains(QStringLiteral("chiuso.txt")));
+}
+
+}  // namespace
