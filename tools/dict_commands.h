@@ -7,3 +7,5 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io);
 int RunInfoCommand(const QStringList& arguments, DictIo& io);
 int RunSolveCommand(const QStringList& arguments, DictIo& io);
 int RunLookupCommand(const QStringList& arguments, DictIo& io);
+int RunExportCommand(const QStringList& arguments, DictIo& io);
+int RunRebuildCommand(const QStringList& arguments, DictIo& io);
