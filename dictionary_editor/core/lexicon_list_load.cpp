@@ -57,7 +57,9 @@ std::int64_t LexiconListLoad::CountInLength() const
 
 bool LexiconListLoad::Step(std::int64_t words)
 {
-    while (!Finished() && words > 0) {
+    // Empty lengths are passed over at once, so the step that reads the last word
+    // also finishes the load.
+    while (!Finished() && (words > 0 || CountInLength() == 0)) {
         const std::int64_t count = CountInLength();
         if (done_ == 0)
             pending_.reserve(count);
