@@ -2,6 +2,10 @@
 
 EditorWordLists::EditorWordLists(QString alphabet) : alphabet_(std::move(alphabet))
 {
+    for (const QChar c : alphabet_) {
+        if (c.unicode() < letter_.size() && c.isUpper())
+            letter_[c.unicode()] = true;
+    }
     for (int k = 0; k < kListCount; ++k)
         lists_[k] = std::make_unique<SortedWordList>(k + kShortest);
 }
@@ -44,7 +48,7 @@ void EditorWordLists::BeginBatch()
 bool EditorWordLists::InAlphabet(const QString& word) const
 {
     for (const QChar c : word) {
-        if (!c.isUpper() || !alphabet_.contains(c))
+        if (c.unicode() >= letter_.size() || !letter_[c.unicode()])
             return false;
     }
     return true;

@@ -81,6 +81,7 @@ private:
     InsertResult Classify(const QString& text) const;
 
     QString alphabet_;
+    std::array<bool, 128> letter_{};  // by code: a capital of the alphabet
     std::array<std::unique_ptr<SortedWordList>, kListCount> lists_;
     int currentList_ = 0;
     bool interactive_ = true;
