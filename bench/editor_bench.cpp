@@ -44,7 +44,7 @@ public:
 const EditorWordLists& ItalianLists()
 {
     static EditorWordLists lists = [] {
-        EditorWordLists loaded(TablesForLanguage(1).Alphabet);
+        EditorWordLists loaded(TableOf(Language::Italian).Alphabet);
         LexiconListLoad(loaded, ReadLexiconFile(kShippedItalian).bytes).RunToEnd();
         return loaded;
     }();
@@ -67,7 +67,7 @@ void BM_OpenEditorUntilButtonsEnabled(benchmark::State& state)
     NoNetwork http;
     NoSpelling spelling;
     for (auto _ : state) {
-        DictionaryEditorWindow window({1, TablesForLanguage(1).Alphabet, kShippedItalian, QDir::tempPath(), dialogs,
+        DictionaryEditorWindow window({Language::Italian, kShippedItalian, QDir::tempPath(), dialogs,
                                        http, spelling, {}});
         QSignalSpy finished(&window, &DictionaryEditorWindow::loadFinished);
         window.Open();
@@ -100,7 +100,7 @@ void BM_Rebuild(benchmark::State& state)
     QTemporaryDir folder;
     const QString name = folder.filePath(QStringLiteral("SLESSICO.1"));
     for (auto _ : state) {
-        if (!RebuildLexicon(lists, 1, name).written) {
+        if (!RebuildLexicon(lists, Language::Italian, name).written) {
             state.SkipWithError("the rebuild failed");
             return;
         }

@@ -44,7 +44,7 @@ void SetRed(QLabel* label, bool red)
 }  // namespace
 
 DictionaryEditorWindow::DictionaryEditorWindow(DictionaryEditorSetup setup, QWidget* parent)
-    : QDialog(parent), setup_(std::move(setup)), lists_(setup_.alphabet), loadTimer_(new QTimer(this))
+    : QDialog(parent), setup_(std::move(setup)), lists_(TableOf(setup_.language).Alphabet), loadTimer_(new QTimer(this))
 {
     setWindowTitle(EditorMessages::kCaption);
     setObjectName(QStringLiteral("dictionaryEditor"));
@@ -117,7 +117,7 @@ void DictionaryEditorWindow::BuildLists()
     wordBox_ = new QLineEdit(this);
     wordBox_->setObjectName(QStringLiteral("wordBox"));
     wordBox_->setAccessibleName(QStringLiteral("Nuova parola"));
-    wordBox_->setValidator(new AlphabetValidator(setup_.alphabet, wordBox_));
+    wordBox_->setValidator(new AlphabetValidator(lists_.Alphabet(), wordBox_));
     wordBox_->hide();
     insertButton_ = MakeButton(QStringLiteral("&Inserisci"), "insertWord", this);
     insertButton_->setToolTip(QStringLiteral("Conferma inserimento"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor_word_lists.h"
+#include "language.h"
 
 #include <QDialog>
 #include <QString>
@@ -25,8 +26,7 @@ class SpellChecker;
 // What the editor needs from the game: the language it edits, where its files are,
 // the platform's services and whom to tell that the lexicon file has been rewritten.
 struct DictionaryEditorSetup {
-    int language = 1;          // 1 Italian, 2 English, 3 Latin: the banner of the rebuilt file
-    QString alphabet;          // the capitals a word may hold
+    Language language;         // its alphabet, and the banner of the rebuilt file
     QString lexiconFileName;   // "SLESSICO.<n>" in the program folder
     QString programFolder;     // the per-length word files and "mancanti.txt"
     Dialogs& dialogs;

@@ -68,13 +68,14 @@ int RunRebuildCommand(const QStringList& arguments, DictIo& io)
     if (const QString problem = ParseArguments(arguments, parsed); !problem.isEmpty())
         return DictUsageError(command, problem, io);
     if (parsed.output.isEmpty())
-        parsed.output = LexiconFileName(parsed.language);
+        parsed.output = TableOf(*LanguageFromNumber(parsed.language)).LexiconFileName();
     if (!QFileInfo(parsed.folder).isDir()) {
         io.err << "letterama-dict rebuild: no such folder: " << parsed.folder << '\n';
         return kDictFailure;
     }
 
-    EditorWordLists lists(TablesForLanguage(parsed.language).Alphabet);
+    const Language language = *LanguageFromNumber(parsed.language);
+    EditorWordLists lists(TableOf(language).Alphabet);
     const WordFileImport import = ImportWordFiles(lists, parsed.folder);
     if (!import.errors.isEmpty()) {
         for (const QString& error : import.errors)
@@ -86,7 +87,7 @@ int RunRebuildCommand(const QStringList& arguments, DictIo& io)
         return kDictFailure;
     }
 
-    const RebuildResult result = RebuildLexicon(lists, parsed.language, parsed.output);
+    const RebuildResult result = RebuildLexicon(lists, language, parsed.output);
     if (!result.written) {
         io.err << "letterama-dict rebuild: " << result.error << '\n';
         return kDictFailure;

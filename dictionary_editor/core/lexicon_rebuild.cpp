@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, int language)
+EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, Language language)
 {
     EditorLexicon lexicon;
     LexiconWordLists bytes;
@@ -21,11 +21,11 @@ EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, int language)
             bytes[k].append(word.toLatin1());
         }
     }
-    lexicon.image = ComposeLexicon(bytes, LexiconBanner(language));
+    lexicon.image = ComposeLexicon(bytes, LexiconBanner(TableOf(language).Number()));
     return lexicon;
 }
 
-RebuildResult RebuildLexicon(const EditorWordLists& lists, int language, const QString& fileName)
+RebuildResult RebuildLexicon(const EditorWordLists& lists, Language language, const QString& fileName)
 {
     RebuildResult result;
     const QFileInfo target(fileName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor_word_lists.h"
+#include "language.h"
 
 #include "lexicon_writer.h"
 
@@ -14,7 +15,7 @@ struct EditorLexicon {
     LexiconImage image;
     qsizetype skippedLetters = 0;  // entries of the right length left out for their characters
 };
-EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, int language);
+EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, Language language);
 
 struct RebuildResult {
     bool written = false;
@@ -27,4 +28,4 @@ struct RebuildResult {
 // in one step, so there is never a moment without a lexicon; on any failure (a full
 // disk included) the old file stays byte for byte. A "SLESSICO.new" left over by an
 // interrupted run of an older version is removed first.
-RebuildResult RebuildLexicon(const EditorWordLists& lists, int language, const QString& fileName);
+RebuildResult RebuildLexicon(const EditorWordLists& lists, Language language, const QString& fileName);

@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     KeptMessages dialogs;
     NoNetwork http;
     NoSpelling spelling;
-    DictionaryEditorWindow window({1, TablesForLanguage(1).Alphabet, QDir(programFolder).filePath("SLESSICO.1"),
+    DictionaryEditorWindow window({Language::Italian, QDir(programFolder).filePath("SLESSICO.1"),
                                    QDir::tempPath(), dialogs, http, spelling, {}});
     window.resize(1180, 720);
     window.Open();

@@ -143,8 +143,8 @@ void MainWindow::OnManageMainDictionary()
     // Window-modal and on open(): the game goes on from the editor's signals. After a
     // rebuild the game reloads its lexicon, so the next manche judges with it.
     auto* editor = new DictionaryEditorWindow(
-        {state_.LexiconLanguage, state_.Alphabet, LexiconFileName(state_.LexiconLanguage), QDir::currentPath(),
-         platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }},
+        {state_.Settings.LexiconLanguage, TableOf(state_.Settings.LexiconLanguage).LexiconFileName(),
+         QDir::currentPath(), platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }},
         this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setWindowModality(Qt::WindowModal);

@@ -36,9 +36,9 @@ protected:
     void Open(int language = 1, const QStringList& words = {"ASI", "CASA", "ZERO", "ALBERO"})
     {
         ASSERT_TRUE(WriteTinyLexicon(language, words));
-        lexiconBefore = folder.Read(LexiconFileName(language));
+        lexiconBefore = folder.Read(TableOf(static_cast<Language>(language)).LexiconFileName());
         window = std::make_unique<DictionaryEditorWindow>(DictionaryEditorSetup{
-            language, TablesForLanguage(language).Alphabet, LexiconFileName(language), folder.Path(), fakes.dialogs,
+            static_cast<Language>(language), TableOf(static_cast<Language>(language)).LexiconFileName(), folder.Path(), fakes.dialogs,
             fakes.http, spelling, [this] { ++rebuilt; }});
         window->Open();
     }
@@ -236,8 +236,8 @@ TEST(EditorWindowLatin, SpellCheckSaysOnceThatThereIsNoDictionary)
     TempProgramFolder folder;
     ASSERT_TRUE(WriteTinyLexicon(3, {"LEX", "ROSA"}));
     FakePlatform fakes;
-    HunspellSpellChecker hunspell([] { return 3; }, fakes.dialogs);
-    DictionaryEditorWindow window({3, TablesForLanguage(3).Alphabet, LexiconFileName(3), folder.Path(),
+    HunspellSpellChecker hunspell([] { return TableOf(Language::Latin).HunspellLocale; }, fakes.dialogs);
+    DictionaryEditorWindow window({Language::Latin, TableOf(Language::Latin).LexiconFileName(), folder.Path(),
                                    fakes.dialogs, fakes.http, hunspell, {}});
     window.Open();
     window.FinishLoad();
@@ -255,7 +255,7 @@ TEST(EditorWindowExit, UscitaDuringTheLoadStopsItAndClosesTheWindow)
     ASSERT_TRUE(WriteTinyLexicon(1, {"CASA"}));
     FakePlatform fakes;
     FixedSpelling spelling;
-    DictionaryEditorWindow window({1, TablesForLanguage(1).Alphabet, LexiconFileName(1), folder.Path(), fakes.dialogs,
+    DictionaryEditorWindow window({Language::Italian, TableOf(Language::Italian).LexiconFileName(), folder.Path(), fakes.dialogs,
                                    fakes.http, spelling, {}});
     window.Open();
     ASSERT_TRUE(window.Loading());

@@ -10,7 +10,7 @@ using Outcome = InsertResult::Outcome;
 
 EditorWordLists ListsOf(int language, const QStringList& words)
 {
-    EditorWordLists lists(TablesForLanguage(language).Alphabet);
+    EditorWordLists lists(TableOf(static_cast<Language>(language)).Alphabet);
     std::array<QStringList, EditorWordLists::kListCount> byLength;
     for (const QString& word : words)
         byLength[EditorWordLists::ListFor(word.size())].append(word);

@@ -23,7 +23,7 @@ QByteArray Field(const QByteArray& file, int length, int which)
 // The lists as the editor loads them from SLESSICO.1 in the current folder.
 EditorWordLists Loaded()
 {
-    EditorWordLists lists(TablesForLanguage(1).Alphabet);
+    EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     const LexiconFileBytes file = ReadLexiconFile(QStringLiteral("SLESSICO.1"));
     LexiconListLoad(lists, file.bytes).RunToEnd();
     return lists;
@@ -47,7 +47,7 @@ TEST(LexiconListLoad, StepsThroughTheLengthsAPieceAtATime)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(WriteTinyLexicon(1, {"ASI", "BUE", "CASA", "ALBERO", "ZUCCHERO"}));
-    EditorWordLists lists(TablesForLanguage(1).Alphabet);
+    EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     lists.InsertWord("LUPO");
     LexiconListLoad load(lists, ReadLexiconFile(QStringLiteral("slessico.1")).bytes);
     EXPECT_EQ(lists.TotalWords(), 0) << "the lists are emptied first";
@@ -107,9 +107,9 @@ TEST(RebuildLexicon, WritesTheListsInTheLexiconLayout)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         TempProgramFolder folder;
-        EditorWordLists lists(TablesForLanguage(1).Alphabet);
+        EditorWordLists lists(TableOf(Language::Italian).Alphabet);
         lists.List(2).SetWords(row.fiveLetters, true);
-        const RebuildResult result = RebuildLexicon(lists, 1, QStringLiteral("SLESSICO.1"));
+        const RebuildResult result = RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1"));
         ASSERT_TRUE(result.written) << result.error.toStdString();
         const QByteArray file = folder.Read("SLESSICO.1");
         EXPECT_EQ(file.size(), row.size);
@@ -131,7 +131,7 @@ TEST(RebuildLexicon, ALoadedLexiconWithAnInsertedWordReadsBackWithIt)
     EditorWordLists lists = Loaded();
     lists.InsertWord("lupo");
     lists.RemoveWord(3, 0);
-    ASSERT_TRUE(RebuildLexicon(lists, 1, QStringLiteral("SLESSICO.1")).written);
+    ASSERT_TRUE(RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1")).written);
     EditorWordLists again = Loaded();
     EXPECT_EQ(again.List(1).Words(), QStringList({"CASA", "LUPO", "ZERO"}));
     EXPECT_EQ(again.List(3).Count(), 0);
@@ -143,9 +143,9 @@ TEST(RebuildLexicon, ReplacesALeftoverTemporaryFileAndAnyCaseOfTheName)
     TempProgramFolder folder;
     folder.Write("SLESSICO.new", QByteArray(5000, 'X'));
     folder.Write("slessico.1", QByteArray("old"));
-    EditorWordLists lists(TablesForLanguage(1).Alphabet);
+    EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     lists.InsertWord("CASA");
-    ASSERT_TRUE(RebuildLexicon(lists, 1, QStringLiteral("SLESSICO.1")).written);
+    ASSERT_TRUE(RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1")).written);
     EXPECT_FALSE(folder.Exists("SLESSICO.new"));
     EXPECT_EQ(folder.Read("slessico.1").size(), 455) << "the lexicon keeps its own name";
     EXPECT_FALSE(folder.Exists("SLESSICO.1"));
@@ -179,7 +179,7 @@ TEST(RebuildLexicon, AFailedWriteSaysSoAndLeavesTheOldFileByteForByte)
     TempProgramFolder folder;
     ASSERT_TRUE(WriteTinyLexicon(1, {"CASA", "ZERO"}));
     const QByteArray before = folder.Read("SLESSICO.1");
-    EditorWordLists lists(TablesForLanguage(1).Alphabet);
+    EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     QStringList many;
     for (int i = 0; i < 2000; ++i)
         many.append(QStringLiteral("CA") + QChar('A' + i % 21) + QChar('A' + i / 21 % 21) + QChar('A' + i / 441) +
@@ -188,7 +188,7 @@ TEST(RebuildLexicon, AFailedWriteSaysSoAndLeavesTheOldFileByteForByte)
     RebuildResult result;
     {
         FileSizeLimit limit(4096);
-        result = RebuildLexicon(lists, 1, QStringLiteral("SLESSICO.1"));
+        result = RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1"));
     }
     EXPECT_FALSE(result.written);
     EXPECT_TRUE(result.error.startsWith("Impossibile scrivere il dizionario SLESSICO.1")) << result.error.toStdString();

@@ -11,7 +11,7 @@ namespace {
 
 EditorWordLists Lists(const std::map<int, QStringList>& byList)
 {
-    EditorWordLists lists(TablesForLanguage(1).Alphabet);
+    EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     for (const auto& [k, words] : byList)
         lists.List(k).SetWords(words, false);
     return lists;
