@@ -40,7 +40,9 @@ std::optional<QByteArray> ReadAll(const QString& name)
 bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(Resolve(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // commit() does not see a failure of the last buffered write (a full disk): flush
+    // first, or a truncated file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();

@@ -41,6 +41,21 @@ std::span<const DictCommand> DictCommands()
                     "not yet a line of DIR/N.txt to that file, N being its length. Prints the\n"
                     "tokens read, the words appended and the words dropped.",
                     RunHarvestCommand},
+        DictCommand{"export", "LEXICON DIR",
+                    "write the per-length word files of a lexicon",
+                    "Writes 3.TXT to 10.TXT into DIR (made when missing), one word per line\n"
+                    "with CR LF ends, in the order the dictionary editor keeps its lists, as its\n"
+                    "\"Crea Files TXT\" does. Files named in another letter case are replaced.",
+                    RunExportCommand},
+        DictCommand{"rebuild", "DIR [-o FILE] [--language N]",
+                    "write a lexicon file from per-length word files",
+                    "  --language N   1 Italian, 2 English, 3 Latin (default 1: banner, alphabet)\n"
+                    "  -o FILE        the lexicon to write (default SLESSICO.N)\n"
+                    "Reads 3.TXT to 10.TXT from DIR (any letter case) as the dictionary editor's\n"
+                    "import does, sorts them as its lists do and writes the lexicon as its rebuild\n"
+                    "does: lines of another length or with characters outside the alphabet are\n"
+                    "left out. The old file is replaced only once the new one is complete.",
+                    RunRebuildCommand},
     };
     return commands;
 }

@@ -8,3 +8,5 @@ int RunInfoCommand(const QStringList& arguments, DictIo& io);
 int RunSolveCommand(const QStringList& arguments, DictIo& io);
 int RunLookupCommand(const QStringList& arguments, DictIo& io);
 int RunHarvestCommand(const QStringList& arguments, DictIo& io);
+int RunExportCommand(const QStringList& arguments, DictIo& io);
+int RunRebuildCommand(const QStringList& arguments, DictIo& io);

@@ -2,6 +2,7 @@
 
 #include "about_window.h"
 #include "dialogs.h"
+#include "dictionary_editor_window.h"
 #include "game_view.h"
 #include "help_files.h"
 #include "high_score_window.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 
 // The main window's menu handlers: one per item. Every item that changes a setting
 // ends by rewriting the settings file.
@@ -140,7 +142,15 @@ void MainWindow::OnHighScores()
 
 void MainWindow::OnManageMainDictionary()
 {
-    // Opens the dictionary editor once it exists.
+    // Window-modal and on open(): the game goes on from the editor's signals. After a
+    // rebuild the game reloads its lexicon, so the next manche judges with it.
+    auto* editor = new DictionaryEditorWindow(
+        {state_.Settings.LexiconLanguage, TableOf(state_.Settings.LexiconLanguage).LexiconFileName(),
+         QDir::currentPath(), platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }},
+        this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setWindowModality(Qt::WindowModal);
+    editor->Open();
 }
 
 void MainWindow::OnHelp()

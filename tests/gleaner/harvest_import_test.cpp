@@ -1,34 +1,28 @@
 #include "harvest.h"
 #include "harvest_folders.h"
+#include "language.h"
+#include "lexicon_rebuild.h"
 #include "lexicon_words.h"
-#include "lexicon_writer.h"
-#include "per_length_files.h"
+#include "word_file_exchange.h"
 #include "word_lookup.h"
 
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 namespace {
 
-// What the dictionary editor does with the word folder: it imports each of the files
-// of 3 to 10 letters that exists into its list (which sorts itself without regard to
-// case) and rebuilds the lexicon from the lists.
+// The dictionary editor's own import of the word folder (the files of 3 to 10
+// letters that exist replace their lists, which sort themselves), then its rebuild.
 std::shared_ptr<const LexiconWords> ImportAndRebuild(const QString& folder)
 {
-    std::array<QStringList, kLexiconListCount> lists;
-    for (int k = 0; k < kLexiconListCount; ++k) {
-        const PerLengthFiles::ReadResult read = PerLengthFiles::Read(folder, k + 3);
-        EXPECT_NE(read.status, PerLengthFiles::ReadResult::Status::Unreadable) << read.error.toStdString();
-        lists[k] = read.words;
-        std::sort(lists[k].begin(), lists[k].end(),
-                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    }
-    const LexiconImage image = ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(1));
-    EXPECT_TRUE(image.error.isEmpty()) << image.error.toStdString();
-    return LexiconWords::FromFileBytes(image.bytes);
+    EditorWordLists lists(TableOf(Language::Italian).Alphabet);
+    const WordFileImport import = ImportWordFiles(lists, folder);
+    EXPECT_TRUE(import.errors.isEmpty()) << import.errors.join(' ').toStdString();
+    const EditorLexicon lexicon = ComposeEditorLexicon(lists, Language::Italian);
+    EXPECT_TRUE(lexicon.image.error.isEmpty()) << lexicon.image.error.toStdString();
+    return LexiconWords::FromFileBytes(lexicon.image.bytes);
 }
 
 struct ValidCase {
@@ -54,12 +48,8 @@ TEST(HarvestImport, EditorImportAndRebuildMakeHarvestedWordsValid)
         {"CASA", true},  {"MARE", true},  {"GATTO", true}, {"SUL", true},         {"TETTO", false},
         {"CITTA", true}, {"LUNA", true},  {"SOPRA", true}, {"ORIZZONTE", false},  {"LA", false},
         {"IL", false},   {"TETTO,", false}};
-    Cooperation never;
-    for (const ValidCase& row : expected) {
-        YieldPacer pacer(never);
-        EXPECT_EQ(WordLookup::InLexicon(*lexicon, QString::fromLatin1(row.word), pacer), std::optional(row.valid))
-            << row.word;
-    }
+    for (const ValidCase& row : expected)
+        EXPECT_EQ(WordLookup::InLexicon(*lexicon, QString::fromLatin1(row.word)), row.valid) << row.word;
     // "TETTO," kept its comma and was never harvested; "l'orizzonte" neither; words
     // of 2 letters go to 2.txt, which the editor does not read.
     EXPECT_EQ(lexicon->Count(4), 3);

@@ -1,0 +1,138 @@
+#include "dictionary_editor_window.h"
+#include "editor_word_lists.h"
+#include "lexicon_list_load.h"
+#include "lexicon_rebuild.h"
+#include "word_file_exchange.h"
+
+#include "dialogs.h"
+#include "http_fetcher.h"
+#include "language.h"
+#include "spell_checker.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+// The dictionary editor on the whole shipped Italian lexicon (about 450,000 words):
+// opening until its buttons are enabled, one insert, the rebuild, export and import.
+namespace {
+
+const QString kShippedItalian = QStringLiteral(LETTERAMA_SOURCE_DIR "/assets/program_folder/SLESSICO.1");
+
+class QuietDialogs : public Dialogs {
+public:
+    void Inform(const QString&) override {}
+    Answer AskOkCancel(const QString&) override { return Answer::Ok; }
+    Answer AskYesNo(const QString&) override { return Answer::Yes; }
+    Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
+    std::optional<QString> InputBox(const QString&, const QString&) override { return std::nullopt; }
+    void Beep() override {}
+    bool ModalOpen() const override { return false; }
+};
+class NoNetwork : public HttpFetcher {
+public:
+    void Fetch(const QString&, Done done) override { done(std::nullopt); }
+};
+class NoSpelling : public SpellChecker {
+public:
+    QString SpellCheck(const QString& text) override { return text; }
+};
+
+// The lists of the shipped lexicon, read once.
+const EditorWordLists& ItalianLists()
+{
+    static EditorWordLists lists = [] {
+        EditorWordLists loaded(TableOf(Language::Italian).Alphabet);
+        LexiconListLoad(loaded, ReadLexiconFile(kShippedItalian).bytes).RunToEnd();
+        return loaded;
+    }();
+    return lists;
+}
+
+EditorWordLists CopyOf(const EditorWordLists& source)
+{
+    EditorWordLists copy(source.Alphabet());
+    for (int k = 0; k < EditorWordLists::kListCount; ++k)
+        copy.List(k).SetWords(source.List(k).Words(), false);
+    return copy;
+}
+
+// From the window's creation until its load has ended and its buttons are enabled,
+// with the load's pieces running on the event loop's timer as in the game.
+void BM_OpenEditorUntilButtonsEnabled(benchmark::State& state)
+{
+    QuietDialogs dialogs;
+    NoNetwork http;
+    NoSpelling spelling;
+    for (auto _ : state) {
+        DictionaryEditorWindow window({Language::Italian, kShippedItalian, QDir::tempPath(), dialogs,
+                                       http, spelling, {}});
+        QSignalSpy finished(&window, &DictionaryEditorWindow::loadFinished);
+        window.Open();
+        if (!finished.wait(10000) || !window.findChild<QPushButton*>(QStringLiteral("rebuild"))->isEnabled()) {
+            state.SkipWithError("the load did not finish");
+            return;
+        }
+        if (window.Lists().TotalWords() < 400'000) {
+            state.SkipWithError("SLESSICO.1 is not in assets/program_folder");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_OpenEditorUntilButtonsEnabled)->Unit(benchmark::kMillisecond);
+
+// One word into the 8-letter list (66,000 words) and out again.
+void BM_InsertOneWord(benchmark::State& state)
+{
+    EditorWordLists lists = CopyOf(ItalianLists());
+    for (auto _ : state) {
+        const InsertResult result = lists.InsertWord(QStringLiteral("LETTERAM"));
+        lists.RemoveWord(result.list, result.row);
+    }
+}
+BENCHMARK(BM_InsertOneWord)->Unit(benchmark::kMicrosecond);
+
+void BM_Rebuild(benchmark::State& state)
+{
+    const EditorWordLists& lists = ItalianLists();
+    QTemporaryDir folder;
+    const QString name = folder.filePath(QStringLiteral("SLESSICO.1"));
+    for (auto _ : state) {
+        if (!RebuildLexicon(lists, Language::Italian, name).written) {
+            state.SkipWithError("the rebuild failed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_Rebuild)->Unit(benchmark::kMillisecond);
+
+void BM_ExportThenImport(benchmark::State& state)
+{
+    EditorWordLists lists = CopyOf(ItalianLists());
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        if (!ExportWordFiles(lists, folder.path()).isEmpty()) {
+            state.SkipWithError("the export failed");
+            return;
+        }
+        const WordFileImport import = ImportWordFiles(lists, folder.path());
+        benchmark::DoNotOptimize(import.linesRead);
+    }
+}
+BENCHMARK(BM_ExportThenImport)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,67 @@
+#include "editor_messages.h"
+
+#include <QStringList>
+
+
+namespace EditorMessages {
+
+QString ForInsert(const InsertResult& result, const QString& alphabet)
+{
+    using Outcome = InsertResult::Outcome;
+    switch (result.outcome) {
+    case Outcome::Empty:
+        return {};
+    case Outcome::WrongLength:
+        return QStringLiteral("Nel dizionario sono ammesse solamente parole formate da 3 a 10 caratteri.");
+    case Outcome::InvalidLetters:
+        return QStringLiteral("La parola '") + result.word +
+               QStringLiteral("' contiene caratteri non validi: sono ammesse solamente le lettere ") + alphabet +
+               QStringLiteral(".");
+    case Outcome::AlreadyPresent:
+        return QStringLiteral("La parola '") + result.word + QStringLiteral("' esiste già nel dizionario.");
+    case Outcome::Inserted:
+        return QStringLiteral("La parola '") + result.word +
+               QStringLiteral("' è stata momentaneamente aggiunta al dizionario, cliccare sul bottone "
+                              "'Ricrea dizionario' per la ricostruzione definitiva sul disco.");
+    }
+    return {};
+}
+
+QString BulkSummary(const BatchCounters& counters)
+{
+    QStringList lines = {
+        QStringLiteral("Importazione delle parole terminata."),
+        QStringLiteral("Esaminate N. %1 parole").arg(counters.Examined()),
+        QStringLiteral("Sono state importate %1 parole nuove").arg(counters.inserted),
+        QStringLiteral("Sono state scartate  %1 parole perchè già presenti nel dizionario").arg(counters.present),
+        QStringLiteral("Sono state scartate  %1 parole perchè o troppo corte o troppo lunghe (da 3 a 10 caratteri)")
+            .arg(counters.tooShortLong),
+        QStringLiteral("Sono state scartate  %1 parole perchè contenevano caratteri non validi").arg(counters.invalid),
+    };
+    if (counters.inserted > 0)
+        lines.append(QStringLiteral(
+            "Cliccare ora sul bottone <Ricrea dizionario> per ricostruire l'intero dizionario"));
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+QString CountLabel(qsizetype count, bool changed)
+{
+    return QStringLiteral("(%1) %2").arg(count).arg(changed ? QStringLiteral("Parole") : QStringLiteral("parole"));
+}
+
+QString Total(std::int64_t total)
+{
+    // Grouped by threes with commas whatever the system's language, as the label
+    // always showed it.
+    QString digits = QString::number(total < 0 ? -total : total);
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, QLatin1Char(','));
+    return total < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+QString InsertQuestion(const QString& word)
+{
+    return QStringLiteral("Vuoi inserire la parola ") + word + QStringLiteral(" nel dizionario?");
+}
+
+}  // namespace EditorMessages

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "editor_word_lists.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The dictionary editor's texts to the user.
+namespace EditorMessages {
+
+// The message of an interactive insert, empty for an empty word box.
+QString ForInsert(const InsertResult& result, const QString& alphabet);
+// The summary of Import all, lines joined by CR LF.
+QString BulkSummary(const BatchCounters& counters);
+// "(" + count + ") parole" as loaded, "(" + count + ") Parole" after a change.
+QString CountLabel(qsizetype count, bool changed);
+// A total formatted with thousands separators: "452,118".
+QString Total(std::int64_t total);
+
+inline const QString kCaption = QStringLiteral("Letterama - Dizionario principale");
+inline const QString kReading = QStringLiteral("In corso la lettura del dizionario ...");
+inline const QString kWriting = QStringLiteral("In corso la scrittura del dizionario ...");
+inline const QString kRewritten = QStringLiteral("Dizionario riscritto correttamente");
+inline const QString kRebuildQuestion = QStringLiteral(
+    "Attenzione non interrompere assolutamente la fase di creazione del dizionario! Si desidera veramente "
+    "ricreare il dizionario principale?");
+inline const QString kCancelled = QStringLiteral("Operazione annulata.");
+inline const QString kSelectFirst = QStringLiteral("Selezionare prima una parola da eliminare dal dizionario.");
+inline const QString kDeleteQuestion = QStringLiteral("Si desidera veramente eliminare la parola: ");
+inline const QString kDeleted = QStringLiteral(
+    "Parola eliminata, cliccare su 'Ricrea dizionario' per la ricostruzione effettiva del dizionario");
+inline const QString kEditPrompt = QStringLiteral(
+    "Modificare il contenuto di questa parola quindi cliccare su <OK>, se si vuole cancellarla inserire blank o "
+    "cliccare su <Annulla>");
+inline const QString kExported =
+    QStringLiteral("I files 3.txt, 4.txt ... 10.txt sono stati creati correttamente nella cartella del programma : ");
+inline const QString kNotFound = QStringLiteral("Il documento che hai richiesto non è stato trovato");
+inline const QString kInternetNote = QStringLiteral(
+    "Per poter vedere l'elenco delle parole mancanti suggerite on-line dai giocatori del Letterama occorre "
+    "disporre di un collegamento ad Internet attivo.");
+inline const QString kMissingWordsFile = QStringLiteral("mancanti.txt");
+
+// "Vuoi inserire la parola " + word + " nel dizionario?"
+QString InsertQuestion(const QString& word);
+
+}  // namespace EditorMessages

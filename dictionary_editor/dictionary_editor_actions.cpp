@@ -1,0 +1,147 @@
+// The editor's operations on its lists: insert, delete and edit a word, the rebuild
+// of the lexicon file and the per-length word files.
+
+#include "dictionary_editor_window.h"
+
+#include "editor_messages.h"
+#include "lexicon_rebuild.h"
+#include "word_file_exchange.h"
+
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTimer>
+
+void DictionaryEditorWindow::StartWord()
+{
+    wordBox_->clear();
+    wordBox_->show();
+    insertButton_->show();
+    wordBox_->setFocus();
+}
+
+void DictionaryEditorWindow::InsertTypedWord()
+{
+    const InsertResult result = lists_.InsertWord(wordBox_->text());
+    if (result.outcome == InsertResult::Outcome::Inserted) {
+        UpdateLabels();
+        ShowRow(result.list, result.row);
+    }
+    if (lists_.Interactive()) {
+        const QString message = EditorMessages::ForInsert(result, lists_.Alphabet());
+        if (!message.isEmpty())
+            setup_.dialogs.Inform(message);
+    }
+    if (result.outcome == InsertResult::Outcome::AlreadyPresent)
+        wordBox_->clear();
+    if (!wordBox_->isHidden()) {
+        // Ready for the next word: typing replaces the one just handled.
+        wordBox_->selectAll();
+        wordBox_->setFocus();
+    }
+}
+
+void DictionaryEditorWindow::DeleteWord()
+{
+    const int k = lists_.CurrentList();
+    const QModelIndexList selected = views_[k]->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        setup_.dialogs.Inform(EditorMessages::kSelectFirst);
+        return;
+    }
+    const int row = selected.first().row();
+    if (setup_.dialogs.AskOkCancel(EditorMessages::kDeleteQuestion + lists_.List(k).At(row)) !=
+        Dialogs::Answer::Ok)
+        return;
+    lists_.RemoveWord(k, row);
+    UpdateLabels();
+    setup_.dialogs.Inform(EditorMessages::kDeleted);
+}
+
+void DictionaryEditorWindow::EditEntry(int k, int row)
+{
+    if (Loading() || row < 0 || row >= lists_.List(k).Count())
+        return;
+    const QString entry = lists_.List(k).At(row);
+    if (entry.isEmpty())
+        return;
+    const std::optional<QString> answer = setup_.dialogs.InputBox(EditorMessages::kEditPrompt, entry);
+    const InsertResult result = lists_.EditEntry(k, row, answer);
+    UpdateLabels();
+    if (result.outcome == InsertResult::Outcome::Inserted)
+        ShowRow(result.list, result.row);
+    else if (result.outcome != InsertResult::Outcome::Empty)
+        setup_.dialogs.Inform(EditorMessages::ForInsert(result, lists_.Alphabet()));
+}
+
+void DictionaryEditorWindow::AskRebuild()
+{
+    if (setup_.dialogs.AskOkCancel(EditorMessages::kRebuildQuestion) != Dialogs::Answer::Ok) {
+        setup_.dialogs.Inform(EditorMessages::kCancelled);
+        return;
+    }
+    // Nothing may change the lists or close the window while the file is written.
+    SetActionsEnabled(false);
+    exitButton_->setEnabled(false);
+    statusLabel_->setText(EditorMessages::kWriting);
+    for (QLabel* label : countLabels_)
+        label->clear();
+    // The status is painted before the writing starts.
+    QTimer::singleShot(0, this, &DictionaryEditorWindow::Rebuild);
+}
+
+void DictionaryEditorWindow::Rebuild()
+{
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const RebuildResult result = RebuildLexicon(lists_, setup_.language, setup_.lexiconFileName);
+    QApplication::restoreOverrideCursor();
+    exitButton_->setEnabled(true);
+    if (!result.written) {
+        statusLabel_->clear();
+        UpdateLabels();
+        SetActionsEnabled(true);
+        setup_.dialogs.Inform(result.error);
+        return;
+    }
+    for (int k = 0; k < EditorWordLists::kListCount; ++k)
+        countLabels_[k]->setText(EditorMessages::CountLabel(lists_.List(k).Count(), true));
+    statusAfterLoad_ = EditorMessages::kRewritten;
+    if (result.lexicon.skippedLetters > 0)
+        statusAfterLoad_ += QStringLiteral(" (%1 voci con caratteri non validi non sono state scritte)")
+                                .arg(result.lexicon.skippedLetters);
+    if (setup_.lexiconRebuilt)
+        setup_.lexiconRebuilt();
+    // The lists now read back exactly what the file holds.
+    StartLoad();
+}
+
+void DictionaryEditorWindow::ExportFiles()
+{
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const QString error = ExportWordFiles(lists_, setup_.programFolder);
+    QApplication::restoreOverrideCursor();
+    if (!error.isEmpty()) {
+        setup_.dialogs.Inform(error);
+        return;
+    }
+    setup_.dialogs.Inform(EditorMessages::kExported + QDir::toNativeSeparators(setup_.programFolder));
+}
+
+void DictionaryEditorWindow::ImportFiles()
+{
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const WordFileImport import = ImportWordFiles(lists_, setup_.programFolder);
+    QApplication::restoreOverrideCursor();
+    UpdateLabels();
+    for (int k = 0; k < EditorWordLists::kListCount; ++k) {
+        if (import.read[k] && lists_.List(k).Count() > 0)
+            ShowRow(k, 0);
+    }
+    if (!import.errors.isEmpty())
+        setup_.dialogs.Inform(import.errors.join(QLatin1Char('\n')));
+}

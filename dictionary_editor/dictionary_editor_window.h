@@ -1,0 +1,120 @@
+#pragma once
+
+#include "editor_word_lists.h"
+#include "language.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class Dialogs;
+class HttpFetcher;
+class LexiconListLoad;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class SpellChecker;
+
+// What the editor needs from the game: the language it edits, where its files are,
+// the platform's services and whom to tell that the lexicon file has been rewritten.
+struct DictionaryEditorSetup {
+    Language language;         // its alphabet, and the banner of the rebuilt file
+    QString lexiconFileName;   // "SLESSICO.<n>" in the program folder
+    QString programFolder;     // the per-length word files and "mancanti.txt"
+    Dialogs& dialogs;
+    HttpFetcher& http;
+    SpellChecker& spellChecker;
+    // Called after a rebuild wrote the file, so that the game reloads its lexicon.
+    std::function<void()> lexiconRebuilt;
+};
+
+// The window "Letterama - Dizionario principale": the whole lexicon of a language as
+// eight sorted lists (3 to 10 letters), with insert, delete and edit in memory, the
+// rebuild of the lexicon file, the per-length word files, the bulk box with its
+// imports, the missing-words list and the spell check of a line. The lists are loaded
+// when the window opens and again after a rebuild, a piece at a time on a timer.
+class DictionaryEditorWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit DictionaryEditorWindow(DictionaryEditorSetup setup, QWidget* parent = nullptr);
+    ~DictionaryEditorWindow() override;
+
+    // Starts the load and shows the window modally to its parent (open(), no exec()).
+    void Open();
+    // Empties the lists and starts reading them from the lexicon file.
+    void StartLoad();
+    bool Loading() const { return load_ != nullptr; }
+    // Reads the rest of a running load at once.
+    void FinishLoad();
+
+    EditorWordLists& Lists() { return lists_; }
+
+signals:
+    void loadFinished();
+
+public slots:
+    // "&Uscita", Escape and the window's close button: a running load stops.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLists();
+    void BuildControls();
+    void LoadStep();
+    void EndLoad();
+    void SetActionsEnabled(bool enabled);
+    void UpdateLabels();
+    void ShowRow(int k, qsizetype row);
+
+    void StartWord();
+    void InsertTypedWord();
+    void DeleteWord();
+    void EditEntry(int k, int row);
+    void AskRebuild();
+    void Rebuild();
+    void ExportFiles();
+    void ImportFiles();
+
+    void ImportAll();
+    void ImportWithQuestions();
+    void FetchMissingWords();
+    void InsertLocalList();
+    void SpellCheckLine();
+
+    DictionaryEditorSetup setup_;
+    EditorWordLists lists_;
+    std::unique_ptr<LexiconListLoad> load_;
+    QTimer* loadTimer_;
+    bool fetching_ = false;
+    QString statusAfterLoad_;
+
+    std::array<QListView*, EditorWordLists::kListCount> views_{};
+    std::array<QLabel*, EditorWordLists::kListCount> countLabels_{};
+    QLabel* totalLabel_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLineEdit* wordBox_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* insertButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* rebuildButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QPushButton* importButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QPushButton* missingButton_ = nullptr;
+    QToolButton* missingPicture_ = nullptr;
+    QPushButton* spellButton_ = nullptr;
+    QPushButton* importAllButton_ = nullptr;
+    QPushButton* questionsButton_ = nullptr;
+    QPlainTextEdit* bulkBox_ = nullptr;
+};

@@ -1,0 +1,72 @@
+#include "play_fixture.h"
+
+#include "dictionary_editor_window.h"
+#include "main_menu.h"
+#include "results_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+// A keeper adds a word in the dictionary editor and rebuilds the lexicon; the very
+// next manche judges that word with the new lexicon, without a restart.
+TEST_F(PlayTest, AWordAddedAndRebuiltInTheEditorCountsInTheNextManche)
+{
+    Start();
+    ASSERT_EQ(Window().Lexicon().SectionCount[8], 1) << "CASTELLO only";
+
+    Window().Menu()->Action(MainMenu::Command::ManageDictionary)->trigger();
+    auto* editor = Window().findChild<DictionaryEditorWindow*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Letterama - Dizionario principale"));
+    EXPECT_EQ(QApplication::activeModalWidget(), editor);
+    editor->FinishLoad();
+    EXPECT_EQ(editor->Lists().TotalWords(), kWords.size());
+
+    editor->findChild<QPushButton*>(QStringLiteral("addWord"))->click();
+    QTest::keyClicks(editor->findChild<QLineEdit*>(QStringLiteral("wordBox")), QStringLiteral("cartello"));
+    QTest::keyClick(editor->findChild<QLineEdit*>(QStringLiteral("wordBox")), Qt::Key_Return);
+    QSignalSpy reloaded(editor, &DictionaryEditorWindow::loadFinished);
+    editor->findChild<QPushButton*>(QStringLiteral("rebuild"))->click();  // the fake answers OK
+    ASSERT_TRUE(reloaded.wait(5000));
+    EXPECT_EQ(Window().Lexicon().SectionCount[8], 2) << "the game reloaded the rebuilt lexicon";
+    editor->findChild<QPushButton*>(QStringLiteral("exit"))->click();
+
+    // The results board, once judged, is read and closed as the player would.
+    // Any other modal window (the confirmation of an unknown word) is closed, so that
+    // a word the game does not know fails the test instead of holding it.
+    int humanPoints = -1;
+    int otherWindows = 0;
+    QTimer answer;
+    answer.setInterval(1);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* results = qobject_cast<ResultsWindow*>(modal);
+        if (modal && !results && modal->isVisible()) {
+            ++otherWindows;
+            modal->close();
+            return;
+        }
+        if (!results || !results->Evaluated())
+            return;
+        answer.stop();
+        humanPoints = State().TotalScores[0];
+        results->findChild<QPushButton*>(QStringLiteral("continueButton"))->click();
+    });
+    answer.start();
+    DrawTyped(QStringLiteral("CASTELLOAR"));
+    QTest::keyClicks(View().WordBox(0), QStringLiteral("cartello"));
+    QTest::keyClick(View().WordBox(0), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return humanPoints >= 0; }, 10000));
+    EXPECT_GE(humanPoints, 800) << "CARTELLO judged SI: 100 points a letter";
+    EXPECT_EQ(otherWindows, 0) << "no confirmation of an unknown word";
+    for (const FakeDialogs::Question& question : fakes.dialogs.asked)
+        EXPECT_FALSE(question.text.contains("CARTELLO") && question.kind != "inform") << question.text.toStdString();
+}

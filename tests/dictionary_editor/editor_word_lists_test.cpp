@@ -1,0 +1,166 @@
+#include "editor_word_lists.h"
+
+#include "language.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Outcome = InsertResult::Outcome;
+
+EditorWordLists ListsOf(int language, const QStringList& words)
+{
+    EditorWordLists lists(TableOf(static_cast<Language>(language)).Alphabet);
+    std::array<QStringList, EditorWordLists::kListCount> byLength;
+    for (const QString& word : words)
+        byLength[EditorWordLists::ListFor(word.size())].append(word);
+    for (int k = 0; k < EditorWordLists::kListCount; ++k)
+        lists.List(k).SetWords(byLength[k], false);
+    return lists;
+}
+
+TEST(SortedWordList, KeepsAlphabeticalOrderIgnoringCaseWithInsertsInTheirPlace)
+{
+    struct Row {
+        QStringList loaded;
+        QString inserted;
+        QStringList expected;
+    };
+    const Row rows[] = {
+        {{"BACO", "ZUPPA"}, "ALA", {"ALA", "BACO", "ZUPPA"}},
+        {{"ALA", "BACO"}, "ZERO", {"ALA", "BACO", "ZERO"}},
+        {{"alba", "CASA"}, "BACO", {"alba", "BACO", "CASA"}},
+        {{"zeta", "Acqua", "baco"}, "Bacio", {"Acqua", "Bacio", "baco", "zeta"}},  // sorted on loading
+        {{"CASA", "casa"}, "Casa", {"CASA", "Casa", "casa"}},  // same letters: exact order decides
+        {{}, "UNO", {"UNO"}},
+    };
+    for (const Row& row : rows) {
+        SortedWordList list(4);
+        list.SetWords(row.loaded, false);
+        EXPECT_FALSE(list.Changed());
+        const qsizetype at = list.Insert(row.inserted);
+        EXPECT_EQ(list.Words(), row.expected) << row.inserted.toStdString();
+        EXPECT_EQ(list.At(at), row.inserted);
+        EXPECT_EQ(list.rowCount(), row.expected.size());
+        EXPECT_TRUE(list.Changed());
+        for (qsizetype i = 0; i < row.expected.size(); ++i)
+            EXPECT_EQ(list.IndexOf(row.expected[i]), i) << row.expected[i].toStdString();
+    }
+}
+
+TEST(EditorWordLists, InsertWordTakesOnlyWordsOfThreeToTenLettersOfTheLanguage)
+{
+    struct Row {
+        int language;
+        QString typed;
+        Outcome outcome;
+        QString word;  // as stored or refused
+        int list;
+    };
+    const Row rows[] = {
+        {1, "lupo", Outcome::Inserted, "LUPO", 1},  // lower case stored upper case
+        {1, "  remo  ", Outcome::Inserted, "REMO", 1},
+        {1, "CASA", Outcome::AlreadyPresent, "CASA", 1},
+        {1, "casa", Outcome::AlreadyPresent, "CASA", 1},
+        {1, "", Outcome::Empty, "", -1},
+        {1, "   ", Outcome::Empty, "", -1},
+        {1, "RE", Outcome::WrongLength, "RE", -1},
+        {1, "PRECIPITOSO", Outcome::WrongLength, "PRECIPITOSO", -1},
+        {1, "ABCDEFGHIL", Outcome::Inserted, "ABCDEFGHIL", 7},
+        {1, "CA1A", Outcome::InvalidLetters, "CA1A", -1},
+        {1, "CA SA", Outcome::InvalidLetters, "CA SA", -1},
+        {1, "PERCHè", Outcome::InvalidLetters, "PERCHÈ", -1},
+        {1, "JAZZ", Outcome::InvalidLetters, "JAZZ", -1},  // J, K, W, X, Y are not Italian letters
+        {2, "JAZZ", Outcome::Inserted, "JAZZ", 1},
+        {3, "lex", Outcome::Inserted, "LEX", 0},
+        {2, "QUIZ!", Outcome::InvalidLetters, "QUIZ!", -1},
+    };
+    for (const Row& row : rows) {
+        EditorWordLists lists = ListsOf(row.language, {"CASA", "ZERO", "ALBERO"});
+        const InsertResult result = lists.InsertWord(row.typed);
+        SCOPED_TRACE(row.typed.toStdString());
+        EXPECT_EQ(result.outcome, row.outcome);
+        EXPECT_EQ(result.word, row.word);
+        EXPECT_EQ(result.list, row.list);
+        const bool inserted = row.outcome == Outcome::Inserted;
+        EXPECT_EQ(lists.TotalWords(), inserted ? 4 : 3);
+        EXPECT_EQ(lists.AnyChanged(), inserted);
+        if (inserted) {
+            EXPECT_EQ(lists.List(row.list).At(result.row), row.word);
+            EXPECT_EQ(lists.CurrentList(), row.list);
+        }
+        const BatchCounters& counters = lists.Counters();
+        EXPECT_EQ(counters.inserted, inserted ? 1 : 0);
+        EXPECT_EQ(counters.present, row.outcome == Outcome::AlreadyPresent ? 1 : 0);
+        EXPECT_EQ(counters.tooShortLong, row.outcome == Outcome::WrongLength ? 1 : 0);
+        EXPECT_EQ(counters.invalid, row.outcome == Outcome::InvalidLetters ? 1 : 0);
+    }
+}
+
+TEST(EditorWordLists, AFourLetterWordLandsInItsSortedPlace)
+{
+    EditorWordLists lists = ListsOf(1, {"ALBA", "CASA", "ZERO"});
+    const InsertResult result = lists.InsertWord("bosco");
+    EXPECT_EQ(result.list, 2);
+    const InsertResult four = lists.InsertWord("boa");
+    EXPECT_EQ(four.list, 0);
+    const InsertResult lupo = lists.InsertWord("lupo");
+    EXPECT_EQ(lupo.row, 2);
+    EXPECT_EQ(lists.List(1).Words(), QStringList({"ALBA", "CASA", "LUPO", "ZERO"}));
+    EXPECT_TRUE(lists.List(1).Changed());
+    EXPECT_FALSE(lists.List(3).Changed());
+}
+
+TEST(EditorWordLists, ABatchCountsQuietlyAndEndsInteractive)
+{
+    EditorWordLists lists = ListsOf(1, {"CASA"});
+    lists.InsertWord("RE");
+    lists.BeginBatch();
+    EXPECT_FALSE(lists.Interactive());
+    EXPECT_EQ(lists.Counters().Examined(), 0) << "a batch starts from zero";
+    for (const QString word : {"lupo", "LUPO", "re", "R2D2", ""})
+        lists.InsertWord(word);
+    lists.EndBatch();
+    EXPECT_TRUE(lists.Interactive());
+    EXPECT_EQ(lists.Counters().inserted, 1);
+    EXPECT_EQ(lists.Counters().present, 1);
+    EXPECT_EQ(lists.Counters().tooShortLong, 1);
+    EXPECT_EQ(lists.Counters().invalid, 1);
+    EXPECT_EQ(lists.Counters().Examined(), 4) << "an empty line is not examined";
+}
+
+TEST(EditorWordLists, EditEntryReplacesDeletesOrKeepsTheEntry)
+{
+    struct Row {
+        std::optional<QString> answer;
+        Outcome outcome;
+        QStringList fourLetters;
+        QStringList fiveLetters;
+        bool changed;
+    };
+    const Row rows[] = {
+        {QString("lupa"), Outcome::Inserted, {"ALBA", "LUPA", "ZERO"}, {}, true},
+        {QString("ALBERI"), Outcome::Inserted, {"ALBA", "ZERO"}, {}, true},  // goes to the 6-letter list
+        {QString("barca"), Outcome::Inserted, {"ALBA", "ZERO"}, {"BARCA"}, true},
+        {QString(""), Outcome::Empty, {"ALBA", "ZERO"}, {}, true},
+        {QString("   "), Outcome::Empty, {"ALBA", "ZERO"}, {}, true},
+        {std::nullopt, Outcome::Empty, {"ALBA", "ZERO"}, {}, true},
+        {QString("ZERO"), Outcome::AlreadyPresent, {"ALBA", "CASA", "ZERO"}, {}, false},
+        {QString("CA5A"), Outcome::InvalidLetters, {"ALBA", "CASA", "ZERO"}, {}, false},
+        {QString("CA"), Outcome::WrongLength, {"ALBA", "CASA", "ZERO"}, {}, false},
+        {QString("casa"), Outcome::Inserted, {"ALBA", "CASA", "ZERO"}, {}, false},  // confirmed as it was
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.answer.value_or("<cancel>").toStdString());
+        EditorWordLists lists = ListsOf(1, {"ALBA", "CASA", "ZERO"});
+        lists.BeginBatch();
+        const InsertResult result = lists.EditEntry(1, 1, row.answer);
+        EXPECT_EQ(result.outcome, row.outcome);
+        EXPECT_EQ(lists.List(1).Words(), row.fourLetters);
+        EXPECT_EQ(lists.List(2).Words(), row.fiveLetters);
+        EXPECT_EQ(lists.Counters().Examined(), 0) << "an edit is no batch";
+        EXPECT_EQ(lists.AnyChanged(), row.changed);
+    }
+}
+
+}  // namespace
