@@ -2,8 +2,8 @@
 
 #include "fake_platform.h"
 #include "game_state.h"
-#include "temp_program_folder.h"
 #include "run_until.h"
+#include "temp_program_folder.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -2,11 +2,11 @@
 
 #include "fake_platform.h"
 #include "game_state.h"
+#include "run_until.h"
 #include "sound_effects.h"
 #include "temp_program_folder.h"
 #include "tile_face.h"
 #include "tile_geometry.h"
-#include "run_until.h"
 
 #include <QElapsedTimer>
 #include <QImage>

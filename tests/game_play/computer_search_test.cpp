@@ -1,4 +1,4 @@
-#include "play_fixture.h"
+#include "main_window_fixture.h"
 
 #include "fill_strip.h"
 #include "results_window.h"

@@ -1,4 +1,4 @@
-#include "play_fixture.h"
+#include "main_window_fixture.h"
 
 #include "language.h"
 #include "main_menu.h"

@@ -1,4 +1,4 @@
-#include "play_fixture.h"
+#include "main_window_fixture.h"
 
 #include "end_of_game_window.h"
 #include "fill_strip.h"
@@ -6,9 +6,9 @@
 #include "main_menu.h"
 #include "manche_controller.h"
 #include "results_window.h"
+#include "run_until.h"
 #include "score_format.h"
 #include "tile_board.h"
-#include "run_until.h"
 
 #include <QAction>
 #include <QApplication>

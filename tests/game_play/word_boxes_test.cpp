@@ -1,11 +1,11 @@
-#include "play_fixture.h"
+#include "main_window_fixture.h"
 
 #include "main_menu.h"
 #include "player_input.h"
 #include "player_panel.h"
+#include "run_until.h"
 #include "tile_board.h"
 #include "tile_face.h"
-#include "run_until.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,12 @@
 #include "confirm_window.h"
 
 #include "fake_platform.h"
-#include "when_modal_opens.h"
+#include "fake_spell_checker.h"
+#include "run_until.h"
 #include "spell_checker.h"
 #include "temp_program_folder.h"
 #include "web_addresses.h"
-#include "run_until.h"
+#include "when_modal_opens.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,18 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Hands back a fixed correction and records what it was given.
-class FakeSpellChecker : public SpellChecker {
-public:
-    QString SpellCheck(const QString& incorrectText) override
-    {
-        given.append(incorrectText);
-        return correction;
-    }
-    QString correction;
-    QStringList given;
-};
 
 class ConfirmWindowTest : public ::testing::Test {
 protected:

@@ -3,10 +3,10 @@
 #include "fake_platform.h"
 #include "game_state.h"
 #include "language.h"
-#include "when_modal_opens.h"
+#include "run_until.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
-#include "run_until.h"
+#include "when_modal_opens.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "results_window.h"
 
 #include "confirm_window.h"
+#include "fake_spell_checker.h"
 #include "manche_fixture.h"
-#include "spell_checker.h"
 #include "run_until.h"
 
 #include <QApplication>
@@ -23,11 +23,6 @@
 namespace {
 
 using MancheFixture::Players;
-
-class UnusedSpellChecker : public SpellChecker {
-public:
-    QString SpellCheck(const QString& incorrectText) override { return incorrectText; }
-};
 
 // Polls until `ready` holds, then runs `act` once. Gives up after ten seconds and
 // closes every modal window, so a failing test ends instead of hanging.
@@ -109,7 +104,7 @@ protected:
 
     TempProgramFolder folder;
     FakePlatform fake;
-    UnusedSpellChecker speller;
+    FakeSpellChecker speller;
     GameState state;
     ResultsWindow* window = new ResultsWindow(fake.platform(), speller);
     std::vector<QStringList> scoreLabels;

@@ -1,8 +1,8 @@
 #include "end_of_game_summary.h"
 #include "end_of_game_window.h"
 #include "game_state.h"
-#include "when_modal_opens.h"
 #include "run_until.h"
+#include "when_modal_opens.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 #include "fake_platform.h"
 #include "game_state.h"
 #include "high_score_window.h"
-#include "when_modal_opens.h"
+#include "run_until.h"
 #include "temp_program_folder.h"
 #include "web_addresses.h"
-#include "run_until.h"
+#include "when_modal_opens.h"
 
 #include <QDir>
 #include <QFileInfo>

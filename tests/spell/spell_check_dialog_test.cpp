@@ -5,9 +5,9 @@
 #include "hunspell_dictionary.h"
 #include "hunspell_spell_checker.h"
 #include "language.h"
-#include "when_modal_opens.h"
 #include "spelling_pass.h"
 #include "temp_program_folder.h"
+#include "when_modal_opens.h"
 
 #include <QLineEdit>
 #include <QListWidget>
