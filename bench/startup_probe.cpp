@@ -8,12 +8,7 @@
 #include "hunspell_spell_checker.h"
 #include "main_window.h"
 #include "platform.h"
-#include "qt_dialogs.h"
-#include "qt_http_fetcher.h"
-#include "qt_shell.h"
-#include "qt_wave_player.h"
-#include "system_clock.h"
-#include "system_random.h"
+#include "qt_platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,17 +35,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Letterama"));
     step("application");
 
-    QtDialogs dialogs;
-    QtShell shell;
-    QtHttpFetcher http(3000);
-    QtWavePlayer wave;
-    SystemClock clock;
-    SystemRandom random(clock);
-    const Platform platform{dialogs, shell, http, wave, clock, random};
+    QtPlatform qt(QStringLiteral("Letterama"));
+    const Platform platform = qt.Services();
     const MainWindow* game = nullptr;
     HunspellSpellChecker spellChecker(
         [&game] { return TableOf(game ? game->State().Settings.LexiconLanguage : Language::Italian).HunspellLocale; },
-        dialogs);
+        platform.dialogs);
     step("platform");
 
     MainWindow window(platform, spellChecker);

@@ -1,11 +1,6 @@
 #include "gleaner_window.h"
 #include "platform.h"
-#include "qt_dialogs.h"
-#include "qt_http_fetcher.h"
-#include "qt_shell.h"
-#include "qt_wave_player.h"
-#include "system_clock.h"
-#include "system_random.h"
+#include "qt_platform.h"
 
 #include <QApplication>
 

@@ -1,5 +1,6 @@
 #include "bulk_text.h"
 
+#include "per_length_files.h"
 #include "single_byte_text.h"
 
 #include <algorithm>
@@ -8,19 +9,7 @@ namespace BulkText {
 
 QStringList Lines(const QString& text)
 {
-    QStringList lines;
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
-        lines.append(text.mid(start, end - start));
-        if (end + 1 < size && text[end] == u'\r' && text[end + 1] == u'\n')
-            ++end;
-        start = end + 1;
-    }
-    return lines;
+    return PerLengthFiles::SplitLines(text);
 }
 
 Span LineAt(const QString& text, qsizetype caret)

@@ -7,10 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
+namespace PerLengthFiles {
 
-// CR LF ends a line, and so does a lone CR or LF (a file edited elsewhere); a last
-// line without its end counts, and the end of the last line opens no empty entry.
 QStringList SplitLines(const QString& text)
 {
     QStringList lines;
@@ -27,10 +25,6 @@ QStringList SplitLines(const QString& text)
     }
     return lines;
 }
-
-}  // namespace
-
-namespace PerLengthFiles {
 
 QString FileName(int length)
 {

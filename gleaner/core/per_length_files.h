@@ -33,6 +33,11 @@ QString AppendFileName(int length);
 // As PathOf, but a missing file is named AppendFileName(length).
 QString AppendPathOf(const QString& folder, int length);
 
+// The lines of a text: CR LF ends a line, and so does a lone CR or LF (a file edited
+// elsewhere); a last line without its end counts, and the end of the last line opens
+// no empty line after it.
+QStringList SplitLines(const QString& text);
+
 struct ReadResult {
     enum class Status { Read, Missing, Unreadable };
     Status status = Status::Missing;

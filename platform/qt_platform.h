@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform.h"
+#include "qt_dialogs.h"
+#include "qt_http_fetcher.h"
+#include "qt_shell.h"
+#include "qt_wave_player.h"
+#include "system_clock.h"
+#include "system_random.h"
+
+// The Qt implementations of every platform service, owned together for a program's
+// whole run: what the game and Gleaner hand to their windows.
+class QtPlatform {
+public:
+    // The update notice and the missing-words list must never hold a window up for
+    // long: a short wait, then nothing.
+    static constexpr int kHttpTimeoutMs = 3000;
+
+    explicit QtPlatform(const QString& dialogTitle)
+        : dialogs_(dialogTitle), http_(kHttpTimeoutMs), random_(clock_)
+    {
+    }
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    Platform Services() { return Platform{dialogs_, shell_, http_, wave_, clock_, random_}; }
+
+private:
+    QtDialogs dialogs_;
+    QtShell shell_;
+    QtHttpFetcher http_;
+    QtWavePlayer wave_;
+    SystemClock clock_;
+    SystemRandom random_;
+};
