@@ -78,7 +78,7 @@ void BM_BuildItalianLexicon(benchmark::State& state)
     for (auto _ : state) {
         WordListBuilder builder(TableOf(Language::Italian).Alphabet);
         builder.AddList(list);
-        const LexiconImage image = ComposeLexicon(builder.Finish(), LexiconBanner(1));
+        const LexiconImage image = ComposeLexicon(builder.Finish(), LexiconBanner(Language::Italian));
         written = image.totalWritten;
         benchmark::DoNotOptimize(image.bytes.data());
     }
@@ -105,7 +105,7 @@ void BM_BuildItalianLexiconFileToFile(benchmark::State& state)
         input.open(QIODevice::ReadOnly);
         WordListBuilder builder(TableOf(Language::Italian).Alphabet);
         builder.AddList(input.readAll());
-        if (!WriteLexiconFile(lexiconPath, ComposeLexicon(builder.Finish(), LexiconBanner(1)))) {
+        if (!WriteLexiconFile(lexiconPath, ComposeLexicon(builder.Finish(), LexiconBanner(Language::Italian)))) {
             state.SkipWithError("cannot write the lexicon");
             return;
         }

@@ -125,7 +125,7 @@ BENCHMARK(BM_Search)->Arg(8)->Arg(10)->Unit(benchmark::kMicrosecond);
 void BM_SearchAsTheGameRunsIt(benchmark::State& state)
 {
     ProgramFolderScope folder;
-    const LexiconSource source = LexiconSource::ForLanguage(1, ItalianLexicon().words);
+    const LexiconSource source = LexiconSource::ForLanguage(Language::Italian, ItalianLexicon().words);
     const std::vector<QString> draws = Draws(200, 10);
     std::size_t next = 0;
     for (auto _ : state) {
@@ -159,7 +159,7 @@ void BM_Lookup(benchmark::State& state)
 {
     ProgramFolderScope folder;
     const Lexicon& lexicon = ItalianLexicon();
-    const LexiconSource source = LexiconSource::ForLanguage(1, lexicon.words);
+    const LexiconSource source = LexiconSource::ForLanguage(Language::Italian, lexicon.words);
     std::mt19937 random(5);
     std::vector<WordLookup::Query> queries;
     for (int i = 0; i < 256; ++i) {

@@ -64,13 +64,9 @@ LexiconImage ComposeLexicon(const LexiconWordLists& lists, QByteArrayView banner
     return image;
 }
 
-QByteArray LexiconBanner(int language)
+QByteArray LexiconBanner(Language language)
 {
-    const char* vocabulary = language == 1   ? "italiano"
-                             : language == 2 ? "inglese"
-                             : language == 3 ? "latino"
-                                             : "di altra lingua";
-    QByteArray text = QByteArray("Letterama - lessico ") + vocabulary +
+    QByteArray text = QByteArray("Letterama - lessico ") + TableOf(language).AdjectiveInBanner.toLatin1() +
                       ": parole da 3 a 10 lettere, una lettera per byte, raggruppate per lunghezza."
                       " Scritto dagli strumenti del dizionario di Letterama.";
     return text.leftJustified(kBannerSize, ' ', true);

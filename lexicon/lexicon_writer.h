@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QByteArrayView>
@@ -39,7 +41,7 @@ LexiconImage ComposeLexicon(const LexiconWordLists& lists, QByteArrayView banner
 
 // Our description of the vocabulary of a language, blank padded to the 199 bytes of
 // the banner.
-QByteArray LexiconBanner(int language);
+QByteArray LexiconBanner(Language language);
 
 // Writes a composed image to the file `name` (matched without regard to case) through
 // a temporary file, so the old lexicon stays whole until the new one is complete.

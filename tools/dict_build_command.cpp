@@ -118,7 +118,7 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io)
         io.out << path << ": " << Describe(builder.AddList(view)) << '\n';
     }
 
-    const LexiconImage image = ComposeLexicon(builder.Finish(), LexiconBanner(parsed.language));
+    const LexiconImage image = ComposeLexicon(builder.Finish(), LexiconBanner(static_cast<Language>(parsed.language)));
     QString error;
     if (!WriteLexiconFile(parsed.output, image, &error)) {
         io.err << "letterama-dict build: cannot write '" << parsed.output << "': " << error << '\n';

@@ -21,7 +21,7 @@ EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, Language langua
             bytes[k].append(word.toLatin1());
         }
     }
-    lexicon.image = ComposeLexicon(bytes, LexiconBanner(TableOf(language).Number()));
+    lexicon.image = ComposeLexicon(bytes, LexiconBanner(language));
     return lexicon;
 }
 

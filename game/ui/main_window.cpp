@@ -276,7 +276,7 @@ void MainWindow::SaveSettings()
 
 LexiconSource MainWindow::CurrentLexicon() const
 {
-    return LexiconSource::ForLanguage(TableOf(state_.Settings.LexiconLanguage).Number(), words_);
+    return LexiconSource::ForLanguage(state_.Settings.LexiconLanguage, words_);
 }
 
 void MainWindow::NewGame()

@@ -135,7 +135,7 @@ TEST(RebuildLexicon, ALoadedLexiconWithAnInsertedWordReadsBackWithIt)
     EditorWordLists again = Loaded();
     EXPECT_EQ(again.List(1).Words(), QStringList({"CASA", "LUPO", "ZERO"}));
     EXPECT_EQ(again.List(3).Count(), 0);
-    EXPECT_EQ(folder.Read("SLESSICO.1").left(199), LexiconBanner(1));
+    EXPECT_EQ(folder.Read("SLESSICO.1").left(199), LexiconBanner(Language::Italian));
 }
 
 TEST(RebuildLexicon, ReplacesALeftoverTemporaryFileAndAnyCaseOfTheName)

@@ -10,7 +10,7 @@ namespace {
 
 QByteArray Banner()
 {
-    return LexiconBanner(1);
+    return LexiconBanner(Language::Italian);
 }
 
 QByteArray Field(const QByteArray& file, int length, int which)
@@ -103,7 +103,7 @@ TEST(LexiconWriter, BannerIsCutOrPaddedTo199Bytes)
     EXPECT_EQ(ComposeLexicon({}, longBanner).bytes.left(200), QByteArray(199, 'x') + '\0');
     EXPECT_EQ(ComposeLexicon({}, "short").bytes.left(200), QByteArray("short").leftJustified(199, ' ') + '\0');
     for (int language = 1; language <= 3; ++language) {
-        const QByteArray banner = LexiconBanner(language);
+        const QByteArray banner = LexiconBanner(static_cast<Language>(language));
         EXPECT_EQ(banner.size(), 199);
         EXPECT_NE(banner.trimmed(), QByteArray());
         EXPECT_FALSE(banner.contains('\0'));
@@ -136,7 +136,7 @@ TEST(LexiconWriter, WhatIsWrittenReadsBackWordForWord)
     lists[5] = {"MAGLIONE"};
 
     TempProgramFolder folder;
-    const LexiconImage image = ComposeLexicon(lists, LexiconBanner(1));
+    const LexiconImage image = ComposeLexicon(lists, LexiconBanner(Language::Italian));
     ASSERT_TRUE(WriteLexiconFile(QStringLiteral("SLESSICO.1"), image));
 
     LexiconFile file;
@@ -159,7 +159,7 @@ TEST(LexiconWriter, RewritingReplacesTheFileUnderItsOwnNameAndLeavesNothingElse)
     LexiconWordLists lists;
     lists[0] = {"CAT"};
 
-    ASSERT_TRUE(WriteLexiconFile(QStringLiteral("SLESSICO.2"), ComposeLexicon(lists, LexiconBanner(2))));
+    ASSERT_TRUE(WriteLexiconFile(QStringLiteral("SLESSICO.2"), ComposeLexicon(lists, LexiconBanner(Language::English))));
 
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{QStringLiteral("slessico.2")});
     const QByteArray written = folder.Read(QStringLiteral("slessico.2"));

@@ -77,7 +77,7 @@ TEST(LexiconSource, MissingAndUnreadableFilesGiveTheirOwnError)
         }
         row.prepare(folder);
 
-        const auto opened = LexiconSource::ForLanguage(1, words).Open();
+        const auto opened = LexiconSource::ForLanguage(Language::Italian, words).Open();
         const auto scan = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
         const ToolRun tool = RunTool({"lookup", "--lexicon", "SLESSICO.1", "CASA", "CASA"});
 

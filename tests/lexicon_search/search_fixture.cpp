@@ -22,7 +22,7 @@ QByteArray LexiconBytes(const QByteArrayList& words)
         else if (length <= LexiconIndex::kMaxLength)
             longSections[length].append(word);
     }
-    QByteArray bytes = ComposeLexicon(lists, LexiconBanner(1)).bytes;
+    QByteArray bytes = ComposeLexicon(lists, LexiconBanner(Language::Italian)).bytes;
     for (const auto& [length, area] : longSections) {
         const qsizetype start = bytes.size() + 1;
         bytes.append(area);

@@ -17,7 +17,7 @@ protected:
     {
         EXPECT_TRUE(MancheFixture::WriteLexicon(1));
         input.drawnLetters = MancheFixture::kLetters;
-        input.lexicon = LexiconSource::ForLanguage(1);
+        input.lexicon = LexiconSource::ForLanguage(Language::Italian);
         input.lexiconLanguage = 1;
         input.finishSeconds = 12;
         confirm = [this](const QString& word, int previousChoice) {

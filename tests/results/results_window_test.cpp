@@ -68,7 +68,7 @@ protected:
     {
         const QPointer<ResultsWindow> board(window);
         board->StartManche(state, players,
-                           LexiconSource::ForLanguage(TableOf(state.Settings.LexiconLanguage).Number()));
+                           LexiconSource::ForLanguage(state.Settings.LexiconLanguage));
         EXPECT_TRUE(RunUntil([board] { return !board || !board->isVisible(); }, 10000));
         return board ? board->LastOutcome() : std::nullopt;
     }

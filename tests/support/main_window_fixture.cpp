@@ -65,7 +65,7 @@ void MainWindowTest::WriteLexicon(int language)
     lists[0] = {"ARA", "CASA"};  // the four-letter entry is not of its list's length and is skipped
     lists[1] = {"CASA", "ROMA"};
     lists[2] = {"LETTO"};
-    const LexiconImage image = ComposeLexicon(lists, LexiconBanner(language));
+    const LexiconImage image = ComposeLexicon(lists, LexiconBanner(static_cast<Language>(language)));
     ASSERT_TRUE(image.error.isEmpty());
     folder.Write(QStringLiteral("SLESSICO.%1").arg(language), image.bytes);
 }

@@ -11,5 +11,5 @@ inline bool WriteTinyLexicon(int language, const QStringList& words)
     std::array<QStringList, kLexiconListCount> lists;
     for (const QString& word : words)
         lists[word.size() - 3].append(word);
-    return WriteLexiconFile(TableOf(static_cast<Language>(language)).LexiconFileName(), ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(language)));
+    return WriteLexiconFile(TableOf(static_cast<Language>(language)).LexiconFileName(), ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(static_cast<Language>(language))));
 }
