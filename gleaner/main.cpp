@@ -1,5 +1,6 @@
 #include "gleaner_window.h"
 #include "platform.h"
+#include "program_folder.h"
 #include "qt_platform.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     SystemRandom random(clock);
     const Platform platform{dialogs, shell, http, wave, clock, random};
 
+    // An installed, read-only program folder sends the per-length files to the user's folder.
+    ProgramFolder::UseUserFolderIfReadOnly(QCoreApplication::applicationDirPath());
     GleanerWindow window(platform, QCoreApplication::applicationDirPath());
     window.show();
     return app.exec();

@@ -4,24 +4,133 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
-namespace ProgramFolder {
+namespace {
 
-QString Resolve(const QString& name)
+// The folder laid over a read-only program folder, set once at start-up.
+struct UserFolderOverlay {
+    QString programFolder;  // canonical, to compare with the folder of each name
+    QString userFolder;     // absolute; empty when the program folder is writable
+};
+
+UserFolderOverlay& Overlay()
+{
+    static UserFolderOverlay overlay;
+    return overlay;
+}
+
+// The entry of `folder` named `fileName` without regard to case, or an empty string.
+QString FindEntry(const QDir& folder, const QString& fileName)
+{
+    if (QFileInfo::exists(folder.filePath(fileName)))
+        return fileName;
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+
+// Resolve within the folder that `name` itself names.
+QString ResolveInPlace(const QString& name)
 {
     const QFileInfo info(name);
     if (info.exists())
         return name;
     const QDir folder = info.dir();
-    const QString fileName = info.fileName();
-    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
-            return info.path() == QStringLiteral(".") && !name.startsWith(QStringLiteral("./"))
-                       ? entry
-                       : folder.filePath(entry);
-    }
-    return name;
+    const QString entry = FindEntry(folder, info.fileName());
+    if (entry.isEmpty())
+        return name;
+    return info.path() == QStringLiteral(".") && !name.startsWith(QStringLiteral("./")) ? entry
+                                                                                        : folder.filePath(entry);
+}
+
+// The file name of `name` when a user folder is laid over the program folder and
+// `name` is a file of the program folder; an empty string otherwise.
+QString OverlaidFileName(const QString& name)
+{
+    const UserFolderOverlay& overlay = Overlay();
+    if (overlay.userFolder.isEmpty())
+        return {};
+    const QFileInfo info(name);
+    if (info.fileName().isEmpty() || info.absoluteDir().canonicalPath() != overlay.programFolder)
+        return {};
+    return info.fileName();
+}
+
+// Where a write of `name` goes: the user's copy of a program-folder file when there is
+// a user folder, named as the shipped file when there is one.
+QString WritePath(const QString& name)
+{
+    const QString fileName = OverlaidFileName(name);
+    if (fileName.isEmpty())
+        return ResolveInPlace(name);
+    const QDir user(Overlay().userFolder);
+    const QString entry = FindEntry(user, fileName);
+    if (!entry.isEmpty())
+        return user.filePath(entry);
+    const QFileInfo shipped(ResolveInPlace(name));
+    return user.filePath(shipped.exists() ? shipped.fileName() : fileName);
+}
+
+}  // namespace
+
+namespace ProgramFolder {
+
+bool CanCreateFilesIn(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".letterama-write-check-XXXXXX")));
+    return probe.open();
+}
+
+QString DefaultUserFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("letterama"));
+}
+
+bool UseUserFolderIfReadOnly(const QString& programFolder, const QString& userFolder, const WritableCheck& canWrite)
+{
+    UseProgramFolderOnly();
+    const QString program = QFileInfo(programFolder).canonicalFilePath();
+    const QString user = QDir(userFolder).absolutePath();
+    if (program.isEmpty() || userFolder.isEmpty() || canWrite(programFolder))
+        return false;
+    // The programs append to some files by opening them directly: the folder must be
+    // there before the first of them. If it cannot be made, every write says so.
+    QDir().mkpath(user);
+    if (QFileInfo(user).canonicalFilePath() == program)
+        return false;
+    Overlay() = UserFolderOverlay{program, user};
+    return true;
+}
+
+void UseProgramFolderOnly()
+{
+    Overlay() = UserFolderOverlay{};
+}
+
+QString UserFolder()
+{
+    return Overlay().userFolder;
+}
+
+QString Resolve(const QString& name)
+{
+    const QString fileName = OverlaidFileName(name);
+    if (fileName.isEmpty())
+        return ResolveInPlace(name);
+    const QDir user(Overlay().userFolder);
+    const QString entry = FindEntry(user, fileName);
+    if (!entry.isEmpty())
+        return user.filePath(entry);
+    const QString shipped = ResolveInPlace(name);
+    if (QFileInfo::exists(shipped))
+        return shipped;
+    return user.filePath(fileName);
 }
 
 bool Exists(const QString& name)
@@ -39,7 +148,7 @@ std::optional<QByteArray> ReadAll(const QString& name)
 
 bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(Resolve(name));
+    QSaveFile file(WritePath(name));
     // commit() does not see a failure of the last buffered write (a full disk): flush
     // first, or a truncated file would replace the old one.
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
@@ -53,7 +162,15 @@ bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* erro
 
 bool AppendLine(const QString& name, const QByteArray& line)
 {
-    QFile file(Resolve(name));
+    const QString path = WritePath(name);
+    const QString current = Resolve(name);
+    // The first line the user adds to a shipped file goes after the shipped lines.
+    if (current != path && QFileInfo(current).isFile()) {
+        const std::optional<QByteArray> shipped = ReadAll(current);
+        if (!shipped || !WriteAtomically(path, *shipped))
+            return false;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
     QByteArray record = line;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Files of the program folder are named in the program in more than one letter case
@@ -10,9 +11,36 @@
 // system that ignores case. These helpers give that meaning on every file system.
 namespace ProgramFolder {
 
+// Answers whether the program can write into a folder.
+using WritableCheck = std::function<bool(const QString& folder)>;
+
+// Whether a file can be created in the folder: tried with a real temporary file, since
+// permission bits do not tell about read-only mounts or access lists.
+bool CanCreateFilesIn(const QString& folder);
+
+// The per-user folder of the game and Gleaner, shared by both: the user's data
+// folder named "letterama" (~/.local/share/letterama).
+QString DefaultUserFolder();
+
+// Chooses where files go at start-up. A program folder that cannot be written (an
+// installed copy) gets `userFolder` laid over it: every file of the program folder is
+// read first from there, then from the program folder, and every write goes there.
+// A writable program folder keeps every file in itself. Returns whether the user
+// folder is in use.
+bool UseUserFolderIfReadOnly(const QString& programFolder, const QString& userFolder = DefaultUserFolder(),
+                             const WritableCheck& canWrite = CanCreateFilesIn);
+
+// Files of the program folder stay in the program folder alone.
+void UseProgramFolderOnly();
+
+// The folder laid over the program folder, or an empty string when there is none.
+QString UserFolder();
+
 // The path of an existing file whose name matches `name` without regard to case,
 // looked up in the folder of `name` (the current folder for a bare name); `name`
-// itself when no file matches.
+// itself when no file matches. With a user folder, a file of the program folder is
+// looked up in the user folder first, then in the program folder; a file in neither
+// resolves to the user folder, where it will be created.
 QString Resolve(const QString& name);
 
 // Whether a file of that name exists, without regard to case.
@@ -24,10 +52,13 @@ std::optional<QByteArray> ReadAll(const QString& name);
 // Writes the whole file to a temporary file beside it and renames it into place, so
 // that a crash leaves either the old file or the new one, never half of one. An
 // existing file of the same name in another case is replaced under its own name.
+// With a user folder, a file of the program folder is written to the user folder,
+// under the name of the shipped file when there is one.
 // Returns false, and leaves the old file untouched, on any failure.
 bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error = nullptr);
 
-// Appends one line to a file. Creates the file if needed.
+// Appends one line to a file. Creates the file if needed; with a user folder, the
+// user's copy starts as a copy of the shipped file.
 bool AppendLine(const QString& name, const QByteArray& line);
 
 }  // namespace ProgramFolder

@@ -1,0 +1,203 @@
+#include "program_folder.h"
+#include "temp_program_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+using Files = std::map<QString, QByteArray>;
+
+void WriteFiles(const QString& folder, const Files& files)
+{
+    for (const auto& [name, bytes] : files) {
+        QFile file(QDir(folder).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+}
+
+Files ReadFolder(const QString& folder)
+{
+    Files files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(QDir(folder).filePath(name));
+        files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+    return files;
+}
+
+// A shipped program folder that the program may not write (decided by the seam, since
+// a test running as root writes anywhere) under a writable user folder.
+class UserFolderOverlay : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(userRoot_.isValid());
+        userFolder_ = QDir(userRoot_.path()).filePath(QStringLiteral("letterama"));
+    }
+    void TearDown() override { ProgramFolder::UseProgramFolderOnly(); }
+
+    bool LayOver(bool programFolderWritable)
+    {
+        return ProgramFolder::UseUserFolderIfReadOnly(program_.Path(), userFolder_,
+                                                      [programFolderWritable](const QString&) {
+                                                          return programFolderWritable;
+                                                      });
+    }
+
+    TempProgramFolder program_;
+    QTemporaryDir userRoot_;
+    QString userFolder_;
+};
+
+struct ReadCase {
+    const char* what;
+    Files shipped;
+    Files user;
+    QString name;
+    std::optional<QByteArray> expected;
+};
+
+TEST_F(UserFolderOverlay, ReadsTheUserCopyFirstThenTheShippedFile)
+{
+    const std::vector<ReadCase> cases = {
+        {"a lexicon rebuilt in the user folder wins over the shipped one",
+         {{"SLESSICO.1", "shipped"}}, {{"SLESSICO.1", "rebuilt"}}, "SLESSICO.1", "rebuilt"},
+        {"the user copy wins whatever the case of either name",
+         {{"SLESSICO.2", "shipped"}}, {{"slessico.2", "rebuilt"}}, "Slessico.2", "rebuilt"},
+        {"a file missing from the user folder falls back to the shipped one",
+         {{"REGPAROL.TXT", "rules"}}, {{"LETTRAMA.INI", "x"}}, "regparol.txt", "rules"},
+        {"a file of the user alone is read from the user folder",
+         {}, {{"USERVOCA.1", "CASA\r\n"}}, "uservoca.1", "CASA\r\n"},
+        {"a file in neither folder is missing",
+         {{"SLESSICO.1", "shipped"}}, {}, "Lettrama.HIS", std::nullopt},
+        {"a path through the program folder is laid over as a bare name is",
+         {{"3.txt", "old"}}, {{"3.TXT", "new"}}, "<program>/3.txt", "new"},
+    };
+    for (const ReadCase& row : cases) {
+        SCOPED_TRACE(row.what);
+        TempProgramFolder program;
+        QTemporaryDir userRoot;
+        const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
+        WriteFiles(program.Path(), row.shipped);
+        ASSERT_TRUE(ProgramFolder::UseUserFolderIfReadOnly(program.Path(), user, [](const QString&) { return false; }));
+        WriteFiles(user, row.user);
+
+        QString name = row.name;
+        name.replace(QStringLiteral("<program>"), program.Path());
+        EXPECT_EQ(ProgramFolder::ReadAll(name), row.expected);
+        EXPECT_EQ(ProgramFolder::Exists(name), row.expected.has_value());
+        ProgramFolder::UseProgramFolderOnly();
+    }
+}
+
+struct WriteCase {
+    const char* what;
+    Files shipped;
+    Files user;
+    bool append;
+    QString name;
+    Files expectedUser;
+};
+
+TEST_F(UserFolderOverlay, WritesGoToTheUserFolderAndLeaveTheShippedFilesAlone)
+{
+    const std::vector<WriteCase> cases = {
+        {"settings are written to the user folder",
+         {}, {}, false, "LETTRAMA.INI", {{"LETTRAMA.INI", "new"}}},
+        {"a rebuilt lexicon takes the shipped file's name in the user folder",
+         {{"SLESSICO.1", "shipped"}}, {}, false, "slessico.1", {{"SLESSICO.1", "new"}}},
+        {"an existing user copy is replaced under its own name",
+         {{"Lettrama.HIS", "shipped"}}, {{"LETTRAMA.HIS", "old"}}, false, "lettrama.his", {{"LETTRAMA.HIS", "new"}}},
+        {"a line added to a shipped file follows the shipped lines",
+         {{"REGPAROL.TXT", "A\r\n"}}, {}, true, "regparol.txt", {{"REGPAROL.TXT", "A\r\nnew\r\n"}}},
+        {"a line added to a user copy follows the user's lines only",
+         {{"USERVOCA.1", "A\r\n"}}, {{"USERVOCA.1", "B\r\n"}}, true, "USERVOCA.1", {{"USERVOCA.1", "B\r\nnew\r\n"}}},
+        {"a line added to a new file starts it",
+         {}, {}, true, "<program>/5.txt", {{"5.txt", "new\r\n"}}},
+    };
+    for (const WriteCase& row : cases) {
+        SCOPED_TRACE(row.what);
+        TempProgramFolder program;
+        QTemporaryDir userRoot;
+        const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
+        WriteFiles(program.Path(), row.shipped);
+        ASSERT_TRUE(ProgramFolder::UseUserFolderIfReadOnly(program.Path(), user, [](const QString&) { return false; }));
+        WriteFiles(user, row.user);
+
+        QString name = row.name;
+        name.replace(QStringLiteral("<program>"), program.Path());
+        const bool written = row.append ? ProgramFolder::AppendLine(name, "new")
+                                        : ProgramFolder::WriteAtomically(name, "new");
+        EXPECT_TRUE(written);
+        EXPECT_EQ(ReadFolder(user), row.expectedUser);
+        EXPECT_EQ(ReadFolder(program.Path()), row.shipped);
+        ProgramFolder::UseProgramFolderOnly();
+    }
+}
+
+TEST_F(UserFolderOverlay, AWritableProgramFolderKeepsEveryFileInItself)
+{
+    program_.Write(QStringLiteral("SLESSICO.1"), "shipped");
+    EXPECT_FALSE(LayOver(true));
+    EXPECT_TRUE(ProgramFolder::UserFolder().isEmpty());
+
+    ASSERT_TRUE(ProgramFolder::WriteAtomically(QStringLiteral("LETTRAMA.INI"), "settings"));
+    ASSERT_TRUE(ProgramFolder::WriteAtomically(QStringLiteral("slessico.1"), "rebuilt"));
+    EXPECT_EQ(ReadFolder(program_.Path()), (Files{{"LETTRAMA.INI", "settings"}, {"SLESSICO.1", "rebuilt"}}));
+    EXPECT_FALSE(QFileInfo::exists(userFolder_));
+    EXPECT_EQ(ProgramFolder::Resolve(QStringLiteral("lettrama.ini")), QStringLiteral("LETTRAMA.INI"));
+}
+
+TEST_F(UserFolderOverlay, FilesOutsideTheProgramFolderAreNotLaidOver)
+{
+    ASSERT_TRUE(LayOver(false));
+    QTemporaryDir elsewhere;
+    const QString other = QDir(elsewhere.path()).filePath(QStringLiteral("Notes.txt"));
+    WriteFiles(elsewhere.path(), {{"Notes.txt", "mine"}});
+
+    EXPECT_EQ(ProgramFolder::Resolve(QDir(elsewhere.path()).filePath(QStringLiteral("NOTES.TXT"))), other);
+    ASSERT_TRUE(ProgramFolder::WriteAtomically(other, "changed"));
+    EXPECT_EQ(ReadFolder(elsewhere.path()), (Files{{"Notes.txt", "changed"}}));
+    EXPECT_TRUE(ReadFolder(userFolder_).empty());
+}
+
+TEST_F(UserFolderOverlay, AFileOpenedDirectlyForAppendingIsCreatedInTheUserFolder)
+{
+    ASSERT_TRUE(LayOver(false));
+    // Some writers open the resolved path themselves: it must lie in a folder that
+    // exists and that they may write.
+    QFile file(ProgramFolder::Resolve(QStringLiteral("USERVOCA.3")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
+    file.write("ROSA\r\n");
+    file.close();
+    EXPECT_EQ(ReadFolder(userFolder_), (Files{{"USERVOCA.3", "ROSA\r\n"}}));
+    EXPECT_TRUE(ReadFolder(program_.Path()).empty());
+}
+
+TEST(ProgramFolderWritable, ProbeTellsAWritableFolderFromAMissingOne)
+{
+    QTemporaryDir folder;
+    struct Row {
+        QString folder;
+        bool writable;
+    };
+    const std::vector<Row> rows = {
+        {folder.path(), true},
+        {QDir(folder.path()).filePath(QStringLiteral("missing")), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.folder.toStdString());
+        EXPECT_EQ(ProgramFolder::CanCreateFilesIn(row.folder), row.writable);
+    }
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+}  // namespace
