@@ -7,8 +7,11 @@
 #   letteramalogo.jpg, MAGNAWRD2.GIF             logo, magnifying-glass animation
 #   linkautore.gif, linkonline.gif               the main window's two link pictures
 #   Letterama.htm, REGPAROL.TXT                  help page, word rules
+# and the desktop icon made from the logo, in the icon theme's sizes, under
+# ICON_FOLDER (SIZExSIZE/letterama.png).
 #
-# Usage: assets/scripts/make_media.sh [OUTPUT_FOLDER]   (default assets/program_folder)
+# Usage: assets/scripts/make_media.sh [OUTPUT_FOLDER [ICON_FOLDER]]
+#        (defaults assets/program_folder and assets/desktop/icons)
 #
 # Needs the Debian packages espeak-ng, sox, imagemagick, fonts-dejavu-core, cmake,
 # g++ and qt6-base-dev. The pictures are painted by a small Qt program under
@@ -19,8 +22,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 media="$here/media"
 out=${1:-"$here/../program_folder"}
-mkdir -p "$out"
+icons=${2:-"$here/../desktop/icons"}
+mkdir -p "$out" "$icons"
 out=$(cd "$out" && pwd)
+icons=$(cd "$icons" && pwd)
 
 for tool in espeak-ng sox soxi convert cmake g++ base64; do
   command -v "$tool" >/dev/null || { echo "make_media.sh: $tool is missing" >&2; exit 1; }
@@ -67,6 +72,9 @@ done
 echo "Logo"
 "$painter" logo "$work/logo.png"
 convert "$work/logo.png" -strip -sampling-factor 1x1 -quality 92 "$out/letteramalogo.jpg"
+
+echo "Desktop icon"
+"$media/make_icons.sh" "$out/letteramalogo.jpg" "$icons"
 
 echo "Magnifying glass"
 "$painter" magnifier "$work/magnifier"
