@@ -9,6 +9,20 @@
 
 namespace {
 
+using ProgramFolder::WriteStep;
+
+bool WriteAndFlush(QFileDevice& file, const QByteArray& bytes)
+{
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+WriteStep& CurrentWriteStep()
+{
+    static WriteStep step = WriteAndFlush;
+    return step;
+}
+
+
 // The folder laid over a read-only program folder, set once at start-up.
 struct UserFolderOverlay {
     QString programFolder;  // canonical, to compare with the folder of each name
@@ -26,7 +40,8 @@ QString FindEntry(const QDir& folder, const QString& fileName)
 {
     if (QFileInfo::exists(folder.filePath(fileName)))
         return fileName;
-    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    // Folders and special files match too, so that a reader can say what is in the way.
+    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QString& entry : entries) {
         if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
             return entry;
@@ -138,44 +153,97 @@ bool Exists(const QString& name)
     return QFileInfo(Resolve(name)).isFile();
 }
 
-std::optional<QByteArray> ReadAll(const QString& name)
+ReadResult Read(const QString& name, qint64 maxBytes)
 {
-    QFile file(Resolve(name));
+    const QString path = Resolve(name);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {info.isSymLink() ? ReadStatus::Unreadable : ReadStatus::Missing, {}};
+    if (!info.isFile())
+        return {ReadStatus::NotARegularFile, {}};
+    if (info.size() > maxBytes)
+        return {ReadStatus::TooLarge, {}};
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+        return {ReadStatus::Unreadable, {}};
+    // The file may have grown since it was measured: read no more than the limit allows.
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {ReadStatus::Unreadable, {}};
+    if (bytes.size() > maxBytes)
+        return {ReadStatus::TooLarge, {}};
+    return {ReadStatus::Ok, std::move(bytes)};
 }
 
+QString ReadFailureText(ReadStatus status, const QString& fileName)
+{
+    switch (status) {
+    case ReadStatus::Ok:
+        return {};
+    case ReadStatus::Missing:
+        return QStringLiteral("File ") + fileName + QStringLiteral(" non trovato.");
+    case ReadStatus::Unreadable:
+        return QStringLiteral("Impossibile leggere il file ") + fileName +
+               QStringLiteral(": accesso negato o errore di lettura.");
+    case ReadStatus::NotARegularFile:
+        return QStringLiteral("Impossibile leggere ") + fileName + QStringLiteral(": non è un file normale.");
+    case ReadStatus::TooLarge:
+        return QStringLiteral("Il file ") + fileName + QStringLiteral(" è troppo grande e non viene letto.");
+    }
+    return {};
+}
+
+std::optional<QByteArray> ReadAll(const QString& name, qint64 maxBytes)
+{
+    ReadResult result = Read(name, maxBytes);
+    if (!result.Ok())
+        return std::nullopt;
+    return std::move(result.bytes);
+}
 bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(WritePath(name));
     // commit() does not see a failure of the last buffered write (a full disk): flush
     // first, or a truncated file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !CurrentWriteStep()(file, bytes) || !file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = file.errorString().isEmpty() ? QStringLiteral("errore di scrittura") : file.errorString();
         file.cancelWriting();
         return false;
     }
     return true;
 }
 
-bool AppendLine(const QString& name, const QByteArray& line)
+bool AppendLine(const QString& name, const QByteArray& line, QString* error)
 {
     const QString path = WritePath(name);
     const QString current = Resolve(name);
     // The first line the user adds to a shipped file goes after the shipped lines.
     if (current != path && QFileInfo(current).isFile()) {
         const std::optional<QByteArray> shipped = ReadAll(current);
-        if (!shipped || !WriteAtomically(path, *shipped))
+        if (!shipped) {
+            if (error)
+                *error = QStringLiteral("impossibile leggere ") + current;
+            return false;
+        }
+        if (!WriteAtomically(path, *shipped, error))
             return false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
     QByteArray record = line;
     record.append("\r\n");
-    return file.write(record) == record.size() && file.flush();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append) && CurrentWriteStep()(file, record))
+        return true;
+    if (error)
+        *error = file.errorString().isEmpty() ? QStringLiteral("errore di scrittura") : file.errorString();
+    return false;
+}
+
+WriteStep ReplaceWriteStep(WriteStep step)
+{
+    WriteStep previous = std::move(CurrentWriteStep());
+    CurrentWriteStep() = step ? std::move(step) : WriteStep(WriteAndFlush);
+    return previous;
 }
 
 }  // namespace ProgramFolder

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+class QFileDevice;
+
 // Files of the program folder are named in the program in more than one letter case
 // ("REGPAROL.TXT" and "regparol.txt", "SOUND2.wav" and "Sound2.wav"), as on a file
 // system that ignores case. These helpers give that meaning on every file system.
@@ -46,8 +48,28 @@ QString Resolve(const QString& name);
 // Whether a file of that name exists, without regard to case.
 bool Exists(const QString& name);
 
-// The whole file, or nothing when it is missing or unreadable.
-std::optional<QByteArray> ReadAll(const QString& name);
+// Why a file could not be read. Only a regular file is ever opened: a FIFO would
+// hold the reader forever and a device such as /dev/zero never ends.
+enum class ReadStatus { Ok, Missing, Unreadable, NotARegularFile, TooLarge };
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Missing;
+    QByteArray bytes;  // the whole file when status is Ok, empty otherwise
+    bool Ok() const { return status == ReadStatus::Ok; }
+};
+
+// Large enough for any text file of the game; each reader passes its own, smaller limit.
+inline constexpr qint64 kDefaultReadLimit = 64LL * 1024 * 1024;
+
+// The whole file when it is a regular file of at most `maxBytes` bytes, otherwise why not.
+ReadResult Read(const QString& name, qint64 maxBytes);
+
+// The user's message for a failed read of `fileName`, in the program's words.
+QString ReadFailureText(ReadStatus status, const QString& fileName);
+
+// The whole file, or nothing when it is missing, unreadable, not a regular file or
+// larger than `maxBytes`.
+std::optional<QByteArray> ReadAll(const QString& name, qint64 maxBytes = kDefaultReadLimit);
 
 // Writes the whole file to a temporary file beside it and renames it into place, so
 // that a crash leaves either the old file or the new one, never half of one. An
@@ -59,6 +81,12 @@ bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* erro
 
 // Appends one line to a file. Creates the file if needed; with a user folder, the
 // user's copy starts as a copy of the shipped file.
-bool AppendLine(const QString& name, const QByteArray& line);
+bool AppendLine(const QString& name, const QByteArray& line, QString* error = nullptr);
+
+// The step that puts bytes into an open file and flushes them, used by every write
+// and append above. Tests replace it to act out a disk that fills up on the last
+// flush; an empty step restores the real one. Returns the step it replaces.
+using WriteStep = std::function<bool(QFileDevice& file, const QByteArray& bytes)>;
+WriteStep ReplaceWriteStep(WriteStep step);
 
 }  // namespace ProgramFolder
