@@ -4,6 +4,8 @@
 #include "lexicon_file.h"
 #include "lexicon_index.h"
 #include "program_folder.h"
+#include "single_byte_text.h"
+#include "single_byte_upper_case.h"
 #include "text_lines.h"
 
 #include <QFile>
@@ -12,15 +14,15 @@ namespace {
 
 constexpr int kMinimumWordLength = 3;
 
-// A word goes into the file one byte per character: anything beyond Latin-1, and
-// control characters (a line end inside a word would split it in two), cannot.
+// A word goes into the file one byte per character: anything outside the code page,
+// and control characters (a line end inside a word would split it in two), cannot.
 bool FitsOneBytePerCharacter(const QString& word)
 {
     for (const QChar c : word) {
-        if (c.unicode() > 0xFF || c.unicode() < 0x20 || c.unicode() == 0x7F)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || (c.unicode() >= 0x80 && c.unicode() <= 0x9F))
             return false;
     }
-    return true;
+    return SingleByteText::Encode(word).has_value();
 }
 
 }  // namespace
@@ -45,21 +47,35 @@ bool PersonalVocabulary::EnsureExists() const
     return file.open(QIODevice::WriteOnly | QIODevice::Append);
 }
 
-QStringList PersonalVocabulary::Read() const
+QStringList PersonalVocabulary::Read(QString* error) const
 {
-    return ParseEntries(ProgramFolder::ReadAll(FileName()).value_or(QByteArray()));
+    const ProgramFolder::ReadResult file = ProgramFolder::Read(FileName(), kMaxFileBytes);
+    if (error)
+        *error = file.status == ProgramFolder::ReadStatus::Missing
+                     ? QString()
+                     : ProgramFolder::ReadFailureText(file.status, FileName());
+    return ParseEntries(file.bytes);
 }
 
 bool PersonalVocabulary::Save(const QStringList& words, QString* error) const
 {
-    return ProgramFolder::WriteAtomically(FileName(), FormatEntries(words), error);
+    const std::optional<QByteArray> bytes = FormatEntries(words);
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("una parola contiene caratteri che il file non può contenere");
+        return false;
+    }
+    return ProgramFolder::WriteAtomically(FileName(), *bytes, error);
 }
 
-bool PersonalVocabulary::AppendWord(const QString& word) const
+bool PersonalVocabulary::AppendWord(const QString& word, QString* error) const
 {
-    const QString entry = word.trimmed().toUpper();
-    if (entry.isEmpty() || !FitsOneBytePerCharacter(entry))
+    const QString entry = SingleByteUpperCase(word.trimmed());
+    if (entry.isEmpty() || !FitsOneBytePerCharacter(entry)) {
+        if (error)
+            *error = QStringLiteral("la parola non può essere scritta nel file ") + FileName();
         return false;
+    }
 
     const QString path = ProgramFolder::Resolve(FileName());
     QByteArray record;
@@ -69,21 +85,20 @@ bool PersonalVocabulary::AppendWord(const QString& word) const
         QFile existing(path);
         if (existing.open(QIODevice::ReadOnly) && existing.size() > 0) {
             char last = 0;
-            if (!existing.seek(existing.size() - 1) || !existing.getChar(&last))
+            if (!existing.seek(existing.size() - 1) || !existing.getChar(&last)) {
+                if (error)
+                    *error = existing.errorString();
                 return false;
+            }
             if (last != '\n' && last != '\r')
                 record.append("\r\n");
         }
     }
-    record.append(entry.toLatin1());
-    record.append("\r\n");
+    record.append(*SingleByteText::Encode(entry));
 
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
     // One write of the whole record: a failure can at worst leave a partial last
     // line, never touch the lines already there.
-    return file.write(record) == record.size() && file.flush();
+    return ProgramFolder::AppendLine(path, record, error);
 }
 
 QStringList PersonalVocabulary::ParseEntries(const QByteArray& bytes)
@@ -91,17 +106,20 @@ QStringList PersonalVocabulary::ParseEntries(const QByteArray& bytes)
     QStringList entries;
     ForEachLine(bytes, [&entries](const char* line, qsizetype size) {
         if (size > 0)
-            entries.append(QString::fromLatin1(line, size).toUpper());
+            entries.append(SingleByteUpperCase(SingleByteText::Decode(QByteArrayView(line, size))));
         return true;
     });
     return entries;
 }
 
-QByteArray PersonalVocabulary::FormatEntries(const QStringList& words)
+std::optional<QByteArray> PersonalVocabulary::FormatEntries(const QStringList& words)
 {
     QByteArray bytes;
     for (const QString& word : words) {
-        bytes.append(word.toUpper().toLatin1());
+        const std::optional<QByteArray> entry = SingleByteText::Encode(SingleByteUpperCase(word));
+        if (!entry)
+            return std::nullopt;
+        bytes.append(*entry);
         bytes.append("\r\n");
     }
     return bytes;
@@ -117,7 +135,7 @@ MainLexiconMatch FindInMainLexicon(int language, const QString& word)
         return MainLexiconMatch::NotFound;
 
     const LexiconSection section = lexicon.ReadSection(lexicon.ReadIndex(), length);
-    const QByteArray wanted = word.toLatin1();
+    const QByteArray wanted = SingleByteText::Encode(word).value_or(QByteArray());
     for (std::int32_t i = 0; i < section.Count(); ++i) {
         if (section.Word(i) == wanted)
             return MainLexiconMatch::Found;

@@ -4,9 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The player's own list of extra words for one language, kept beside the main
 // lexicon in "USERVOCA." + language number: plain text, one byte per character,
-// one word per line ended by CR LF, no header. Words are written in upper case;
+// one word per line ended by CR LF, no header, in the single-byte code page
+// (Windows-1252). Words are written in upper case;
 // readers upper-case every line, so a line typed in lower case by hand still counts.
 class PersonalVocabulary {
 public:
@@ -20,9 +23,13 @@ public:
     // Creates the file empty when it is missing; false when that fails.
     bool EnsureExists() const;
 
+    // The largest file read: far more words than anyone types in by hand.
+    static constexpr qint64 kMaxFileBytes = 4LL * 1024 * 1024;
+
     // The entries in file order, each upper case; empty lines are no entries. A
-    // missing file is an empty vocabulary.
-    QStringList Read() const;
+    // missing file is an empty vocabulary; any other failure (unreadable, not a
+    // regular file, too large) is also empty, with the reason in `error`.
+    QStringList Read(QString* error = nullptr) const;
 
     // Replaces the whole file with one line per word, in the order given. The file
     // is written beside the old one and renamed into place, so a failure leaves the
@@ -33,15 +40,19 @@ public:
     // (created when missing). The whole record goes out in one write, and a last
     // line left without its line end is closed first, so the entries already there
     // are never run together. False when the word is empty, cannot be written one
-    // byte per character, or the file cannot be written.
-    bool AppendWord(const QString& word) const;
-    static bool AppendWord(int language, const QString& word) { return PersonalVocabulary(language).AppendWord(word); }
+    // byte per character, or the file cannot be written; then `error` says why.
+    bool AppendWord(const QString& word, QString* error = nullptr) const;
+    static bool AppendWord(int language, const QString& word, QString* error = nullptr)
+    {
+        return PersonalVocabulary(language).AppendWord(word, error);
+    }
 
     // The file's bytes split into entries, upper case. Lines may end in CR LF, CR or
     // LF; a last line without an end counts too.
     static QStringList ParseEntries(const QByteArray& bytes);
-    // One line per word, each ended by CR LF.
-    static QByteArray FormatEntries(const QStringList& words);
+    // One line per word, each ended by CR LF; nothing when a word has a character the
+    // code page cannot store.
+    static std::optional<QByteArray> FormatEntries(const QStringList& words);
 
 private:
     int language_;

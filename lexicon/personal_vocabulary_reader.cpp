@@ -1,5 +1,8 @@
 #include "personal_vocabulary_reader.h"
+#include "personal_vocabulary.h"
 #include "program_folder.h"
+#include "single_byte_text.h"
+#include "single_byte_upper_case.h"
 #include "text_lines.h"
 
 namespace {
@@ -12,7 +15,7 @@ bool UpperEquals(const char* line, qsizetype size, const QString& text)
     for (qsizetype i = 0; i < size && ascii; ++i)
         ascii = static_cast<unsigned char>(line[i]) < 0x80;
     if (!ascii)
-        return QString::fromLatin1(line, size).toUpper() == text;
+        return SingleByteUpperCase(SingleByteText::Decode(QByteArrayView(line, size))) == text;
     if (size != text.size())
         return false;
     for (qsizetype i = 0; i < size; ++i) {
@@ -29,7 +32,7 @@ bool PersonalVocabularyReader::Find(const QString& fileName, const QString& word
 {
     if (fileName.isEmpty())
         return false;
-    const std::optional<QByteArray> contents = ProgramFolder::ReadAll(fileName);
+    const std::optional<QByteArray> contents = ProgramFolder::ReadAll(fileName, PersonalVocabulary::kMaxFileBytes);
     if (!contents)
         return false;
     const bool readToTheEnd = ForEachLine(*contents, [&](const char* line, qsizetype size) {

@@ -90,7 +90,12 @@ void VocabularyWindow::Load()
     const PersonalVocabulary vocabulary(language_);
     vocabulary.EnsureExists();
     list_->clear();
-    list_->addItems(vocabulary.Read());
+    readError_.clear();
+    list_->addItems(vocabulary.Read(&readError_));
+    if (!readError_.isEmpty()) {
+        // A list that could not be read must not replace the file on the way out.
+        dialogs_.Inform(readError_ + QStringLiteral("\nLe modifiche al vocabolario personale non verranno salvate."));
+    }
     EndEntry();
 }
 
@@ -178,11 +183,20 @@ void VocabularyWindow::ReturnToGame()
 {
     QString error;
     const PersonalVocabulary vocabulary(language_);
-    if (!vocabulary.Save(Words(), &error)) {
-        // The list stays open so that no entry is lost.
-        dialogs_.Inform(QStringLiteral("Impossibile salvare il vocabolario personale ") + vocabulary.FileName() +
-                        QStringLiteral(": ") + error);
+    if (!readError_.isEmpty()) {
+        EndEntry();
+        QDialog::accept();
         return;
+    }
+    // Each failure is put to the player: try again (after freeing space, say), or
+    // leave knowing that the changes are lost. The window never traps the player.
+    while (!vocabulary.Save(Words(), &error)) {
+        const Dialogs::Answer answer = dialogs_.AskYesNo(
+            QStringLiteral("Impossibile salvare il vocabolario personale ") + vocabulary.FileName() +
+            QStringLiteral(": ") + error +
+            QStringLiteral("\n\nRiprovare? Scegliendo No si torna al gioco senza salvare le modifiche."));
+        if (answer != Dialogs::Answer::Yes)
+            break;
     }
     EndEntry();
     QDialog::accept();

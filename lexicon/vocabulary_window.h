@@ -28,7 +28,8 @@ public:
     QStringList Words() const;
 
 public slots:
-    // Closing the window in any way saves the list, as "&Torna al gioco" does.
+    // Closing the window in any way saves the list, as "&Torna al gioco" does. A
+    // failed save asks whether to try again or to leave without saving.
     void reject() override;
 
 protected:
@@ -46,6 +47,7 @@ private:
     const GameState& state_;
     Dialogs& dialogs_;
     int language_ = 1;  // the language whose file the list was read from
+    QString readError_;  // why the file could not be read; then it is never rewritten
 
     QListWidget* list_;
     QLineEdit* wordBox_;

@@ -113,8 +113,15 @@ void ResultsEvaluation::Confirm(int choice)
     outcome_.confirmChoice = choice;
     if (row.confirmChoice != kDoNotAdd) {
         // A vocabulary that cannot be written costs the player the entry, not the
-        // decision: the choice still applies to this manche.
-        PersonalVocabulary::AppendWord(input_.lexiconLanguage, row.word.trimmed().toUpper());
+        // decision: the choice still applies to this manche, and the window says so.
+        QString error;
+        const QString word = row.word.trimmed();
+        if (!PersonalVocabulary::AppendWord(input_.lexiconLanguage, word, &error)) {
+            outcome_.vocabularyError = QStringLiteral("La parola ") + word +
+                                       QStringLiteral(" non è stata aggiunta al vocabolario personale (") +
+                                       PersonalVocabulary::FileName(input_.lexiconLanguage) +
+                                       QStringLiteral("): ") + error;
+        }
     }
     if (row.confirmChoice == kAddAndScore)
         row.verdict = WordVerdict::Valid;

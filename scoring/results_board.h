@@ -50,6 +50,9 @@ struct ResultsBoardOutcome {
     int confirmChoice = 0;                           // the last option chosen, for the next manche
     int bestPlayer = -1;                             // 0-based; -1 when nobody scored
     int tieCount = 0;
+    // Why a word the player chose to add did not reach the personal vocabulary;
+    // empty when every addition was written.
+    QString vocabularyError;
 
     // The main window's four score labels, player 1 first.
     QStringList ScoreLabels() const;

@@ -258,6 +258,8 @@ void ResultsWindow::Complete()
     confirmChoice_ = outcome.confirmChoice;
     ShowOutcome(outcome);
     outcome_ = outcome;
+    if (!outcome.vocabularyError.isEmpty())
+        dialogs_.Inform(outcome.vocabularyError);
     evaluated_ = true;
     continue_->setEnabled(true);
     continue_->setFocus();

@@ -3,12 +3,15 @@
 #include "fake_platform.h"
 #include "game_state.h"
 #include "language.h"
+#include "personal_vocabulary.h"
+#include "program_folder.h"
 #include "run_until.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
 #include "when_modal_opens.h"
 
 #include <QFile>
+#include <QFileDevice>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -202,6 +205,69 @@ TEST_F(VocabularyWindowTest, GoingBackSavesTheListInUpperCaseInListOrder)
     Click("backToGame");
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(folder.Read("USERVOCA.1"), QByteArray("PIPPO\r\nPLUTO\r\nZORRO\r\n"));
+}
+
+TEST_F(VocabularyWindowTest, AFailedSaveOffersToRetryOrToLeaveWithoutSaving)
+{
+    struct Case {
+        const char* label;
+        std::deque<Dialogs::Answer> answers;
+        int failingSaves;     // how many saves fail before the disk has room again
+        QByteArray fileAfter;
+    };
+    const Case cases[] = {
+        {"leave at once", {Dialogs::Answer::No}, 5, "PIPPO\r\npluto\r\n"},
+        {"retry, then leave", {Dialogs::Answer::Yes, Dialogs::Answer::No}, 5, "PIPPO\r\npluto\r\n"},
+        {"retry succeeds", {Dialogs::Answer::Yes}, 1, "PIPPO\r\nPLUTO\r\nZORRO\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        folder.Write("USERVOCA.1", "PIPPO\r\npluto\r\n");
+        dialogs.asked.clear();
+        dialogs.answers = c.answers;
+        OpenWindow();
+        Enter("zorro");
+        int failuresLeft = c.failingSaves;
+        ProgramFolder::ReplaceWriteStep([&failuresLeft](QFileDevice& file, const QByteArray& bytes) {
+            if (failuresLeft-- > 0)
+                return false;
+            return file.write(bytes) == bytes.size() && file.flush();
+        });
+        QTest::keyClick(&window, Qt::Key_Escape);
+        ProgramFolder::ReplaceWriteStep({});
+
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(dialogs.asked.size(), c.answers.size());
+        for (const FakeDialogs::Question& question : dialogs.asked) {
+            EXPECT_EQ(question.kind, QStringLiteral("yesno"));
+            EXPECT_TRUE(question.text.contains(QStringLiteral("USERVOCA.1")));
+        }
+        EXPECT_EQ(folder.Read("USERVOCA.1"), c.fileAfter);
+    }
+}
+
+TEST_F(VocabularyWindowTest, AFileThatCannotBeReadIsToldAndNeverOverwritten)
+{
+    struct Case {
+        const char* label;
+        QByteArray contents;
+        const char* expectedWords;
+    };
+    const Case cases[] = {
+        {"over the size limit", QByteArray(PersonalVocabulary::kMaxFileBytes + 1, 'A'), "troppo grande"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        folder.Write("USERVOCA.1", c.contents);
+        dialogs.asked.clear();
+        OpenWindow();
+        EXPECT_EQ(List()->count(), 0);
+        EXPECT_TRUE(dialogs.LastText().contains(QLatin1String(c.expectedWords))) << dialogs.LastText().toStdString();
+        Enter("zorro");
+        Click("backToGame");
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(folder.Read("USERVOCA.1"), c.contents);
+    }
 }
 
 TEST_F(VocabularyWindowTest, RulesButtonShowsTheRulesFileOrItsError)

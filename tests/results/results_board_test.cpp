@@ -2,6 +2,7 @@
 
 #include "manche_fixture.h"
 #include "personal_vocabulary.h"
+#include "program_folder.h"
 
 #include <QDir>
 
@@ -226,15 +227,35 @@ TEST_F(ResultsBoardTest, UnknownWordsOfComputersAndKnownPersonalWordsAreNotPutTo
     EXPECT_EQ(PointsTexts(outcome), (QStringList{"500", "0", "400", "300"}));
 }
 
-TEST_F(ResultsBoardTest, UnwritableVocabularyStillLetsChoiceOneScore)
+TEST_F(ResultsBoardTest, UnwritableVocabularyStillLetsChoiceOneScoreAndSaysTheWordWasNotAdded)
 {
-    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("USERVOCA.1")));  // a folder where the file would go
-    input.players = Players("SALTO", "", "", "");
-    choices = {1};
-    const ResultsBoardOutcome outcome = Evaluate();
-    EXPECT_EQ(outcome.rows[0].verdict, QStringLiteral("SI"));
-    EXPECT_EQ(outcome.rows[0].PointsText(), QStringLiteral("500+480"));
-    EXPECT_TRUE(dialogs.asked.empty());
+    struct Case {
+        const char* label;
+        bool folderInTheWay;  // a folder where the file would go
+        bool fullDisk;        // the append's flush fails
+    };
+    const Case cases[] = {{"folder in the way", true, false}, {"full disk", false, true}, {"writable", false, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempProgramFolder folder;
+        EXPECT_TRUE(MancheFixture::WriteLexicon(1));
+        input.lexicon = LexiconSource::ForLanguage(1);
+        if (c.folderInTheWay)
+            ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("USERVOCA.1")));
+        if (c.fullDisk)
+            ProgramFolder::ReplaceWriteStep([](QFileDevice&, const QByteArray&) { return false; });
+        input.players = Players("SALTO", "", "", "");
+        choices = {1};
+        const ResultsBoardOutcome outcome = Evaluate();
+        ProgramFolder::ReplaceWriteStep({});
+
+        EXPECT_EQ(outcome.rows[0].verdict, QStringLiteral("SI"));
+        EXPECT_EQ(outcome.rows[0].PointsText(), QStringLiteral("500+480"));
+        EXPECT_TRUE(dialogs.asked.empty());
+        const bool failed = c.folderInTheWay || c.fullDisk;
+        EXPECT_EQ(outcome.vocabularyError.contains(QStringLiteral("SALTO")), failed) << outcome.vocabularyError.toStdString();
+        EXPECT_EQ(outcome.vocabularyError.contains(QStringLiteral("USERVOCA.1")), failed);
+    }
 }
 
 TEST_F(ResultsBoardTest, MissingLexiconLeavesEveryWordUnjudgedAndScoreless)

@@ -6,6 +6,7 @@
 #include "run_until.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -196,6 +197,26 @@ TEST_F(ResultsWindowTest, UnknownWordIsPutToThePlayerThroughTheConfirmationWindo
     EXPECT_EQ(folder.Read(QStringLiteral("USERVOCA.1")), QByteArray("SALTO\r\n"));
     EXPECT_EQ(window->ConfirmChoice(), 1);
     EXPECT_EQ(state.TotalScores[0], 500);
+}
+
+TEST_F(ResultsWindowTest, AWordThatCouldNotBeAddedIsToldToThePlayer)
+{
+    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("USERVOCA.1")));  // nothing can be appended
+    WhenReady(
+        [] { return QApplication::activeModalWidget() && qobject_cast<ConfirmWindow*>(QApplication::activeModalWidget()); },
+        [&] {
+            auto* confirm = qobject_cast<ConfirmWindow*>(QApplication::activeModalWidget());
+            QTest::mouseClick(confirm->findChild<QRadioButton*>(QStringLiteral("option1")), Qt::LeftButton);
+            QTest::mouseClick(confirm->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+            WhenEvaluated([] {});
+        });
+    const std::optional<ResultsBoardOutcome> outcome = Run(Players("salto", "CELLA", "SALE", "ORA"));
+
+    ASSERT_TRUE(outcome.has_value());
+    ASSERT_EQ(fake.dialogs.asked.size(), 1u);
+    EXPECT_TRUE(fake.dialogs.LastText().contains(QStringLiteral("SALTO")));
+    EXPECT_TRUE(fake.dialogs.LastText().contains(QStringLiteral("vocabolario personale")));
+    EXPECT_EQ(state.TotalScores[0], 500);  // the choice still counts in this manche
 }
 
 TEST_F(ResultsWindowTest, BoardIsEvaluatedOncePerManche)
