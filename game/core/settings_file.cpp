@@ -2,6 +2,8 @@
 
 #include "numeric_value.h"
 #include "program_folder.h"
+#include "single_byte_text.h"
+#include "single_byte_upper_case.h"
 
 #include <QStringList>
 
@@ -71,7 +73,7 @@ void ApplyLine(const QString& line, StoredSettings& stored)
     if (!key)
         return;
     const QString value = ValueOfLine(line);
-    const QString word = LeftTrimmed(value).toUpper();
+    const QString word = SingleByteUpperCase(LeftTrimmed(value));
     const QString number = value.trimmed();
     switch (*key) {
     case Key::Level:
@@ -90,7 +92,7 @@ void ApplyLine(const QString& line, StoredSettings& stored)
         stored.LetterCount = number == QLatin1String("8") ? 8 : number == QLatin1String("9") ? 9 : 10;
         break;
     case Key::PlayerName:
-        stored.PlayerName = value.toUpper();
+        stored.PlayerName = SingleByteUpperCase(value);
         break;
     case Key::TileStyle:
         stored.TileStyle = number == QLatin1String("3")   ? 3
@@ -137,12 +139,12 @@ namespace SettingsFile {
 StoredSettings Parse(const QByteArray& bytes)
 {
     StoredSettings stored;
-    for (const QString& line : SplitLines(QString::fromLatin1(bytes)))
+    for (const QString& line : SplitLines(SingleByteText::Decode(bytes)))
         ApplyLine(line, stored);
     return stored;
 }
 
-QByteArray Format(const GameSettings& settings, const QString& playerName)
+std::optional<QByteArray> Format(const GameSettings& settings, const QString& playerName)
 {
     // A name must stay on its own line whatever was pasted into the name box.
     QString name = playerName;
@@ -161,20 +163,36 @@ QByteArray Format(const GameSettings& settings, const QString& playerName)
             end;
     // A number is printed with a blank where a minus sign would stand.
     text += QStringLiteral("Dizionario= ") + QString::number(TableOf(settings.LexiconLanguage).Number()) + end;
-    return text.toLatin1();
+    return SingleByteText::Encode(text);
 }
 
-std::optional<StoredSettings> Read()
+std::optional<StoredSettings> Read(ProgramFolder::ReadStatus* status)
 {
-    const std::optional<QByteArray> bytes = ProgramFolder::ReadAll(QString::fromLatin1(kFileName));
-    if (!bytes)
+    const ProgramFolder::ReadResult file = ProgramFolder::Read(QString::fromLatin1(kFileName), kMaxFileBytes);
+    if (status)
+        *status = file.status;
+    if (!file.Ok())
         return std::nullopt;
-    return Parse(*bytes);
+    return Parse(file.bytes);
 }
 
 bool Write(const GameSettings& settings, const QString& playerName, QString* error)
 {
-    return ProgramFolder::WriteAtomically(QString::fromLatin1(kFileName), Format(settings, playerName), error);
+    const QString fileName = QString::fromLatin1(kFileName);
+    const ProgramFolder::ReadStatus present = ProgramFolder::Read(fileName, kMaxFileBytes).status;
+    if (present != ProgramFolder::ReadStatus::Ok && present != ProgramFolder::ReadStatus::Missing) {
+        if (error)
+            *error = ProgramFolder::ReadFailureText(present, fileName) + QStringLiteral(" Il file non viene sostituito.");
+        return false;
+    }
+    const std::optional<QByteArray> bytes = Format(settings, playerName);
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("il nome ") + playerName +
+                     QStringLiteral(" contiene caratteri che il file non può contenere; resta salvato il nome precedente.");
+        return false;
+    }
+    return ProgramFolder::WriteAtomically(fileName, *bytes, error);
 }
 
 }  // namespace SettingsFile

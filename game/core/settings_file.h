@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game_settings.h"
+#include "program_folder.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,10 +25,12 @@ struct StoredSettings {
 };
 
 // "LETTRAMA.INI": one "Key=value" line per setting, CR LF line ends, text in the
-// single-byte code page (Latin-1), rewritten whole after every change.
+// single-byte code page (Windows-1252), rewritten whole after every change.
 namespace SettingsFile {
 
 inline constexpr const char* kFileName = "LETTRAMA.INI";
+// Seven short lines; anything near this size is not a settings file.
+inline constexpr qint64 kMaxFileBytes = 64 * 1024;
 
 // Reads the lines of a settings file. A line belongs to the first key found in it
 // (keys compare case-sensitively) and its value is everything after the first "=".
@@ -35,14 +38,18 @@ inline constexpr const char* kFileName = "LETTRAMA.INI";
 // default of their key.
 StoredSettings Parse(const QByteArray& bytes);
 
-// The whole file, keys in their fixed order.
-QByteArray Format(const GameSettings& settings, const QString& playerName);
+// The whole file, keys in their fixed order; nothing when the name holds a character
+// the code page cannot store.
+std::optional<QByteArray> Format(const GameSettings& settings, const QString& playerName);
 
 // The settings file of the current folder (found without regard to case); nothing
-// when there is none.
-std::optional<StoredSettings> Read();
+// when there is none or it cannot be read, and then `status` tells which.
+std::optional<StoredSettings> Read(ProgramFolder::ReadStatus* status = nullptr);
 
 // Replaces the settings file of the current folder whole, through a temporary file.
+// A file that is there but cannot be read (no permission, not a regular file, too
+// large) is never replaced: the player may not have written it for this game. A
+// name the code page cannot store is refused too, so the old name stays saved.
 bool Write(const GameSettings& settings, const QString& playerName, QString* error = nullptr);
 
 }  // namespace SettingsFile

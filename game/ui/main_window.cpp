@@ -252,7 +252,13 @@ void MainWindow::PlaceLinkPictures()
 
 void MainWindow::LoadSettings()
 {
-    const std::optional<StoredSettings> stored = SettingsFile::Read();
+    ProgramFolder::ReadStatus status = ProgramFolder::ReadStatus::Ok;
+    const std::optional<StoredSettings> stored = SettingsFile::Read(&status);
+    if (status != ProgramFolder::ReadStatus::Ok && status != ProgramFolder::ReadStatus::Missing) {
+        // The game goes on with its defaults but leaves that file alone.
+        platform_.dialogs.Inform(ProgramFolder::ReadFailureText(status, QString::fromLatin1(SettingsFile::kFileName)) +
+                                 QStringLiteral("\nSi usano le impostazioni predefinite, che non verranno salvate."));
+    }
     if (!stored)
         return;
     // Only what the file names changes; everything else keeps its default.

@@ -2,10 +2,15 @@
 #include "temp_program_folder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -125,7 +130,7 @@ TEST(SettingsFile, ANameWithLineBreaksCannotAddLines)
 {
     GameSettings settings;
     settings.RoundSeconds = 60;
-    const StoredSettings back = SettingsFile::Parse(SettingsFile::Format(settings, QStringLiteral("Ugo\r\nTempo=30")));
+    const StoredSettings back = SettingsFile::Parse(SettingsFile::Format(settings, QStringLiteral("Ugo\r\nTempo=30")).value_or(QByteArray()));
     EXPECT_EQ(back.PlayerName.value_or(QString()), QStringLiteral("UGO  TEMPO=30"));
     EXPECT_EQ(back.RoundSeconds, 60);
 }
@@ -146,7 +151,7 @@ TEST(SettingsFile, EveryWrittenCombinationReadsBack)
                             written.TileStyle = static_cast<TileLook>(style);
                             written.LexiconLanguage = static_cast<Language>(language);
                             const StoredSettings read =
-                                SettingsFile::Parse(SettingsFile::Format(written, QStringLiteral("Città")));
+                                SettingsFile::Parse(SettingsFile::Format(written, QStringLiteral("Città")).value_or(QByteArray()));
                             ASSERT_EQ(read.Level, level);
                             ASSERT_EQ(read.SoundOn, sound);
                             ASSERT_EQ(read.RoundSeconds, seconds);
@@ -184,4 +189,113 @@ TEST(SettingsFile, ReadAndWriteGoThroughTheFileOfTheCurrentFolderInAnyCase)
     ASSERT_TRUE(SettingsFile::Write(settings, QStringLiteral("Anonimo")));
     EXPECT_TRUE(folder.Read(QStringLiteral("lettrama.ini")).contains("Tempo=30\r\n"));
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{QStringLiteral("lettrama.ini")});
+}
+
+namespace {
+
+// The bytes of the name line of a formatted settings file.
+QByteArray NameLine(const QByteArray& file)
+{
+    for (const QByteArray& line : file.split('\n')) {
+        if (line.startsWith("Giocatore1="))
+            return line.mid(11).chopped(1);
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(SettingsFile, EveryByteOfTheNameSurvivesARewriteAndOnlyCapitalsTheCodePageHasAreMade)
+{
+    struct Row {
+        const char* label;
+        QByteArray stored;
+        QByteArray rewritten;
+    };
+    const Row rows[] = {
+        {"y with diaeresis has its capital at 0x9F", "\xFFvonne", "\x9FVONNE"},
+        {"micro sign has no capital in the code page", "\xB5nit\xE0", "\xB5NIT\xC0"},
+        {"sharp s stays one letter", "Stra\xDF" "e", "STRA\xDF" "E"},
+        {"unassigned bytes come back as they were", "\x81\x8D\x8F\x90\x9D", "\x81\x8D\x8F\x90\x9D"},
+        {"euro sign and curly quotes", "\x80\x93\x94", "\x80\x93\x94"},
+        {"lower case letters of 0x80 to 0x9F", "\x9A\x9C\x9E", "\x8A\x8C\x8E"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        const StoredSettings read = SettingsFile::Parse("Giocatore1=" + row.stored + "\r\n");
+        ASSERT_TRUE(read.PlayerName.has_value());
+        EXPECT_EQ(NameLine(SettingsFile::Format(GameSettings{}, *read.PlayerName).value_or("")), row.rewritten);
+    }
+
+    QByteArray everyByte;
+    for (int byte = 0x20; byte <= 0xFF; ++byte)
+        everyByte.append(static_cast<char>(byte));
+    const QString name = *SettingsFile::Parse("Giocatore1=" + everyByte + "\r\n").PlayerName;
+    const QByteArray once = NameLine(SettingsFile::Format(GameSettings{}, name).value_or(""));
+    EXPECT_EQ(once.size(), everyByte.size());
+    EXPECT_EQ(once.count('?'), 1);  // only the question mark that was there
+    const QString again = *SettingsFile::Parse("Giocatore1=" + once + "\r\n").PlayerName;
+    EXPECT_EQ(NameLine(SettingsFile::Format(GameSettings{}, again).value_or("")), once);
+}
+
+TEST(SettingsFile, ANameTheFileCannotStoreIsRefusedAndTheOldNameStays)
+{
+    TempProgramFolder folder;
+    folder.Write(QStringLiteral("LETTRAMA.INI"), "Giocatore1=LUKASZ\r\n");
+    QString error;
+    EXPECT_FALSE(SettingsFile::Write(GameSettings{}, QStringLiteral("Łukasz"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("Łukasz")));
+    EXPECT_EQ(folder.Read(QStringLiteral("LETTRAMA.INI")), QByteArray("Giocatore1=LUKASZ\r\n"));
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadIsReportedAndNeverReplaced)
+{
+    using ProgramFolder::ReadStatus;
+    struct Row {
+        const char* label;
+        std::function<bool(const TempProgramFolder&)> make;
+        ReadStatus status;
+    };
+    const Row rows[] = {
+        {"folder", [](const TempProgramFolder& f) { return QDir(f.Path()).mkdir(QStringLiteral("LETTRAMA.INI")); },
+         ReadStatus::NotARegularFile},
+        {"fifo",
+         [](const TempProgramFolder& f) {
+             return mkfifo(QFile::encodeName(f.FilePath(QStringLiteral("LETTRAMA.INI"))).constData(), 0600) == 0;
+         },
+         ReadStatus::NotARegularFile},
+        {"over the size limit",
+         [](const TempProgramFolder& f) {
+             f.Write(QStringLiteral("LETTRAMA.INI"), QByteArray(SettingsFile::kMaxFileBytes + 1, 'x'));
+             return true;
+         },
+         ReadStatus::TooLarge},
+        {"no read permission",
+         [](const TempProgramFolder& f) {
+             f.Write(QStringLiteral("LETTRAMA.INI"), "Tempo=90\r\n");
+             const QString path = f.FilePath(QStringLiteral("LETTRAMA.INI"));
+             return QFile::setPermissions(path, QFile::WriteOwner) && !QFile(path).open(QIODevice::ReadOnly);
+         },
+         ReadStatus::Unreadable},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempProgramFolder folder;
+        if (!row.make(folder)) {
+            EXPECT_EQ(row.status, ReadStatus::Unreadable) << "cannot make the file for this row";
+            continue;  // a user who reads everything cannot be denied a file
+        }
+        const QFileInfo before(folder.FilePath(QStringLiteral("LETTRAMA.INI")));
+        ReadStatus status = ReadStatus::Ok;
+        EXPECT_FALSE(SettingsFile::Read(&status).has_value());
+        EXPECT_EQ(status, row.status);
+
+        QString error;
+        EXPECT_FALSE(SettingsFile::Write(GameSettings{}, QStringLiteral("Anna"), &error));
+        EXPECT_TRUE(error.contains(QStringLiteral("LETTRAMA.INI")));
+        const QFileInfo after(folder.FilePath(QStringLiteral("LETTRAMA.INI")));
+        EXPECT_EQ(after.isFile(), before.isFile());
+        EXPECT_EQ(after.size(), before.size());
+        QFile::setPermissions(after.filePath(), QFile::ReadOwner | QFile::WriteOwner);
+    }
 }
