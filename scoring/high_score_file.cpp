@@ -1,7 +1,7 @@
 #include "high_score_file.h"
 
-#include "program_folder.h"
 #include "score_format.h"
+#include "single_byte_text.h"
 
 #include <QStringConverter>
 #include <QStringDecoder>
@@ -15,13 +15,11 @@ namespace {
 constexpr QChar kQuote = QLatin1Char('"');
 constexpr QChar kComma = QLatin1Char(',');
 
-QString DecodeText(const QByteArray& bytes)
+bool IsUtf8(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes);
+    return !utf8.hasError();
 }
 
 // A quoted field starting at `pos` (on the opening quote). Leaves `pos` just after
@@ -97,40 +95,64 @@ QString NameField(QString name)
 
 }  // namespace
 
-std::vector<HighScoreEntry> Parse(const QByteArray& bytes)
+Contents ParseContents(const QByteArray& bytes)
 {
-    std::vector<HighScoreEntry> entries;
-    const QStringList lines = DecodeText(bytes).split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    Contents contents;
+    // One decision for the whole file: a file is either UTF-8 or single-byte text.
+    const bool utf8 = IsUtf8(bytes);
+    for (QByteArray raw : bytes.split('\n')) {
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        const QString line = utf8 ? QString::fromUtf8(raw) : SingleByteText::Decode(raw);
         if (line.trimmed().isEmpty())
             continue;
         if (std::optional<HighScoreEntry> entry = ParseLine(line))
-            entries.push_back(std::move(*entry));
+            contents.entries.push_back(std::move(*entry));
+        else
+            contents.unparsedLines.push_back(raw);
     }
-    return entries;
+    return contents;
 }
 
-QByteArray Format(const std::vector<HighScoreEntry>& entries)
+std::vector<HighScoreEntry> Parse(const QByteArray& bytes)
 {
-    QString text;
-    for (const HighScoreEntry& entry : entries)
-        text += NameField(entry.Name) + kComma + SignedText(entry.Score) + QStringLiteral("\r\n");
-    return text.toUtf8();
+    return ParseContents(bytes).entries;
 }
 
-std::vector<HighScoreEntry> Load()
+std::optional<QByteArray> Format(const std::vector<HighScoreEntry>& entries,
+                                 const std::vector<QByteArray>& unparsedLines)
 {
-    const QString name = QString::fromLatin1(kFileName);
-    if (!ProgramFolder::Exists(name))
-        return {};
-    return Parse(ProgramFolder::ReadAll(name).value_or(QByteArray()));
+    QByteArray bytes;
+    for (const HighScoreEntry& entry : entries) {
+        const std::optional<QByteArray> line = SingleByteText::Encode(NameField(entry.Name) + kComma + SignedText(entry.Score));
+        if (!line)
+            return std::nullopt;
+        bytes += *line + "\r\n";
+    }
+    for (const QByteArray& line : unparsedLines)
+        bytes += line + "\r\n";
+    return bytes;
 }
 
-bool Save(const std::vector<HighScoreEntry>& entries, QString* error)
+LoadResult Load()
 {
-    return ProgramFolder::WriteAtomically(QString::fromLatin1(kFileName), Format(entries), error);
+    const ProgramFolder::ReadResult file = ProgramFolder::Read(QString::fromLatin1(kFileName), kMaxFileBytes);
+    LoadResult result;
+    result.status = file.status;
+    if (file.Ok())
+        result.contents = ParseContents(file.bytes);
+    return result;
+}
+
+bool Save(const std::vector<HighScoreEntry>& entries, const std::vector<QByteArray>& unparsedLines, QString* error)
+{
+    const std::optional<QByteArray> bytes = Format(entries, unparsedLines);
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("un nome contiene caratteri che il file non può contenere");
+        return false;
+    }
+    return ProgramFolder::WriteAtomically(QString::fromLatin1(kFileName), *bytes, error);
 }
 
 }  // namespace HighScoreFile

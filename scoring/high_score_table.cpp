@@ -55,7 +55,10 @@ std::optional<int> HighScoreTable::RecordHolder(const GameState& state) const
 HighScoreSetUp HighScoreSetUp::Run(const GameState& state)
 {
     HighScoreSetUp setUp;
-    setUp.table = HighScoreTable(HighScoreFile::Load());
+    const HighScoreFile::LoadResult file = HighScoreFile::Load();
+    if (!file.Readable())
+        setUp.readError = ProgramFolder::ReadFailureText(file.status, QString::fromLatin1(HighScoreFile::kFileName));
+    setUp.table = HighScoreTable(file.contents.entries);
     if (state.GameOver)
         setUp.table.AddFinishedGame(state);
     setUp.table.SortByScore();
@@ -63,7 +66,12 @@ HighScoreSetUp HighScoreSetUp::Run(const GameState& state)
     if (!state.GameOver)
         return setUp;
 
-    setUp.fileWritten = HighScoreFile::Save(setUp.table.Entries(), &setUp.writeError);
+    if (!setUp.readError.isEmpty()) {
+        // Without the real table nobody can be said to hold its record.
+        setUp.writeError = setUp.readError + QStringLiteral(" Il file non viene sovrascritto.");
+        return setUp;
+    }
     setUp.recordHolder = setUp.table.RecordHolder(state);
+    setUp.fileWritten = HighScoreFile::Save(setUp.table.Entries(), file.contents.unparsedLines, &setUp.writeError);
     return setUp;
 }

@@ -44,13 +44,15 @@ private:
 
 // What opening the high-score window does to the table, without any window: read the
 // file; at the end of a game (`GameOver`) merge the game's humans, rewrite the file
-// and find the record holder. Opened from the menu it only reads, and never creates
-// a file that does not exist.
+// (lines it could not parse stay below the table) and find the record holder. Opened
+// from the menu it only reads, and never creates a file that does not exist. A file
+// that is there but cannot be read is never rewritten.
 struct HighScoreSetUp {
     HighScoreTable table;                // sorted, at most 50 entries
     std::optional<int> recordHolder;     // player slot, only at the end of a game
     bool fileWritten = false;
     QString writeError;                  // why the file could not be rewritten, if so
+    QString readError;                   // why the file could not be read; it is then never rewritten
 
     static HighScoreSetUp Run(const GameState& state);
 };

@@ -3,6 +3,9 @@
 #include "high_score_table.h"
 #include "temp_program_folder.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -58,6 +61,8 @@ TEST(HighScoreTable, OnlyAPlayerOfThisGameAtTheTopHoldsTheRecord)
         {"below the top", {{QStringLiteral("Bruno"), 3000}}, {2900, 0, 0, 0}, std::nullopt},
         {"tie with the top", {{QStringLiteral("Bruno"), 3000}}, {3000, 0, 0, 0}, std::nullopt},
         {"same name already on top", {{QStringLiteral(" anonimo "), 3000}}, {3000, 0, 0, 0}, 0},
+        {"same name at the top, lower total in this game", {{QStringLiteral("ANONIMO"), 3000}}, {2900, 0, 0, 0},
+         std::nullopt},
         {"second human on top", {}, {1000, 2000, 0, 0}, 1},
         {"computer named on top of an edited file", {{QStringLiteral("Andrea (CPU)"), 3000}}, {0, 0, 0, 3000},
          std::nullopt},
@@ -121,7 +126,8 @@ TEST(HighScoreSetUp, FileNeverHoldsMoreThan50Lines)
         {"room for one more", FileOf(49, 5000), 100, 50, QStringLiteral("ANONIMO")},
         {"80 lines of an edited file", FileOf(80, 9000), 100, 50, QStringLiteral("P50")},
         {"empty file", QByteArray(), 100, 1, QStringLiteral("ANONIMO")},
-        {"line without a number", "Ada\r\nBruno, 900\r\n", 100, 2, QStringLiteral("ANONIMO")},
+        // The line that does not parse stays below the table.
+        {"line without a number", "Ada\r\nBruno, 900\r\n", 100, 3, QStringLiteral("ANONIMO")},
     };
     for (const auto& c : cases) {
         TempProgramFolder folder;
@@ -132,5 +138,48 @@ TEST(HighScoreSetUp, FileNeverHoldsMoreThan50Lines)
         const Entries entries = HighScoreFile::Parse(written);
         ASSERT_FALSE(entries.empty()) << c.label;
         EXPECT_EQ(entries.back().Name, c.last) << c.label;
+    }
+}
+
+TEST(HighScoreSetUp, UnparsedLinesStayBelowTheTableAtTheRewrite)
+{
+    TempProgramFolder folder;
+    folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 40000\r\nAda, 1000\r\n\"rotto, 5\r\n");
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({2000, 0, 0, 0}));
+    EXPECT_TRUE(setUp.fileWritten);
+    EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")),
+              QByteArray("ANONIMO, 2000\r\nAda, 1000\r\nBruno, 40000\r\n\"rotto, 5\r\n"));
+}
+
+TEST(HighScoreSetUp, AFileThatCannotBeReadIsReportedAndNeverRewritten)
+{
+    const struct {
+        const char* label;
+        bool folderInTheWay;
+        qint64 size;  // of a file of valid lines, when there is no folder
+    } cases[] = {
+        {"folder", true, 0},
+        {"over the size limit", false, HighScoreFile::kMaxFileBytes + 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempProgramFolder folder;
+        QByteArray file;
+        if (c.folderInTheWay) {
+            ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("Lettrama.HIS")));
+        } else {
+            while (file.size() < c.size)
+                file += "Ada, 1000\r\n";
+            folder.Write(QStringLiteral("Lettrama.HIS"), file);
+        }
+        const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({2000, 0, 0, 0}));
+        EXPECT_FALSE(setUp.fileWritten);
+        EXPECT_FALSE(setUp.recordHolder.has_value());
+        EXPECT_TRUE(setUp.readError.contains(QStringLiteral("Lettrama.HIS")));
+        EXPECT_TRUE(setUp.writeError.contains(QStringLiteral("Lettrama.HIS")));
+        if (!c.folderInTheWay)
+            EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), file);
+        else
+            EXPECT_TRUE(QFileInfo(folder.FilePath(QStringLiteral("Lettrama.HIS"))).isDir());
     }
 }
