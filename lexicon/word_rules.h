@@ -11,16 +11,20 @@
 namespace WordRules {
 
 inline constexpr const char* kFileName = "REGPAROL.TXT";
+// A page of rules is a few hundred bytes; a message box with far more text than this
+// would hold the window for seconds.
+inline constexpr qint64 kMaxFileBytes = 32 * 1024;
 
-// The lines of the rules file, without their line ends; nothing when it is missing.
-std::optional<QStringList> ReadLines();
+// The lines of the rules file, without their line ends; nothing when it is missing
+// or cannot be read, and then `failure` (when given) says why in the user's words.
+std::optional<QStringList> ReadLines(QString* failure = nullptr);
 
-// The text of the rules message: the lines one under another, or the "ERRORE 0001"
-// message naming the file when it is missing.
+// The text of the rules message: the lines one under another, the "ERRORE 0001"
+// message naming the file when it is missing, or why it cannot be read.
 QString MessageText();
 
 // The text of the rules box of the confirmation window: the lines one under
-// another, or "File REGPAROL.txt non trovato".
+// another, "File REGPAROL.txt non trovato", or why it cannot be read.
 QString BoxText();
 
 // The rules file's bytes as text. A file saved as UTF-8 reads as such; anything

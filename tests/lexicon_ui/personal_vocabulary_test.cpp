@@ -3,7 +3,12 @@
 #include "tiny_lexicon.h"
 #include "word_rules.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -167,6 +172,72 @@ TEST(WordRules, TextIsReadAsUtf8WhenItIsElseAsTheWindowsCodePage)
     EXPECT_EQ(WordRules::DecodeText("perch\xc3\xa9 l\xe2\x80\x99"), QStringLiteral("perché l’"));
     EXPECT_EQ(WordRules::DecodeText("\xef\xbb\xbfnome"), QStringLiteral("nome"));
     EXPECT_EQ(WordRules::DecodeText("perch\xe9 l\x92 \x80"), QStringLiteral("perché l’ €"));
+}
+
+TEST(WordRules, AFileThatCannotBeShownIsToldAndNeverHoldsTheWindow)
+{
+    struct Row {
+        const char* label;
+        int kind;  // 0 folder, 1 FIFO, 2 one line over the size limit
+        const char* said;
+    };
+    const Row rows[] = {
+        {"folder", 0, "non è un file normale"},
+        {"fifo", 1, "non è un file normale"},
+        {"one-line file over the limit", 2, "troppo grande"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempProgramFolder folder;
+        const QString path = folder.FilePath(QStringLiteral("REGPAROL.TXT"));
+        if (row.kind == 0)
+            ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("REGPAROL.TXT")));
+        else if (row.kind == 1)
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            folder.Write(QStringLiteral("REGPAROL.TXT"), QByteArray(WordRules::kMaxFileBytes + 1, 'x'));
+        QString failure;
+        EXPECT_FALSE(WordRules::ReadLines(&failure).has_value());
+        EXPECT_TRUE(failure.contains(QString::fromUtf8(row.said))) << failure.toStdString();
+        EXPECT_EQ(WordRules::MessageText(), failure);
+        EXPECT_EQ(WordRules::BoxText(), failure);
+    }
+}
+
+TEST(PersonalVocabulary, EveryByteOfTheCodePageSurvivesReadAndSave)
+{
+    struct Row {
+        const char* label;
+        QByteArray file;
+        QByteArray saved;
+    };
+    const Row rows[] = {
+        {"y with diaeresis has its capital at 0x9F", "\xFF\xFF\xFF\r\n", "\x9F\x9F\x9F\r\n"},
+        {"micro sign has no capital: kept", "\xB5\xB5\xB5\r\n", "\xB5\xB5\xB5\r\n"},
+        {"accented lower case", "citt\xE0\r\n", "CITT\xC0\r\n"},
+        {"letters of 0x80 to 0x9F", "\x9A\x9C\x9E\r\n", "\x8A\x8C\x8E\r\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempProgramFolder folder;
+        folder.Write("USERVOCA.1", row.file);
+        const PersonalVocabulary vocabulary(1);
+        ASSERT_TRUE(vocabulary.Save(vocabulary.Read()));
+        EXPECT_EQ(folder.Read("USERVOCA.1"), row.saved);
+    }
+
+    TempProgramFolder folder;
+    QByteArray everyByte;
+    for (int byte = 0x20; byte <= 0xFF; ++byte)
+        everyByte.append(static_cast<char>(byte));
+    folder.Write("USERVOCA.1", everyByte + "\r\n");
+    const PersonalVocabulary vocabulary(1);
+    ASSERT_TRUE(vocabulary.Save(vocabulary.Read()));
+    const QByteArray once = folder.Read("USERVOCA.1");
+    EXPECT_EQ(once.size(), everyByte.size() + 2);
+    EXPECT_EQ(once.count('?'), 1);
+    ASSERT_TRUE(vocabulary.Save(vocabulary.Read()));
+    EXPECT_EQ(folder.Read("USERVOCA.1"), once);
 }
 
 }  // namespace
