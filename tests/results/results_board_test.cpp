@@ -239,7 +239,7 @@ TEST_F(ResultsBoardTest, UnwritableVocabularyStillLetsChoiceOneScoreAndSaysTheWo
         SCOPED_TRACE(c.label);
         TempProgramFolder folder;
         EXPECT_TRUE(MancheFixture::WriteLexicon(1));
-        input.lexicon = LexiconSource::ForLanguage(1);
+        input.lexicon = LexiconSource::ForLanguage(Language::Italian);
         if (c.folderInTheWay)
             ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("USERVOCA.1")));
         if (c.fullDisk)
