@@ -43,7 +43,8 @@ TEST(FinishButtonKeys, VisibleButtonAnswersAltTWhileAWordBoxHasTheFocus)
     int finishes = 0;
     QObject::connect(view.FinishButton(0), &QPushButton::clicked, [&finishes] { ++finishes; });
     view.show();
-    view.activateWindow();
+    QApplication::setActiveWindow(&view);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
     view.WordBox(0)->setEnabled(true);
     view.WordBox(0)->setFocus();
     QTest::keyClick(view.WordBox(0), Qt::Key_T, Qt::AltModifier);
