@@ -2,12 +2,14 @@
 #include "main_window.h"
 #include "platform.h"
 #include "qt_platform.h"
+#include "qt_translations.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Letterama"));
 
     QtPlatform qt(QStringLiteral("Letterama"));

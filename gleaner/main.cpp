@@ -2,12 +2,14 @@
 #include "platform.h"
 #include "program_folder.h"
 #include "qt_platform.h"
+#include "qt_translations.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Gleaner"));
 
     QtDialogs dialogs(QStringLiteral("Gleaner"));

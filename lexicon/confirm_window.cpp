@@ -36,6 +36,7 @@ ConfirmWindow::ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* 
     big.setBold(true);
     wordLabel_->setFont(big);
     wordLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    wordLabel_->setFocusPolicy(Qt::NoFocus);  // shows the word; the box below edits it
 
     wordBox_ = new QLineEdit(this);
     wordBox_->setObjectName(QStringLiteral("wordBox"));
@@ -53,6 +54,9 @@ ConfirmWindow::ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* 
 
     options_ = new QButtonGroup(this);
     auto* optionsBox = new QGroupBox(this);
+    optionsBox->setObjectName(QStringLiteral("options"));
+    // Screen readers introduce the three choices with the window's question.
+    optionsBox->setAccessibleName(windowTitle());
     auto* optionsLayout = new QVBoxLayout(optionsBox);
     const std::pair<int, QString> captions[] = {
         {kAddAndScore, QStringLiteral("Inserire e conteggiare i punti in questa manche")},

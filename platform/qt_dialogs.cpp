@@ -1,8 +1,67 @@
 #include "qt_dialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+// The smallest screen the game supports: every box fits it whole.
+constexpr int kSmallestScreenWidth = 1024;
+constexpr int kBoxMargin = 40;
+
+// Qt's own captions, in the player's language even where Qt's translations are not
+// installed.
+void GiveItalianCaptions(QMessageBox& box)
+{
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Annulla"}, {QMessageBox::Yes, "Sì"}, {QMessageBox::No, "No"}};
+    for (const auto& [which, caption] : captions) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromUtf8(caption));
+    }
+}
+
+QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(byDefault);
+    box.setTextFormat(Qt::PlainText);
+    GiveItalianCaptions(box);
+    // A synchronous question of the Dialogs interface: the caller waits for its answer.
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+int QtDialogs::WidestBox(const QWidget* near)
+{
+    const QScreen* screen = near ? near->screen() : QGuiApplication::primaryScreen();
+    const int available = screen ? screen->availableGeometry().width() : kSmallestScreenWidth;
+    return std::min(available, kSmallestScreenWidth) - kBoxMargin;
+}
+
+void QtDialogs::FitInputDialog(QInputDialog& dialog)
+{
+    const int widest = WidestBox(dialog.parentWidget());
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        label->setWordWrap(true);
+        label->setMaximumWidth(widest - kBoxMargin);
+    }
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel))
+            cancel->setText(QStringLiteral("Annulla"));
+    }
+    dialog.setMaximumWidth(widest);
+    dialog.adjustSize();
+}
 
 QtDialogs::QtDialogs(QString title) : title_(std::move(title)) {}
 
@@ -13,27 +72,27 @@ QWidget* QtDialogs::Parent() const
 
 void QtDialogs::Inform(const QString& text)
 {
-    QMessageBox::information(Parent(), title_, text, QMessageBox::Ok);
+    Ask(Parent(), QMessageBox::Information, title_, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 Dialogs::Answer QtDialogs::AskOkCancel(const QString& text)
 {
-    const auto button = QMessageBox::question(Parent(), title_, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                              QMessageBox::Ok);
+    const auto button = Ask(Parent(), QMessageBox::Question, title_, text, QMessageBox::Ok | QMessageBox::Cancel,
+                            QMessageBox::Ok);
     return button == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
 Dialogs::Answer QtDialogs::AskYesNo(const QString& text)
 {
-    const auto button = QMessageBox::question(Parent(), title_, text, QMessageBox::Yes | QMessageBox::No,
-                                              QMessageBox::Yes);
+    const auto button = Ask(Parent(), QMessageBox::Question, title_, text, QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Yes);
     return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 Dialogs::Answer QtDialogs::AskYesNoCancel(const QString& text)
 {
-    const auto button = QMessageBox::question(
-        Parent(), title_, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto button = Ask(Parent(), QMessageBox::Question, title_, text,
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
@@ -41,11 +100,16 @@ Dialogs::Answer QtDialogs::AskYesNoCancel(const QString& text)
 
 std::optional<QString> QtDialogs::InputBox(const QString& prompt, const QString& defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(Parent(), title_, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok)
+    QInputDialog dialog(Parent());
+    dialog.setWindowTitle(title_);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    FitInputDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 void QtDialogs::Beep()

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QInputDialog;
+
 // Dialogs as Qt message boxes and input dialogs, modal over the active window.
 class QtDialogs : public Dialogs {
 public:
@@ -17,6 +19,12 @@ public:
     std::optional<QString> InputBox(const QString& prompt, const QString& defaultText) override;
     void Beep() override;
     bool ModalOpen() const override;
+
+    // The widest a box may be: the screen's width, at most that of a 1024x768 screen,
+    // less a margin.
+    static int WidestBox(const QWidget* near);
+    // Wraps the prompt and keeps the input box within WidestBox.
+    static void FitInputDialog(QInputDialog& dialog);
 
 private:
     QWidget* Parent() const;

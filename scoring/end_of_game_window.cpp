@@ -1,6 +1,7 @@
 #include "end_of_game_window.h"
 
 #include "end_of_game_summary.h"
+#include "game_state.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -83,12 +84,28 @@ void EndOfGameWindow::done(int result)
 void EndOfGameWindow::AddFinishedGame(const GameState& state)
 {
     ++gamesPlayed_;
-    games_->addItem(EndOfGameSummary::NameLine(gamesPlayed_, state));
-    games_->addItem(EndOfGameSummary::ScoreLine(state));
+    // The names and the scores stand on two lines for the eye; a screen reader reads
+    // each player's name with his score, on either line.
+    const QString spoken = SpokenGame(gamesPlayed_, state);
+    for (const QString& line : {EndOfGameSummary::NameLine(gamesPlayed_, state), EndOfGameSummary::ScoreLine(state)}) {
+        auto* item = new QListWidgetItem(line, games_);
+        item->setData(Qt::AccessibleTextRole, spoken);
+    }
     games_->setCurrentRow(games_->count() - 1);
     // Scrolling lays the list out; a hidden list is scrolled when it is shown.
     if (isVisible())
         games_->scrollToItem(games_->currentItem());
+}
+
+QString EndOfGameWindow::SpokenGame(int gameNumber, const GameState& state)
+{
+    QStringList players;
+    for (std::size_t slot = 0; slot < state.Players.size(); ++slot) {
+        const QString& name = state.Players[slot].Name;
+        if (!name.trimmed().isEmpty() && slot < state.TotalScores.size())
+            players.append(QStringLiteral("%1 %2").arg(name.trimmed()).arg(state.TotalScores[slot]));
+    }
+    return QStringLiteral("%1) %2").arg(gameNumber).arg(players.join(QStringLiteral(", ")));
 }
 
 void EndOfGameWindow::showEvent(QShowEvent* event)

@@ -28,6 +28,8 @@ public:
     // Adds the game's two lines, counting it, and selects the last line. Open calls it
     // once per game; it is public so the window can be driven without running modally.
     void AddFinishedGame(const GameState& state);
+    // One game as a screen reader reads it: "1) ANONIMO 4510, COMPUTER 4100, ...".
+    static QString SpokenGame(int gameNumber, const GameState& state);
 
     int GamesPlayed() const { return gamesPlayed_; }
     Choice LastChoice() const { return choice_; }

@@ -41,6 +41,7 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
     board_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     board_->horizontalHeader()->setStretchLastSection(true);
     board_->setAccessibleName(QStringLiteral("Punteggi della manche"));
+    board_->setTabKeyNavigation(false);  // Tab leaves the table, the arrows move inside it
     for (int player = 0; player < GameState::kPlayers; ++player) {
         for (int column = 0; column < kColumnCount; ++column)
             board_->setItem(player, column, new QTableWidgetItem);

@@ -129,6 +129,9 @@ void TileBoard::Reset()
     StopSequence();
     whenInPlace_.clear();
     ParkAll();
+    // The window may have captioned the panel itself between manches: an emptied
+    // board always says its caption again, whatever it said last.
+    caption_.clear();
     SetCaption(kEmptyCaption);
     HideTextCopy();
 }

@@ -21,24 +21,50 @@ bool WordBoxFilter::eventFilter(QObject* watched, QEvent* event)
     if (watched != box_ || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    switch (ClassifyWordBoxKey(key->key(), key->modifiers(), key->text(), state_.Alphabet)) {
+    case WordBoxKey::Finish:
         if (finish_)
             finish_();
         return true;
-    }
-    // Shortcuts (copy, undo, select all) and keys that type nothing (Tab, arrows,
-    // Delete, Home) pass; a paste is cleaned once it has landed.
-    const QString text = key->text();
-    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier) || key->key() == Qt::Key_Tab ||
-        key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete || text.isEmpty())
+    case WordBoxKey::Pass:
         return false;
-    if (key->key() == Qt::Key_Backspace)
-        return false;
-    for (const QChar c : text) {
-        if (WordEntry::FilterKey(c, state_.Alphabet) != WordEntry::KeyVerdict::Keep)
-            return true;
+    case WordBoxKey::Swallow:
+        return true;
     }
     return false;
+}
+
+WordBoxKey ClassifyWordBoxKey(int key, Qt::KeyboardModifiers modifiers, const QString& text, const QString& alphabet)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return WordBoxKey::Finish;
+    // Alt with a key is an access key of a button or a menu: it never types, and the
+    // shortcut system has already had its turn. AltGr arrives as Ctrl+Alt on some
+    // systems and as the group switch on others: it may type a letter of the
+    // alphabet, nothing else.
+    const bool altGr = modifiers.testFlag(Qt::GroupSwitchModifier) ||
+                       (modifiers.testFlag(Qt::AltModifier) && modifiers.testFlag(Qt::ControlModifier));
+    if (altGr) {
+        if (text.isEmpty())
+            return WordBoxKey::Pass;
+        for (const QChar c : text) {
+            if (WordEntry::FilterKey(c, alphabet) != WordEntry::KeyVerdict::Keep)
+                return WordBoxKey::Swallow;
+        }
+        return WordBoxKey::Pass;
+    }
+    if (modifiers.testFlag(Qt::AltModifier))
+        return WordBoxKey::Swallow;
+    // Shortcuts (copy, undo, select all) and keys that type nothing (Tab, arrows,
+    // Delete, Home) pass; a paste is cleaned once it has landed.
+    if (modifiers & (Qt::ControlModifier | Qt::MetaModifier) || key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+        key == Qt::Key_Delete || key == Qt::Key_Backspace || text.isEmpty())
+        return WordBoxKey::Pass;
+    for (const QChar c : text) {
+        if (WordEntry::FilterKey(c, alphabet) != WordEntry::KeyVerdict::Keep)
+            return WordBoxKey::Swallow;
+    }
+    return WordBoxKey::Pass;
 }
 
 void WordBoxFilter::CleanEditedText(const QString& text)

@@ -34,5 +34,10 @@ private:
     std::function<void()> focused_;
 };
 
+// What a word box does with a key press: Enter finishes; a key with Alt never types
+// (it is a button's or menu's access key); AltGr types only letters of `alphabet`.
+enum class WordBoxKey { Finish, Pass, Swallow };
+WordBoxKey ClassifyWordBoxKey(int key, Qt::KeyboardModifiers modifiers, const QString& text, const QString& alphabet);
+
 // Shows the box's text as "*" characters when `masked`, plainly otherwise.
 void ApplyWordBoxMask(QLineEdit& box, bool masked);

@@ -41,6 +41,7 @@ AboutWindow::AboutWindow(Shell& shell, QWidget* parent)
     for (const auto& link : links) {
         auto* button = new QPushButton(QString::fromUtf8(link.caption), this);
         button->setFlat(true);
+        button->setAutoDefault(false);  // Enter closes the window, it opens no site
         button->setCursor(Qt::PointingHandCursor);
         const QString address = QString::fromLatin1(link.address);
         button->setToolTip(address);
@@ -49,7 +50,9 @@ AboutWindow::AboutWindow(Shell& shell, QWidget* parent)
     }
 
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    close->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Chiudi"));
+    QPushButton* closeButton = close->button(QDialogButtonBox::Close);
+    closeButton->setText(QStringLiteral("&Chiudi"));
+    closeButton->setDefault(true);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(close);
 

@@ -8,6 +8,9 @@
 
 // A sunken strip that shows filled boxes on a plain background: the time bar and
 // the search progress strip. Boxes stay until Clear, so every repaint shows them.
+// Each box keeps its place as a share of the strip, so a resized strip draws its
+// boxes where they belong at its new size. Assistive tools see a progress bar whose
+// value is how far along its width the boxes reach.
 class FillStrip : public QFrame {
     Q_OBJECT
 
@@ -20,15 +23,21 @@ public:
     explicit FillStrip(QWidget* parent = nullptr);
 
     void Clear();
+    // `area` is in pixels of the strip's current inner size.
     void FillBox(const QRectF& area, const QColor& color);
 
     int InnerWidth() const { return contentsRect().width(); }
     int InnerHeight() const { return contentsRect().height(); }
-    const std::vector<Box>& Boxes() const { return boxes_; }
+    // The boxes in pixels of the strip's current inner size.
+    std::vector<Box> Boxes() const;
+    // How far along the width the boxes reach, 0 to 100.
+    int FilledPercent() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::vector<Box> boxes_;
+    QRectF ToPixels(const QRectF& share) const;
+
+    std::vector<Box> shares_;  // areas as shares of the inner width and height
 };

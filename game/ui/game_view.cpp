@@ -1,5 +1,6 @@
 #include "game_view.h"
 
+#include "clock_label.h"
 #include "fill_strip.h"
 #include "link_picture.h"
 #include "player_panel.h"
@@ -8,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,7 +77,7 @@ QWidget* GameView::BuildBoardRow()
     boardPanel_->setAccessibleName(boardPanel_->title());
     // The screen-reader copy of the board sits right under it.
     boardTextCopy_ = ScreenReaderText(QStringLiteral("123456789"), row);
-    screenReaderLabel_ = ScreenReaderText(QStringLiteral("(Label per screen reader)"), row);
+    screenReaderLabel_ = ScreenReaderText(QString(), row);
     auto* boardColumn = new QVBoxLayout;
     boardColumn->setSpacing(2);
     boardColumn->addWidget(boardPanel_);
@@ -132,12 +134,14 @@ QWidget* GameView::BuildTimeRow()
     progressStrip_->setAccessibleName(progressStrip_->toolTip());
     progressStrip_->setFixedHeight(8);
 
-    timeLabel_ = new QLabel(row);
+    timeLabel_ = new ClockLabel(QString::fromLatin1(kTimeLabelName), row);
     timeLabel_->setMinimumWidth(timeLabel_->fontMetrics().horizontalAdvance(QStringLiteral("00000 / 00000 Sec.")));
     timeLabel_->setAlignment(Qt::AlignCenter);
 
     finishButtons_[0] = new QPushButton(QStringLiteral("Fine Tempo"), row);
     finishButtons_[1] = new QPushButton(QStringLiteral("Fine &Tempo"), row);
+    // The visible "finished" button answers Alt+T like its hidden twin, caption unchanged.
+    finishButtons_[0]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_T));
     for (QPushButton* button : finishButtons_) {
         button->setToolTip(QString::fromLatin1(kFinishTooltip));
         button->setAccessibleDescription(button->toolTip());
@@ -201,4 +205,10 @@ QLineEdit* GameView::NameBox(int slot) const
 QLineEdit* GameView::WordBox(int slot) const
 {
     return Player(slot)->WordBox();
+}
+
+void GameView::ShowAnnouncedWord(int slot, const QString& word)
+{
+    WordBox(slot)->setText(word);
+    timeLabel_->Alert(QStringLiteral("%1: %2").arg(Player(slot)->title(), QString::fromLatin1(kAnnouncedAlert)));
 }

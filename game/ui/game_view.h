@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clock_label.h"
+
 #include <QWidget>
 
 #include <array>
@@ -24,6 +26,8 @@ public:
     enum class DrawButton { Auto, Vowel, Consonant, InputWord, ComputerWord };
 
 
+    static constexpr const char* kTimeLabelName = "Tempo";
+    static constexpr const char* kAnnouncedAlert = "parola annunciata";
     static constexpr const char* kHomeLinkPicture = "linkautore.gif";
     static constexpr const char* kOnlineLinkPicture = "linkonline.gif";
 
@@ -44,6 +48,10 @@ public:
     FillStrip* TimeBar() const { return timeBar_; }
     FillStrip* ProgressStrip() const { return progressStrip_; }
     QLabel* TimeLabel() const { return timeLabel_; }
+    ClockLabel* Clock() const { return timeLabel_; }
+    // Shows a computer player's announced word (masked like every word box) and
+    // tells assistive tools that the player has announced.
+    void ShowAnnouncedWord(int slot, const QString& word);
     QLabel* BoardTextCopy() const { return boardTextCopy_; }
     QLabel* ScreenReaderLabel() const { return screenReaderLabel_; }
     LinkPicture* HomeLink() const { return homeLink_; }
@@ -63,7 +71,7 @@ private:
     std::array<PlayerPanel*, 4> players_{};
     FillStrip* timeBar_ = nullptr;
     FillStrip* progressStrip_ = nullptr;
-    QLabel* timeLabel_ = nullptr;
+    ClockLabel* timeLabel_ = nullptr;
     QLabel* boardTextCopy_ = nullptr;
     QLabel* screenReaderLabel_ = nullptr;
     LinkPicture* homeLink_ = nullptr;

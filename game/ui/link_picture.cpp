@@ -2,6 +2,8 @@
 
 #include "program_folder.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,9 +11,44 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+namespace {
+
+// The picture as a link for screen readers, pressed like a button.
+class LinkPictureAccessible : public QAccessibleWidget {
+public:
+    explicit LinkPictureAccessible(LinkPicture* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<LinkPicture*>(widget())->Activate();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface* MakeLinkPictureAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("LinkPicture") && object && object->isWidgetType())
+        return new LinkPictureAccessible(static_cast<LinkPicture*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
 LinkPicture::LinkPicture(const QString& description, const QString& fallbackText, QWidget* parent)
     : QLabel(parent), fallbackText_(fallbackText)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(MakeLinkPictureAccessible);
+        return true;
+    }();
+    (void)accessibleInstalled;
     setToolTip(description);
     setAccessibleName(description);
     setAccessibleDescription(description);
@@ -37,7 +74,7 @@ void LinkPicture::LoadPicture(const QString& fileName)
 void LinkPicture::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit Activated();
+        Activate();
         return;
     }
     QLabel::mouseReleaseEvent(event);
@@ -49,11 +86,16 @@ void LinkPicture::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        emit Activated();
+        Activate();
         return;
     default:
         QLabel::keyPressEvent(event);
     }
+}
+
+void LinkPicture::Activate()
+{
+    emit Activated();
 }
 
 void LinkPicture::paintEvent(QPaintEvent* event)

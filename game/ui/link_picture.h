@@ -16,6 +16,8 @@ public:
     // Loads the picture from the current folder (name matched without regard to case).
     void LoadPicture(const QString& fileName);
     bool ShowsPicture() const { return showsPicture_; }
+    // Opens the link, as a click, Enter, Space or a screen reader's Press do.
+    void Activate();
 
 signals:
     void Activated();

@@ -79,7 +79,7 @@ RoundClock::Hooks MancheController::ClockHooks()
     hooks.setTimeLabel = [this](const QString& text) { view_.TimeLabel()->setText(text); };
     hooks.hideSecondFinishButton = [this] { view_.FinishButton(1)->hide(); };
     // The computer's box was masked by the draw, so the word stays hidden.
-    hooks.announceWord = [this](int slot, const QString& word) { view_.WordBox(slot)->setText(word); };
+    hooks.announceWord = [this](int slot, const QString& word) { view_.ShowAnnouncedWord(slot, word); };
     hooks.endOfManche = [this] { flow_.EndOfManche(); };
     return hooks;
 }

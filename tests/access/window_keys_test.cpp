@@ -1,0 +1,91 @@
+#include "about_window.h"
+#include "confirm_window.h"
+#include "fake_platform.h"
+#include "fake_spell_checker.h"
+#include "game_view.h"
+#include "results_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AboutWindowKeys, CloseIsTheDefaultButtonNotALink)
+{
+    FakeShell shell;
+    AboutWindow about(shell);
+    int defaults = 0;
+    for (QPushButton* button : about.findChildren<QPushButton*>()) {
+        if (!button->isDefault())
+            continue;
+        ++defaults;
+        EXPECT_EQ(button->text(), QStringLiteral("&Chiudi"));
+    }
+    EXPECT_EQ(defaults, 1);
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Return);
+    EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST(FinishButtonKeys, VisibleButtonAnswersAltTWhileAWordBoxHasTheFocus)
+{
+    GameView view(QStringList{QStringLiteral("ANONIMO"), {}, {}, {}});
+    view.FinishButton(1)->hide();
+    int finishes = 0;
+    QObject::connect(view.FinishButton(0), &QPushButton::clicked, [&finishes] { ++finishes; });
+    view.show();
+    QApplication::setActiveWindow(&view);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.WordBox(0)->setEnabled(true);
+    view.WordBox(0)->setFocus();
+    QTest::keyClick(view.WordBox(0), Qt::Key_T, Qt::AltModifier);
+    QTest::qWait(200);  // the animated click ends on a timer
+    EXPECT_EQ(finishes, 1);
+    EXPECT_EQ(view.FinishButton(0)->text(), QStringLiteral("Fine Tempo"));
+}
+
+TEST(ResultsWindowKeys, TabLeavesTheTableAndArrowsMoveInside)
+{
+    FakePlatform fake;
+    FakeSpellChecker speller;
+    ResultsWindow window(fake.platform(), speller);
+    window.show();
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("scoreBoard"));
+    ASSERT_NE(table, nullptr);
+    table->setFocus();
+    table->setCurrentCell(0, 0);
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(table->currentRow(), 1);
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), table);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Backtab);
+    EXPECT_NE(QApplication::focusWidget(), table);
+}
+
+TEST(ConfirmWindowAccess, OptionsAreNamedAfterTheQuestionAndTheWordLabelTakesNoFocus)
+{
+    FakeShell shell;
+    FakeSpellChecker speller;
+    ConfirmWindow window(shell, speller);
+    auto* options = window.findChild<QGroupBox*>(QStringLiteral("options"));
+    ASSERT_NE(options, nullptr);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(options);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->text(QAccessible::Name), window.windowTitle());
+    EXPECT_FALSE(face->text(QAccessible::Name).isEmpty());
+    auto* wordLabel = window.findChild<QLabel*>(QStringLiteral("wordLabel"));
+    ASSERT_NE(wordLabel, nullptr);
+    EXPECT_EQ(wordLabel->focusPolicy(), Qt::NoFocus);
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+#include "tile_board.h"
+
+#include "fake_platform.h"
+#include "game_state.h"
+#include "sound_effects.h"
+
+#include <QGroupBox>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Between manches the window captions the panel itself ("Cliccare bottoni
+// estrazione"); a draw that ends up refused empties the board again, and the panel
+// must then read as an empty board, however the board captioned itself before.
+TEST(BoardCaption, AnEmptiedBoardAlwaysSaysItsCaptionAgain)
+{
+    FakePlatform fake;
+    GameState state;
+    state.Settings.SoundOn = false;
+    SoundEffects sounds{state, fake.wave};
+    QGroupBox panel;
+    auto* board = new TileBoard(state, sounds, &panel);
+    QObject::connect(board, &TileBoard::CaptionChanged, &panel, &QGroupBox::setTitle);
+    board->Reset();
+    for (const char* caption : {"Cliccare bottoni estrazione", "Manche 2 di 5"}) {
+        panel.setTitle(QString::fromUtf8(caption));
+        QSignalSpy captions(board, &TileBoard::CaptionChanged);
+        board->Reset();  // the refused "Input Parola" draw
+        EXPECT_EQ(captions.size(), 1) << caption;
+        EXPECT_EQ(panel.title(), TileBoard::kEmptyCaption) << caption;
+    }
+}
+
+}  // namespace
