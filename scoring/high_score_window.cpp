@@ -134,6 +134,10 @@ void HighScoreWindow::SetUp()
     submission_->SetRecordHolder(setUp.recordHolder);
     LayOutColumns();
 
+    // From the menu the table is only read: a file that is there but cannot be read
+    // is told, not shown as an empty table.
+    if (!state_.GameOver && !setUp.readError.isEmpty())
+        platform_.dialogs.Inform(setUp.readError);
     if (state_.GameOver && !setUp.fileWritten) {
         platform_.dialogs.Inform(QStringLiteral("Impossibile salvare la tabella dei punteggi nel file ") +
                                  QString::fromLatin1(HighScoreFile::kFileName) + QStringLiteral(": ") +

@@ -141,6 +141,17 @@ TEST_F(HighScoreWindowTest, MenuWithoutAFileShowsAnEmptyGridAndCreatesNoFile)
     EXPECT_TRUE(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
+TEST_F(HighScoreWindowTest, MenuTellsAFileItCannotReadAndLeavesItAlone)
+{
+    // A folder where the table should be: there, but not a file the game can read.
+    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("Lettrama.HIS")));
+    WhenModalOpens([](QWidget* modal) { modal->close(); });
+    WaitUntilClosed(HighScoreWindow::OpenFromMenu(state, fake.platform()));
+    ASSERT_EQ(fake.dialogs.asked.size(), 1u);
+    EXPECT_TRUE(fake.dialogs.LastText().contains(QStringLiteral("Lettrama.HIS")));
+    EXPECT_TRUE(QFileInfo(folder.FilePath(QStringLiteral("Lettrama.HIS"))).isDir());
+}
+
 TEST_F(HighScoreWindowTest, AfterGameTheTableIsMergedRewrittenAndShown)
 {
     folder.Write(QStringLiteral("lettrama.his"), "Bruno, 3000\r\nAda, 2000\r\n");
