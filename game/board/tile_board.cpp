@@ -7,6 +7,7 @@
 #include "tile_geometry.h"
 
 #include <QEvent>
+#include <QGraphicsOpacityEffect>
 #include <QImageReader>
 #include <QLabel>
 #include <QLayout>
@@ -124,8 +125,40 @@ void TileBoard::SetScreenReaderLabels(QLabel* textCopy, QLabel* secondLabel)
     secondLabel_ = secondLabel;
 }
 
+void TileBoard::DimUsedTiles(const std::vector<bool>& used)
+{
+    for (int i = 0; i < TileGeometry::kSlots; ++i)
+        SetDimmed(i, i < static_cast<int>(used.size()) && used[static_cast<std::size_t>(i)]);
+}
+
+bool TileBoard::TileDimmed(int position) const
+{
+    return position >= 0 && position < TileGeometry::kSlots && dimmed_[position];
+}
+
+void TileBoard::SetDimmed(int position, bool dimmed)
+{
+    if (dimmed_[position] == dimmed)
+        return;
+    dimmed_[position] = dimmed;
+    // The tile, its printed letter (light style) and its animated picture fade alike;
+    // a dimmed tile still takes clicks, as the word box decides what counts.
+    Slot& slot = slots_[position];
+    for (QWidget* element : {static_cast<QWidget*>(slot.tile), static_cast<QWidget*>(slot.letterLabel),
+                             static_cast<QWidget*>(slot.pictureLabel)}) {
+        if (!dimmed) {
+            element->setGraphicsEffect(nullptr);
+            continue;
+        }
+        auto* fade = new QGraphicsOpacityEffect(element);
+        fade->setOpacity(0.35);
+        element->setGraphicsEffect(fade);
+    }
+}
+
 void TileBoard::Reset()
 {
+    DimUsedTiles({});
     StopSequence();
     whenInPlace_.clear();
     ParkAll();

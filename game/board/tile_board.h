@@ -64,6 +64,11 @@ public:
     // still flying in ends here.
     void RedrawAll();
 
+    // Dims the tiles whose letters the word being typed already uses (`used[i]` for
+    // slot i); every other tile shows at full strength. A Reset brightens them all.
+    void DimUsedTiles(const std::vector<bool>& used);
+    bool TileDimmed(int position) const;
+
     // The main window's two "Courier New" labels: the text copy of the board and the
     // second label that always takes its width and left. Either may be null.
     void SetScreenReaderLabels(QLabel* textCopy, QLabel* secondLabel);
@@ -117,6 +122,7 @@ private:
     void StopSequence();
     void RunWhenInPlace();
 
+    void SetDimmed(int position, bool dimmed);
     void SetCaption(const QString& caption);
     void ShowTextCopy(const QString& drawnLetters);
     void HideTextCopy();
@@ -137,6 +143,7 @@ private:
     QTimer* stepTimer_;
     std::chrono::milliseconds frameInterval_{0};
     std::vector<std::function<void()>> whenInPlace_;
+    std::array<bool, 10> dimmed_{};
     QString caption_;
     QString textCopy_;
     QPointer<QLabel> textCopyLabel_;

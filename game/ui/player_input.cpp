@@ -2,14 +2,17 @@
 
 #include "game_state.h"
 #include "game_view.h"
+#include "letter_use.h"
 #include "player_panel.h"
 #include "sound_effects.h"
 #include "tile_board.h"
 #include "word_box_filter.h"
 #include "word_entry.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 
 namespace {
 
@@ -26,10 +29,25 @@ PlayerInput::PlayerInput(GameState& state, GameView& view, TileBoard& board, Sou
         new WordBoxFilter(box, state_, finish, [this, slot] { activeWordBox_ = slot; });
         connect(box, &QLineEdit::textChanged, this, [this, slot](const QString& word) {
             view_.Player(slot)->WordCaption()->setText(WordEntry::Caption(static_cast<int>(word.size())));
+            ShowLetterUse(slot, word);
         });
     }
     connect(&board_, &TileBoard::TileClicked, this, &PlayerInput::OnTileClicked);
     connect(&board_, &TileBoard::LetterLabelClicked, this, &PlayerInput::OnLetterLabelClicked);
+}
+
+void PlayerInput::ShowLetterUse(int slot, const QString& word)
+{
+    // Only what a human types shows on the board; a computer's announced word stays hidden.
+    if (IsComputerPlayer(state_.Players[slot].Name))
+        return;
+    const LetterUse use = LetterUse::Of(state_.DrawnLetters, word);
+    board_.DimUsedTiles(use.usedTiles);
+    QLineEdit* box = view_.WordBox(slot);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, use.spelt ? QApplication::palette().color(QPalette::Text) : QColor(Qt::red));
+    box->setPalette(palette);
+    box->setAccessibleDescription(use.spelt ? QString() : QStringLiteral("Parola non componibile con le lettere estratte"));
 }
 
 void PlayerInput::ResetForDraw()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -37,6 +38,9 @@ public:
     void AppendDrawnLetter(int position);
 
 private:
+    // Dims the tiles the word of `slot` uses and turns its text red when the board
+    // cannot spell it.
+    void ShowLetterUse(int slot, const QString& word);
     void OnTileClicked(int position);
     void OnLetterLabelClicked(int position);
 

@@ -140,3 +140,29 @@ TEST_F(PlayTest, ClicksPlayTheirSoundWhenSoundIsOn)
     ASSERT_EQ(fakes.wave.played.size(), 1);
     EXPECT_TRUE(fakes.wave.played.first().endsWith(QStringLiteral("SOUND2.wav")));
 }
+
+TEST_F(PlayTest, TilesTheTypedWordUsesDimAndAWordTheBoardCannotSpellTurnsRed)
+{
+    Start();
+    DrawTyped(QStringLiteral("CASTELLOAR"));
+    QLineEdit* box = View().WordBox(0);
+    const QColor normal = box->palette().color(QPalette::Text);
+    const auto dimmed = [this] {
+        QString marks;
+        for (int i = 0; i < 10; ++i)
+            marks += Window().Board()->TileDimmed(i) ? QLatin1Char('*') : QLatin1Char('.');
+        return marks;
+    };
+
+    QTest::keyClicks(box, QStringLiteral("cass"));
+    EXPECT_EQ(dimmed(), QStringLiteral("***......."));
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::red));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, QStringLiteral("a"));
+    EXPECT_EQ(dimmed(), QStringLiteral("***.....*."));
+    EXPECT_EQ(box->palette().color(QPalette::Text), normal);
+
+    // A new game brightens every tile again.
+    Choose(Window().Menu()->Action(MainMenu::Command::NewGame));
+    EXPECT_EQ(dimmed(), QStringLiteral(".........."));
+}
