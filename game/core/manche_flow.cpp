@@ -9,11 +9,14 @@
 
 namespace {
 
+// Runs a hook from a copy: a hook that opens a window may see the flow, and the
+// hooks it holds, destroyed before it returns (the main window closing).
 template <typename Hook, typename... Args>
 void Run(const Hook& hook, Args&&... args)
 {
-    if (hook)
-        hook(std::forward<Args>(args)...);
+    const Hook copy = hook;
+    if (copy)
+        copy(std::forward<Args>(args)...);
 }
 
 }  // namespace

@@ -120,9 +120,10 @@ void RoundClock::EndManche()
     if (periodMs_ > kFastForwardPeriodMs)
         state_.FinishSeconds = kTimeUpFinishSeconds;
     Stop();
-    // Last step: the hook opens the results window and may start a new game; nothing
-    // of the clock is touched afterwards.
-    Run(hooks_.endOfManche);
+    // Last step, from a copy of the hook: whatever it does to its owner (a new game,
+    // the window closing), nothing of the clock is touched afterwards.
+    const std::function<void()> endOfManche = hooks_.endOfManche;
+    Run(endOfManche);
 }
 
 void RoundClock::FinishNow()
