@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Column { kName, kWord, kValidity, kPoints, kTotal, kRank, kColumnCount };
@@ -51,6 +53,9 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
     auto* foundLabel = new QLabel(QStringLiteral("Trovate:"), this);
     foundCount_ = new QLabel(this);
     foundCount_->setObjectName(QStringLiteral("foundCount"));
+    longestNote_ = new QLabel(this);
+    longestNote_->setObjectName(QStringLiteral("longestNote"));
+    longestNote_->setWordWrap(true);
     foundWords_ = new QListWidget(this);
     foundWords_->setObjectName(QStringLiteral("foundWords"));
     foundWords_->setToolTip(QStringLiteral("Elenco delle parole trovate"));
@@ -74,6 +79,7 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
     auto* foundColumn = new QVBoxLayout;
     foundColumn->addLayout(countRow);
     foundColumn->addWidget(foundWords_, 1);
+    foundColumn->addWidget(longestNote_);
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(board_, 3);
@@ -155,6 +161,7 @@ void ResultsWindow::StartManche(GameState& state, const std::array<PlayerSlot, G
     outcome_.reset();
     evaluated_ = false;
     PrepareBoard(players, state.MancheNumber, state.FoundCount());
+    MarkLongestWords(state.FoundWords, players[0].Word);
     open();
 }
 
@@ -216,6 +223,29 @@ void ResultsWindow::PrepareBoard(const std::array<PlayerSlot, GameState::kPlayer
     foundCount_->setText(RoundScoring::FoundCountText(foundCount));
     heading_->setText(RoundScoring::Heading(mancheNumber));
     continue_->setEnabled(false);
+}
+
+void ResultsWindow::MarkLongestWords(const QStringList& foundWords, const QString& humanWord)
+{
+    qsizetype longest = 0;
+    for (const QString& word : foundWords)
+        longest = std::max(longest, word.size());
+    // The list holds one line per found word, in the same order.
+    for (int i = 0; i < foundWords_->count() && i < foundWords.size(); ++i) {
+        QListWidgetItem* item = foundWords_->item(i);
+        const bool isLongest = longest > 0 && foundWords.at(i).size() == longest;
+        QFont font = item->font();
+        font.setBold(isLongest);
+        item->setFont(font);
+        item->setData(Qt::AccessibleDescriptionRole,
+                      isLongest ? QStringLiteral("una delle parole più lunghe") : QVariant());
+    }
+    longestNote_->setText(longest == 0 ? QString()
+                                       : QStringLiteral("In grassetto le più lunghe: %1 lettere. La tua parola: %2.")
+                                             .arg(longest)
+                                             .arg(humanWord.trimmed().isEmpty()
+                                                      ? QStringLiteral("nessuna")
+                                                      : QStringLiteral("%1 lettere").arg(humanWord.trimmed().size())));
 }
 
 void ResultsWindow::Evaluate()

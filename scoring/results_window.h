@@ -83,6 +83,8 @@ protected:
 
 private:
     void PrepareBoard(const std::array<PlayerSlot, GameState::kPlayers>& players, int mancheNumber, int foundCount);
+    // Shows the longest of the found words in bold, and how long the human's word is.
+    void MarkLongestWords(const QStringList& foundWords, const QString& humanWord);
     void Evaluate();
     void OnConfirmed(int choice);
     void Complete();
@@ -113,5 +115,6 @@ private:
     QTableWidget* board_;
     QListWidget* foundWords_;
     QLabel* foundCount_;
+    QLabel* longestNote_;
     QPushButton* continue_;
 };

@@ -154,6 +154,25 @@ TEST_F(ResultsWindowTest, BoardShowsTheJudgedMancheAndWritesTheTotals)
     EXPECT_TRUE(fake.dialogs.asked.empty());
 }
 
+TEST_F(ResultsWindowTest, LongestFoundWordsAreMarkedWithWhereTheHumansWordStands)
+{
+    state.FoundWords = {QStringLiteral("SALE"), QStringLiteral("CELLA"), QStringLiteral("STELLA"),
+                        QStringLiteral("LOCALE")};
+    window->SetFoundWords({QStringLiteral("(4) -   SALE"), QStringLiteral("(5) -   CELLA"),
+                           QStringLiteral("(6) -   STELLA"), QStringLiteral("(6) -   LOCALE")});
+    std::vector<bool> bold;
+    QString note;
+    WhenEvaluated([&] {
+        const auto* list = Child<QListWidget>("foundWords");
+        for (int i = 0; i < list->count(); ++i)
+            bold.push_back(list->item(i)->font().bold());
+        note = Child<QLabel>("longestNote")->text();
+    });
+    Run(Players("CELLA", "SALE", "", ""));
+    EXPECT_EQ(bold, (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(note, QStringLiteral("In grassetto le più lunghe: 6 lettere. La tua parola: 5 lettere."));
+}
+
 TEST_F(ResultsWindowTest, NextMancheStartsFromClearedCellsAndMissingLexiconShowsNoVerdict)
 {
     WhenEvaluated([] {});
