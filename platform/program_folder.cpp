@@ -76,6 +76,15 @@ QString OverlaidFileName(const QString& name)
     return info.fileName();
 }
 
+// The user folder's copy of a program-folder file, found without regard to case;
+// empty when the user folder holds none.
+QString UserCopyOf(const QString& fileName)
+{
+    const QDir user(Overlay().userFolder);
+    const QString entry = FindEntry(user, fileName);
+    return entry.isEmpty() ? QString() : user.filePath(entry);
+}
+
 // Where a write of `name` goes: the user's copy of a program-folder file when there is
 // a user folder, named as the shipped file when there is one.
 QString WritePath(const QString& name)
@@ -83,12 +92,10 @@ QString WritePath(const QString& name)
     const QString fileName = OverlaidFileName(name);
     if (fileName.isEmpty())
         return ResolveInPlace(name);
-    const QDir user(Overlay().userFolder);
-    const QString entry = FindEntry(user, fileName);
-    if (!entry.isEmpty())
-        return user.filePath(entry);
+    if (const QString copy = UserCopyOf(fileName); !copy.isEmpty())
+        return copy;
     const QFileInfo shipped(ResolveInPlace(name));
-    return user.filePath(shipped.exists() ? shipped.fileName() : fileName);
+    return QDir(Overlay().userFolder).filePath(shipped.exists() ? shipped.fileName() : fileName);
 }
 
 }  // namespace
@@ -138,14 +145,12 @@ QString Resolve(const QString& name)
     const QString fileName = OverlaidFileName(name);
     if (fileName.isEmpty())
         return ResolveInPlace(name);
-    const QDir user(Overlay().userFolder);
-    const QString entry = FindEntry(user, fileName);
-    if (!entry.isEmpty())
-        return user.filePath(entry);
+    if (const QString copy = UserCopyOf(fileName); !copy.isEmpty())
+        return copy;
     const QString shipped = ResolveInPlace(name);
     if (QFileInfo::exists(shipped))
         return shipped;
-    return user.filePath(fileName);
+    return QDir(Overlay().userFolder).filePath(fileName);
 }
 
 bool Exists(const QString& name)
