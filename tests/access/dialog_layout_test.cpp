@@ -1,9 +1,12 @@
 #include "qt_dialogs.h"
+#include "qt_translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -98,5 +101,21 @@ INSTANTIATE_TEST_SUITE_P(
                    {QStringLiteral("Sì"), QStringLiteral("No"), QStringLiteral("Annulla")}},
         CaptionRow{"input", [](QtDialogs& d) { d.InputBox(kDrawPrompt, QString()); },
                    {QStringLiteral("OK"), QStringLiteral("Annulla")}}));
+
+}  // namespace
+
+namespace {
+
+// Qt's own buttons, which the game's boxes do not caption themselves, speak Italian
+// once Qt's translations are loaded from the system.
+TEST(QtTranslations, LoadAndCaptionQtsOwnButtons)
+{
+    ASSERT_TRUE(InstallItalianQtTranslations(*QApplication::instance()))
+        << "Qt's Italian translations (qt6-translations-l10n) are not installed";
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Yes | QDialogButtonBox::Close);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sì"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Close)->text().remove(QLatin1Char('&')), QStringLiteral("Chiudi"));
+}
 
 }  // namespace
