@@ -231,15 +231,21 @@ void ResultsWindow::MarkLongestWords(const QStringList& foundWords, const QStrin
     for (const QString& word : foundWords)
         longest = std::max(longest, word.size());
     // The list holds one line per found word, in the same order.
+    QListWidgetItem* firstLongest = nullptr;
     for (int i = 0; i < foundWords_->count() && i < foundWords.size(); ++i) {
         QListWidgetItem* item = foundWords_->item(i);
         const bool isLongest = longest > 0 && foundWords.at(i).size() == longest;
+        if (isLongest && !firstLongest)
+            firstLongest = item;
         QFont font = item->font();
         font.setBold(isLongest);
         item->setFont(font);
         item->setData(Qt::AccessibleDescriptionRole,
                       isLongest ? QStringLiteral("una delle parole più lunghe") : QVariant());
     }
+    // The list runs from the shortest words: it opens on the longest.
+    if (firstLongest)
+        foundWords_->scrollToItem(firstLongest, QAbstractItemView::PositionAtTop);
     longestNote_->setText(longest == 0 ? QString()
                                        : QStringLiteral("In grassetto le più lunghe: %1 lettere. La tua parola: %2.")
                                              .arg(longest)

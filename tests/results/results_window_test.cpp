@@ -156,20 +156,29 @@ TEST_F(ResultsWindowTest, BoardShowsTheJudgedMancheAndWritesTheTotals)
 
 TEST_F(ResultsWindowTest, LongestFoundWordsAreMarkedWithWhereTheHumansWordStands)
 {
-    state.FoundWords = {QStringLiteral("SALE"), QStringLiteral("CELLA"), QStringLiteral("STELLA"),
-                        QStringLiteral("LOCALE")};
-    window->SetFoundWords({QStringLiteral("(4) -   SALE"), QStringLiteral("(5) -   CELLA"),
-                           QStringLiteral("(6) -   STELLA"), QStringLiteral("(6) -   LOCALE")});
+    // Enough short words that the list must scroll to show the longest.
+    QStringList lines;
+    for (int i = 0; i < 60; ++i) {
+        state.FoundWords.append(QStringLiteral("SALE"));
+        lines.append(QStringLiteral("(4) -   SALE"));
+    }
+    state.FoundWords += {QStringLiteral("CELLA"), QStringLiteral("STELLA"), QStringLiteral("LOCALE")};
+    window->SetFoundWords(lines + QStringList{QStringLiteral("(5) -   CELLA"), QStringLiteral("(6) -   STELLA"),
+                                              QStringLiteral("(6) -   LOCALE")});
     std::vector<bool> bold;
     QString note;
+    bool longestInView = false;
     WhenEvaluated([&] {
         const auto* list = Child<QListWidget>("foundWords");
-        for (int i = 0; i < list->count(); ++i)
+        for (int i = 60; i < list->count(); ++i)
             bold.push_back(list->item(i)->font().bold());
+        EXPECT_FALSE(list->item(0)->font().bold());
         note = Child<QLabel>("longestNote")->text();
+        longestInView = list->viewport()->rect().contains(list->visualItemRect(list->item(61)));
     });
     Run(Players("CELLA", "SALE", "", ""));
-    EXPECT_EQ(bold, (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(bold, (std::vector<bool>{false, true, true}));
+    EXPECT_TRUE(longestInView);
     EXPECT_EQ(note, QStringLiteral("In grassetto le più lunghe: 6 lettere. La tua parola: 5 lettere."));
 }
 
