@@ -15,6 +15,8 @@ namespace {
 // The smallest screen the game supports: every box fits it whole.
 constexpr int kSmallestScreenWidth = 1024;
 constexpr int kBoxMargin = 40;
+// A prompt wraps at about this width, where a line still reads at a glance.
+constexpr int kPromptWidth = 460;
 
 // Qt's own captions, in the player's language even where Qt's translations are not
 // installed.
@@ -53,6 +55,7 @@ void QtDialogs::FitInputDialog(QInputDialog& dialog)
     const int widest = WidestBox(dialog.parentWidget());
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
         label->setWordWrap(true);
+        label->setMinimumWidth(std::min(kPromptWidth, widest - kBoxMargin));
         label->setMaximumWidth(widest - kBoxMargin);
     }
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
