@@ -5,11 +5,9 @@
 //   take_editor_screenshots <program folder> <output folder>
 
 #include "dictionary_editor_window.h"
+#include "quiet_services.h"
 
-#include "dialogs.h"
-#include "http_fetcher.h"
 #include "language.h"
-#include "spell_checker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,32 +24,13 @@
 namespace {
 
 // Keeps the last message for the picture instead of showing it.
-class KeptMessages : public Dialogs {
+class KeptMessages : public QuietDialogs {
 public:
     void Inform(const QString& text) override { last = text; }
-    Answer AskOkCancel(const QString&) override { return Answer::Ok; }
     Answer AskYesNo(const QString&) override { return Answer::Yes; }
     Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
-    std::optional<QString> InputBox(const QString&, const QString&) override { return std::nullopt; }
-    void Beep() override {}
     QString last;
 };
-class NoNetwork : public HttpFetcher {
-public:
-    void Fetch(const QString&, Done done) override { done(std::nullopt); }
-};
-class NoSpelling : public SpellChecker {
-public:
-    QString SpellCheck(const QString& text) override { return text; }
-};
-
-bool Save(const QPixmap& picture, const QString& file)
-{
-    if (picture.save(file))
-        return true;
-    std::fprintf(stderr, "cannot save %s\n", qPrintable(file));
-    return false;
-}
 
 }  // namespace
 
@@ -86,7 +65,7 @@ int main(int argc, char** argv)
 
     int failures = 0;
     QTimer::singleShot(300, &window, [&] {
-        if (!Save(window.grab(), output.filePath(QStringLiteral("editor-lists.png"))))
+        if (!SavePicture(window.grab(), output.filePath(QStringLiteral("editor-lists.png"))))
             ++failures;
         auto* bulk = window.findChild<QPlainTextEdit*>(QStringLiteral("bulkBox"));
         bulk->setPlainText(QStringLiteral("smartphone\nbiscotto\nre\nciaone\nsfizioso\nwi-fi"));
@@ -103,7 +82,7 @@ int main(int argc, char** argv)
             const QPoint at = summary->geometry().topLeft() - window.geometry().topLeft();
             painter.drawPixmap(at, summary->grab());
             painter.end();
-            if (!Save(picture, output.filePath(QStringLiteral("editor-bulk.png"))))
+            if (!SavePicture(picture, output.filePath(QStringLiteral("editor-bulk.png"))))
                 ++failures;
             app.quit();
         });

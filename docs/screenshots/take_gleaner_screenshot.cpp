@@ -3,15 +3,12 @@
 //
 //   take_gleaner_screenshot <program folder> <output folder>
 
-#include "dialogs.h"
 #include "folder_browser.h"
 #include "gleaner_window.h"
-#include "http_fetcher.h"
 #include "platform.h"
-#include "shell.h"
+#include "quiet_services.h"
 #include "system_clock.h"
 #include "system_random.h"
-#include "wave_player.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,31 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-class Quiet : public Dialogs {
-public:
-    void Inform(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    Answer AskOkCancel(const QString&) override { return Answer::Ok; }
-    Answer AskYesNo(const QString&) override { return Answer::No; }
-    Answer AskYesNoCancel(const QString&) override { return Answer::No; }
-    std::optional<QString> InputBox(const QString&, const QString&) override { return std::nullopt; }
-    void Beep() override {}
-};
-
-class NoShell : public Shell {
-public:
-    bool Open(const QString&) override { return true; }
-};
-
-class NoNetwork : public HttpFetcher {
-public:
-    void Fetch(const QString&, Done done) override { done(std::nullopt); }
-};
-
-class Silence : public WavePlayer {
-public:
-    void Play(const QString&) override {}
-};
 
 const char* const kText =
     "La mattina il mare era calmo e la barca scivolava piano verso il porto.\r\n"
@@ -83,7 +55,7 @@ int main(int argc, char** argv)
         !Write(QDir(texts).filePath(QStringLiteral("madrigali.txt")), "x"))
         return 1;
 
-    Quiet dialogs;
+    QuietDialogs dialogs;
     NoShell shell;
     NoNetwork http;
     Silence wave;

@@ -10,19 +10,13 @@
 #include "main_window.h"
 #include "manche_controller.h"
 #include "platform.h"
-#include "spell_checker.h"
+#include "quiet_services.h"
 #include "system_clock.h"
 #include "system_random.h"
-
-#include "dialogs.h"
-#include "http_fetcher.h"
-#include "shell.h"
-#include "wave_player.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,53 +30,10 @@ namespace {
 const QString kLetters = QStringLiteral("CASTELLOAR");
 
 // Answers the typed-word question with the fixed letters and keeps quiet otherwise.
-class FixedAnswers : public Dialogs {
+class FixedAnswers : public QuietDialogs {
 public:
-    void Inform(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    Answer AskOkCancel(const QString&) override { return Answer::Ok; }
-    Answer AskYesNo(const QString&) override { return Answer::No; }
-    Answer AskYesNoCancel(const QString&) override { return Answer::No; }
     std::optional<QString> InputBox(const QString&, const QString&) override { return kLetters; }
-    void Beep() override {}
 };
-
-class NoShell : public Shell {
-public:
-    bool Open(const QString&) override { return true; }
-};
-
-class NoNetwork : public HttpFetcher {
-public:
-    void Fetch(const QString&, Done done) override { done(std::nullopt); }
-};
-
-class Silence : public WavePlayer {
-public:
-    void Play(const QString&) override {}
-};
-
-class NoSpelling : public SpellChecker {
-public:
-    QString SpellCheck(const QString& text) override { return text; }
-};
-
-void Wait(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool CopyFolder(const QString& from, const QString& to)
-{
-    const QDir source(from);
-    for (const QString& name : source.entryList(QDir::Files)) {
-        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name)))
-            return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -95,7 +46,7 @@ int main(int argc, char** argv)
     }
     const QString outputFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QTemporaryDir programFolder;
-    if (!programFolder.isValid() || !CopyFolder(QString::fromLocal8Bit(argv[1]), programFolder.path())) {
+    if (!programFolder.isValid() || !CopyProgramFolder(QString::fromLocal8Bit(argv[1]), programFolder.path())) {
         std::fprintf(stderr, "cannot copy the program folder\n");
         return 1;
     }
@@ -126,12 +77,12 @@ int main(int argc, char** argv)
     window.View()->DrawButtonOf(GameView::DrawButton::InputWord)->click();
     QTest::keyClicks(window.View()->WordBox(0), QStringLiteral("castello"));
     // A few seconds of the manche on the time bar.
-    Wait(3300);
+    RunEventsFor(3300);
 
     int saved = 0;
     for (const int style : {1, 2, 3, 4}) {
         window.Menu()->TileStyleItem(style)->trigger();
-        Wait(600);
+        RunEventsFor(600);
         const QString file = QDir(outputFolder).filePath(QStringLiteral("board-style-%1.png").arg(style));
         if (window.grab().save(file))
             ++saved;
