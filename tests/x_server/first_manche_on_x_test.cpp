@@ -69,6 +69,16 @@ TEST_F(FirstMancheOnX, AltWithALetterTypesNothingIntoTheWordBox)
     EXPECT_TRUE(Window().MancheClock()->isActive());
 }
 
+TEST_F(FirstMancheOnX, AMenusAccessKeyOpensItFromTheWordBox)
+{
+    DrawAndStart();
+    ASSERT_TRUE(keys->Click(Qt::Key_F, Qt::AltModifier));
+    EXPECT_TRUE(RunUntil([] { return QApplication::activePopupWidget() != nullptr; }, 3000)) << "Alt+F";
+    ASSERT_TRUE(keys->Click(Qt::Key_Escape));
+    EXPECT_TRUE(RunUntil([] { return QApplication::activePopupWidget() == nullptr; }, 3000));
+    EXPECT_TRUE(View().WordBox(0)->text().isEmpty());
+}
+
 TEST_F(FirstMancheOnX, InputParolaBoxFitsTheScreenAndItsWordIsDrawn)
 {
     QRect screen, box, cancel;
