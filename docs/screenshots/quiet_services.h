@@ -58,16 +58,19 @@ inline bool SavePicture(const QPixmap& picture, const QString& file)
     return false;
 }
 
-// Copies the files of the program folder `from` into `to`, so that the programs run
-// on a copy and write nothing into the build.
-inline bool CopyProgramFolder(const QString& from, const QString& to)
+// Copies the program folder `from` into `to` and writes the game's settings there, so
+// that the programs run on a copy and write nothing into the build.
+inline bool PrepareProgramFolder(const QString& from, const QString& to, const QByteArray& settings)
 {
     const QDir source(from);
     for (const QString& name : source.entryList(QDir::Files)) {
-        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name)))
+        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name))) {
+            std::fprintf(stderr, "cannot copy the program folder\n");
             return false;
+        }
     }
-    return true;
+    QFile file(QDir(to).filePath(QStringLiteral("LETTRAMA.INI")));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(settings) == settings.size();
 }
 
 // Lets the program run for a while, animations and timers included, before a picture.

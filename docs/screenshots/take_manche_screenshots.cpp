@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,16 +59,11 @@ int main(int argc, char** argv)
     }
     const QDir output(QDir(QString::fromLocal8Bit(argv[2])).absolutePath());
     QTemporaryDir programFolder;
-    if (!programFolder.isValid() || !CopyProgramFolder(QString::fromLocal8Bit(argv[1]), programFolder.path())) {
-        std::fprintf(stderr, "cannot copy the program folder\n");
+    if (!programFolder.isValid() ||
+        !PrepareProgramFolder(QString::fromLocal8Bit(argv[1]), programFolder.path(),
+                              "Livello=Medio\r\nSuono=No\r\nTempo=60\r\nNumeroLettere=10\r\nGiocatore1=Lucia\r\n"
+                              "SfondoCasella=4\r\nDizionario= 1\r\n"))
         return 1;
-    }
-    QFile settings(QDir(programFolder.path()).filePath(QStringLiteral("LETTRAMA.INI")));
-    if (!settings.open(QIODevice::WriteOnly) ||
-        settings.write("Livello=Medio\r\nSuono=No\r\nTempo=60\r\nNumeroLettere=10\r\nGiocatore1=Lucia\r\n"
-                       "SfondoCasella=4\r\nDizionario= 1\r\n") < 0)
-        return 1;
-    settings.close();
 
     QtDialogs dialogs(QStringLiteral("Letterama"));
     NoShell shell;

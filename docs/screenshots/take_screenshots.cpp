@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -46,16 +45,11 @@ int main(int argc, char** argv)
     }
     const QString outputFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QTemporaryDir programFolder;
-    if (!programFolder.isValid() || !CopyProgramFolder(QString::fromLocal8Bit(argv[1]), programFolder.path())) {
-        std::fprintf(stderr, "cannot copy the program folder\n");
+    if (!programFolder.isValid() ||
+        !PrepareProgramFolder(QString::fromLocal8Bit(argv[1]), programFolder.path(),
+                              "Livello=Medio\r\nSuono=No\r\nTempo=60\r\nNumeroLettere=10\r\nGiocatore1=Lucia\r\n"
+                              "SfondoCasella=3\r\nDizionario= 1\r\n"))
         return 1;
-    }
-    QFile settings(QDir(programFolder.path()).filePath(QStringLiteral("LETTRAMA.INI")));
-    if (!settings.open(QIODevice::WriteOnly) ||
-        settings.write("Livello=Medio\r\nSuono=No\r\nTempo=60\r\nNumeroLettere=10\r\nGiocatore1=Lucia\r\n"
-                       "SfondoCasella=3\r\nDizionario= 1\r\n") < 0)
-        return 1;
-    settings.close();
 
     FixedAnswers dialogs;
     NoShell shell;
