@@ -74,6 +74,10 @@ bool Harvest::Open()
         Fail(QStringLiteral("Impossibile leggere il file ") + name);
         return false;
     }
+    if (source_.peek(kBinaryProbeBytes).contains('\0')) {
+        Fail(QStringLiteral("Il file ") + name + QStringLiteral(" non è un file di testo: contiene dati binari"));
+        return false;
+    }
     // A file that grows meanwhile is read up to the length it had.
     sourceBytes_ = info.size();
     reader_ = std::make_unique<BoundedLineReader>(source_, sourceBytes_);

@@ -36,6 +36,10 @@ public:
     static constexpr qint64 kStepBytes = 256 * 1024;
     // Larger sources are refused: no text anyone harvests is this big.
     static constexpr qint64 kMaxSourceBytes = qint64(1) << 31;
+    // A NUL byte in this much of the start marks a binary file (a program, a picture,
+    // a document format, UTF-16): its stray runs of letters are no words, so it is
+    // refused before anything is appended.
+    static constexpr qint64 kBinaryProbeBytes = 64 * 1024;
 
     Harvest(QString sourcePath, QString targetFolder, bool foreignLetters);
     ~Harvest();

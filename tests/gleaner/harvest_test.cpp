@@ -2,6 +2,7 @@
 #include "harvest_folders.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -147,12 +148,12 @@ TEST(Harvest, StepsReadTheTextInPiecesAndReportEachAppendedWord)
     EXPECT_EQ(appended, (QStringList{"UNA", "RIGA", "DI", "TESTO", "CON", "PAROLE"}));
 }
 
-TEST(Harvest, BinaryTextEndsWithoutHangingAndWritesOnlyWords)
+TEST(Harvest, NoiseWithoutNulBytesEndsWithoutHangingAndWritesOnlyWords)
 {
     HarvestFolders folders;
     QByteArray bytes;
     for (qint64 i = 0; i < 600 * 1024; ++i)
-        bytes.append(static_cast<char>((i * 7919) % 251));
+        bytes.append(static_cast<char>((i * 7919) % 251 + 1));
     Harvest harvest(folders.WriteText(QStringLiteral("image.bin"), bytes), folders.words.path(), true);
 
     ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished);
@@ -179,6 +180,23 @@ TEST(Harvest, TextWithoutLineEndsIsReadInBoundedPieces)
     EXPECT_EQ(harvest.Counts().known, 39999);
 }
 
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// The start of an executable: its header, then names of letters only, far from the
+// NUL bytes of the header.
+QByteArray ProgramBytes()
+{
+    QByteArray bytes("\x7f" "ELF\x02\x01\x01", 7);
+    bytes.append(QByteArray(9, '\0'));
+    bytes.append(QByteArray(" GLIBC printf malloc ").repeated(4000));
+    return bytes;
+}
+
 struct BadSource {
     const char* name;
     const char* file;  // in the text folder
@@ -198,7 +216,7 @@ TEST_P(UnreadableSource, FailsWithAMessageNamingTheFile)
 
     EXPECT_EQ(harvest.RunToEnd(), Harvest::State::Failed);
 
-    EXPECT_TRUE(harvest.Error().startsWith(QString::fromUtf8(GetParam().message))) << harvest.Error().toStdString();
+    EXPECT_TRUE(harvest.Error().contains(QString::fromUtf8(GetParam().message))) << harvest.Error().toStdString();
     EXPECT_TRUE(harvest.Error().contains(QString::fromLatin1(GetParam().file))) << harvest.Error().toStdString();
     EXPECT_TRUE(folders.WordFiles().empty());
 }
@@ -210,7 +228,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadSource{"folder", "cartella.txt", [](const QString& path) { QDir().mkpath(path); },
                   "Il file"},
         BadSource{"fifo", "tubo.txt", [](const QString& path) { ::mkfifo(QFile::encodeName(path), 0600); },
-                  "Il file"}),
+                  "Il file"},
+        // A program whose strings hold words ("ELF", "GLIBC"), and a text in UTF-16.
+        BadSource{"program", "ls", [](const QString& path) { WriteBytes(path, ProgramBytes()); },
+                  "contiene dati binari"},
+        BadSource{"utf16_text", "utf16.txt",
+                  [](const QString& path) { WriteBytes(path, QByteArray("c\0a\0s\0a\0 \0m\0a\0r\0e\0", 18)); },
+                  "contiene dati binari"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Harvest, UnwritableTargetStopsTheRunKeepingEarlierWords)
