@@ -2,7 +2,6 @@
 #include "qt_dialogs.h"
 #include "results_window.h"
 #include "run_until.h"
-#include "tile_board.h"
 #include "x_keyboard.h"
 
 #include <QApplication>
@@ -35,6 +34,9 @@ protected:
         window->show();
         ASSERT_TRUE(GiveFocus(window.get()));
     }
+
+    // The window goes before the dialogs it was handed.
+    void TearDown() override { window.reset(); }
 
     // Gives `widget`'s window the X focus, as a click on it would.
     static bool GiveFocus(QWidget* widget)
