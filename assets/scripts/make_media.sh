@@ -74,7 +74,7 @@ echo "Logo"
 convert "$work/logo.png" -strip -sampling-factor 1x1 -quality 92 "$out/letteramalogo.jpg"
 
 echo "Desktop icon"
-"$media/make_icons.sh" "$out/letteramalogo.jpg" "$icons"
+"$media/make_icons.sh" "$painter" "$icons"
 
 echo "Magnifying glass"
 "$painter" magnifier "$work/magnifier"

@@ -4,6 +4,7 @@
 //
 //   media_painter letters FOLDER        3D letter frames
 //   media_painter logo FILE.png         the logo
+//   media_painter icon FILE.png SIZE    the desktop icon
 //   media_painter magnifier FOLDER      magnifying-glass frames
 //   media_painter preview BACKGROUND FILE.png
 
@@ -27,7 +28,7 @@ bool loadFonts() {
 }
 
 int usage() {
-    std::fputs("usage: media_painter letters FOLDER | logo FILE | magnifier FOLDER | preview BACKGROUND FILE\n", stderr);
+    std::fputs("usage: media_painter letters FOLDER | logo FILE | icon FILE SIZE | magnifier FOLDER | preview BACKGROUND FILE\n", stderr);
     return 2;
 }
 
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
         paintLetterFrames(args[2]);
     } else if (command == "logo") {
         paintLogo(args[2]);
+    } else if (command == "icon" && args.size() == 4 && args[3].toInt() > 0) {
+        paintIcon(args[2], args[3].toInt());
     } else if (command == "magnifier") {
         paintMagnifierFrames(args[2]);
     } else if (command == "preview" && args.size() == 4) {

@@ -13,6 +13,9 @@ inline constexpr int kLetterSwingFrames = 12;
 // The logo: "Letterama" spelt in tiles over a subtitle, 320 x 120.
 void paintLogo(const QString& file);
 
+// The desktop icon: the logo's first tile on its ground, SIZE x SIZE.
+void paintIcon(const QString& file, int size);
+
 // A magnifying glass that slides over a word and back: frame_00.png ...
 void paintMagnifierFrames(const QString& folder);
 inline constexpr int kMagnifierFrames = 24;
