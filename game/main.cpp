@@ -1,3 +1,4 @@
+#include "desktop_identity.h"
 #include "hunspell_spell_checker.h"
 #include "main_window.h"
 #include "platform.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Letterama"));
+    IdentifyToDesktop(kGameDesktopEntry);
 
     QtPlatform qt(QStringLiteral("Letterama"));
     const Platform platform = qt.Services();

@@ -1,3 +1,4 @@
+#include "desktop_identity.h"
 #include "gleaner_window.h"
 #include "platform.h"
 #include "program_folder.h"
@@ -11,14 +12,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Gleaner"));
+    IdentifyToDesktop(kGleanerDesktopEntry);
 
-    QtDialogs dialogs(QStringLiteral("Gleaner"));
-    QtShell shell;
-    QtHttpFetcher http(3000);
-    QtWavePlayer wave;
-    SystemClock clock;
-    SystemRandom random(clock);
-    const Platform platform{dialogs, shell, http, wave, clock, random};
+    QtPlatform qt(QStringLiteral("Gleaner"));
+    const Platform platform = qt.Services();
 
     // An installed, read-only program folder sends the per-length files to the user's folder.
     ProgramFolder::UseUserFolderIfReadOnly(QCoreApplication::applicationDirPath());
