@@ -11,9 +11,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
+#include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -58,26 +60,27 @@ inline bool SavePicture(const QPixmap& picture, const QString& file)
     return false;
 }
 
-// Copies the program folder `from` into `to` and writes the game's settings there, so
-// that the programs run on a copy and write nothing into the build.
-inline bool PrepareProgramFolder(const QString& from, const QString& to, const QByteArray& settings)
+// The two arguments of the game's picture programs: the program folder, copied into
+// `copy` with settings for a medium game of ten letters in tile style `tileStyle`,
+// sound off; and the folder the pictures go to. False, having said why, when the
+// arguments are wrong or the copy fails; the game then writes nothing into the build.
+inline bool TakeGameArguments(const QStringList& arguments, int tileStyle, QTemporaryDir& copy, QDir& output)
 {
-    const QDir source(from);
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: %s <program folder> <output folder>\n",
+                     qPrintable(QFileInfo(arguments.value(0)).fileName()));
+        return false;
+    }
+    output = QDir(QDir(arguments[2]).absolutePath());
+    const QDir source(arguments[1]);
     for (const QString& name : source.entryList(QDir::Files)) {
-        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name))) {
+        if (!copy.isValid() || !QFile::copy(source.filePath(name), QDir(copy.path()).filePath(name))) {
             std::fprintf(stderr, "cannot copy the program folder\n");
             return false;
         }
     }
-    QFile file(QDir(to).filePath(QStringLiteral("LETTRAMA.INI")));
+    const QByteArray settings = "Livello=Medio\r\nSuono=No\r\nTempo=60\r\nNumeroLettere=10\r\nGiocatore1=Lucia\r\n"
+                                "SfondoCasella=" + QByteArray::number(tileStyle) + "\r\nDizionario= 1\r\n";
+    QFile file(QDir(copy.path()).filePath(QStringLiteral("LETTRAMA.INI")));
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(settings) == settings.size();
-}
-
-// Lets the program run for a while, animations and timers included, before a picture.
-inline void RunEventsFor(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
 }

@@ -9,6 +9,7 @@
 #include "main_menu.h"
 #include "main_window.h"
 #include "manche_controller.h"
+#include "picture_steps.h"
 #include "platform.h"
 #include "quiet_services.h"
 #include "system_clock.h"
@@ -39,17 +40,10 @@ public:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: take_screenshots <program folder> <output folder>\n");
-        return 2;
-    }
-    const QString outputFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     QTemporaryDir programFolder;
-    if (!programFolder.isValid() ||
-        !PrepareProgramFolder(QString::fromLocal8Bit(argv[1]), programFolder.path(),
-                              "Livello=Medio\r\nSuono=No\r\nTempo=60\r\nNumeroLettere=10\r\nGiocatore1=Lucia\r\n"
-                              "SfondoCasella=3\r\nDizionario= 1\r\n"))
-        return 1;
+    QDir output;
+    if (!TakeGameArguments(QApplication::arguments(), 3, programFolder, output))
+        return 2;
 
     FixedAnswers dialogs;
     NoShell shell;
@@ -58,31 +52,28 @@ int main(int argc, char** argv)
     SystemClock clock;
     SystemRandom random(clock);
     NoSpelling spelling;
-    const Platform platform{dialogs, shell, http, wave, clock, random};
-
-    MainWindow window(platform, spelling);
+    MainWindow window(Platform{dialogs, shell, http, wave, clock, random}, spelling);
     if (!window.Startup(programFolder.path()))
         return 1;
     window.resize(1100, window.sizeHint().height());
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
-
-    window.View()->DrawButtonOf(GameView::DrawButton::InputWord)->click();
-    QTest::keyClicks(window.View()->WordBox(0), QStringLiteral("castello"));
-    // A few seconds of the manche on the time bar.
-    RunEventsFor(3300);
 
     int saved = 0;
+    PictureSteps steps;
+    steps.When("the window on the screen", [&] { return window.windowHandle()->isExposed(); },
+               [&] { window.View()->DrawButtonOf(GameView::DrawButton::InputWord)->click(); });
+    steps.When("the manche", [&] { return window.MancheClock()->isActive(); },
+               [&] { QTest::keyClicks(window.View()->WordBox(0), QStringLiteral("castello")); });
+    // A few seconds of the manche on the time bar, then each style after its redraw.
+    int pause = 3300;
     for (const int style : {1, 2, 3, 4}) {
-        window.Menu()->TileStyleItem(style)->trigger();
-        RunEventsFor(600);
-        const QString file = QDir(outputFolder).filePath(QStringLiteral("board-style-%1.png").arg(style));
-        if (window.grab().save(file))
-            ++saved;
-        else
-            std::fprintf(stderr, "cannot save %s\n", qPrintable(file));
+        steps.After(pause, [&window, style] { window.Menu()->TileStyleItem(style)->trigger(); });
+        steps.After(600, [&window, &output, &saved, style] {
+            saved += SavePicture(window.grab(), output.filePath(QStringLiteral("board-style-%1.png").arg(style)));
+        });
+        pause = 0;
     }
+    const int result = steps.Run();
     window.Manche()->Abandon();
-    return saved == 4 ? 0 : 1;
+    return result == 0 && saved == 4 ? 0 : 1;
 }
