@@ -5,8 +5,11 @@
 
 #include "dialogs.h"
 #include "http_fetcher.h"
+#include "platform.h"
 #include "shell.h"
 #include "spell_checker.h"
+#include "system_clock.h"
+#include "system_random.h"
 #include "wave_player.h"
 
 #include <QApplication>
@@ -50,6 +53,18 @@ public:
 class NoSpelling : public SpellChecker {
 public:
     QString SpellCheck(const QString& text) override { return text; }
+};
+
+// The services of a quiet window: the ones above with the real clock and chance.
+struct QuietServices {
+    NoShell shell;
+    NoNetwork http;
+    Silence wave;
+    SystemClock clock;
+    SystemRandom random{clock};
+    NoSpelling spelling;
+
+    Platform With(Dialogs& dialogs) { return Platform{dialogs, shell, http, wave, clock, random}; }
 };
 
 inline bool SavePicture(const QPixmap& picture, const QString& file)

@@ -5,10 +5,7 @@
 
 #include "folder_browser.h"
 #include "gleaner_window.h"
-#include "platform.h"
 #include "quiet_services.h"
-#include "system_clock.h"
-#include "system_random.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,14 +53,8 @@ int main(int argc, char** argv)
         return 1;
 
     QuietDialogs dialogs;
-    NoShell shell;
-    NoNetwork http;
-    Silence wave;
-    SystemClock clock;
-    SystemRandom random(clock);
-    const Platform platform{dialogs, shell, http, wave, clock, random};
-
-    GleanerWindow window(platform, programFolder);
+    QuietServices quiet;
+    GleanerWindow window(quiet.With(dialogs), programFolder);
     window.Browser().ShowFolder(texts);
     QListWidget* files = window.Browser().Files();
     files->setCurrentItem(files->findItems(QStringLiteral("mare.txt"), Qt::MatchExactly).value(0));

@@ -10,13 +10,10 @@
 #include "main_window.h"
 #include "manche_controller.h"
 #include "picture_steps.h"
-#include "platform.h"
 #include "qt_dialogs.h"
 #include "qt_translations.h"
 #include "quiet_services.h"
 #include "results_window.h"
-#include "system_clock.h"
-#include "system_random.h"
 #include "tile_board.h"
 
 #include <QApplication>
@@ -47,13 +44,8 @@ int main(int argc, char** argv)
         return 2;
 
     QtDialogs dialogs(QStringLiteral("Letterama"));
-    NoShell shell;
-    NoNetwork http;
-    Silence wave;
-    SystemClock clock;
-    SystemRandom random(clock);
-    NoSpelling spelling;
-    MainWindow window(Platform{dialogs, shell, http, wave, clock, random}, spelling);
+    QuietServices quiet;
+    MainWindow window(quiet.With(dialogs), quiet.spelling);
     if (!window.Startup(programFolder.path()))
         return 1;
     window.resize(window.sizeHint().boundedTo(window.screen()->availableGeometry().size()));

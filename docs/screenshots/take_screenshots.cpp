@@ -10,10 +10,7 @@
 #include "main_window.h"
 #include "manche_controller.h"
 #include "picture_steps.h"
-#include "platform.h"
 #include "quiet_services.h"
-#include "system_clock.h"
-#include "system_random.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,13 +43,8 @@ int main(int argc, char** argv)
         return 2;
 
     FixedAnswers dialogs;
-    NoShell shell;
-    NoNetwork http;
-    Silence wave;
-    SystemClock clock;
-    SystemRandom random(clock);
-    NoSpelling spelling;
-    MainWindow window(Platform{dialogs, shell, http, wave, clock, random}, spelling);
+    QuietServices quiet;
+    MainWindow window(quiet.With(dialogs), quiet.spelling);
     if (!window.Startup(programFolder.path()))
         return 1;
     window.resize(1100, window.sizeHint().height());
