@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times `letterama-dict solve` and `letterama-dict lookup` as whole processes against
 # the public anagram tools `an -w` and `wordplay -l -x`, all given the same word list:
 # the words of a lexicon file, written out one per line. Each draw is first checked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary_editor_window.h"
 #include "editor_word_lists.h"
 #include "lexicon_list_load.h"

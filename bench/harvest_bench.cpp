@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of Gleaner's harvest: a 10 MB Italian-looking text harvested into word files
 // that already hold the whole Italian lexicon (lengths 3 to 15 of the game's own
 // assets/program_folder/SLESSICO.1). Goal: under 3 s, aim under 1 s. Most words of

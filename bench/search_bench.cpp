@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the computer search and the word lookup on the full Italian lexicon, and
 // the time and memory it takes to index it when it is loaded.
 //

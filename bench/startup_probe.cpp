@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the game as its main() does, up to the main window being shown and the
 // event loop running, then ends: run it under hyperfine (bench/startup_time.sh) to
 // time a whole start-up, dynamic loading included. With --steps it also prints how

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times a whole start-up of the game until its main window is shown and the event
 # loop runs (bench/startup_probe, built with -DLETTERAMA_BENCH=ON), dynamic loading
 # included, then prints the steps inside the process once.

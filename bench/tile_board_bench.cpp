@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fly-in of a full board: ten tiles of 55 steps each, run as timed steps on the
 // event loop. With sound off it should take well under a second, so that drawing
 // never holds the game; with sound on each tile waits 0.6 s after its letter, about

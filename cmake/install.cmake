@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing as a desktop application: the program folder (the three programs beside
 # every data file they read) under lib/letterama, launcher links in bin, the desktop
 # entries, the icon in the hicolor theme and the AppStream metadata under share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "alphabet_validator.h"
 
 AlphabetValidator::AlphabetValidator(QString alphabet, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's operations on its lists: insert, delete and edit a word, the rebuild
 // of the lexicon file and the per-length word files.
 

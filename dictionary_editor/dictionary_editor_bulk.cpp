@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's bulk box: Import all with its summary, the import with a question per
 // word, the missing-words lists (fetched or local) and the spell check of a line.
 

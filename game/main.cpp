@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop_identity.h"
 #include "hunspell_spell_checker.h"
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon_scan.h"
 #include "letter_test.h"
 #include "program_folder.h"

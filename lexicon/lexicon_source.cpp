@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon_source.h"
 #include "language.h"
 #include "program_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "personal_vocabulary_reader.h"
 #include "personal_vocabulary.h"
 #include "program_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_list_builder.h"
 
 #include "letter_folding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_lookup.h"
 #include "letter_test.h"
 #include "personal_vocabulary_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Uniform numbers in [0, 1). Every number is drawn after mixing the time of day

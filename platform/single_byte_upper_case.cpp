@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "single_byte_upper_case.h"
 
 #include "single_byte_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "spell_check_dialog.h"
 
 #include "spelling_pass.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling_pass.h"
 
 SpellingPass::SpellingPass(QString text, WordSpeller& speller) : text_(std::move(text)), speller_(speller) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dict_commands.h"
 #include "dict_lexicon_arguments.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the project needs to build, run, test and remake its data.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the three lexicons shipped in the program folder from word lists of Debian
 # packages, with the project's own `letterama-dict build`:
 #

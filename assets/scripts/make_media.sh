@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the sounds, pictures and documents of the game's program folder (every
 # file there except the lexicons SLESSICO.*):
 #   A.WAV .. Z.WAV, TIC.WAV, SOUND2.wav          spoken letters, tick, signal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bulk_text.h"
 
 #include "per_length_files.h"

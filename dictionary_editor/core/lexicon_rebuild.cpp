@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon_rebuild.h"
 
 #include "program_folder.h"

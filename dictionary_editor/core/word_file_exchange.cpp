@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_file_exchange.h"
 
 #include "per_length_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The outside world of the screenshot programs: no shell, no network, no sound, no

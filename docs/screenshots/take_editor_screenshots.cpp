@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's pictures of the dictionary editor on the shipped Italian
 // lexicon: the lists loaded (docs/editor-lists.png) and the bulk box after Import all
 // with its summary beside the window (docs/editor-bulk.png). The lexicon is only read.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the editor's screenshot program and takes the README's two pictures of the
 # dictionary editor into docs/, on a virtual X screen.
 #   docs/screenshots/take_editor_screenshots.sh [build folder]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's picture of Gleaner: the real window right after harvesting a
 // short text into an empty word folder, saved as docs/gleaner.png.
 //

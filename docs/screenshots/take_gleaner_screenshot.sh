@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Gleaner screenshot program and takes the README's picture of Gleaner
 # after a harvest, docs/gleaner.png, on a virtual X screen.
 #   docs/screenshots/take_gleaner_screenshot.sh [build folder]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's pictures of a first manche: the "Input Parola" box asking for
 // the letters (docs/input-parola.png), the board with the tiles of a half-typed word
 // dimmed (docs/board-dimmed-tiles.png), and the results window with the longest words

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the manche's screenshot program and takes the README's pictures of the input
 # box, the dimmed tiles and the results window into docs/, on a virtual X screen of
 # 1024x768, the smallest the game supports.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's pictures of the game: the main window with a complete board of
 // the same ten letters in each of the four tile styles. It runs the real window in a
 // copy of the program folder, with sound off and no network, answers the typed-word

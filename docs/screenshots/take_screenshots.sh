@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the screenshot program and takes the README's pictures of the four tile
 # styles into docs/, on a virtual X screen.
 #   docs/screenshots/take_screenshots.sh [build folder]

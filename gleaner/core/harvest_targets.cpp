@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "harvest_targets.h"
 
 #include "per_length_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "per_length_files.h"
 
 #include "program_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock_label.h"
 #include "end_of_game_window.h"
 #include "fill_strip.h"

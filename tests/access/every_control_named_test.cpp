@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_window.h"
 #include "confirm_window.h"
 #include "dictionary_editor_window.h"

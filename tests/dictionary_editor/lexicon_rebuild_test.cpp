@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon_list_load.h"
 #include "lexicon_rebuild.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_box_filter.h"
 
 #include "game_state.h"

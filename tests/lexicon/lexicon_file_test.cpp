@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon_file.h"
 #include "lexicon_test_files.h"
 #include "temp_program_folder.h"

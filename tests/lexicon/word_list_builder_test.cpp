@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "language.h"
 #include "letter_folding.h"
 #include "word_list_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dict_command.h"
 #include "search_fixture.h"
 #include "temp_program_folder.h"

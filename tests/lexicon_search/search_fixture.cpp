@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "search_fixture.h"
 #include "language.h"
 #include "lexicon_index.h"

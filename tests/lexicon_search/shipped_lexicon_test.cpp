@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon_scan.h"
 #include "lexicon_words.h"
 #include "word_lookup.h"

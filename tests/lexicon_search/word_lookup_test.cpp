@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "language.h"
 #include "lexicon_scan.h"
 #include "search_fixture.h"

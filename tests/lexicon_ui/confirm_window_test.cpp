@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "confirm_window.h"
 
 #include "fake_platform.h"

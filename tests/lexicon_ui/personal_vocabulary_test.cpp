@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "personal_vocabulary.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "system_clock.h"
 #include "system_random.h"
 #include "fake_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_state.h"
 #include "high_score_file.h"
 #include "high_score_table.h"

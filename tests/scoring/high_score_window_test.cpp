@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_platform.h"
 #include "game_state.h"
 #include "high_score_window.h"

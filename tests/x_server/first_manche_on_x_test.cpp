@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window_fixture.h"
 #include "qt_dialogs.h"
 #include "results_window.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on an X server: a virtual 1024x768 screen, the smallest the game
 # supports, where xvfb-run is installed; else the display in DISPLAY, if any. With
 # neither, the program skips its tests and says why.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the two documents of the program folder from the texts under text/:
 #   REGPAROL.TXT   the word rules, plain ASCII with CR LF line ends (the game
 #                  reads it as single-byte text and shows it in a message box)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop icon: the logo's first letter tile on its night-blue ground, painted
 # afresh at each size of the hicolor icon theme, as SIZExSIZE/letterama.png.
 # Usage: make_icons.sh MEDIA_PAINTER OUTPUT_FOLDER

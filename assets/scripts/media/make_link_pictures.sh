@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two link pictures at the bottom of the main window: the maker's site and the
 # online game. Small glossy buttons, so they read as links at a glance.
 # Usage: make_link_pictures.sh OUTPUT_FOLDER

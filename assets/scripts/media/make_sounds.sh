@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the wave files of the program folder: the spoken name of every letter
 # (A.WAV .. Z.WAV), the clock tick (TIC.WAV) and the short signal (SOUND2.wav).
 # Usage: make_sounds.sh OUTPUT_FOLDER

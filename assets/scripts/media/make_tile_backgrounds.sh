@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the five tile backgrounds TILEPIC1.BMP .. TILEPIC5.BMP (one per manche),
 # 63 x 90, 24-bit BMP: walnut, green marble, slate, terracotta and lapis lazuli.
 # They are mid to dark in tone, so a light-cyan letter with a black shadow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the pictures of the game's program folder. Run by make_media.sh with
 // the offscreen platform; every picture comes from code and the fonts given
 // below, so the same tools paint the same pixels.
