@@ -1,28 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_folder.h"
+#include "safe_file_write.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace {
-
-using ProgramFolder::WriteStep;
-
-bool WriteAndFlush(QFileDevice& file, const QByteArray& bytes)
-{
-    return file.write(bytes) == bytes.size() && file.flush();
-}
-
-WriteStep& CurrentWriteStep()
-{
-    static WriteStep step = WriteAndFlush;
-    return step;
-}
-
 
 // The folder laid over a read-only program folder, set once at start-up.
 struct UserFolderOverlay {
@@ -206,18 +192,10 @@ std::optional<QByteArray> ReadAll(const QString& name, qint64 maxBytes)
         return std::nullopt;
     return std::move(result.bytes);
 }
+
 bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(WritePath(name));
-    // commit() does not see a failure of the last buffered write (a full disk): flush
-    // first, or a truncated file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly) || !CurrentWriteStep()(file, bytes) || !file.commit()) {
-        if (error)
-            *error = file.errorString().isEmpty() ? QStringLiteral("errore di scrittura") : file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return SafeFileWrite::ReplaceWhole(WritePath(name), bytes, error);
 }
 
 bool AppendLine(const QString& name, const QByteArray& line, QString* error)
@@ -235,21 +213,22 @@ bool AppendLine(const QString& name, const QByteArray& line, QString* error)
         if (!WriteAtomically(path, *shipped, error))
             return false;
     }
-    QFile file(path);
     QByteArray record = line;
     record.append("\r\n");
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append) && CurrentWriteStep()(file, record))
-        return true;
-    if (error)
-        *error = file.errorString().isEmpty() ? QStringLiteral("errore di scrittura") : file.errorString();
-    return false;
+    return SafeFileWrite::AppendLines(path, record, error);
+}
+
+bool CreateIfMissing(const QString& name, QString* error)
+{
+    // Whatever already has the name is judged where it is; a new file goes where writes go.
+    const QString current = Resolve(name);
+    const bool present = SafeFileWrite::Inspect(current).kind != SafeFileWrite::Kind::Missing;
+    return SafeFileWrite::CreateIfMissing(present ? current : WritePath(name), error);
 }
 
 WriteStep ReplaceWriteStep(WriteStep step)
 {
-    WriteStep previous = std::move(CurrentWriteStep());
-    CurrentWriteStep() = step ? std::move(step) : WriteStep(WriteAndFlush);
-    return previous;
+    return SafeFileWrite::ReplaceWriteStep(std::move(step));
 }
 
 }  // namespace ProgramFolder

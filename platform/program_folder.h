@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "safe_file_write.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -77,17 +79,22 @@ std::optional<QByteArray> ReadAll(const QString& name, qint64 maxBytes = kDefaul
 // existing file of the same name in another case is replaced under its own name.
 // With a user folder, a file of the program folder is written to the user folder,
 // under the name of the shipped file when there is one.
+// A target that is, or links to, anything but a regular file is refused.
 // Returns false, and leaves the old file untouched, on any failure.
 bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error = nullptr);
 
-// Appends one line to a file. Creates the file if needed; with a user folder, the
-// user's copy starts as a copy of the shipped file.
+// Appends one line and its CR LF to a file, whole or not at all (SafeFileWrite::
+// AppendLines). Creates the file if needed; with a user folder, the user's copy
+// starts as a copy of the shipped file.
 bool AppendLine(const QString& name, const QByteArray& line, QString* error = nullptr);
 
+// Creates the file empty when no file of that name is there; false, with the reason,
+// when something other than a regular file has the name or the file cannot be made.
+bool CreateIfMissing(const QString& name, QString* error = nullptr);
+
 // The step that puts bytes into an open file and flushes them, used by every write
-// and append above. Tests replace it to act out a disk that fills up on the last
-// flush; an empty step restores the real one. Returns the step it replaces.
-using WriteStep = std::function<bool(QFileDevice& file, const QByteArray& bytes)>;
+// and append above (SafeFileWrite::ReplaceWriteStep).
+using WriteStep = SafeFileWrite::WriteStep;
 WriteStep ReplaceWriteStep(WriteStep step);
 
 }  // namespace ProgramFolder
