@@ -9,8 +9,6 @@
 #include "single_byte_upper_case.h"
 #include "text_lines.h"
 
-#include <QFile>
-
 namespace {
 
 constexpr int kMinimumWordLength = 3;
@@ -40,12 +38,9 @@ bool PersonalVocabulary::Exists() const
     return ProgramFolder::Exists(FileName());
 }
 
-bool PersonalVocabulary::EnsureExists() const
+bool PersonalVocabulary::EnsureExists(QString* error) const
 {
-    if (Exists())
-        return true;
-    QFile file(ProgramFolder::Resolve(FileName()));
-    return file.open(QIODevice::WriteOnly | QIODevice::Append);
+    return ProgramFolder::CreateIfMissing(FileName(), error);
 }
 
 QStringList PersonalVocabulary::Read(QString* error) const
@@ -78,28 +73,9 @@ bool PersonalVocabulary::AppendWord(const QString& word, QString* error) const
         return false;
     }
 
-    const QString path = ProgramFolder::Resolve(FileName());
-    QByteArray record;
-    {
-        // A file edited by hand may end without its line end; the new word must
-        // still start a line of its own.
-        QFile existing(path);
-        if (existing.open(QIODevice::ReadOnly) && existing.size() > 0) {
-            char last = 0;
-            if (!existing.seek(existing.size() - 1) || !existing.getChar(&last)) {
-                if (error)
-                    *error = existing.errorString();
-                return false;
-            }
-            if (last != '\n' && last != '\r')
-                record.append("\r\n");
-        }
-    }
-    record.append(*SingleByteText::Encode(entry));
-
-    // One write of the whole record: a failure can at worst leave a partial last
-    // line, never touch the lines already there.
-    return ProgramFolder::AppendLine(path, record, error);
+    // The append closes a last line left without its end (a file edited by hand)
+    // and writes the whole record or nothing.
+    return ProgramFolder::AppendLine(FileName(), *SingleByteText::Encode(entry), error);
 }
 
 QStringList PersonalVocabulary::ParseEntries(const QByteArray& bytes)

@@ -21,8 +21,9 @@ public:
     QString FileName() const { return FileName(language_); }
 
     bool Exists() const;
-    // Creates the file empty when it is missing; false when that fails.
-    bool EnsureExists() const;
+    // Creates the file empty when it is missing; false, with the reason in `error`,
+    // when that fails or the name belongs to something other than a regular file.
+    bool EnsureExists(QString* error = nullptr) const;
 
     // The largest file read: far more words than anyone types in by hand.
     static constexpr qint64 kMaxFileBytes = 4LL * 1024 * 1024;
@@ -38,10 +39,11 @@ public:
     bool Save(const QStringList& words, QString* error = nullptr) const;
 
     // Adds one word, trimmed and upper-cased, as a new line at the end of the file
-    // (created when missing). The whole record goes out in one write, and a last
+    // (created when missing). The record is written whole or not at all, and a last
     // line left without its line end is closed first, so the entries already there
     // are never run together. False when the word is empty, cannot be written one
-    // byte per character, or the file cannot be written; then `error` says why.
+    // byte per character, or the file cannot be written (full disk, not a regular
+    // file); then `error` says why.
     bool AppendWord(const QString& word, QString* error = nullptr) const;
     static bool AppendWord(int language, const QString& word, QString* error = nullptr)
     {

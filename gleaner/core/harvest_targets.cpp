@@ -14,14 +14,6 @@ QString NativeName(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-bool EndsWithLineEnd(QFile& file, qint64 size)
-{
-    char last = '\n';
-    if (size > 0 && (!file.seek(size - 1) || !file.getChar(&last)))
-        return false;
-    return last == '\n' || last == '\r';
-}
-
 }  // namespace
 
 HarvestTargets::HarvestTargets(QString folder) : folder_(std::move(folder)) {}
@@ -94,34 +86,5 @@ bool HarvestTargets::Load(int length, Target& target, QString* error) const
 
 bool HarvestTargets::Append(const QString& path, const QByteArray& word, QString* error)
 {
-    const QString name = NativeName(path);
-    const QFileInfo info(path);
-    // Opening a pipe or a device of that name could block or write elsewhere.
-    if (info.exists() && !info.isFile()) {
-        *error = QStringLiteral("Il file ") + name + QStringLiteral(" non è un file di testo normale");
-        return false;
-    }
-    const QString failed = QStringLiteral("Impossibile scrivere nel file ") + name +
-                           QStringLiteral(": la parola ") + QString::fromLatin1(word) +
-                           QStringLiteral(" non è stata aggiunta");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) {
-        *error = failed;
-        return false;
-    }
-    const qint64 size = file.size();
-    // A last line edited by hand may lack its line end: add one, or the word would
-    // be glued to it.
-    QByteArray record;
-    record.reserve(word.size() + 4);
-    if (!EndsWithLineEnd(file, size))
-        record.append("\r\n");
-    record.append(word).append("\r\n");
-    if (!file.seek(size) || file.write(record) != record.size() || !file.flush()) {
-        // Leave no half line behind.
-        file.resize(size);
-        *error = failed;
-        return false;
-    }
-    return true;
+    return PerLengthFiles::AppendWord(path, word, error);
 }

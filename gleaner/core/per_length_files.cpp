@@ -2,6 +2,7 @@
 #include "per_length_files.h"
 
 #include "program_folder.h"
+#include "safe_file_write.h"
 #include "single_byte_text.h"
 
 #include <QDir>
@@ -106,6 +107,23 @@ bool Write(const QString& folder, int length, const QStringList& words, QString*
         return false;
     }
     return ProgramFolder::WriteAtomically(PathOf(folder, length), *bytes, error);
+}
+
+bool AppendWord(const QString& path, const QByteArray& word, QString* error)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    const SafeFileWrite::Target target = SafeFileWrite::Inspect(path);
+    if (!target.Writable()) {
+        *error = QStringLiteral("Il file ") + name + QStringLiteral(" non è un file di testo normale: ") +
+                 SafeFileWrite::Describe(target);
+        return false;
+    }
+    QString reason;
+    if (ProgramFolder::AppendLine(path, word, &reason))
+        return true;
+    *error = QStringLiteral("Impossibile scrivere nel file ") + name + QStringLiteral(": la parola ") +
+             QString::fromLatin1(word) + QStringLiteral(" non è stata aggiunta (") + reason + QStringLiteral(")");
+    return false;
 }
 
 }  // namespace PerLengthFiles

@@ -61,4 +61,11 @@ std::optional<QByteArray> Format(const QStringList& words);
 // failure the old file stays as it was and `error` says what failed.
 bool Write(const QString& folder, int length, const QStringList& words, QString* error = nullptr);
 
+// Appends `word` (plain capitals) as a line of its own to the word file at `path` (as
+// AppendPathOf names it), creating the file when missing. The line goes in whole or
+// not at all: a full disk or any other failure leaves the file as it was, and
+// `error` names the file, the word and the reason ("Spazio esaurito sul
+// dispositivo"). A folder, a pipe or a device of that name is never opened.
+bool AppendWord(const QString& path, const QByteArray& word, QString* error);
+
 }  // namespace PerLengthFiles

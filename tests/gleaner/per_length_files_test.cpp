@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "harvest_folders.h"
 #include "per_length_files.h"
+#include "program_folder.h"
 
 #include <QByteArray>
+#include <QFileDevice>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -122,6 +129,77 @@ TEST(PerLengthFiles, GleanerCreatesLowerCaseNamesAndFindsTheEditorsOnes)
     EXPECT_EQ(PerLengthFiles::AppendPathOf(dir.path(), 3), dir.filePath(QStringLiteral("3.TXT")));
     EXPECT_EQ(PerLengthFiles::AppendPathOf(dir.path(), 12), dir.filePath(QStringLiteral("12.txt")));
     EXPECT_EQ(PerLengthFiles::PathOf(dir.path(), 12), dir.filePath(QStringLiteral("12.TXT")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PerLengthFiles, AHarvestedWordIsAppendedWholeOrNotAtAll)
+{
+    struct Row {
+        const char* label;
+        QByteArray before;
+        bool diskFills;
+        QByteArray after;
+        const char* said;  // empty: appended
+    };
+    const Row rows[] = {
+        {"appended after whole lines", "BUSHEL\r\n", false, "BUSHEL\r\nBUSHELS\r\n", ""},
+        {"appended after an open last line", "BUSHEL", false, "BUSHEL\r\nBUSHELS\r\n", ""},
+        {"disk fills during the write", "BUSHEL\r\n", true, "BUSHEL\r\n", "Spazio esaurito sul dispositivo"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        HarvestFolders folders;
+        const QString path = folders.WriteWords(QStringLiteral("7.txt"), row.before);
+        if (row.diskFills) {
+            ProgramFolder::ReplaceWriteStep([](QFileDevice& file, const QByteArray& bytes) {
+                file.write(bytes.left(bytes.size() - 3));
+                errno = ENOSPC;
+                return false;
+            });
+        }
+        QString error;
+        const bool appended = PerLengthFiles::AppendWord(path, "BUSHELS", &error);
+        ProgramFolder::ReplaceWriteStep({});
+
+        EXPECT_EQ(appended, *row.said == '\0');
+        EXPECT_TRUE(error.contains(QString::fromUtf8(row.said))) << error.toStdString();
+        if (!appended) {
+            EXPECT_TRUE(error.contains(QStringLiteral("BUSHELS")) && error.contains(QStringLiteral("7.txt")));
+        }
+        EXPECT_EQ(folders.WordFiles(), (std::map<QString, QByteArray>{{"7.txt", row.after}}));
+    }
+}
+
+TEST(PerLengthFiles, AWordFileLinkedToAFolderOrPipeIsNeverWritten)
+{
+    HarvestFolders folders;
+    const QDir dir(folders.words.path());
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("elsewhere")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+    const int reader = ::open(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("elsewhere")), dir.filePath(QStringLiteral("5.txt"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("pipe")), dir.filePath(QStringLiteral("6.txt"))));
+    struct Row {
+        int length;
+        const char* said;
+    };
+    const Row rows[] = {{5, "è un collegamento a una cartella"}, {6, "è un collegamento a una pipe (FIFO)"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.length);
+        QString error;
+        EXPECT_FALSE(PerLengthFiles::AppendWord(PerLengthFiles::AppendPathOf(dir.path(), row.length),
+                                                QByteArray(row.length, 'A'), &error));
+        EXPECT_TRUE(error.contains(QString::fromUtf8(row.said))) << error.toStdString();
+    }
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("5.txt"))).isSymLink());
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("elsewhere"))).isEmpty());
 }
 
 }  // namespace

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "personal_vocabulary.h"
+#include "program_folder.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
 #include "word_rules.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileDevice>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -242,3 +248,89 @@ TEST(PersonalVocabulary, EveryByteOfTheCodePageSurvivesReadAndSave)
 }
 
 }  // namespace
+
+namespace {
+
+// A FIFO named `name` in the program folder (or reached through a link of that name),
+// with a reader held open so that a writer opening it by mistake goes through instead
+// of waiting for ever: the test then fails on what reached the pipe, never hangs.
+struct PipeInTheWay {
+    PipeInTheWay(const TempProgramFolder& folder, const QString& name, bool throughLink)
+    {
+        const QString fifo = folder.FilePath(throughLink ? QStringLiteral("pipe") : name);
+        made = ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 &&
+               (!throughLink || QFile::link(fifo, folder.FilePath(name)));
+        reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    }
+    ~PipeInTheWay()
+    {
+        if (reader >= 0)
+            ::close(reader);
+    }
+    QByteArray Piped() const
+    {
+        char buffer[64];
+        const ssize_t got = ::read(reader, buffer, sizeof buffer);
+        return got > 0 ? QByteArray(buffer, got) : QByteArray();
+    }
+    bool made = false;
+    int reader = -1;
+};
+
+}  // namespace
+
+TEST(PersonalVocabulary, CreateAndAppendNeverOpenAPipeAndSaySo)
+{
+    struct Row {
+        const char* label;
+        bool throughLink;
+        bool append;  // else the window's "make sure it exists"
+        const char* said;
+    };
+    const Row rows[] = {
+        {"create, fifo", false, false, "USERVOCA.1 è una pipe (FIFO), non un file normale"},
+        {"create, link to a fifo", true, false, "USERVOCA.1 è un collegamento a una pipe (FIFO)"},
+        {"append, fifo", false, true, "USERVOCA.1 è una pipe (FIFO), non un file normale"},
+        {"append, link to a fifo", true, true, "USERVOCA.1 è un collegamento a una pipe (FIFO)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempProgramFolder folder;
+        const PipeInTheWay pipe(folder, QStringLiteral("USERVOCA.1"), row.throughLink);
+        ASSERT_TRUE(pipe.made && pipe.reader >= 0);
+
+        QString error;
+        const bool done = row.append ? PersonalVocabulary::AppendWord(1, QStringLiteral("PIPPO"), &error)
+                                     : PersonalVocabulary(1).EnsureExists(&error);
+
+        EXPECT_FALSE(done);
+        EXPECT_TRUE(error.contains(QString::fromUtf8(row.said))) << error.toStdString();
+        EXPECT_EQ(pipe.Piped(), QByteArray());
+    }
+}
+
+TEST(PersonalVocabulary, AnAppendCutShortByAFullDiskLeavesNoHalfWord)
+{
+    struct Row {
+        const char* label;
+        QByteArray before;
+    };
+    const Row rows[] = {{"whole lines", "PIPPO\r\n"}, {"last line left open", "PIPP"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempProgramFolder folder;
+        folder.Write("USERVOCA.1", row.before);
+        ProgramFolder::ReplaceWriteStep([](QFileDevice& file, const QByteArray& bytes) {
+            file.write(bytes.left(bytes.size() - 3));
+            errno = ENOSPC;
+            return false;
+        });
+        QString error;
+        const bool appended = PersonalVocabulary::AppendWord(1, QStringLiteral("IRIDE"), &error);
+        ProgramFolder::ReplaceWriteStep({});
+
+        EXPECT_FALSE(appended);
+        EXPECT_EQ(error, QStringLiteral("Spazio esaurito sul dispositivo"));
+        EXPECT_EQ(folder.Read("USERVOCA.1"), row.before);
+    }
+}
