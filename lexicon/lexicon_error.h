@@ -5,8 +5,14 @@
 
 #include <QString>
 
+#include <cstdint>
+
 #include <utility>
 #include <variant>
+
+// No lexicon comes near this size (the Italian one is a few MB); a larger file, even a
+// sparse one that costs no disk, is refused before anything is read into memory.
+inline constexpr std::int64_t kLargestLexiconFileBytes = 100'000'000;
 
 // Why the lexicon of a language could not be read. The core only reports it; the
 // game's windows show the message, the command-line tool writes its own line.
@@ -14,6 +20,7 @@ struct LexiconError {
     enum class Kind {
         Missing,     // no regular file of that name in the program folder
         Unreadable,  // the file is there but cannot be opened or read
+        TooLarge,    // larger than any lexicon (kLargestLexiconFile): not read at all
     };
     Kind kind = Kind::Missing;
     // The language whose lexicon it is. A file named on the command line has none;
@@ -28,6 +35,10 @@ struct LexiconError {
     static LexiconError UnreadableFile(Language language, QString fileName)
     {
         return {Kind::Unreadable, language, std::move(fileName)};
+    }
+    static LexiconError TooLargeFile(Language language, QString fileName)
+    {
+        return {Kind::TooLarge, language, std::move(fileName)};
     }
 
     // The message the game shows: "Errore 0002: Non trovato file di vocabolario

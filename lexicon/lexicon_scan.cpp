@@ -4,6 +4,8 @@
 #include "program_folder.h"
 #include "word_lookup.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cstring>
 
@@ -11,6 +13,8 @@ LexiconResult<LexiconScan> LexiconScan::Open(const QString& fileName)
 {
     if (!ProgramFolder::Exists(fileName))
         return LexiconError::MissingFile(Language::Italian, fileName);
+    if (QFileInfo(ProgramFolder::Resolve(fileName)).size() > kLargestLexiconFileBytes)
+        return LexiconError::TooLargeFile(Language::Italian, fileName);
     LexiconScan scan;
     scan.file_ = std::make_unique<QFile>(ProgramFolder::Resolve(fileName));
     if (!scan.file_->open(QIODevice::ReadOnly))

@@ -20,7 +20,8 @@
 class LexiconScan {
 public:
     // Opens the file `fileName` (matched without regard to letter case) and reads its
-    // index. An error when no regular file has that name, or it cannot be read.
+    // index. An error when no regular file has that name, it is larger than any
+    // lexicon (kLargestLexiconFileBytes), or it cannot be read.
     static LexiconResult<LexiconScan> Open(const QString& fileName);
 
     // What the computer players' search finds (WordSearch::FindAll): the words of 3

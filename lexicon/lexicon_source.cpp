@@ -3,6 +3,8 @@
 #include "language.h"
 #include "program_folder.h"
 
+#include <QFileInfo>
+
 LexiconSource LexiconSource::ForLanguage(Language language, std::shared_ptr<const LexiconWords> words)
 {
     return LexiconSource{language, TableOf(language).LexiconFileName(), std::move(words)};
@@ -14,7 +16,10 @@ LexiconResult<std::shared_ptr<const LexiconWords>> LexiconSource::Open() const
         return LexiconError::MissingFile(LexiconLanguage, FileName);
     if (Words)
         return Words;
-    std::shared_ptr<const LexiconWords> words = LexiconWords::Load(ProgramFolder::Resolve(FileName));
+    const QString path = ProgramFolder::Resolve(FileName);
+    if (QFileInfo(path).size() > kLargestLexiconFileBytes)
+        return LexiconError::TooLargeFile(LexiconLanguage, FileName);
+    std::shared_ptr<const LexiconWords> words = LexiconWords::Load(path);
     if (!words)
         return LexiconError::UnreadableFile(LexiconLanguage, FileName);
     return words;

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon_words.h"
 
-#include <QFile>
+#include "lexicon_error.h"
+#include "program_folder.h"
 
 std::shared_ptr<const LexiconWords> LexiconWords::Load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file within the limit: a huge (or sparse) file would exhaust the
+    // memory, a pipe would never end.
+    ProgramFolder::ReadResult file = ProgramFolder::Read(path, kLargestLexiconFileBytes);
+    if (!file.Ok())
         return nullptr;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return nullptr;
-    return FromFileBytes(std::move(bytes));
+    return FromFileBytes(std::move(file.bytes));
 }
 
 std::shared_ptr<const LexiconWords> LexiconWords::FromFileBytes(QByteArray bytes)

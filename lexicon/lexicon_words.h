@@ -21,7 +21,8 @@
 class LexiconWords {
 public:
     // Reads the index and the word area of the file at `path` (the exact path; callers
-    // resolve the letter case). Nothing when the file is missing or unreadable.
+    // resolve the letter case). Nothing when the file is missing, unreadable, not a
+    // regular file or larger than kLargestLexiconFileBytes.
     static std::shared_ptr<const LexiconWords> Load(const QString& path);
     // The same from the bytes of a whole lexicon file.
     static std::shared_ptr<const LexiconWords> FromFileBytes(QByteArray bytes);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dict_commands.h"
+#include "dict_lexicon_arguments.h"
 
+#include "lexicon_error.h"
 #include "lexicon_index.h"
 #include "program_folder.h"
 
@@ -13,8 +15,12 @@ int RunInfoCommand(const QStringList& arguments, DictIo& io)
         return DictUsageError(command, QStringLiteral("give exactly one lexicon file"), io);
 
     const QString path = ProgramFolder::Resolve(arguments.first());
-    if (!QFileInfo(path).isFile()) {
-        io.err << "letterama-dict info: no such lexicon file: " << arguments.first() << '\n';
+    if (const QString problem = LexiconFileProblem(arguments.first()); !problem.isEmpty()) {
+        io.err << "letterama-dict info: " << problem << '\n';
+        return kDictFailure;
+    }
+    if (QFileInfo(path).size() > kLargestLexiconFileBytes) {
+        io.err << "letterama-dict info: lexicon file is too large: " << arguments.first() << '\n';
         return kDictFailure;
     }
     const std::optional<LexiconIndex> index = LexiconIndex::Load(path);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dict_lexicon_arguments.h"
 
+#include "program_folder.h"
+#include "safe_file_write.h"
+
 QString ParseLexiconArguments(const QStringList& arguments, const QStringList& allowed, LexiconArguments& parsed)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -30,13 +33,49 @@ QString ParseLexiconArguments(const QStringList& arguments, const QStringList& a
     return {};
 }
 
+QString LexiconFileProblem(const QString& name)
+{
+    using SafeFileWrite::Kind;
+    const SafeFileWrite::Target target = SafeFileWrite::Inspect(ProgramFolder::Resolve(name));
+    const char* what = nullptr;
+    switch (target.kind) {
+    case Kind::Missing:
+        return QStringLiteral("no such lexicon file: ") + name;
+    case Kind::RegularFile:
+        return {};
+    case Kind::Folder:
+        what = "a folder";
+        break;
+    case Kind::Fifo:
+        what = "a FIFO";
+        break;
+    case Kind::Device:
+        what = "a device";
+        break;
+    case Kind::Socket:
+        what = "a socket";
+        break;
+    case Kind::DanglingLink:
+        return QStringLiteral("lexicon file is a link to nothing: ") + name;
+    case Kind::Other:
+        what = "a special file";
+        break;
+    }
+    return QStringLiteral("lexicon file is ") + (target.viaLink ? QStringLiteral("a link to ") : QString()) +
+           QString::fromLatin1(what) + QStringLiteral(", not a regular file: ") + name;
+}
+
 std::optional<LexiconScan> OpenLexiconForCommand(const DictCommand& command, const QString& name, DictIo& io)
 {
     LexiconResult<LexiconScan> scan = LexiconScan::Open(name);
     if (scan)
         return std::move(*scan);
-    const bool missing = scan.Error().kind == LexiconError::Kind::Missing;
-    io.err << "letterama-dict " << command.name << ": " << (missing ? "no such" : "cannot read") << " lexicon file: "
-           << name << '\n';
+    QString problem = LexiconFileProblem(name);
+    if (problem.isEmpty()) {
+        problem = scan.Error().kind == LexiconError::Kind::TooLarge ? QStringLiteral("lexicon file is too large: ")
+                                                                     : QStringLiteral("cannot read lexicon file: ");
+        problem += name;
+    }
+    io.err << "letterama-dict " << command.name << ": " << problem << '\n';
     return std::nullopt;
 }

@@ -23,6 +23,11 @@ struct LexiconArguments {
 // returns an error message, empty when the arguments are sound.
 QString ParseLexiconArguments(const QStringList& arguments, const QStringList& allowed, LexiconArguments& parsed);
 
+// What keeps `name` from being read as a lexicon file when it is not a regular file
+// ("no such lexicon file: NAME", "lexicon file is a FIFO, not a regular file: NAME");
+// empty for a regular file.
+QString LexiconFileProblem(const QString& name);
+
 // The lexicon file `name` (matched without regard to case) opened for one question,
 // or nothing after a message on io.err.
 std::optional<LexiconScan> OpenLexiconForCommand(const DictCommand& command, const QString& name, DictIo& io);

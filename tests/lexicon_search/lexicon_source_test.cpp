@@ -2,6 +2,7 @@
 #include "dict_command.h"
 #include "lexicon_scan.h"
 #include "lexicon_source.h"
+#include "program_folder.h"
 #include "search_fixture.h"
 #include "temp_program_folder.h"
 
@@ -56,7 +57,15 @@ TEST(LexiconSource, MissingAndUnreadableFilesGiveTheirOwnError)
          "Errore 0002: Non trovato file di vocabolario SLESSICO.1", "no such lexicon file: SLESSICO.1"},
         {"a folder of that name", [](TempProgramFolder& f) { QDir(f.Path()).mkdir(QStringLiteral("SLESSICO.1")); },
          false, Kind::Missing, "Errore 0002: Non trovato file di vocabolario SLESSICO.1",
-         "no such lexicon file: SLESSICO.1"},
+         "lexicon file is a folder, not a regular file: SLESSICO.1"},
+        // 30 GB that cost no disk: read whole, it would exhaust the memory.
+        {"a 30 GB sparse file",
+         [](TempProgramFolder& f) {
+             QFile file(f.FilePath(QStringLiteral("SLESSICO.1")));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(30LL * 1024 * 1024 * 1024));
+         },
+         false, Kind::TooLarge, "Errore 0002: Il file di vocabolario SLESSICO.1 è troppo grande",
+         "lexicon file is too large: SLESSICO.1"},
         // Reading /proc/self/mem from its start fails even for the superuser.
         {"a file that cannot be read",
          [](TempProgramFolder& f) { QFile::link(QStringLiteral("/proc/self/mem"), f.FilePath("SLESSICO.1")); }, false,
@@ -90,9 +99,10 @@ TEST(LexiconSource, MissingAndUnreadableFilesGiveTheirOwnError)
             EXPECT_EQ(tool.status, kDictSuccess) << tool.err.toStdString();
             continue;
         }
+        EXPECT_EQ(LexiconWords::Load(ProgramFolder::Resolve(QStringLiteral("SLESSICO.1"))), nullptr);
         EXPECT_EQ(opened.Error().kind, *row.error);
         EXPECT_EQ(scan.Error().kind, *row.error);
-        EXPECT_EQ(opened.Error().Message(), QString::fromLatin1(row.message));
+        EXPECT_EQ(opened.Error().Message(), QString::fromUtf8(row.message));
         EXPECT_EQ(tool.status, kDictFailure);
         EXPECT_EQ(tool.err, QStringLiteral("letterama-dict lookup: %1\n").arg(QLatin1String(row.toolComplaint)));
     }

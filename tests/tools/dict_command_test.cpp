@@ -3,8 +3,15 @@
 #include "lexicon_writer.h"
 #include "temp_program_folder.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTextStream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -82,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"info_two_files", {"info", "a", "b"}, kDictUsage, "give exactly one lexicon file"},
         BadArguments{"info_missing_file", {"info", "SLESSICO.9"}, kDictFailure,
                      "no such lexicon file: SLESSICO.9"},
-        BadArguments{"info_folder", {"info", "."}, kDictFailure, "no such lexicon file: ."}),
+        BadArguments{"info_folder", {"info", "."}, kDictFailure, "lexicon file is a folder, not a regular file: ."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DictCommandLine, HelpGoesToStandardOutputAndSucceeds)
@@ -152,6 +159,124 @@ TEST(DictInfo, ReadsTheIndexAsTheGameDoesEvenWhenItIsNonsense)
 
     EXPECT_EQ(run.status, kDictSuccess);
     EXPECT_TRUE(run.out.startsWith(InfoLines({"3 440 2", "4 99999999 0", "5 0 0", "6 0 0"}))) << run.out.toStdString();
+}
+
+// What the test puts where a file is expected; never a real device, which a fault
+// would replace for the whole machine.
+enum class InTheWay { Folder, Fifo, LinkToFolder, LinkToFifo, HugeSparseFile };
+
+// Makes `name` in `folder` the thing the row names. A FIFO gets a reader held open
+// until the returned descriptor is closed, so that a writer opening it by mistake
+// goes through instead of waiting for ever.
+int MakeInTheWay(const TempProgramFolder& folder, const QString& name, InTheWay what)
+{
+    const QDir dir(folder.Path());
+    const QString path = folder.FilePath(name);
+    const auto fifoAt = [](const QString& at) {
+        ::mkfifo(QFile::encodeName(at).constData(), 0600);
+        return ::open(QFile::encodeName(at).constData(), O_RDONLY | O_NONBLOCK);
+    };
+    switch (what) {
+    case InTheWay::Folder:
+        dir.mkdir(name);
+        return -1;
+    case InTheWay::Fifo:
+        return fifoAt(path);
+    case InTheWay::LinkToFolder:
+        dir.mkdir(QStringLiteral("elsewhere"));
+        QFile::link(folder.FilePath(QStringLiteral("elsewhere")), path);
+        return -1;
+    case InTheWay::LinkToFifo: {
+        const int reader = fifoAt(folder.FilePath(QStringLiteral("pipe")));
+        QFile::link(folder.FilePath(QStringLiteral("pipe")), path);
+        return reader;
+    }
+    case InTheWay::HugeSparseFile: {
+        // 30 GB that cost no disk: only the size is set.
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.resize(30LL * 1024 * 1024 * 1024);
+        return -1;
+    }
+    }
+    return -1;
+}
+
+TEST(DictLexiconFile, ACommandSaysWhatStandsWhereTheLexiconShouldBe)
+{
+    struct Row {
+        const char* label;
+        InTheWay what;
+        const char* said;
+    };
+    const Row rows[] = {
+        {"folder", InTheWay::Folder, "lexicon file is a folder, not a regular file: SLESSICO.1"},
+        {"fifo", InTheWay::Fifo, "lexicon file is a FIFO, not a regular file: SLESSICO.1"},
+        {"link to a folder", InTheWay::LinkToFolder, "lexicon file is a link to a folder, not a regular file"},
+        {"30 GB sparse file", InTheWay::HugeSparseFile, "lexicon file is too large: SLESSICO.1"},
+    };
+    const QStringList commands[] = {{"info", "SLESSICO.1"},
+                                    {"solve", "--lexicon", "SLESSICO.1", "CASERMA"},
+                                    {"lookup", "--lexicon", "SLESSICO.1", "CASERMA", "CASA"}};
+    for (const Row& row : rows) {
+        for (const QStringList& command : commands) {
+            SCOPED_TRACE(std::string(row.label) + ", " + command.first().toStdString());
+            TempProgramFolder folder;
+            const int reader = MakeInTheWay(folder, QStringLiteral("SLESSICO.1"), row.what);
+            if (row.what == InTheWay::HugeSparseFile && QFileInfo(folder.FilePath(QStringLiteral("SLESSICO.1"))).size() == 0)
+                GTEST_SKIP() << "this file system makes no sparse files";
+
+            const CommandRun run = RunCommandLine(command);
+            if (reader >= 0)
+                ::close(reader);
+
+            EXPECT_EQ(run.status, kDictFailure);
+            EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.said))) << run.err.toStdString();
+            EXPECT_TRUE(run.out.isEmpty());
+        }
+    }
+}
+
+TEST(DictRebuildAndExport, NeverWriteThroughALinkToAnythingButARegularFile)
+{
+    struct Row {
+        const char* label;
+        InTheWay what;
+        const char* said;
+    };
+    const Row rows[] = {
+        {"link to a fifo", InTheWay::LinkToFifo, "è un collegamento a una pipe (FIFO)"},
+        {"link to a folder", InTheWay::LinkToFolder, "è un collegamento a una cartella"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempProgramFolder folder;
+        QDir(folder.Path()).mkdir(QStringLiteral("words"));
+        QDir(folder.Path()).mkdir(QStringLiteral("out"));
+        folder.Write(QStringLiteral("words/3.TXT"), "ORA\r\n");
+        folder.Write(QStringLiteral("words/5.TXT"), "TRENO\r\n");
+        ASSERT_EQ(RunCommandLine({"rebuild", "words", "-o", "SLESSICO.1"}).status, kDictSuccess);
+
+        const int rebuildReader = MakeInTheWay(folder, QStringLiteral("linked.1"), row.what);
+        const CommandRun rebuild = RunCommandLine({"rebuild", "words", "-o", "linked.1"});
+        const int exportReader = MakeInTheWay(folder, QStringLiteral("out/5.TXT"), row.what);
+        const CommandRun exported = RunCommandLine({"export", "SLESSICO.1", "out"});
+        for (const int reader : {rebuildReader, exportReader}) {
+            char byte = 0;
+            EXPECT_LE(::read(reader, &byte, 1), 0);  // nothing reached a pipe
+            if (reader >= 0)
+                ::close(reader);
+        }
+
+        EXPECT_EQ(rebuild.status, kDictFailure);
+        EXPECT_TRUE(rebuild.err.contains(QString::fromUtf8(row.said))) << rebuild.err.toStdString();
+        EXPECT_EQ(exported.status, kDictFailure);
+        EXPECT_TRUE(exported.err.contains(QString::fromUtf8(row.said))) << exported.err.toStdString();
+        for (const char* name : {"linked.1", "out/5.TXT"}) {
+            EXPECT_TRUE(QFileInfo(folder.FilePath(QString::fromLatin1(name))).isSymLink()) << name;
+            EXPECT_FALSE(QFileInfo(folder.FilePath(QString::fromLatin1(name))).isFile()) << name;
+        }
+    }
 }
 
 }  // namespace
