@@ -19,6 +19,10 @@ void QtHttpFetcher::Fetch(const QString& url, Done done)
     request.setTransferTimeout(deadlineMs_);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = manager_.get(request);
+    // Without a bound the network thread keeps filling the reply's buffer while the
+    // window is busy (start-up, loading a lexicon): an endless answer then costs
+    // hundreds of MB before the first readyRead can count it against the limit.
+    reply->setReadBufferSize(kReadBufferBytes);
 
     // The answer is taken as it arrives, so that its size is known before it is all
     // in memory; the reply's own buffer never holds more than one chunk.

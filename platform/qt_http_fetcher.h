@@ -12,6 +12,8 @@ class QtHttpFetcher : public HttpFetcher {
 public:
     // A few hundred KB for the missing-words list; the update notice is one line.
     static constexpr qint64 kDefaultMaxAnswerBytes = 1024 * 1024;
+    // The most the network layer holds for an answer that has not been taken yet.
+    static constexpr qint64 kReadBufferBytes = 64 * 1024;
 
     explicit QtHttpFetcher(int deadlineMs = 4000, qint64 maxAnswerBytes = kDefaultMaxAnswerBytes);
     void Fetch(const QString& url, Done done) override;

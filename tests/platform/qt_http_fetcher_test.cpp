@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QHostAddress>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -112,4 +113,52 @@ TEST(QtHttpFetcher, AnswersOnlyWithinTheSizeLimitAndTheWholeTransferDeadline)
         EXPECT_LT(clock.elapsed(), kDeadlineMs + 1000);  // the deadline holds for the whole transfer
         EXPECT_EQ(got, c.expected);
     }
+}
+
+namespace {
+
+// An answer that never ends, sent as fast as the connection takes it.
+void SendEndlessChunks(QTcpSocket& socket)
+{
+    static const QByteArray chunk = "10000\r\n" + QByteArray(0x10000, 'e') + "\r\n";
+    socket.write("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n");
+    const auto topUp = [&socket] {
+        while (socket.state() == QAbstractSocket::ConnectedState && socket.bytesToWrite() < 4 * chunk.size())
+            socket.write(chunk);
+    };
+    QObject::connect(&socket, &QTcpSocket::bytesWritten, &socket, topUp);
+    topUp();
+}
+
+}  // namespace
+
+// The answer's limit holds for memory too: a fetch of an endless answer while the
+// main thread is busy leaves the process's peak within a few MB of its idle figure.
+TEST(QtHttpFetcher, AnEndlessAnswerCannotPushThePeakMemoryUp)
+{
+    LocalServer server(SendEndlessChunks);
+    ASSERT_TRUE(server.Listening());
+    QProcess helper;
+    helper.start(QStringLiteral(HTTP_PEAK_MEMORY_HELPER), {server.Url(), QStringLiteral("1500")});
+    ASSERT_TRUE(helper.waitForStarted(5000));
+    ASSERT_TRUE(RunUntil([&] { return helper.state() == QProcess::NotRunning; }, 20000)) << "the fetch never ended";
+    const QString output = QString::fromLatin1(helper.readAllStandardOutput());
+    ASSERT_EQ(helper.exitCode(), 0) << output.toStdString();
+
+    long idle = -1;
+    long peak = -1;
+    QString answer;
+    for (const QString& line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList parts = line.split(QLatin1Char(' '));
+        if (parts.value(0) == QLatin1String("idle"))
+            idle = parts.value(1).toLong();
+        else if (parts.value(0) == QLatin1String("peak"))
+            peak = parts.value(1).toLong();
+        else if (parts.value(0) == QLatin1String("answer"))
+            answer = parts.value(1);
+    }
+    ASSERT_GT(idle, 0) << output.toStdString();
+    ASSERT_GT(peak, 0) << output.toStdString();
+    EXPECT_EQ(answer, QStringLiteral("none"));
+    EXPECT_LT(peak - idle, 16 * 1024) << "idle " << idle << " KB, peak " << peak << " KB";
 }
