@@ -3,11 +3,14 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -18,6 +21,43 @@ constexpr int kSmallestScreenWidth = 1024;
 constexpr int kBoxMargin = 40;
 // A prompt wraps at about this width, where a line still reads at a glance.
 constexpr int kPromptWidth = 460;
+// Up to this share of the screen's height a text shows whole in a message box.
+constexpr double kTallestBoxShare = 0.7;
+
+// Whether `text` in a message box would be taller than the box may be near `parent`.
+bool TooTallForABox(const QString& text, const QWidget* parent)
+{
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int available = screen ? screen->availableGeometry().height() : 768;
+    const QFontMetrics metrics(QApplication::font());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, QtDialogs::WidestBox(parent), 0),
+                                              Qt::TextWordWrap, text);
+    return needed.height() > available * kTallestBoxShare;
+}
+
+// A text too long for a message box (a long rules file): it scrolls inside a box
+// that fits the screen, its OK button always in sight. The text stays readable to a
+// screen reader as the text of the read-only field.
+void ShowScrollingText(QWidget* parent, const QString& title, const QString& text)
+{
+    QDialog box(parent);
+    box.setWindowTitle(title);
+    auto* field = new QPlainTextEdit(&box);
+    field->setReadOnly(true);
+    field->setPlainText(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addWidget(field);
+    layout->addWidget(buttons);
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    box.resize(std::min(QtDialogs::WidestBox(parent), kPromptWidth + 2 * kBoxMargin),
+               static_cast<int>(available.height() * kTallestBoxShare));
+    buttons->button(QDialogButtonBox::Ok)->setFocus();
+    box.exec();
+}
 
 // Qt's own captions, in the player's language even where Qt's translations are not
 // installed.
@@ -76,6 +116,10 @@ QWidget* QtDialogs::Parent() const
 
 void QtDialogs::Inform(const QString& text)
 {
+    if (TooTallForABox(text, Parent())) {
+        ShowScrollingText(Parent(), title_, text);
+        return;
+    }
     Ask(Parent(), QMessageBox::Information, title_, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
