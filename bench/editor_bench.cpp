@@ -2,8 +2,10 @@
 #include "dictionary_editor_window.h"
 #include "editor_word_lists.h"
 #include "lexicon_list_load.h"
+#include "lexicon_changes.h"
 #include "lexicon_rebuild.h"
 #include "word_file_exchange.h"
+#include "word_search.h"
 
 #include "dialogs.h"
 #include "http_fetcher.h"
@@ -18,7 +20,8 @@
 #include <benchmark/benchmark.h>
 
 // The dictionary editor on the whole shipped Italian lexicon (about 450,000 words):
-// opening until its buttons are enabled, one insert, the rebuild, export and import.
+// opening until its buttons are enabled, one insert, the rebuild, export and import,
+// the keeper's review of 5,000 new words and the search box.
 namespace {
 
 const QString kShippedItalian = QStringLiteral(LETTERAMA_SOURCE_DIR "/assets/program_folder/SLESSICO.1");
@@ -28,6 +31,7 @@ public:
     void Inform(const QString&) override {}
     Answer AskOkCancel(const QString&) override { return Answer::Ok; }
     Answer AskYesNo(const QString&) override { return Answer::Yes; }
+    Answer AskYesNoDefaultNo(const QString&) override { return Answer::No; }
     Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
     std::optional<QString> InputBox(const QString&, const QString&) override { return std::nullopt; }
     void Beep() override {}
@@ -124,6 +128,71 @@ void BM_ExportThenImport(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ExportThenImport)->Unit(benchmark::kMillisecond);
+
+// 5,000 words the lexicon lacks, of 5 to 10 letters, as an import of a harvest gives:
+// no Italian word begins with "QZ".
+QStringList NewWords()
+{
+    const QString letters = QStringLiteral("ABCDEFGILMNOPRSTUVZ");
+    QStringList words;
+    for (int i = 0; i < 5000; ++i) {
+        QString word = QStringLiteral("QZ");
+        for (int n = i, length = 5 + i % 6; word.size() < length; n /= int(letters.size()))
+            word.append(letters[n % letters.size()]);
+        words.append(word);
+    }
+    return words;
+}
+
+// The window on the Italian lexicon after 5,000 new words came in: the "what is new"
+// view switched on (eight merge passes and the views' new models) and off again.
+void BM_ReviewAfterImportingFiveThousandWords(benchmark::State& state)
+{
+    QuietDialogs dialogs;
+    NoNetwork http;
+    NoSpelling spelling;
+    DictionaryEditorWindow window({Language::Italian, kShippedItalian, QDir::tempPath(), dialogs, http, spelling, {}});
+    window.Open();
+    window.FinishLoad();
+    if (window.Lists().TotalWords() < 400'000) {
+        state.SkipWithError("SLESSICO.1 is not in assets/program_folder");
+        return;
+    }
+    window.Lists().BeginBatch();
+    for (const QString& word : NewWords())
+        window.Lists().InsertWord(word);
+    window.Lists().EndBatch();
+    for (auto _ : state) {
+        window.SetReviewing(true);
+        window.SetReviewing(false);
+    }
+}
+BENCHMARK(BM_ReviewAfterImportingFiveThousandWords)->Unit(benchmark::kMillisecond);
+
+// The changes of the eight lists alone, without the window.
+void BM_ChangesOfFiveThousandWords(benchmark::State& state)
+{
+    EditorWordLists lists = CopyOf(ItalianLists());
+    for (const QString& word : NewWords())
+        lists.InsertWord(word);
+    for (auto _ : state) {
+        qsizetype added = 0;
+        for (int k = 0; k < EditorWordLists::kListCount; ++k)
+            added += ChangesOf(lists.List(k)).added.size();
+        benchmark::DoNotOptimize(added);
+    }
+}
+BENCHMARK(BM_ChangesOfFiveThousandWords)->Unit(benchmark::kMillisecond);
+
+// The search box: a whole word, and a two-letter start matching thousands of words.
+void BM_SearchAWord(benchmark::State& state)
+{
+    const EditorWordLists& lists = ItalianLists();
+    const QString typed = state.range(0) == 0 ? QStringLiteral("LETTERA") : QStringLiteral("CA");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WordSearch::FindMatch(lists, typed, 3));
+}
+BENCHMARK(BM_SearchAWord)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

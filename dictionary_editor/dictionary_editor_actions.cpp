@@ -5,6 +5,7 @@
 #include "dictionary_editor_window.h"
 
 #include "editor_messages.h"
+#include "lexicon_changes_model.h"
 #include "lexicon_rebuild.h"
 #include "word_file_exchange.h"
 
@@ -17,6 +18,8 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 void DictionaryEditorWindow::StartWord()
 {
@@ -55,7 +58,13 @@ void DictionaryEditorWindow::DeleteWord()
         setup_.dialogs.Inform(EditorMessages::kSelectFirst);
         return;
     }
-    const int row = selected.first().row();
+    const std::optional<qsizetype> listRow = ListRow(k, selected.first().row());
+    if (!listRow) {
+        setup_.dialogs.Inform(EditorMessages::AlreadyRemoved(
+            static_cast<const LexiconChangesModel*>(views_[k]->model())->WordAt(selected.first().row())));
+        return;
+    }
+    const qsizetype row = *listRow;
     if (setup_.dialogs.AskOkCancel(EditorMessages::kDeleteQuestion + lists_.List(k).At(row)) !=
         Dialogs::Answer::Ok)
         return;
@@ -64,14 +73,18 @@ void DictionaryEditorWindow::DeleteWord()
     setup_.dialogs.Inform(EditorMessages::kDeleted);
 }
 
-void DictionaryEditorWindow::EditEntry(int k, int row)
+void DictionaryEditorWindow::EditEntry(int k, int viewRow)
 {
-    if (Loading() || row < 0 || row >= lists_.List(k).Count())
+    const std::optional<qsizetype> listRow = ListRow(k, viewRow);
+    if (Loading() || !listRow || *listRow >= lists_.List(k).Count())
         return;
+    const qsizetype row = *listRow;
     const QString entry = lists_.List(k).At(row);
     if (entry.isEmpty())
         return;
     const std::optional<QString> answer = setup_.dialogs.InputBox(EditorMessages::kEditPrompt, entry);
+    if (!answer)
+        return;  // Annulla keeps the entry
     const InsertResult result = lists_.EditEntry(k, row, answer);
     UpdateLabels();
     if (result.outcome == InsertResult::Outcome::Inserted)
@@ -86,6 +99,11 @@ void DictionaryEditorWindow::AskRebuild()
         setup_.dialogs.Inform(EditorMessages::kCancelled);
         return;
     }
+    BeginRebuild();
+}
+
+void DictionaryEditorWindow::BeginRebuild()
+{
     // Nothing may change the lists or close the window while the file is written.
     SetActionsEnabled(false);
     exitButton_->setEnabled(false);
@@ -103,6 +121,7 @@ void DictionaryEditorWindow::Rebuild()
     QApplication::restoreOverrideCursor();
     exitButton_->setEnabled(true);
     if (!result.written) {
+        closeAfterRebuild_ = false;
         statusLabel_->clear();
         UpdateLabels();
         SetActionsEnabled(true);
@@ -111,10 +130,7 @@ void DictionaryEditorWindow::Rebuild()
     }
     for (int k = 0; k < EditorWordLists::kListCount; ++k)
         countLabels_[k]->setText(EditorMessages::CountLabel(lists_.List(k).Count(), true));
-    statusAfterLoad_ = EditorMessages::kRewritten;
-    if (result.lexicon.skippedLetters > 0)
-        statusAfterLoad_ += QStringLiteral(" (%1 voci con caratteri non validi non sono state scritte)")
-                                .arg(result.lexicon.skippedLetters);
+    statusAfterLoad_ = EditorMessages::Rewritten(result.lexicon.skippedLetters, result.lexicon.skippedExamples);
     if (setup_.lexiconRebuilt)
         setup_.lexiconRebuilt();
     // The lists now read back exactly what the file holds.
@@ -123,6 +139,20 @@ void DictionaryEditorWindow::Rebuild()
 
 void DictionaryEditorWindow::ExportFiles()
 {
+    if (!listsKnown_)
+        return;
+    // The files may hold words the lists lack (a harvest appends to them): those are
+    // not written over without the keeper's word.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const ExportLosses losses = EntriesLostByExport(lists_, setup_.programFolder);
+    QApplication::restoreOverrideCursor();
+    if (!losses.errors.isEmpty()) {
+        setup_.dialogs.Inform(losses.errors.join(QLatin1Char('\n')));
+        return;
+    }
+    if (losses.Total() > 0 &&
+        setup_.dialogs.AskYesNoDefaultNo(EditorMessages::ExportLossQuestion(losses.lost)) != Dialogs::Answer::Yes)
+        return;
     QApplication::setOverrideCursor(Qt::BusyCursor);
     const QString error = ExportWordFiles(lists_, setup_.programFolder);
     QApplication::restoreOverrideCursor();
@@ -138,6 +168,12 @@ void DictionaryEditorWindow::ImportFiles()
     QApplication::setOverrideCursor(Qt::BusyCursor);
     const WordFileImport import = ImportWordFiles(lists_, setup_.programFolder);
     QApplication::restoreOverrideCursor();
+    if (std::find(import.read.cbegin(), import.read.cend(), true) != import.read.cend()) {
+        // The lists now hold the files' words: they may be rebuilt into a lexicon
+        // (a lost one included) and written back.
+        listsKnown_ = true;
+        SetActionsEnabled(true);
+    }
     UpdateLabels();
     for (int k = 0; k < EditorWordLists::kListCount; ++k) {
         if (import.read[k] && lists_.List(k).Count() > 0)

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -37,6 +38,17 @@ QPushButton* MakeButton(const QString& caption, const char* objectName, QWidget*
     return button;
 }
 
+int WidestWord(const QListView* view, const QString& alphabet, int length)
+{
+    int widest = 0;
+    for (const QChar letter : alphabet)
+        widest = std::max(widest, view->fontMetrics().horizontalAdvance(letter));
+    const int frame = 2 * view->frameWidth();
+    const int bar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    constexpr int kTextMargins = 8;  // the item's own margins on both sides
+    return widest * length + frame + bar + kTextMargins;
+}
+
 void SetRed(QLabel* label, bool red)
 {
     label->setStyleSheet(red ? QStringLiteral("color: red;") : QString());
@@ -51,8 +63,20 @@ DictionaryEditorWindow::DictionaryEditorWindow(DictionaryEditorSetup setup, QWid
     setObjectName(QStringLiteral("dictionaryEditor"));
     loadTimer_->setInterval(0);
     connect(loadTimer_, &QTimer::timeout, this, &DictionaryEditorWindow::LoadStep);
+    // Everything sits on one page in a scroll area: on a screen smaller than the page
+    // the window scrolls instead of clipping its controls.
+    page_ = new QWidget(this);
+    page_->setObjectName(QStringLiteral("editorPage"));
     BuildLists();
     BuildControls();
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("editorScroll"));
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidget(page_);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll_);
     SetActionsEnabled(false);
 }
 
@@ -73,6 +97,11 @@ void DictionaryEditorWindow::BuildLists()
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setModel(&lists_.List(k));
         view->installEventFilter(this);
+        // Wide enough for a word of the list's length in the widest letter of the
+        // alphabet beside the scroll bar: words are never cut and need no sideways
+        // scrolling.
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setMinimumWidth(WidestWord(view, lists_.Alphabet(), k + EditorWordLists::kShortest));
         captionLabel->setBuddy(view);
         countLabels_[k] = new QLabel(this);
         countLabels_[k]->setObjectName(QStringLiteral("count%1").arg(k + EditorWordLists::kShortest));
@@ -139,7 +168,8 @@ void DictionaryEditorWindow::BuildLists()
     buttons->addStretch();
     buttons->addWidget(exitButton_);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page_);
+    BuildReviewRow(layout);
     layout->addLayout(top, 3);
 
     connect(addButton_, &QPushButton::clicked, this, &DictionaryEditorWindow::StartWord);
@@ -187,14 +217,16 @@ void DictionaryEditorWindow::BuildControls()
     bulkButtons->addStretch();
     auto* missingRow = new QHBoxLayout;
     missingRow->addWidget(missingPicture_);
-    missingRow->addWidget(missingButton_);
-    missingRow->addWidget(internetNote, 1);
+    missingRow->addWidget(missingButton_, 1);
     bulkButtons->addLayout(missingRow);
+    // The note has a row of its own, so its wrapped lines never run into the button.
+    internetNote->setObjectName(QStringLiteral("internetNote"));
+    bulkButtons->addWidget(internetNote);
 
     auto* bulkRow = new QHBoxLayout;
     bulkRow->addWidget(bulkBox_, 1);
     bulkRow->addLayout(bulkButtons, 1);
-    static_cast<QVBoxLayout*>(layout())->addLayout(bulkRow, 1);
+    static_cast<QVBoxLayout*>(page_->layout())->addLayout(bulkRow, 1);
 
     connect(importAllButton_, &QPushButton::clicked, this, &DictionaryEditorWindow::ImportAll);
     connect(questionsButton_, &QPushButton::clicked, this, &DictionaryEditorWindow::ImportWithQuestions);
@@ -205,6 +237,7 @@ void DictionaryEditorWindow::BuildControls()
 void DictionaryEditorWindow::Open()
 {
     StartLoad();
+    FitToScreen();
     open();
 }
 
@@ -223,11 +256,13 @@ void DictionaryEditorWindow::StartLoad()
     load_ = std::make_unique<LexiconListLoad>(lists_, file.bytes);
     if (file.status != LexiconFileBytes::Status::Read) {
         load_.reset();
+        closeAfterRebuild_ = false;
         UpdateLabels();
         setup_.dialogs.Inform(file.error);
-        // Without the words of an existing file, a rebuild would write over them.
+        // Empty lists are no lexicon: an export would empty the word files and a
+        // rebuild the lexicon. Only an import gives the lists words worth writing.
+        listsKnown_ = false;
         SetActionsEnabled(true);
-        rebuildButton_->setEnabled(file.status == LexiconFileBytes::Status::Missing);
         emit loadFinished();
         return;
     }
@@ -273,28 +308,40 @@ void DictionaryEditorWindow::EndLoad()
         if (view->model()->rowCount() > 0)
             view->scrollToTop();
     }
+    listsKnown_ = true;
     SetActionsEnabled(true);
     statusLabel_->setText(statusAfterLoad_);
     statusAfterLoad_.clear();
     emit loadFinished();
+    if (closeAfterRebuild_) {
+        // The keeper asked to leave once the changes were written: they are.
+        closeAfterRebuild_ = false;
+        QDialog::reject();
+    }
 }
 
 void DictionaryEditorWindow::reject()
 {
-    if (!exitButton_->isEnabled())
-        return;  // a rebuild is writing the file
+    if (!exitButton_->isEnabled() || closeAfterRebuild_)
+        return;  // a rebuild is writing the file, or reading it back
     if (load_) {
+        // The lists are being read from the file: there is nothing of the keeper's
+        // to lose, and the load stops at once.
         loadTimer_->stop();
         load_.reset();
         QApplication::restoreOverrideCursor();
+    } else if (!MayLeave()) {
+        return;
     }
     QDialog::reject();
 }
 
 void DictionaryEditorWindow::SetActionsEnabled(bool enabled)
 {
-    for (QPushButton* button : {addButton_, deleteButton_, rebuildButton_, exportButton_, importButton_})
+    for (QPushButton* button : {addButton_, deleteButton_, importButton_})
         button->setEnabled(enabled);
+    for (QPushButton* button : {rebuildButton_, exportButton_})
+        button->setEnabled(enabled && listsKnown_);
     missingButton_->setEnabled(enabled && !fetching_);
 }
 
@@ -307,10 +354,13 @@ void DictionaryEditorWindow::UpdateLabels()
     }
     totalLabel_->setText(EditorMessages::Total(lists_.TotalWords()));
     SetRed(totalLabel_, lists_.AnyChanged());
+    RefreshReview();
 }
 
 void DictionaryEditorWindow::ShowRow(int k, qsizetype row)
 {
+    if (Reviewing())
+        return;  // the views show the changes, not the rows of the lists
     const QModelIndex index = lists_.List(k).index(int(row));
     views_[k]->setCurrentIndex(index);
     views_[k]->scrollTo(index, QAbstractItemView::PositionAtCenter);
@@ -318,6 +368,9 @@ void DictionaryEditorWindow::ShowRow(int k, qsizetype row)
 
 bool DictionaryEditorWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The lists are moved onto the page (and filtered) before the bulk box exists.
+    if (!bulkBox_)
+        return QDialog::eventFilter(watched, event);
     if (watched == bulkBox_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         ImportAll();
         return true;

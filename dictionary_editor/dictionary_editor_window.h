@@ -10,16 +10,21 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Dialogs;
 class HttpFetcher;
+class LexiconChangesModel;
 class LexiconListLoad;
+class QCheckBox;
 class QLabel;
+class QBoxLayout;
 class QLineEdit;
 class QListView;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 class QToolButton;
 class SpellChecker;
@@ -42,6 +47,10 @@ struct DictionaryEditorSetup {
 // rebuild of the lexicon file, the per-length word files, the bulk box with its
 // imports, the missing-words list and the spell check of a line. The lists are loaded
 // when the window opens and again after a rebuild, a piece at a time on a timer.
+// The keeper finds a word with the search box and reviews what the next rebuild will
+// add and remove; nothing that could lose work happens without a question: leaving
+// with changes not rebuilt, an export over words the lists lack. Without the words
+// of a lexicon file (missing or unreadable) nothing is written until an import.
 class DictionaryEditorWindow : public QDialog {
     Q_OBJECT
 public:
@@ -57,6 +66,9 @@ public:
     void FinishLoad();
 
     EditorWordLists& Lists() { return lists_; }
+    // Whether the eight views show only what the next rebuild changes.
+    bool Reviewing() const;
+    void SetReviewing(bool on);
 
 signals:
     void loadFinished();
@@ -82,6 +94,7 @@ private:
     void DeleteWord();
     void EditEntry(int k, int row);
     void AskRebuild();
+    void BeginRebuild();
     void Rebuild();
     void ExportFiles();
     void ImportFiles();
@@ -92,13 +105,34 @@ private:
     void InsertLocalList();
     void SpellCheckLine();
 
+    // dictionary_editor_review.cpp
+    void BuildReviewRow(QBoxLayout* layout);
+    void FitToScreen();
+    void Search(bool next);
+    void RefreshReview();
+    // The row in list k of row `viewRow` of its view, as shown now (all words or the
+    // review); nothing for a word the rebuild removes.
+    std::optional<qsizetype> ListRow(int k, int viewRow) const;
+    // On leaving: true to close now, false to stay (or to close after a rebuild).
+    bool MayLeave();
+
     DictionaryEditorSetup setup_;
     EditorWordLists lists_;
     std::unique_ptr<LexiconListLoad> load_;
     QTimer* loadTimer_;
     bool fetching_ = false;
     QString statusAfterLoad_;
+    // The lists hold the lexicon's words (a load finished) or an import's: only then
+    // may the export and the rebuild write them over the files.
+    bool listsKnown_ = false;
+    bool closeAfterRebuild_ = false;
+    qsizetype searchOrdinal_ = 0;
 
+    QWidget* page_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QLineEdit* searchBox_ = nullptr;
+    QCheckBox* reviewBox_ = nullptr;
+    std::array<LexiconChangesModel*, EditorWordLists::kListCount> changeModels_{};
     std::array<QListView*, EditorWordLists::kListCount> views_{};
     std::array<QLabel*, EditorWordLists::kListCount> countLabels_{};
     QLabel* totalLabel_ = nullptr;

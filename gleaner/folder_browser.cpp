@@ -50,10 +50,12 @@ FolderBrowser::FolderBrowser(QWidget* parent)
     path_->setObjectName(QStringLiteral("folderPath"));
     path_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     pattern_->setObjectName(QStringLiteral("filePattern"));
-    pattern_->addItems({kDefaultPattern, kEveryTextPattern});
+    pattern_->addItem(kDefaultPattern, kDefaultPattern);
+    pattern_->addItem(kEveryTextPattern, kEveryTextPattern);
+    pattern_->addItem(kEveryFileCaption, QStringLiteral("*"));
     pattern_->setAccessibleName(QStringLiteral("Tipo di file"));
     files_->setObjectName(QStringLiteral("fileList"));
-    files_->setToolTip(QStringLiteral("Elenco dei files importabili (ma*.txt)"));
+    files_->setToolTip(QStringLiteral("Elenco dei files importabili (%1)").arg(kDefaultPattern));
     files_->setAccessibleName(QStringLiteral("Elenco dei files importabili"));
     files_->installEventFilter(this);
 
@@ -144,7 +146,9 @@ void FolderBrowser::RefreshFiles()
     files_->clear();
     // Regular files only: a pipe or a device is no text to harvest.
     const QStringList names =
-        QDir(folder_).entryList({pattern_->currentText()}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        QDir(folder_).entryList({Pattern()}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // The tooltip names the pattern the list follows.
+    files_->setToolTip(QStringLiteral("Elenco dei files importabili (%1)").arg(Pattern()));
     files_->addItems(names);
     // The file harvested last stays marked; otherwise the keyboard starts at the top.
     const qsizetype keep = names.indexOf(current);
@@ -152,6 +156,12 @@ void FolderBrowser::RefreshFiles()
         files_->setCurrentRow(static_cast<int>(keep));
     else
         files_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+QString FolderBrowser::Pattern() const
+{
+    const QString pattern = pattern_->currentData().toString();
+    return pattern.isEmpty() ? kDefaultPattern : pattern;
 }
 
 void FolderBrowser::EnterFolder(QListWidgetItem* item)

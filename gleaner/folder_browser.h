@@ -19,6 +19,8 @@ class FolderBrowser : public QWidget {
 public:
     static inline const QString kDefaultPattern = QStringLiteral("ma*.txt");
     static inline const QString kEveryTextPattern = QStringLiteral("*.txt");
+    // Many texts have no ".txt" ending.
+    static inline const QString kEveryFileCaption = QStringLiteral("Tutti i files (*)");
     static inline const QString kParentEntry = QStringLiteral("..");
 
     explicit FolderBrowser(QWidget* parent = nullptr);
@@ -43,6 +45,7 @@ private:
     void ChoosePlace(int index);
     void EnterFolder(QListWidgetItem* item);
     void ChooseFile(QListWidgetItem* item);
+    QString Pattern() const;
 
     QComboBox* places_;
     QLabel* path_;

@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace {
 
@@ -36,10 +37,12 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
       programFolder_(std::move(programFolder)),
       browser_(new FolderBrowser(this)),
       foreignLetters_(new QCheckBox(QStringLiteral("Usa le lettere JKXYW"), this)),
+      readerWords_(new QCheckBox(QStringLiteral("Separa le parole alla &punteggiatura e salta i nomi"), this)),
       progress_(new QProgressBar(this)),
       status_(new QLabel(this)),
       fine_(new QPushButton(QStringLiteral("&Fine"), this)),
-      site_(new QPushButton(this))
+      site_(new QPushButton(this)),
+      scroll_(new QScrollArea(this))
 {
     setWindowTitle(kCaption);
     setFont(QFont(QStringLiteral("Tahoma")));
@@ -47,6 +50,12 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     foreignLetters_->setObjectName(QStringLiteral("foreignLetters"));
     foreignLetters_->setAccessibleName(foreignLetters_->text());
     foreignLetters_->setToolTip(QStringLiteral("Importa anche le parole straniere con le lettere JKXYW"));
+    // Clear by default: words are then cut at blanks only, as they always were.
+    readerWords_->setObjectName(QStringLiteral("readerWords"));
+    readerWords_->setAccessibleName(readerWords_->text().remove(QLatin1Char('&')));
+    readerWords_->setToolTip(QStringLiteral(
+        "Taglia le parole a punteggiatura, cifre e tabulazioni, salta la parte apostrofata (\"dell'anno\" dà "
+        "ANNO) e le parole scritte con la maiuscola dentro la frase (i nomi)"));
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setRange(0, kProgressSteps);
     progress_->setValue(0);
@@ -80,16 +89,23 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     auto* layout = new QGridLayout(central);
     layout->addWidget(browser_, 0, 0, 1, 3);
     layout->addWidget(foreignLetters_, 1, 0, 1, 3);
-    layout->addWidget(progress_, 2, 0, 1, 2);
-    layout->addWidget(status_, 2, 2);
-    layout->addWidget(note, 3, 0, 1, 3);
-    layout->addWidget(site_, 4, 0, Qt::AlignLeft);
-    layout->addWidget(fine_, 4, 2, Qt::AlignRight);
+    layout->addWidget(readerWords_, 2, 0, 1, 3);
+    layout->addWidget(progress_, 3, 0, 1, 2);
+    layout->addWidget(status_, 3, 2);
+    layout->addWidget(note, 4, 0, 1, 3);
+    layout->addWidget(site_, 5, 0, Qt::AlignLeft);
+    layout->addWidget(fine_, 5, 2, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(0, 1);
-    setCentralWidget(central);
+    // On a screen smaller than the window the page scrolls instead of clipping.
+    scroll_->setObjectName(QStringLiteral("gleanerScroll"));
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidget(central);
+    setCentralWidget(scroll_);
     setTabOrder(browser_->Files(), foreignLetters_);
-    setTabOrder(foreignLetters_, site_);
+    setTabOrder(foreignLetters_, readerWords_);
+    setTabOrder(readerWords_, site_);
     setTabOrder(site_, fine_);
 
     stepTimer_.setInterval(0);
@@ -102,6 +118,12 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
 
 GleanerWindow::~GleanerWindow() = default;
 
+QString GleanerWindow::DoneText(qint64 appended)
+{
+    return kDone + (appended == 1 ? QStringLiteral(": 1 parola aggiunta")
+                                  : QStringLiteral(": %1 parole aggiunte").arg(appended));
+}
+
 void GleanerWindow::StartHarvest(const QString& path)
 {
     if (harvest_)
@@ -109,7 +131,9 @@ void GleanerWindow::StartHarvest(const QString& path)
     browser_->Files()->setEnabled(false);
     progress_->setValue(0);
     status_->clear();
-    harvest_ = std::make_unique<Harvest>(path, programFolder_, foreignLetters_->isChecked());
+    harvest_ = std::make_unique<Harvest>(
+        path, programFolder_, foreignLetters_->isChecked(),
+        readerWords_->isChecked() ? Harvest::Cutting::AsReader : Harvest::Cutting::AtBlanks);
     harvest_->onAppended = [this](const QString& word) { status_->setText(word); };
     stepTimer_.start();
 }
@@ -126,7 +150,7 @@ void GleanerWindow::StepHarvest()
     stepTimer_.stop();
     if (state == Harvest::State::Finished) {
         progress_->setValue(kProgressSteps);
-        status_->setText(kDone);
+        status_->setText(DoneText(harvest_->Counts().appended));
         EndHarvest();
         return;
     }

@@ -15,6 +15,7 @@ class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 
 // Gleaner's one window: the user browses to a text file and one click on it appends
 // every word not yet known to the per-length word files of the program folder. The
@@ -27,6 +28,8 @@ public:
     static inline const QString kCaption =
         QStringLiteral("Gleaner - legge le parole da files di testo e aggiorna vocabolario (.TXT)");
     static inline const QString kDone = QStringLiteral("Ultimato il giro");
+    // kDone and how many words the harvest appended: "Ultimato il giro: 312 parole aggiunte".
+    static QString DoneText(qint64 appended);
 
     // `programFolder` receives the word files.
     GleanerWindow(const Platform& platform, QString programFolder, QWidget* parent = nullptr);
@@ -54,10 +57,12 @@ private:
     QString programFolder_;
     FolderBrowser* browser_;
     QCheckBox* foreignLetters_;
+    QCheckBox* readerWords_;
     QProgressBar* progress_;
     QLabel* status_;
     QPushButton* fine_;
     QPushButton* site_;
+    QScrollArea* scroll_;
     QTimer stepTimer_;
     std::unique_ptr<Harvest> harvest_;
 };

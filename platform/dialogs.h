@@ -19,6 +19,9 @@ public:
     virtual Answer AskOkCancel(const QString& text) = 0;
     // Returns Yes or No.
     virtual Answer AskYesNo(const QString& text) = 0;
+    // Returns Yes or No, with No as the default button (Enter, a stray key): asked
+    // before a step that would throw away the user's work.
+    virtual Answer AskYesNoDefaultNo(const QString& text) { return AskYesNo(text); }
     // Returns Yes, No or Cancel.
     virtual Answer AskYesNoCancel(const QString& text) = 0;
     // An input box: the typed text, or nothing when it was cancelled.

@@ -137,6 +137,13 @@ Dialogs::Answer QtDialogs::AskYesNo(const QString& text)
     return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+Dialogs::Answer QtDialogs::AskYesNoDefaultNo(const QString& text)
+{
+    const auto button = Ask(Parent(), QMessageBox::Warning, title_, text, QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::No);
+    return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 Dialogs::Answer QtDialogs::AskYesNoCancel(const QString& text)
 {
     const auto button = Ask(Parent(), QMessageBox::Question, title_, text,

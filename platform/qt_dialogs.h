@@ -16,6 +16,7 @@ public:
     void Inform(const QString& text) override;
     Answer AskOkCancel(const QString& text) override;
     Answer AskYesNo(const QString& text) override;
+    Answer AskYesNoDefaultNo(const QString& text) override;
     Answer AskYesNoCancel(const QString& text) override;
     std::optional<QString> InputBox(const QString& prompt, const QString& defaultText) override;
     void Beep() override;

@@ -60,6 +60,55 @@ QString Total(std::int64_t total)
     return total < 0 ? QLatin1Char('-') + digits : digits;
 }
 
+QString Rewritten(qsizetype skipped, const QStringList& examples)
+{
+    if (skipped == 0)
+        return kRewritten;
+    QStringList quoted;
+    for (const QString& example : examples)
+        quoted.append(QLatin1Char('\'') + example + QLatin1Char('\''));
+    QString named = quoted.join(QStringLiteral(", "));
+    if (skipped > examples.size())
+        named += QStringLiteral(" e altre %1").arg(skipped - examples.size());
+    return kRewritten + QStringLiteral(" (%1 voci con caratteri non validi non sono state scritte: %2)")
+                            .arg(skipped)
+                            .arg(named);
+}
+
+QString ExportLossQuestion(const std::array<qsizetype, 8>& lost)
+{
+    QStringList files;
+    qsizetype total = 0;
+    for (int k = 0; k < int(lost.size()); ++k) {
+        if (lost[k] == 0)
+            continue;
+        files.append(QStringLiteral("%1.TXT (%2)").arg(k + 3).arg(lost[k]));
+        total += lost[k];
+    }
+    return QStringLiteral("Attenzione: i files contengono %1 parole che negli elenchi mancano e andrebbero perse: %2.\n"
+                          "Sono probabilmente parole aggiunte dal Gleaner: per tenerle usare prima "
+                          "'Legge da files TXT'.\nSi desidera veramente sovrascrivere i files?")
+        .arg(total)
+        .arg(files.join(QStringLiteral(", ")));
+}
+
+QString AlreadyRemoved(const QString& word)
+{
+    return QStringLiteral("La parola '") + word +
+           QStringLiteral("' non è più negli elenchi: la prossima ricostruzione la toglierà dal dizionario.");
+}
+
+QString NotFound(const QString& typed)
+{
+    return QStringLiteral("Nessuna parola inizia con '") + typed.trimmed().toUpper() +
+           QStringLiteral("': non è in nessun elenco");
+}
+
+QString Found(qsizetype ordinal, qsizetype count)
+{
+    return QStringLiteral("Parola %1 di %2 (Invio per la seguente)").arg(ordinal + 1).arg(count);
+}
+
 QString InsertQuestion(const QString& word)
 {
     return QStringLiteral("Vuoi inserire la parola ") + word + QStringLiteral(" nel dizionario?");

@@ -4,7 +4,9 @@
 #include "editor_word_lists.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <array>
 #include <cstdint>
 
 // The dictionary editor's texts to the user.
@@ -41,6 +43,32 @@ inline const QString kInternetNote = QStringLiteral(
     "Per poter vedere l'elenco delle parole mancanti suggerite on-line dai giocatori del Letterama occorre "
     "disporre di un collegamento ad Internet attivo.");
 inline const QString kMissingWordsFile = QStringLiteral("mancanti.txt");
+
+// The rebuild's closing status: kRewritten, and the entries it left out for their
+// characters, named (the first few, then how many more).
+QString Rewritten(qsizetype skipped, const QStringList& examples);
+
+// The question before an export that would drop entries the word files hold and the
+// lists lack; `lost` by list, 0 to 7.
+QString ExportLossQuestion(const std::array<qsizetype, 8>& lost);
+
+// Delete over a word the next rebuild removes already.
+QString AlreadyRemoved(const QString& word);
+// The search box found no entry beginning with `typed`.
+QString NotFound(const QString& typed);
+// The search box shows match `ordinal` (0-based) of `count`.
+QString Found(qsizetype ordinal, qsizetype count);
+
+// The question on leaving with lists that differ from the lexicon file.
+inline const QString kUnsavedQuestion = QStringLiteral(
+    "Le modifiche agli elenchi non sono ancora state scritte nel dizionario e andrebbero perse.\n"
+    "Si desidera ricreare il dizionario prima di uscire?\n"
+    "Sì: ricrea il dizionario ed esce. No: esce senza salvare. Annulla: resta nell'editor.");
+
+// The same, when no lexicon could be read and so there is none to rebuild.
+inline const QString kUnsavedNoLexicon = QStringLiteral(
+    "Le parole aggiunte agli elenchi non sono state scritte in nessun dizionario e andrebbero perse.\n"
+    "Si desidera veramente uscire?");
 
 // "Vuoi inserire la parola " + word + " nel dizionario?"
 QString InsertQuestion(const QString& word);

@@ -118,7 +118,17 @@ InsertResult EditorWordLists::EditEntry(int k, qsizetype row, const std::optiona
         return {};
     currentList_ = k;
     const QString old = lists_[k]->At(row);
-    if (!answer || answer->trimmed().isEmpty()) {
+    if (!answer) {
+        // Cancel keeps the entry as it stands (the outcome of a word confirmed
+        // unchanged): only an answer of blanks asks for its removal.
+        InsertResult kept;
+        kept.outcome = InsertResult::Outcome::Inserted;
+        kept.word = old;
+        kept.list = k;
+        kept.row = row;
+        return kept;
+    }
+    if (answer->trimmed().isEmpty()) {
         lists_[k]->RemoveAt(row);
         return {};
     }

@@ -69,9 +69,10 @@ public:
     InsertResult InsertWord(const QString& text);
     // Deletes entry `row` of list k.
     void RemoveWord(int k, qsizetype row);
-    // Edit entry: an empty answer (or none) deletes the entry (outcome Empty); another
-    // replaces it, checked like a typed word and put in the list of its length. When
-    // the new word is refused the old entry stays. The batch counters are left alone.
+    // Edit entry: an answer of blanks deletes the entry (outcome Empty); no answer (the
+    // box was cancelled) keeps it as it was; another answer replaces it, checked like
+    // a typed word and put in the list of its length. When the new word is refused the
+    // old entry stays. The batch counters are left alone.
     InsertResult EditEntry(int k, qsizetype row, const std::optional<QString>& answer);
 
     // True when every character of `word` is a capital of the alphabet.

@@ -16,6 +16,8 @@ EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, Language langua
         bytes[k].reserve(list.Count());
         for (const QString& word : list.Words()) {
             if (word.size() == list.Length() && !lists.InAlphabet(word)) {
+                if (lexicon.skippedLetters < EditorLexicon::kSkippedExamples)
+                    lexicon.skippedExamples.append(word);
                 ++lexicon.skippedLetters;
                 continue;
             }

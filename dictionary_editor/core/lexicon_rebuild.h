@@ -7,6 +7,7 @@
 #include "lexicon_writer.h"
 
 #include <QString>
+#include <QStringList>
 
 // The lexicon file written from the editor's lists: each list's entries of the list's
 // own length, in list order. An entry of another length stays in its list but is not
@@ -15,6 +16,8 @@
 struct EditorLexicon {
     LexiconImage image;
     qsizetype skippedLetters = 0;  // entries of the right length left out for their characters
+    QStringList skippedExamples;   // the first kSkippedExamples of them, to name them
+    static constexpr qsizetype kSkippedExamples = 5;
 };
 EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, Language language);
 

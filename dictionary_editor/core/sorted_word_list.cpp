@@ -19,8 +19,20 @@ void SortedWordList::SetWords(QStringList words, bool changed)
         std::stable_sort(words.begin(), words.end(), WordLess);
     beginResetModel();
     words_ = std::move(words);
-    changed_ = changed;
+    if (changed) {
+        changed_.reset();
+    } else {
+        lexicon_ = words_;  // shared, not copied
+        changed_ = false;
+    }
     endResetModel();
+}
+
+bool SortedWordList::Changed() const
+{
+    if (!changed_)
+        changed_ = words_ != lexicon_;
+    return *changed_;
 }
 
 qsizetype SortedWordList::LowerBound(const QString& word) const
@@ -42,7 +54,7 @@ qsizetype SortedWordList::Insert(const QString& word)
     const qsizetype row = LowerBound(word);
     beginInsertRows({}, int(row), int(row));
     words_.insert(row, word);
-    changed_ = true;
+    changed_.reset();
     endInsertRows();
     return row;
 }
@@ -53,7 +65,7 @@ void SortedWordList::RemoveAt(qsizetype row)
         return;
     beginRemoveRows({}, int(row), int(row));
     words_.remove(row);
-    changed_ = true;
+    changed_.reset();
     endRemoveRows();
 }
 

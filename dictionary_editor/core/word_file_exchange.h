@@ -23,7 +23,21 @@ struct WordFileImport {
 };
 
 // Replaces each list whose file exists with the file's lines, sorted; a missing file
-// leaves its list as it was. Lines are taken as they stand (the rebuild leaves out
-// those that do not belong in the lexicon). Files of lengths 2 and 11 to 15 are not
-// read. The replaced lists count as unchanged: they now match their files.
+// leaves its list as it was. Lower-case letters are upper-cased (a file edited by
+// hand keeps its words); anything else is taken as it stands (the rebuild leaves out
+// what does not belong in the lexicon). Files of lengths 2 and 11 to 15 are not read.
+// A replaced list counts as changed when it differs from the lexicon file's words.
 WordFileImport ImportWordFiles(EditorWordLists& lists, const QString& folder);
+
+// The entries of one word file as the editor takes them in: upper-cased.
+QStringList ImportedEntries(QStringList lines);
+
+// What an export would lose: the entries of each existing word file that its list
+// lacks (the words a harvest appended, say), by length.
+struct ExportLosses {
+    std::array<qsizetype, EditorWordLists::kListCount> lost{};
+    QStringList errors;  // files that exist but could not be read
+
+    qsizetype Total() const;
+};
+ExportLosses EntriesLostByExport(const EditorWordLists& lists, const QString& folder);

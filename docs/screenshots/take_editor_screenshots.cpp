@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's pictures of the dictionary editor on the shipped Italian
-// lexicon: the lists loaded (docs/editor-lists.png) and the bulk box after Import all
-// with its summary beside the window (docs/editor-bulk.png). The lexicon is only read.
+// lexicon: the lists loaded (docs/editor-lists.png), the bulk box after Import all
+// with its summary beside the window (docs/editor-bulk.png), and the review of what
+// the next rebuild changes (docs/editor-review.png). The lexicon is only read.
 //
 //   take_editor_screenshots <program folder> <output folder>
 
@@ -85,7 +86,14 @@ int main(int argc, char** argv)
             painter.end();
             if (!SavePicture(picture, output.filePath(QStringLiteral("editor-bulk.png"))))
                 ++failures;
-            app.quit();
+            summary->close();
+            // The keeper's review before the rebuild: only the words that come in.
+            window.SetReviewing(true);
+            QTimer::singleShot(300, &window, [&] {
+                if (!SavePicture(window.grab(), output.filePath(QStringLiteral("editor-review.png"))))
+                    ++failures;
+                app.quit();
+            });
         });
     });
     app.exec();

@@ -32,8 +32,11 @@ QString LineText(const QByteArray& bytes)
 
 }  // namespace
 
-Harvest::Harvest(QString sourcePath, QString targetFolder, bool foreignLetters)
-    : sourcePath_(std::move(sourcePath)), foreignLetters_(foreignLetters), targets_(std::move(targetFolder))
+Harvest::Harvest(QString sourcePath, QString targetFolder, bool foreignLetters, Cutting cutting)
+    : sourcePath_(std::move(sourcePath)),
+      foreignLetters_(foreignLetters),
+      cutting_(cutting),
+      targets_(std::move(targetFolder))
 {
 }
 
@@ -121,29 +124,42 @@ Harvest::State Harvest::RunToEnd()
 bool Harvest::HarvestLine(const QByteArray& bytes)
 {
     const QString text = LineText(bytes);
+    if (cutting_ == Cutting::AsReader) {
+        for (const QStringView word : HarvestWords::ReaderWords(text, sentenceStart_)) {
+            if (!HarvestToken(word))
+                return false;
+        }
+        return true;
+    }
     QStringView rest(text);
     while (!rest.isEmpty()) {
-        const QStringView token = HarvestWords::CutToken(rest);
-        ++counts_.tokens;
-        const std::optional<QByteArray> word = HarvestWords::PlainWord(token, foreignLetters_);
-        if (!word || !HarvestWords::HasHarvestLength(word->size())) {
-            ++counts_.notWords;
-            continue;
-        }
-        QString error;
-        switch (targets_.Add(*word, &error)) {
-        case HarvestTargets::Outcome::Appended:
-            ++counts_.appended;
-            if (onAppended)
-                onAppended(QString::fromLatin1(*word));
-            break;
-        case HarvestTargets::Outcome::Known:
-            ++counts_.known;
-            break;
-        case HarvestTargets::Outcome::Failed:
-            Fail(error);
+        if (!HarvestToken(HarvestWords::CutToken(rest)))
             return false;
-        }
+    }
+    return true;
+}
+
+bool Harvest::HarvestToken(QStringView token)
+{
+    ++counts_.tokens;
+    const std::optional<QByteArray> word = HarvestWords::PlainWord(token, foreignLetters_);
+    if (!word || !HarvestWords::HasHarvestLength(word->size())) {
+        ++counts_.notWords;
+        return true;
+    }
+    QString error;
+    switch (targets_.Add(*word, &error)) {
+    case HarvestTargets::Outcome::Appended:
+        ++counts_.appended;
+        if (onAppended)
+            onAppended(QString::fromLatin1(*word));
+        break;
+    case HarvestTargets::Outcome::Known:
+        ++counts_.known;
+        break;
+    case HarvestTargets::Outcome::Failed:
+        Fail(error);
+        return false;
     }
     return true;
 }

@@ -42,7 +42,11 @@ public:
     // refused before anything is appended.
     static constexpr qint64 kBinaryProbeBytes = 64 * 1024;
 
-    Harvest(QString sourcePath, QString targetFolder, bool foreignLetters);
+    // How a line is cut into words: at blanks only (a token with a comma is no word),
+    // or as a reader does (HarvestWords::ReaderWords).
+    enum class Cutting { AtBlanks, AsReader };
+
+    Harvest(QString sourcePath, QString targetFolder, bool foreignLetters, Cutting cutting = Cutting::AtBlanks);
     ~Harvest();
     Harvest(const Harvest&) = delete;
     Harvest& operator=(const Harvest&) = delete;
@@ -65,10 +69,13 @@ public:
 private:
     bool Open();
     bool HarvestLine(const QByteArray& bytes);
+    bool HarvestToken(QStringView token);
     State Fail(QString error);
 
     QString sourcePath_;
     bool foreignLetters_;
+    Cutting cutting_;
+    bool sentenceStart_ = true;
     HarvestTargets targets_;
     QFile source_;
     std::unique_ptr<BoundedLineReader> reader_;

@@ -34,6 +34,36 @@ char AccentedVowel(char32_t codePoint)
 
 namespace HarvestWords {
 
+QList<QStringView> ReaderWords(QStringView line, bool& sentenceStart)
+{
+    QList<QStringView> words;
+    if (line.trimmed().isEmpty()) {
+        sentenceStart = true;  // a blank line ends a paragraph
+        return words;
+    }
+    auto isApostrophe = [](QChar c) { return c == u'\'' || c == u'\u2019' || c == u'`'; };
+    qsizetype i = 0;
+    while (i < line.size()) {
+        const QChar c = line[i];
+        if (!c.isLetter()) {
+            if (c == u'.' || c == u'!' || c == u'?' || c == u'\u2026')
+                sentenceStart = true;
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        while (i < line.size() && line[i].isLetter())
+            ++i;
+        const QStringView run = line.sliced(start, i - start);
+        const bool elided = i + 1 < line.size() && isApostrophe(line[i]) && line[i + 1].isLetter();
+        const bool name = run.front().isUpper() && !sentenceStart;
+        sentenceStart = false;
+        if (!elided && !name)
+            words.append(run);
+    }
+    return words;
+}
+
 QStringView CutToken(QStringView& rest)
 {
     const qsizetype blank = rest.indexOf(u' ');

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_word_lists.h"
+#include "lexicon_changes.h"
+#include "word_search.h"
 
 #include "language.h"
 
@@ -145,7 +147,7 @@ TEST(EditorWordLists, EditEntryReplacesDeletesOrKeepsTheEntry)
         {QString("barca"), Outcome::Inserted, {"ALBA", "ZERO"}, {"BARCA"}, true},
         {QString(""), Outcome::Empty, {"ALBA", "ZERO"}, {}, true},
         {QString("   "), Outcome::Empty, {"ALBA", "ZERO"}, {}, true},
-        {std::nullopt, Outcome::Empty, {"ALBA", "ZERO"}, {}, true},
+        {std::nullopt, Outcome::Inserted, {"ALBA", "CASA", "ZERO"}, {}, false},  // Annulla keeps the word
         {QString("ZERO"), Outcome::AlreadyPresent, {"ALBA", "CASA", "ZERO"}, {}, false},
         {QString("CA5A"), Outcome::InvalidLetters, {"ALBA", "CASA", "ZERO"}, {}, false},
         {QString("CA"), Outcome::WrongLength, {"ALBA", "CASA", "ZERO"}, {}, false},
@@ -162,6 +164,76 @@ TEST(EditorWordLists, EditEntryReplacesDeletesOrKeepsTheEntry)
         EXPECT_EQ(lists.Counters().Examined(), 0) << "an edit is no batch";
         EXPECT_EQ(lists.AnyChanged(), row.changed);
     }
+}
+
+TEST(SortedWordList, IsChangedExactlyWhileItDiffersFromTheLexiconFile)
+{
+    struct Row {
+        const char* what;
+        QStringList replacement;  // what an import puts in the list
+        bool changed;
+        QStringList added;
+        QStringList removed;
+    };
+    const Row rows[] = {
+        {"the file's own words", {"CASA", "ALBA", "ZERO"}, false, {}, {}},
+        {"a harvested word", {"ALBA", "CASA", "RAMA", "ZERO"}, true, {"RAMA"}, {}},
+        {"a word gone", {"ALBA", "ZERO"}, true, {}, {"CASA"}},
+        {"one in, one out", {"ALBA", "BACO", "CASA"}, true, {"BACO"}, {"ZERO"}},
+        {"a word twice", {"ALBA", "CASA", "CASA", "ZERO"}, true, {"CASA"}, {}},
+        {"nothing at all", {}, true, {}, {"ALBA", "CASA", "ZERO"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        SortedWordList list(4);
+        list.SetWords({"ALBA", "CASA", "ZERO"}, false);
+        list.SetWords(row.replacement, true);
+        EXPECT_EQ(list.Changed(), row.changed);
+        const LexiconChanges changes = ChangesOf(list);
+        EXPECT_EQ(changes.added, row.added);
+        EXPECT_EQ(changes.removed, row.removed);
+    }
+    SortedWordList list(4);
+    list.SetWords({"ALBA", "CASA"}, false);
+    list.Insert("LUPO");
+    EXPECT_TRUE(list.Changed());
+    list.RemoveAt(*list.IndexOf("LUPO"));
+    EXPECT_FALSE(list.Changed()) << "back to the file's words";
+}
+
+TEST(WordSearch, FindsTheWordThenTheLongerWordsThatBeginWithIt)
+{
+    const EditorWordLists lists = ListsOf(1, {"CASA", "CASO", "ZERO", "CASTA", "CASATA", "ACASA", "ASI"});
+    struct Row {
+        QString typed;
+        qsizetype ordinal;
+        int list;      // -1: no match
+        QString word;
+    };
+    const Row rows[] = {
+        {"casa", 0, 1, "CASA"},          // the word itself first
+        {"CASA", 1, 3, "CASATA"},        // then a longer one
+        {"CASA", 2, 1, "CASA"},          // and round again
+        {" cas ", 0, 1, "CASA"},
+        {"CAS", 2, 2, "CASTA"},
+        {"CAS", 3, 3, "CASATA"},
+        {"zer", 0, 1, "ZERO"},
+        {"as", 0, 0, "ASI"},
+        {"LUPO", 0, -1, ""},
+        {"CASATE", 0, -1, ""},
+        {"ABCDEFGHILMN", 0, -1, ""},     // longer than any list
+        {"", 0, -1, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed.toStdString() + " #" + std::to_string(row.ordinal));
+        const std::optional<WordSearch::Match> match = WordSearch::FindMatch(lists, row.typed, row.ordinal);
+        ASSERT_EQ(match.has_value(), row.list >= 0);
+        if (!match)
+            continue;
+        EXPECT_EQ(match->list, row.list);
+        EXPECT_EQ(lists.List(match->list).At(match->row), row.word);
+    }
+    EXPECT_EQ(WordSearch::CountMatches(lists, "CAS"), 4);
 }
 
 }  // namespace

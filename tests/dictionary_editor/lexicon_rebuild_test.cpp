@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor_messages.h"
 #include "lexicon_list_load.h"
 #include "lexicon_rebuild.h"
 
@@ -6,6 +7,7 @@
 #include "lexicon_index.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
+#include "word_file_exchange.h"
 
 #include <QFile>
 
@@ -137,6 +139,30 @@ TEST(RebuildLexicon, ALoadedLexiconWithAnInsertedWordReadsBackWithIt)
     EXPECT_EQ(again.List(1).Words(), QStringList({"CASA", "LUPO", "ZERO"}));
     EXPECT_EQ(again.List(3).Count(), 0);
     EXPECT_EQ(folder.Read("SLESSICO.1").left(199), LexiconBanner(Language::Italian));
+}
+
+TEST(RebuildLexicon, WordsEditedByHandInLowerCaseReachTheLexiconAndTheRestAreNamed)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(WriteTinyLexicon(1, {"CASA", "ZERO"}));
+    folder.Write("4.TXT", "CASA\r\nrama\r\nZERO\r\nbaco\r\nra1a\r\n");
+    folder.Write("5.TXT", "a vel\r\n1\u00e8ore\r\nb!bbb\r\nc,ccc\r\nd.ddd\r\ne-eee\r\nMARMO\r\n");
+    EditorWordLists lists = Loaded();
+    ImportWordFiles(lists, folder.Path());
+    const RebuildResult result = RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1"));
+    ASSERT_TRUE(result.written);
+    EditorWordLists again = Loaded();
+    EXPECT_EQ(again.List(1).Words(), QStringList({"BACO", "CASA", "RAMA", "ZERO"}));
+    EXPECT_EQ(again.List(2).Words(), QStringList({"MARMO"}));
+
+    EXPECT_EQ(result.lexicon.skippedLetters, 7);
+    const QString status =
+        EditorMessages::Rewritten(result.lexicon.skippedLetters, result.lexicon.skippedExamples);
+    EXPECT_TRUE(status.startsWith("Dizionario riscritto correttamente (7 voci con caratteri non validi"))
+        << status.toStdString();
+    EXPECT_TRUE(status.contains("'RA1A'")) << status.toStdString();
+    EXPECT_TRUE(status.endsWith(" e altre 2)")) << status.toStdString();
+    EXPECT_EQ(EditorMessages::Rewritten(0, {}), QStringLiteral("Dizionario riscritto correttamente"));
 }
 
 TEST(RebuildLexicon, ReplacesALeftoverTemporaryFileAndAnyCaseOfTheName)

@@ -69,6 +69,9 @@ TEST_F(GleanerWindowTest, ShowsItsControlsWithTheirTextsAndTips)
         {"folderList", {}, "Elenco cartelle"},
         {"fileList", {}, "Elenco dei files importabili (ma*.txt)"},
         {"foreignLetters", "Usa le lettere JKXYW", "Importa anche le parole straniere con le lettere JKXYW"},
+        {"readerWords", "Separa le parole alla &punteggiatura e salta i nomi",
+         "Taglia le parole a punteggiatura, cifre e tabulazioni, salta la parte apostrofata (\"dell'anno\" dà "
+         "ANNO) e le parole scritte con la maiuscola dentro la frase (i nomi)"},
         {"fine", "&Fine", "Uscita dal programma"},
         {"makersSite", {}, "Sito dell'autore ..."},
     };
@@ -105,6 +108,42 @@ TEST_F(GleanerWindowTest, ListsMaTextsUnlessEveryTextIsAsked)
 
     Find<QComboBox>("filePattern")->setCurrentText(FolderBrowser::kEveryTextPattern);
     EXPECT_EQ(names(), (QStringList{"casa.txt", "manuale.txt", "MANZONI.TXT", "mare.txt"}));
+    EXPECT_EQ(FileList()->toolTip(), QStringLiteral("Elenco dei files importabili (*.txt)"));
+
+    // Many texts have no ".txt" ending.
+    Find<QComboBox>("filePattern")->setCurrentText(FolderBrowser::kEveryFileCaption);
+    EXPECT_EQ(names(), (QStringList{"casa.txt", "ma.doc", "manuale.txt", "MANZONI.TXT", "mare.txt"}));
+    EXPECT_EQ(FileList()->toolTip(), QStringLiteral("Elenco dei files importabili (*)"));
+}
+
+TEST_F(GleanerWindowTest, TheReaderBoxTakesWordsAtPunctuationWithoutNamesAndTheStatusCountsThem)
+{
+    const QByteArray text = "Era stanca, e Marco dorme.\r\n";
+    struct Row {
+        bool readerWords;
+        Files after;
+        QString status;
+    };
+    const Row rows[] = {
+        {false, {{"3.txt", "ERA\r\n"}, {"5.txt", "MARCO\r\n"}}, "Ultimato il giro: 2 parole aggiunte"},
+        {true, {{"3.txt", "ERA\r\n"}, {"5.txt", "MARCO\r\nDORME\r\n"}, {"6.txt", "STANCA\r\n"}},
+         "Ultimato il giro: 2 parole aggiunte"},  // ERA and MARCO are known by then
+    };
+    folders_.WriteText(QStringLiteral("mare.txt"), text);
+    ASSERT_TRUE(window_.Browser().ShowFolder(folders_.texts.path()));
+    EXPECT_FALSE(Find<QCheckBox>("readerWords")->isChecked()) << "clear by default";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.readerWords);
+        Find<QCheckBox>("readerWords")->setChecked(row.readerWords);
+        ClickFile(QStringLiteral("mare.txt"));
+        ASSERT_TRUE(WaitForTheEnd());
+        EXPECT_EQ(folders_.WordFiles(), row.after) << Describe(folders_.WordFiles());
+        EXPECT_EQ(Status()->text(), row.status);
+    }
+    folders_.WriteText(QStringLiteral("mare.txt"), "uno\r\n");
+    ClickFile(QStringLiteral("mare.txt"));
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(Status()->text(), QStringLiteral("Ultimato il giro: 1 parola aggiunta"));
 }
 
 TEST_F(GleanerWindowTest, FolderListEntersSubfoldersAndGoesBackUp)
@@ -152,7 +191,7 @@ TEST_F(GleanerWindowTest, OneClickHarvestsIntoTheProgramFolderWithProgress)
     }
     ASSERT_TRUE(WaitForTheEnd());
 
-    EXPECT_EQ(Status()->text(), GleanerWindow::kDone);
+    EXPECT_EQ(Status()->text(), GleanerWindow::kDone + QStringLiteral(": 6 parole aggiunte"));
     EXPECT_EQ(Progress()->value(), Progress()->maximum());
     EXPECT_TRUE(FileList()->isEnabled());
     EXPECT_EQ(folders_.WordFiles(),

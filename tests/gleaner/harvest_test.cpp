@@ -265,4 +265,34 @@ TEST(Harvest, UnreadableTextByPermissionFails)
     EXPECT_TRUE(harvest.Error().contains(QStringLiteral("chiuso.txt")));
 }
 
+TEST(HarvestAsReader, TakesExactlyTheWordsAReaderWould)
+{
+    // A short paragraph: commas, full stops, an apostrophe, a name inside a sentence,
+    // a word at the line's end before a full stop, and a word already known.
+    const QByteArray text = "Quella sera Renzo tornò a casa, stanchi.\r\n"
+                            "Dell'anno passato, disse, resta poco: il mare\r\n"
+                            "e la casa.\r\n";
+    HarvestFolders folders;
+    folders.WriteWords(QStringLiteral("2.txt"), "IL\r\n");
+    Harvest harvest(folders.WriteText(QStringLiteral("testo.txt"), text), folders.words.path(), false,
+                    Harvest::Cutting::AsReader);
+    ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished) << harvest.Error().toStdString();
+    EXPECT_EQ(folders.WordFiles(), (Files{
+                                       {"2.txt", "IL\r\nLA\r\n"},
+                                       {"4.txt", "SERA\r\nCASA\r\nANNO\r\nPOCO\r\nMARE\r\n"},
+                                       {"5.txt", "TORNO\r\nDISSE\r\nRESTA\r\n"},
+                                       {"6.txt", "QUELLA\r\n"},
+                                       {"7.txt", "STANCHI\r\nPASSATO\r\n"},
+                                   }))
+        << Describe(folders.WordFiles());
+    EXPECT_EQ(harvest.Counts().appended, 12) << "one-letter words are no words of the files";
+
+    // The same text cut at blanks only keeps the words' punctuation and so drops them.
+    HarvestFolders plain;
+    Harvest atBlanks(plain.WriteText(QStringLiteral("testo.txt"), text), plain.words.path(), false);
+    ASSERT_EQ(atBlanks.RunToEnd(), Harvest::State::Finished);
+    EXPECT_FALSE(plain.WordFiles().count("7.txt")) << Describe(plain.WordFiles());
+    EXPECT_TRUE(plain.WordFiles().count("5.txt")) << "RENZO, the name, is taken";
+}
+
 }  // namespace

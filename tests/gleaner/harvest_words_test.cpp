@@ -90,3 +90,41 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+TEST(ReaderWords, CutsAtPunctuationAndLeavesOutElisionsAndNames)
+{
+    struct Row {
+        const char* what;
+        QStringList lines;
+        bool sentenceStart;  // before the first line
+        QStringList words;
+        bool sentenceStartAfter;
+    };
+    const Row rows[] = {
+        {"commas and a full stop", {"Era stanchi, e poi partì."}, true, {"Era", "stanchi", "e", "poi", "partì"}, true},
+        {"digits and tabs cut", {"casa3mare\tsole"}, false, {"casa", "mare", "sole"}, false},
+        {"the elided fragment", {"dell'anno e l’acqua"}, false, {"anno", "e", "acqua"}, false},
+        {"an apostrophe at a word's end", {"un po' di"}, false, {"un", "po", "di"}, false},
+        {"a name inside a sentence", {"disse Marco a Lucia"}, false, {"disse", "a"}, false},
+        {"a capital after a full stop", {"fine. Poi via! Ecco"}, false, {"fine", "Poi", "via", "Ecco"}, false},
+        {"a sentence goes on over the line end", {"arrivò", "Giulio tardi"}, true, {"arrivò", "tardi"}, false},
+        {"a blank line starts a paragraph", {"fine", "", "Capitolo due"}, false, {"fine", "Capitolo", "due"}, false},
+        {"an elision at the start uses it up", {"L'Italia è"}, true, {"è"}, false},
+        {"hyphens and quotes", {"«vieni» disse, anti-età"}, false, {"vieni", "disse", "anti", "età"}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        bool sentenceStart = row.sentenceStart;
+        QStringList words;
+        for (const QString& line : row.lines) {
+            for (const QStringView word : HarvestWords::ReaderWords(line, sentenceStart))
+                words.append(word.toString());
+        }
+        EXPECT_EQ(words, row.words);
+        EXPECT_EQ(sentenceStart, row.sentenceStartAfter);
+    }
+}
+
+}  // namespace

@@ -45,6 +45,11 @@ Dialogs::Answer FakeDialogs::AskYesNo(const QString& text)
     return Next(QStringLiteral("yesno"), text, Answer::Yes);
 }
 
+Dialogs::Answer FakeDialogs::AskYesNoDefaultNo(const QString& text)
+{
+    return Next(QStringLiteral("yesno-default-no"), text, Answer::No);
+}
+
 Dialogs::Answer FakeDialogs::AskYesNoCancel(const QString& text)
 {
     return Next(QStringLiteral("yesnocancel"), text, Answer::Yes);

@@ -31,6 +31,8 @@ public:
     void Inform(const QString& text) override;
     Answer AskOkCancel(const QString& text) override;
     Answer AskYesNo(const QString& text) override;
+    // Asked as "yesno-default-no"; unscripted, it takes the default No.
+    Answer AskYesNoDefaultNo(const QString& text) override;
     Answer AskYesNoCancel(const QString& text) override;
     std::optional<QString> InputBox(const QString& prompt, const QString& defaultText) override;
     void Beep() override { ++beeps; }
