@@ -37,6 +37,13 @@ const char* const kOtherTables[] = {
 
 std::atomic<int> connectionCounter{0};
 
+// An absent note or e-mail is stored as empty text: Qt binds a null string as NULL,
+// which the columns refuse.
+QString NotNull(const QString& text)
+{
+    return text.isNull() ? QString::fromLatin1("") : text;
+}
+
 StoredRecord RecordFrom(const QSqlQuery& query)
 {
     StoredRecord stored;
@@ -274,11 +281,11 @@ SiteStorage::Submitted SiteStorage::SubmitRecord(const RecordSubmission& record,
         "INSERT INTO records (language, name, points, manches, note, email, program, played_on, played_at,"
         " stored_at, address) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING");
     insert.addBindValue(TableOf(record.language).Number());
-    insert.addBindValue(record.name);
+    insert.addBindValue(NotNull(record.name));
     insert.addBindValue(record.points);
     insert.addBindValue(record.manches);
-    insert.addBindValue(record.note);
-    insert.addBindValue(record.email);
+    insert.addBindValue(NotNull(record.note));
+    insert.addBindValue(NotNull(record.email));
     insert.addBindValue(record.program);
     insert.addBindValue(record.playedOn.toString(Qt::ISODate));
     insert.addBindValue(record.playedAt.toString(QStringLiteral("HH:mm")));

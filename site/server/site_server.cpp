@@ -107,8 +107,13 @@ void SiteServer::Stop()
         server_->stop();
 }
 
-void SiteServer::WaitUntilReady() const
+bool SiteServer::WaitUntilReady(int milliseconds) const
 {
-    while (!server_->is_running())
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!server_->is_running()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
 }

@@ -38,8 +38,9 @@ public:
     // Serves until Stop(); false when it could not serve at all.
     bool Listen();
     void Stop();
-    // Blocks until the server accepts connections (after Bind, while Listen runs).
-    void WaitUntilReady() const;
+    // Waits until the server accepts connections (after Bind, while Listen runs);
+    // false when it did not within `milliseconds`.
+    bool WaitUntilReady(int milliseconds) const;
 
 private:
     SiteService& service_;
