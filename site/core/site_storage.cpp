@@ -122,6 +122,14 @@ std::unique_ptr<SiteStorage> SiteStorage::Open(const DatabaseAddress& address, Q
         *error = db.lastError().text();
         return nullptr;
     }
+    if (address.kind == DatabaseAddress::Kind::SQLite) {
+        // Write-ahead logging: a commit is one sync of the log instead of several of a
+        // rollback journal, and readers never wait for a writer. Full sync keeps a
+        // confirmed record through a power cut too. A read-only file keeps its mode.
+        QSqlQuery pragma(db);
+        pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    }
     if (!storage->LayOut(error) || !storage->ReadOrMakeSecret(error))
         return nullptr;
     return storage;

@@ -17,7 +17,23 @@ namespace {
 std::atomic<quint64> serviceSerial{1};
 
 // The connections of the calling thread, one per service that thread has served.
-thread_local std::map<quint64, std::unique_ptr<SiteStorage>> threadStorages;
+// The map is reached through a plain pointer, which outlives the map: a service
+// destroyed after its thread's objects (a static one, at exit) finds it gone instead
+// of touching a destroyed map.
+using StorageMap = std::map<quint64, std::unique_ptr<SiteStorage>>;
+thread_local StorageMap* threadStorages = nullptr;
+
+struct ThreadStorages {
+    StorageMap map;
+    ThreadStorages() { threadStorages = &map; }
+    ~ThreadStorages() { threadStorages = nullptr; }
+};
+
+StorageMap& StoragesOfThisThread()
+{
+    thread_local ThreadStorages storages;
+    return storages.map;
+}
 
 const std::string kHtml = "text/html; charset=utf-8";
 // The dictionary editor reads the list byte by byte in the Windows code page; it
@@ -84,7 +100,8 @@ SiteService::SiteService(SiteConfig config) : config_(std::move(config)), serial
 
 SiteService::~SiteService()
 {
-    threadStorages.erase(serial_);
+    if (threadStorages)
+        threadStorages->erase(serial_);
 }
 
 const std::vector<std::pair<std::string, std::string>>& SiteService::SecurityHeaders()
@@ -103,7 +120,7 @@ const std::vector<std::pair<std::string, std::string>>& SiteService::SecurityHea
 
 SiteStorage* SiteService::Storage()
 {
-    std::unique_ptr<SiteStorage>& storage = threadStorages[serial_];
+    std::unique_ptr<SiteStorage>& storage = StoragesOfThisThread()[serial_];
     if (!storage) {
         QString error;
         storage = SiteStorage::Open(config_.database, &error);
