@@ -91,7 +91,7 @@ int Serve(const Options& options, QTextStream& out, QTextStream& err)
 {
     const std::optional<int> port = NumberOption(options, QStringLiteral("--port"), 0, 65535, -1, err);
     const std::optional<int> limit = NumberOption(options, QStringLiteral("--limit"), 0, 100000, 20, err);
-    const std::optional<int> threads = NumberOption(options, QStringLiteral("--threads"), 1, 256, 8, err);
+    const std::optional<int> threads = NumberOption(options, QStringLiteral("--threads"), 1, 256, ServerLimits().threads, err);
     const std::optional<DatabaseAddress> database = DatabaseOf(options, err);
     if (!port || !limit || !threads || !database)
         return 2;

@@ -49,6 +49,9 @@ SiteServer::SiteServer(SiteService& service, ServerLimits limits)
     server.set_keep_alive_timeout(limits_.keepAliveSeconds);
     server.set_keep_alive_max_count(100);
     server.set_payload_max_length(limits_.mostBodyBytes);
+    // The library writes the headers and the body in two sends: with Nagle's
+    // algorithm the body would wait for the client's delayed acknowledgement (40 ms).
+    server.set_tcp_nodelay(true);
 
     const auto handle = [this](const httplib::Request& req, httplib::Response& res) {
         // The library sets REMOTE_ADDR, REMOTE_PORT and the like among the headers.

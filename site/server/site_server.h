@@ -18,7 +18,8 @@ struct ServerLimits {
     int keepAliveSeconds = 5;
     std::size_t mostBodyBytes = 16 * 1024;  // a posted form is a few hundred bytes
     std::size_t mostHeaders = 50;
-    int threads = 8;
+    // A kept-alive connection holds its thread until it closes or idles out.
+    int threads = 16;
     // Behind a web server on the same machine every request comes from it: the
     // client's address is then the one the web server puts in X-Real-IP.
     bool behindProxy = false;
