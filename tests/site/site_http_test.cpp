@@ -4,6 +4,7 @@
 #include "running_site.h"
 #include "site_storage.h"
 #include "site_test_database.h"
+#include "submission_token.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
 
@@ -410,6 +411,57 @@ TEST_F(SiteLimitsTest, AClientThatStopsSendingIsDropped)
     std::chrono::milliseconds closedAfter{0};
     Raw("GET / HTTP/1.1\r\nHost: x\r\n", &closedAfter);  // never finishes its headers
     EXPECT_LT(closedAfter.count(), 4000);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SiteReadOnlyHttp, AReadOnlyDatabaseStillShowsTheTableAndASubmissionSaysItWasNotStored)
+{
+    QTemporaryDir folder;
+    DatabaseAddress address;
+    address.path = QDir(folder.path()).filePath(QStringLiteral("site.sqlite"));
+    QString error;
+    {
+        auto storage = SiteStorage::Open(address, &error);
+        ASSERT_TRUE(storage) << error.toStdString();
+        RecordSubmission record;
+        record.name = QStringLiteral("ANNA");
+        record.program = QStringLiteral("Letterama_ABC");
+        record.playedOn = QDate(2026, 12, 9);
+        record.playedAt = QTime(21, 7);
+        record.points = 900;
+        record.manches = 5;
+        ASSERT_EQ(storage->SubmitRecord(record, "t", QStringLiteral("a"), QDateTime::currentDateTimeUtc(), 10).outcome,
+                  SiteStorage::Outcome::Stored);
+    }
+    SiteConfig config;
+    config.database = address;
+    config.database.options = QStringLiteral("QSQLITE_OPEN_READONLY");
+    RunningSite site(std::move(config), ServerLimits());
+    ASSERT_GT(site.Port(), 0);
+    httplib::Client client("127.0.0.1", site.Port());
+    const httplib::Result table = client.Get("/letterama/");
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->status, 200);
+    EXPECT_NE(table->body.find("ANNA"), std::string::npos);
+
+    // A form signed with the database's secret, as a page shown before the file
+    // became read-only would carry.
+    auto reader = SiteStorage::Open(address, &error);
+    ASSERT_TRUE(reader);
+    httplib::Params fields{{"Nome", "LUCA"},  {"programma", "Letterama_ABC"}, {"data", "09-12-2026"},
+                           {"punti", "500"},  {"Manches", "5"},               {"ora", "21:07"},
+                           {"Language", "1"}, {"token", SubmissionToken::Issue(reader->TokenSecret(),
+                                                                              QDateTime::currentDateTimeUtc())
+                                                            .toStdString()}};
+    const httplib::Result posted = client.Post("/letterama.asp", fields);
+    ASSERT_TRUE(posted);
+    EXPECT_EQ(posted->status, 503);
+    EXPECT_NE(posted->body.find("Non è stato possibile registrare il record"), std::string::npos);
+    EXPECT_EQ(posted->body.find("SQL"), std::string::npos);
+    EXPECT_EQ(posted->body.find("readonly"), std::string::npos);
 }
 
 }  // namespace
