@@ -1,48 +1,64 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installing as a desktop application: the program folder (the three programs beside
-# every data file they read) under lib/letterama, launcher links in bin, the desktop
-# entries, the icon in the hicolor theme and the AppStream metadata under share.
-# An installed program folder is read-only to its users: the programs then keep what
-# they write in the user's data folder.
+# Installing lays the programs out as Debian lays out games:
+#   games/                      letterama, gleaner, letterama-dict
+#   share/games/letterama/      every data file they read, and the install's marker
+#   share/applications, share/metainfo, share/icons, share/man/man6, share/doc/letterama
+# The marker tells the programs that they run from an installed copy: whoever runs
+# them, they keep what they write in the user's data folder and never touch the tree.
+# (The site program letterama-site installs to bin with a rule of its own.)
 
-set(LETTERAMA_INSTALL_DIR lib/letterama)
+set(LETTERAMA_GAMES_DIR games)
+set(LETTERAMA_DATA_DIR share/games/letterama)
+set(LETTERAMA_DOC_DIR share/doc/letterama)
+file(RELATIVE_PATH data_from_programs /${LETTERAMA_GAMES_DIR} /${LETTERAMA_DATA_DIR})
+target_compile_definitions(platform_core PRIVATE LETTERAMA_DATA_FROM_PROGRAMS="${data_from_programs}")
+target_compile_definitions(Gleaner PRIVATE LETTERAMA_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(letterama_dict_core PRIVATE LETTERAMA_VERSION="${PROJECT_VERSION}")
 
-install(TARGETS Letterama Gleaner letterama-dict RUNTIME DESTINATION ${LETTERAMA_INSTALL_DIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/program_folder/ DESTINATION ${LETTERAMA_INSTALL_DIR})
+set(packaging_source ${PROJECT_SOURCE_DIR}/assets/packaging)
+set(packaging_dir ${CMAKE_BINARY_DIR}/packaging)
+file(MAKE_DIRECTORY ${packaging_dir}/man)
 
-# Relative links, so that the installed tree can be moved or packaged as a whole. The
-# programs find their folder through the link's target, not through the link.
-set(launcher_dir ${CMAKE_BINARY_DIR}/launchers)
-file(MAKE_DIRECTORY ${launcher_dir})
-foreach(pair IN ITEMS "letterama:Letterama" "gleaner:Gleaner" "letterama-dict:letterama-dict")
+# The programs under their commands' names. A stripping install (cmake --install
+# --strip, and the package) drops their symbols and debug information as dh_strip does.
+set(LETTERAMA_COMMANDS letterama:Letterama gleaner:Gleaner letterama-dict:letterama-dict)
+foreach(pair IN LISTS LETTERAMA_COMMANDS)
   string(REPLACE ":" ";" pair ${pair})
-  list(GET pair 0 launcher)
+  list(GET pair 0 command)
   list(GET pair 1 program)
-  file(CREATE_LINK ../${LETTERAMA_INSTALL_DIR}/${program} ${launcher_dir}/${launcher} SYMBOLIC)
-  install(FILES ${launcher_dir}/${launcher} DESTINATION bin)
+  install(PROGRAMS $<TARGET_FILE:${program}> DESTINATION ${LETTERAMA_GAMES_DIR} RENAME ${command})
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${LETTERAMA_GAMES_DIR}/${command}\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 endforeach()
 
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/program_folder/ DESTINATION ${LETTERAMA_DATA_DIR})
+file(WRITE ${packaging_dir}/letterama-installed
+  "This folder belongs to an installed copy of Letterama: the programs keep what they\n"
+  "write in the user's data folder (~/.local/share/letterama), never here.\n")
+install(FILES ${packaging_dir}/letterama-installed DESTINATION ${LETTERAMA_DATA_DIR})
+
 set(desktop_dir ${PROJECT_SOURCE_DIR}/assets/desktop)
-install(FILES ${desktop_dir}/org.example.letterama.Letterama.desktop ${desktop_dir}/org.example.letterama.Gleaner.desktop
+install(FILES ${desktop_dir}/org.example.letterama.desktop ${desktop_dir}/org.example.letterama.gleaner.desktop
   DESTINATION share/applications)
-install(FILES ${desktop_dir}/org.example.letterama.Letterama.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${desktop_dir}/org.example.letterama.metainfo.xml DESTINATION share/metainfo)
 foreach(size IN ITEMS 16 24 32 48 64 128 256)
   install(FILES ${desktop_dir}/icons/${size}x${size}/letterama.png
     DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/docs/board-style-2.png DESTINATION share/doc/letterama/screenshots)
 
-# cpack -G DEB in the build folder: the dependencies come from the libraries the
-# programs link, as dpkg-shlibdeps finds them (Debian package dpkg-dev).
-set(CPACK_PACKAGE_NAME letterama)
-set(CPACK_PACKAGE_VENDOR "Letterama")
-set(CPACK_PACKAGE_CONTACT "Letterama <autore@letterama.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Italian letters game: find the longest word with the drawn letters")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://letterama.example.org/")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Sound playback goes through GStreamer plugins, which no library link names.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, hunspell-it")
-include(CPack)
+# Documentation: the licence and the sources of the data (DEP-5), the credits, the
+# changelog, the README and a picture of the board.
+add_custom_command(OUTPUT ${packaging_dir}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${packaging_source}/changelog ${packaging_dir}/changelog
+  COMMAND gzip -9nf ${packaging_dir}/changelog
+  DEPENDS ${packaging_source}/changelog
+  COMMENT "Packaging: changelog.gz")
+add_custom_target(packaging_changelog ALL DEPENDS ${packaging_dir}/changelog.gz)
+install(FILES ${packaging_source}/copyright ${PROJECT_SOURCE_DIR}/CREDITS ${packaging_dir}/changelog.gz
+  ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${LETTERAMA_DOC_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/board-style-2.png DESTINATION ${LETTERAMA_DOC_DIR}/screenshots)
+
+include(${CMAKE_CURRENT_LIST_DIR}/manual_pages.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/debian_package.cmake)

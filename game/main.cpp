@@ -1,15 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.h"
 #include "desktop_identity.h"
 #include "hunspell_spell_checker.h"
 #include "main_window.h"
 #include "platform.h"
+#include "program_folder.h"
 #include "qt_platform.h"
 #include "qt_translations.h"
+#include "version.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    // Asked for its help or version, the program prints them without a window or a display.
+    const CommandLine::Program program{
+        QStringLiteral("letterama"),
+        QStringLiteral("%1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision),
+        QStringLiteral("Gioco di lettere: trova la parola più lunga con le lettere estratte, contro tre "
+                       "giocatori del computer.")};
+    if (const auto answer = CommandLine::AnswerWithoutWindow(CommandLine::ArgumentsOf(argc, argv), program))
+        return CommandLine::Print(*answer);
+
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Letterama"));
@@ -26,7 +38,7 @@ int main(int argc, char** argv)
 
     MainWindow window(platform, spellChecker);
     game = &window;
-    if (!window.Startup(QCoreApplication::applicationDirPath()))
+    if (!window.Startup(ProgramFolder::ProgramFolderOfRunningProgram()))
         return 1;
     window.show();
     return app.exec();

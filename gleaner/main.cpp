@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.h"
 #include "desktop_identity.h"
 #include "gleaner_window.h"
 #include "platform.h"
@@ -10,6 +11,14 @@
 
 int main(int argc, char** argv)
 {
+    // Asked for its help or version, the program prints them without a window or a display.
+    const CommandLine::Program program{
+        QStringLiteral("gleaner"), QStringLiteral(LETTERAMA_VERSION),
+        QStringLiteral("Raccoglitore di parole: aggiunge le parole nuove di un file di testo agli elenchi di "
+                       "parole di Letterama.")};
+    if (const auto answer = CommandLine::AnswerWithoutWindow(CommandLine::ArgumentsOf(argc, argv), program))
+        return CommandLine::Print(*answer);
+
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Gleaner"));
@@ -18,9 +27,10 @@ int main(int argc, char** argv)
     QtPlatform qt(QStringLiteral("Gleaner"));
     const Platform platform = qt.Services();
 
-    // An installed, read-only program folder sends the per-length files to the user's folder.
-    ProgramFolder::UseUserFolderIfReadOnly(QCoreApplication::applicationDirPath());
-    GleanerWindow window(platform, QCoreApplication::applicationDirPath());
+    // An installed copy sends the per-length files to the user's folder.
+    const QString programFolder = ProgramFolder::ProgramFolderOfRunningProgram();
+    ProgramFolder::UseUserFolderIfInstalled(programFolder);
+    GleanerWindow window(platform, programFolder);
     window.show();
     return app.exec();
 }

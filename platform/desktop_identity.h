@@ -4,8 +4,8 @@
 #include <QString>
 
 // The names the installed desktop entries go by (see assets/desktop).
-inline const QString kGameDesktopEntry = QStringLiteral("org.example.letterama.Letterama");
-inline const QString kGleanerDesktopEntry = QStringLiteral("org.example.letterama.Gleaner");
+inline const QString kGameDesktopEntry = QStringLiteral("org.example.letterama");
+inline const QString kGleanerDesktopEntry = QStringLiteral("org.example.letterama.gleaner");
 
 // Tells the desktop which installed entry the running program belongs to, so that
 // its windows carry the entry's icon and group under it in the task bar. Run from a

@@ -2,18 +2,24 @@
 #include "program_folder.h"
 #include "safe_file_write.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+// Set by the install rules; this is their layout (games/ and share/games/letterama/).
+#ifndef LETTERAMA_DATA_FROM_PROGRAMS
+#define LETTERAMA_DATA_FROM_PROGRAMS "../share/games/letterama"
+#endif
+
 namespace {
 
-// The folder laid over a read-only program folder, set once at start-up.
+// The folder laid over an installed program folder, set once at start-up.
 struct UserFolderOverlay {
     QString programFolder;  // canonical, to compare with the folder of each name
-    QString userFolder;     // absolute; empty when the program folder is writable
+    QString userFolder;     // absolute; empty for a build folder
 };
 
 UserFolderOverlay& Overlay()
@@ -101,12 +107,28 @@ QString DefaultUserFolder()
         .filePath(QStringLiteral("letterama"));
 }
 
-bool UseUserFolderIfReadOnly(const QString& programFolder, const QString& userFolder, const WritableCheck& canWrite)
+bool IsInstalledCopy(const QString& programFolder)
+{
+    return QFileInfo(QDir(programFolder).filePath(QString::fromLatin1(kInstalledMarker))).isFile();
+}
+
+QString ProgramFolderFor(const QString& executableFolder, const QString& dataFromPrograms)
+{
+    const QString data = QDir::cleanPath(QDir(executableFolder).filePath(dataFromPrograms));
+    return IsInstalledCopy(data) ? data : executableFolder;
+}
+
+QString ProgramFolderOfRunningProgram()
+{
+    return ProgramFolderFor(QCoreApplication::applicationDirPath(), QStringLiteral(LETTERAMA_DATA_FROM_PROGRAMS));
+}
+
+bool UseUserFolderIfInstalled(const QString& programFolder, const QString& userFolder)
 {
     UseProgramFolderOnly();
     const QString program = QFileInfo(programFolder).canonicalFilePath();
     const QString user = QDir(userFolder).absolutePath();
-    if (program.isEmpty() || userFolder.isEmpty() || canWrite(programFolder))
+    if (program.isEmpty() || userFolder.isEmpty() || !IsInstalledCopy(programFolder))
         return false;
     // The programs append to some files by opening them directly: the folder must be
     // there before the first of them. If it cannot be made, every write says so.

@@ -16,9 +16,6 @@ class QFileDevice;
 // system that ignores case. These helpers give that meaning on every file system.
 namespace ProgramFolder {
 
-// Answers whether the program can write into a folder.
-using WritableCheck = std::function<bool(const QString& folder)>;
-
 // Whether a file can be created in the folder: tried with a real temporary file, since
 // permission bits do not tell about read-only mounts or access lists.
 bool CanCreateFilesIn(const QString& folder);
@@ -27,13 +24,28 @@ bool CanCreateFilesIn(const QString& folder);
 // folder named "letterama" (~/.local/share/letterama).
 QString DefaultUserFolder();
 
-// Chooses where files go at start-up. A program folder that cannot be written (an
-// installed copy) gets `userFolder` laid over it: every file of the program folder is
-// read first from there, then from the program folder, and every write goes there.
-// A writable program folder keeps every file in itself. Returns whether the user
-// folder is in use.
-bool UseUserFolderIfReadOnly(const QString& programFolder, const QString& userFolder = DefaultUserFolder(),
-                             const WritableCheck& canWrite = CanCreateFilesIn);
+// The file the install puts into the data folder of an installed copy. Its presence,
+// not the folder's permissions, tells an installed copy from a build folder: root may
+// write anywhere, and an installed copy must still leave its install tree alone.
+inline constexpr char kInstalledMarker[] = "letterama-installed";
+
+// Whether the install marked `programFolder` as the data folder of an installed copy.
+bool IsInstalledCopy(const QString& programFolder);
+
+// The folder of the files the programs read: for a program installed with the data
+// folder `dataFromPrograms` (relative to the programs' folder, as laid out by the
+// install) and marked there, that data folder; otherwise the program's own folder, as
+// in a build folder.
+QString ProgramFolderFor(const QString& executableFolder, const QString& dataFromPrograms);
+
+// The program folder of the running program, for the layout its install uses.
+QString ProgramFolderOfRunningProgram();
+
+// Chooses where files go at start-up. An installed program folder gets `userFolder`
+// laid over it: every file of the program folder is read first from there, then from
+// the program folder, and every write goes there, whoever runs the program. Any other
+// program folder keeps every file in itself. Returns whether the user folder is in use.
+bool UseUserFolderIfInstalled(const QString& programFolder, const QString& userFolder = DefaultUserFolder());
 
 // Files of the program folder stay in the program folder alone.
 void UseProgramFolderOnly();

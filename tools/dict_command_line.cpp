@@ -3,6 +3,11 @@
 
 #include <algorithm>
 
+// Set by the build to the project's version.
+#ifndef LETTERAMA_VERSION
+#define LETTERAMA_VERSION "0"
+#endif
+
 namespace {
 
 void PrintOverview(QTextStream& stream)
@@ -10,8 +15,11 @@ void PrintOverview(QTextStream& stream)
     stream << "Usage: letterama-dict COMMAND [ARGUMENTS]\n"
               "Builds and inspects Letterama lexicon files.\n\nCommands:\n";
     for (const DictCommand& command : DictCommands())
-        stream << "  " << QString::fromLatin1(command.name).leftJustified(8) << command.summary << '\n';
-    stream << "\nRun 'letterama-dict COMMAND --help' for the arguments of a command.\n";
+        stream << "  " << QString::fromLatin1(command.name).leftJustified(9) << command.summary << '\n';
+    stream << "\nOptions:\n"
+              "  -h, --help     print this help and exit\n"
+              "  -v, --version  print the version and exit\n"
+              "\nRun 'letterama-dict COMMAND --help' for the arguments of a command.\n";
 }
 
 bool IsHelp(const QString& argument)
@@ -58,6 +66,10 @@ int RunDictCommandLine(const QStringList& arguments, DictIo& io)
             }
         }
         PrintOverview(io.out);
+        return kDictSuccess;
+    }
+    if (name == QLatin1String("--version") || name == QLatin1String("-v")) {
+        io.out << "letterama-dict " << LETTERAMA_VERSION << '\n';
         return kDictSuccess;
     }
     const DictCommand* command = FindDictCommand(name);

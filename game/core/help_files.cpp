@@ -8,4 +8,11 @@ QString MissingHelpMessage()
     return QStringLiteral("Non trovato file di documentazione/help: ") + QString::fromLatin1(kHelpPage);
 }
 
+QString UnopenedHelpMessage(const QString& path)
+{
+    return QStringLiteral("Impossibile aprire la guida: nessun programma del sistema apre le pagine web "
+                          "(per esempio un browser).\nLa guida è il file ") +
+           path;
+}
+
 }  // namespace HelpFiles

@@ -11,4 +11,8 @@ inline constexpr const char* kHelpPage = "Letterama.htm";
 // The help-page missing message.
 QString MissingHelpMessage();
 
+// The message when no program on the system opens the page at `path`, which names the
+// page so that the player can open it by hand.
+QString UnopenedHelpMessage(const QString& path);
+
 }  // namespace HelpFiles

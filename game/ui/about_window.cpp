@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_window.h"
 
+#include "credits.h"
 #include "program_folder.h"
 #include "shell.h"
 #include "version.h"
 #include "web_addresses.h"
 
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 AboutWindow::AboutWindow(Shell& shell, QWidget* parent)
-    : QDialog(parent), shell_(shell), logo_(new QLabel(this)), version_(new QLabel(VersionText(), this))
+    : QDialog(parent), shell_(shell), logo_(new QLabel(this)), version_(new QLabel(VersionText(), this)),
+      credits_(new QLabel(Credits::AboutText(), this))
 {
     setWindowTitle(QStringLiteral("Info su Letterama"));
 
@@ -49,6 +52,17 @@ AboutWindow::AboutWindow(Shell& shell, QWidget* parent)
         connect(button, &QPushButton::clicked, this, [this, address] { shell_.Open(address); });
         layout->addWidget(button);
     }
+
+    // The label keeps its own text as its accessible name; the group's title says what it is.
+    auto* creditsBox = new QGroupBox(QStringLiteral("Licenza e crediti"), this);
+    auto* creditsLayout = new QVBoxLayout(creditsBox);
+    credits_->setWordWrap(true);
+    credits_->setTextFormat(Qt::RichText);
+    credits_->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    credits_->setMaximumWidth(480);
+    connect(credits_, &QLabel::linkActivated, this, [this](const QString& address) { shell_.Open(address); });
+    creditsLayout->addWidget(credits_);
+    layout->addWidget(creditsBox);
 
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* closeButton = close->button(QDialogButtonBox::Close);

@@ -6,7 +6,8 @@
 class QLabel;
 class Shell;
 
-// "Info su Letterama": the program's version, its logo and links to the maker's pages.
+// "Info su Letterama": the program's version, its logo, links to the maker's pages, and
+// the licence with the sources of the lexicons, sounds and pictures ("Licenza e crediti").
 class AboutWindow : public QDialog {
     Q_OBJECT
 
@@ -20,6 +21,7 @@ public:
 
     QLabel* Logo() const { return logo_; }
     QLabel* Version() const { return version_; }
+    QLabel* Credits() const { return credits_; }
 
     // Looks for the logo in the current folder again (it is the program folder once
     // start-up has run).
@@ -29,4 +31,5 @@ private:
     Shell& shell_;
     QLabel* logo_;
     QLabel* version_;
+    QLabel* credits_;
 };

@@ -162,7 +162,7 @@ bool MainWindow::Startup(const QString& programFolder)
         state_.Settings = GameSettings{};
         state_.Settings.RoundSeconds = 60;
         QDir::setCurrent(programFolder);
-        ProgramFolder::UseUserFolderIfReadOnly(programFolder);
+        ProgramFolder::UseUserFolderIfInstalled(programFolder);
         programFolderReady_ = true;
         LoadSettings();
     }

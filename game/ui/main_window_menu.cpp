@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
+#include <QFileInfo>
 
 // The main window's menu handlers: one per item. Every item that changes a setting
 // ends by rewriting the settings file.
@@ -157,10 +158,13 @@ void MainWindow::OnManageMainDictionary()
 void MainWindow::OnHelp()
 {
     const QString page = QString::fromLatin1(HelpFiles::kHelpPage);
-    if (ProgramFolder::Exists(page))
-        platform_.shell.Open(ProgramFolder::Resolve(page));
-    else
+    if (!ProgramFolder::Exists(page)) {
         platform_.dialogs.Inform(HelpFiles::MissingHelpMessage());
+        return;
+    }
+    const QString resolved = ProgramFolder::Resolve(page);
+    if (!platform_.shell.Open(resolved))
+        platform_.dialogs.Inform(HelpFiles::UnopenedHelpMessage(QFileInfo(resolved).absoluteFilePath()));
 }
 
 void MainWindow::OnWordRules()

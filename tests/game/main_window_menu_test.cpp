@@ -2,6 +2,7 @@
 #include "main_window_fixture.h"
 
 #include "about_window.h"
+#include "credits.h"
 #include "fill_strip.h"
 #include "game_view.h"
 #include "main_menu.h"
@@ -10,6 +11,7 @@
 #include "web_addresses.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +125,34 @@ TEST_F(MainWindowTest, HelpOpensTheLocalPageOrSaysItIsMissing)
     Choose(help);
     EXPECT_EQ(fakes.shell.opened, QStringList{QStringLiteral("letterama.HTM")});
     EXPECT_EQ(fakes.dialogs.asked.size(), 1u);
+}
+
+TEST_F(MainWindowTest, HelpThatNoProgramOpensSaysSoWithThePagesPath)
+{
+    struct Row {
+        const char* what;
+        bool shellHandles;
+        QStringList messages;
+    };
+    WriteLexicon(1);
+    folder.Write(QStringLiteral("Letterama.htm"), "<html></html>");
+    const QString page = QFileInfo(folder.FilePath(QStringLiteral("Letterama.htm"))).absoluteFilePath();
+    const std::vector<Row> rows = {
+        {"a browser opens the page silently", true, {}},
+        {"with no browser the player is told where the page is", false,
+         {"Impossibile aprire la guida: nessun programma del sistema apre le pagine web (per esempio un "
+          "browser).\nLa guida è il file " + page}},
+    };
+    ASSERT_TRUE(Start());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        fakes.dialogs.asked.clear();
+        fakes.shell.opened.clear();
+        fakes.shell.handled = row.shellHandles;
+        Choose(Window().Menu()->Action(MainMenu::Command::Help));
+        EXPECT_EQ(fakes.shell.opened, QStringList{QStringLiteral("Letterama.htm")});
+        EXPECT_EQ(fakes.dialogs.Texts(), row.messages);
+    }
 }
 
 TEST_F(MainWindowTest, WordRulesShowTheTextOrTheNumberedError)
@@ -265,7 +296,7 @@ TEST_F(MainWindowTest, LaterWindowItemsExistAndHighScoresClearsGameOver)
     EXPECT_FALSE(folder.Exists(QStringLiteral("LETTRAMA.INI")));
 }
 
-TEST_F(MainWindowTest, AboutWindowShowsVersionLogoAndLinks)
+TEST_F(MainWindowTest, AboutWindowShowsVersionLogoLinksLicenceAndCredits)
 {
     WriteLexicon(1);
     ASSERT_TRUE(Start());
@@ -292,6 +323,20 @@ TEST_F(MainWindowTest, AboutWindowShowsVersionLogoAndLinks)
     EXPECT_EQ(opened, 3);
     EXPECT_TRUE(fakes.shell.opened.contains(QString::fromLatin1(WebAddresses::kHomePage)));
     EXPECT_TRUE(fakes.shell.opened.contains(QString::fromLatin1(WebAddresses::kMakerMail)));
+
+    // The licence and every data source, readable by a screen reader, and the licence's page one click away.
+    QTextDocument credits;
+    credits.setHtml(about->Credits()->text());
+    const QString shown = credits.toPlainText();
+    EXPECT_TRUE(shown.contains(Credits::LicenceText()));
+    for (const Credits::DataSource& row : Credits::DataSources()) {
+        SCOPED_TRACE(row.made.toStdString());
+        EXPECT_TRUE(shown.contains(row.made + QStringLiteral(": ") + row.source + QStringLiteral(" (") + row.licence +
+                                   QStringLiteral(")")));
+    }
+    EXPECT_TRUE(about->Credits()->accessibleName().isEmpty());
+    emit about->Credits()->linkActivated(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"));
+    EXPECT_EQ(fakes.shell.opened.last(), QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"));
 
     // Opened again, the same window comes back.
     about->close();

@@ -24,18 +24,27 @@ void WriteFiles(const QString& folder, const Files& files)
     }
 }
 
+// Marks a program folder as the install marks an installed copy's data folder.
+void MarkInstalled(const QString& folder)
+{
+    QFile marker(QDir(folder).filePath(QString::fromLatin1(ProgramFolder::kInstalledMarker)));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+}
+
+// The files of a folder, but for the install's marker.
 Files ReadFolder(const QString& folder)
 {
     Files files;
     for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        if (name == QLatin1String(ProgramFolder::kInstalledMarker))
+            continue;
         QFile file(QDir(folder).filePath(name));
         files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
     return files;
 }
 
-// A shipped program folder that the program may not write (decided by the seam, since
-// a test running as root writes anywhere) under a writable user folder.
+// A shipped program folder, marked as installed or not, under a writable user folder.
 class UserFolderOverlay : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,12 +54,11 @@ protected:
     }
     void TearDown() override { ProgramFolder::UseProgramFolderOnly(); }
 
-    bool LayOver(bool programFolderWritable)
+    bool LayOver(bool installed)
     {
-        return ProgramFolder::UseUserFolderIfReadOnly(program_.Path(), userFolder_,
-                                                      [programFolderWritable](const QString&) {
-                                                          return programFolderWritable;
-                                                      });
+        if (installed)
+            MarkInstalled(program_.Path());
+        return ProgramFolder::UseUserFolderIfInstalled(program_.Path(), userFolder_);
     }
 
     TempProgramFolder program_;
@@ -88,7 +96,8 @@ TEST_F(UserFolderOverlay, ReadsTheUserCopyFirstThenTheShippedFile)
         QTemporaryDir userRoot;
         const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
         WriteFiles(program.Path(), row.shipped);
-        ASSERT_TRUE(ProgramFolder::UseUserFolderIfReadOnly(program.Path(), user, [](const QString&) { return false; }));
+        MarkInstalled(program.Path());
+        ASSERT_TRUE(ProgramFolder::UseUserFolderIfInstalled(program.Path(), user));
         WriteFiles(user, row.user);
 
         QString name = row.name;
@@ -130,7 +139,8 @@ TEST_F(UserFolderOverlay, WritesGoToTheUserFolderAndLeaveTheShippedFilesAlone)
         QTemporaryDir userRoot;
         const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
         WriteFiles(program.Path(), row.shipped);
-        ASSERT_TRUE(ProgramFolder::UseUserFolderIfReadOnly(program.Path(), user, [](const QString&) { return false; }));
+        MarkInstalled(program.Path());
+        ASSERT_TRUE(ProgramFolder::UseUserFolderIfInstalled(program.Path(), user));
         WriteFiles(user, row.user);
 
         QString name = row.name;
@@ -144,10 +154,10 @@ TEST_F(UserFolderOverlay, WritesGoToTheUserFolderAndLeaveTheShippedFilesAlone)
     }
 }
 
-TEST_F(UserFolderOverlay, AWritableProgramFolderKeepsEveryFileInItself)
+TEST_F(UserFolderOverlay, ABuildFolderKeepsEveryFileInItself)
 {
     program_.Write(QStringLiteral("SLESSICO.1"), "shipped");
-    EXPECT_FALSE(LayOver(true));
+    EXPECT_FALSE(LayOver(false));
     EXPECT_TRUE(ProgramFolder::UserFolder().isEmpty());
 
     ASSERT_TRUE(ProgramFolder::WriteAtomically(QStringLiteral("LETTRAMA.INI"), "settings"));
@@ -159,7 +169,7 @@ TEST_F(UserFolderOverlay, AWritableProgramFolderKeepsEveryFileInItself)
 
 TEST_F(UserFolderOverlay, FilesOutsideTheProgramFolderAreNotLaidOver)
 {
-    ASSERT_TRUE(LayOver(false));
+    ASSERT_TRUE(LayOver(true));
     QTemporaryDir elsewhere;
     const QString other = QDir(elsewhere.path()).filePath(QStringLiteral("Notes.txt"));
     WriteFiles(elsewhere.path(), {{"Notes.txt", "mine"}});
@@ -172,7 +182,7 @@ TEST_F(UserFolderOverlay, FilesOutsideTheProgramFolderAreNotLaidOver)
 
 TEST_F(UserFolderOverlay, AFileOpenedDirectlyForAppendingIsCreatedInTheUserFolder)
 {
-    ASSERT_TRUE(LayOver(false));
+    ASSERT_TRUE(LayOver(true));
     // Some writers open the resolved path themselves: it must lie in a folder that
     // exists and that they may write.
     QFile file(ProgramFolder::Resolve(QStringLiteral("USERVOCA.3")));
@@ -199,6 +209,52 @@ TEST(ProgramFolderWritable, ProbeTellsAWritableFolderFromAMissingOne)
         EXPECT_EQ(ProgramFolder::CanCreateFilesIn(row.folder), row.writable);
     }
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+// What the install leaves in the tree, under a temporary prefix: the programs in
+// games/, the data folder share/games/letterama/ with or without its marker.
+TEST(InstalledCopy, OnlyTheInstallsMarkerMakesAFolderAnInstalledCopy)
+{
+    enum class Marker { None, File, Folder };
+    struct Row {
+        const char* what;
+        bool dataFolder;
+        Marker marker;
+        bool installed;
+    };
+    const std::vector<Row> rows = {
+        {"a marked data folder beside the programs is an installed copy", true, Marker::File, true},
+        {"a data folder without the marker is not, writable or not", true, Marker::None, false},
+        {"a folder in the marker's place is no marker", true, Marker::Folder, false},
+        {"a program with no data folder is a build folder", false, Marker::None, false},
+    };
+    const QString dataFromPrograms = QStringLiteral("../share/games/letterama");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir prefix;
+        const QDir root(prefix.path());
+        ASSERT_TRUE(root.mkpath(QStringLiteral("games")));
+        const QString programs = root.filePath(QStringLiteral("games"));
+        const QString data = root.filePath(QStringLiteral("share/games/letterama"));
+        if (row.dataFolder) {
+            ASSERT_TRUE(root.mkpath(data));
+        }
+        if (row.marker == Marker::File)
+            MarkInstalled(data);
+        if (row.marker == Marker::Folder) {
+            ASSERT_TRUE(QDir(data).mkdir(QString::fromLatin1(ProgramFolder::kInstalledMarker)));
+        }
+
+        const QString folder = ProgramFolder::ProgramFolderFor(programs, dataFromPrograms);
+        EXPECT_EQ(folder, row.installed ? data : programs);
+        EXPECT_EQ(ProgramFolder::IsInstalledCopy(folder), row.installed);
+
+        QTemporaryDir userRoot;
+        const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
+        EXPECT_EQ(ProgramFolder::UseUserFolderIfInstalled(folder, user), row.installed);
+        EXPECT_EQ(ProgramFolder::UserFolder(), row.installed ? user : QString());
+        ProgramFolder::UseProgramFolderOnly();
+    }
 }
 
 }  // namespace

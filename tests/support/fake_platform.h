@@ -65,9 +65,10 @@ public:
     bool Open(const QString& target) override
     {
         opened.append(target);
-        return true;
+        return handled;
     }
     QStringList opened;
+    bool handled = true;  // false acts out a system with no program for the target
 };
 
 // Holds requests until the test answers them, or answers at once from `replies`.

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fake_platform.h"
+#include "fake_spell_checker.h"
+#include "high_score_file.h"
+#include "main_menu.h"
+#include "main_window.h"
+#include "personal_vocabulary.h"
+#include "program_folder.h"
+
+#include <QAction>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+// A copy installed by `cmake --install` into a temporary prefix (the test fixture
+// installed_copy_setup), run in this process as the game runs it: whoever runs it,
+// root included, it writes nothing under its install tree and keeps every file it
+// writes in the user's data folder.
+namespace {
+
+// Every entry of a tree with what would show a change: kind, size, time, contents.
+using Snapshot = std::map<QString, QString>;
+
+Snapshot SnapshotOf(const QString& root)
+{
+    Snapshot entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QString state = info.isSymLink() ? QStringLiteral("link ") + info.symLinkTarget()
+                        : info.isDir()   ? QStringLiteral("folder")
+                                         : QStringLiteral("file %1 ").arg(info.size());
+        state += info.lastModified().toString(Qt::ISODateWithMs);
+        if (info.isFile() && !info.isSymLink()) {
+            QFile file(info.filePath());
+            if (file.open(QIODevice::ReadOnly))
+                state += QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
+        }
+        entries[QDir(root).relativeFilePath(info.filePath())] = state;
+    }
+    return entries;
+}
+
+class InstalledCopy : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        prefix_ = qEnvironmentVariable("LETTERAMA_INSTALLED_PREFIX");
+        if (prefix_.isEmpty() || !QFileInfo(QDir(prefix_).filePath(QStringLiteral("games/letterama"))).isFile())
+            GTEST_SKIP() << "no installed copy: run through ctest, which installs one first";
+        previousFolder_ = QDir::currentPath();
+        hadDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        previousDataHome_ = qgetenv("XDG_DATA_HOME");
+        ASSERT_TRUE(home_.isValid());
+        qputenv("XDG_DATA_HOME", home_.path().toLocal8Bit());
+    }
+    void TearDown() override
+    {
+        ProgramFolder::UseProgramFolderOnly();
+        if (previousFolder_.isEmpty())
+            return;
+        QDir::setCurrent(previousFolder_);
+        if (hadDataHome_)
+            qputenv("XDG_DATA_HOME", previousDataHome_);
+        else
+            qunsetenv("XDG_DATA_HOME");
+    }
+
+    QString prefix_;
+    QTemporaryDir home_;
+    QString previousFolder_;
+    bool hadDataHome_ = false;
+    QByteArray previousDataHome_;
+};
+
+TEST_F(InstalledCopy, WritesNothingUnderItsTreeAndKeepsTheUsersFilesInTheDataFolder)
+{
+    // The folder the installed game finds beside its program, as main() finds it.
+    const QString games = QDir(prefix_).filePath(QStringLiteral("games"));
+    const QString programFolder = ProgramFolder::ProgramFolderFor(games, QStringLiteral("../share/games/letterama"));
+    ASSERT_EQ(programFolder, QDir(prefix_).filePath(QStringLiteral("share/games/letterama")))
+        << "the install did not mark its data folder";
+    if (geteuid() == 0)
+        RecordProperty("run_as", "root");
+
+    const Snapshot installed = SnapshotOf(prefix_);
+    FakePlatform fakes;
+    FakeSpellChecker spelling;
+    MainWindow window(fakes.platform(), spelling);
+    ASSERT_TRUE(window.Startup(programFolder)) << fakes.dialogs.Texts().join(QLatin1Char('\n')).toStdString();
+    const QString user = QDir(home_.path()).filePath(QStringLiteral("letterama"));
+    EXPECT_EQ(ProgramFolder::UserFolder(), user);
+
+    struct Row {
+        const char* what;
+        std::function<bool()> write;
+        QString userFile;
+    };
+    const std::vector<Row> rows = {
+        {"a changed setting", [&] {
+             window.Menu()->Action(MainMenu::Command::Sound)->trigger();
+             return true;
+         }, QStringLiteral("LETTRAMA.INI")},
+        {"a word of the personal vocabulary",
+         [] { return PersonalVocabulary::AppendWord(1, QStringLiteral("PAROLONA")); }, QStringLiteral("USERVOCA.1")},
+        {"a high score", [] { return HighScoreFile::Save({{QStringLiteral("Root"), 1200}}); },
+         QStringLiteral("Lettrama.HIS")},
+        {"a word Gleaner harvests", [&] {
+             return ProgramFolder::AppendLine(QDir(programFolder).filePath(QStringLiteral("8.txt")), "PAROLONA");
+         }, QStringLiteral("8.txt")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_TRUE(row.write());
+        EXPECT_TRUE(QFileInfo(QDir(user).filePath(row.userFile)).isFile());
+        EXPECT_EQ(SnapshotOf(prefix_), installed);
+    }
+    EXPECT_TRUE(fakes.dialogs.asked.empty()) << fakes.dialogs.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
