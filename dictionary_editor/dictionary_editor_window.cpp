@@ -119,7 +119,7 @@ void DictionaryEditorWindow::BuildLists()
     auto* totalCaption = new QLabel(QStringLiteral("Paole presenti"), this);
     totalLabel_ = new QLabel(this);
     totalLabel_->setObjectName(QStringLiteral("total"));
-    totalLabel_->setAccessibleName(QStringLiteral("Paole presenti"));
+    totalLabel_->setAccessibleDescription(totalCaption->text());
     statusLabel_ = new QLabel(this);
     statusLabel_->setObjectName(QStringLiteral("status"));
     progress_ = new QProgressBar(this);

@@ -62,7 +62,7 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     progress_->setTextVisible(false);
     progress_->setAccessibleName(QStringLiteral("Avanzamento"));
     status_->setObjectName(QStringLiteral("status"));
-    status_->setAccessibleName(QStringLiteral("Stato"));
+    status_->setAccessibleDescription(QStringLiteral("Stato"));
     status_->setMinimumWidth(160);
     auto* note = new QLabel(kNote, this);
     note->setObjectName(QStringLiteral("note"));

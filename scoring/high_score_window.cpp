@@ -83,6 +83,8 @@ HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWid
     QFont bold = bestPlayer_->font();
     bold.setBold(true);
     bestPlayer_->setFont(bold);
+    // Read by the name it shows, whatever the table holds now.
+    bestPlayer_->setAccessibleDescription(QStringLiteral("Questo è il migliore per adesso ..."));
     auto* theBest = new QLabel(QStringLiteral("<---= (The Best)"), this);
     auto* forNow = new QLabel(QStringLiteral("Questo è il migliore per adesso ..."), this);
     auto* bestRow = new QHBoxLayout;
@@ -131,7 +133,6 @@ void HighScoreWindow::SetUp()
         grid_->setItem(row, kScoreColumn, Cell(FormatScore(entry.Score), Qt::AlignRight));
     }
     bestPlayer_->setText(entries.empty() ? QString() : entries.front().Name);
-    bestPlayer_->setAccessibleName(bestPlayer_->text());
     submission_->SetRecordHolder(setUp.recordHolder);
     LayOutColumns();
 

@@ -3,6 +3,7 @@
 
 #include "confirm_window.h"
 #include "dialogs.h"
+#include "own_row_text.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,6 +19,8 @@
 namespace {
 
 enum Column { kName, kWord, kValidity, kPoints, kTotal, kRank, kColumnCount };
+
+const QString kContinueName = QStringLiteral("Continua");
 
 }  // namespace
 
@@ -68,7 +71,7 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
 
     continue_ = new QPushButton(QStringLiteral("&Continua"), this);
     continue_->setObjectName(QStringLiteral("continueButton"));
-    continue_->setAccessibleName(QStringLiteral("Continua"));
+    continue_->setAccessibleName(kContinueName);
     continue_->setEnabled(false);
     continue_->setDefault(true);
     connect(continue_, &QPushButton::clicked, this, &ResultsWindow::Continue);
@@ -224,6 +227,7 @@ void ResultsWindow::PrepareBoard(const std::array<PlayerSlot, GameState::kPlayer
     foundCount_->setText(RoundScoring::FoundCountText(foundCount));
     heading_->setText(RoundScoring::Heading(mancheNumber));
     continue_->setEnabled(false);
+    continue_->setAccessibleName(kContinueName);
 }
 
 void ResultsWindow::MarkLongestWords(const QStringList& foundWords, const QString& humanWord)
@@ -300,6 +304,9 @@ void ResultsWindow::Complete()
         dialogs_.Inform(outcome.vocabularyError);
     evaluated_ = true;
     continue_->setEnabled(true);
+    // The focus comes to the button with the player's own row in its name, so a
+    // screen reader reads that first; the rest of the board is read in the table.
+    continue_->setAccessibleName(OwnRowText(outcome.rows[0]) + QStringLiteral(". ") + kContinueName);
     continue_->setFocus();
     emit ScoreLabelsChanged(outcome.ScoreLabels());
 }

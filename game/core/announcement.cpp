@@ -77,4 +77,17 @@ QString ChooseWord(int level, const QStringList& foundWords, const QString& draw
     }
 }
 
+QString AnnouncedText(const QList<int>& playerNumbers)
+{
+    if (playerNumbers.isEmpty())
+        return {};
+    if (playerNumbers.size() == 1)
+        return QStringLiteral("Giocatore %1: parola annunciata").arg(playerNumbers.front());
+    QStringList numbers;
+    for (const int number : playerNumbers)
+        numbers.append(QString::number(number));
+    const QString last = numbers.takeLast();
+    return QStringLiteral("Giocatori %1 e %2: parole annunciate").arg(numbers.join(QStringLiteral(", ")), last);
+}
+
 }  // namespace Announcement

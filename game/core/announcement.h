@@ -37,4 +37,9 @@ int SliceStart(double r);
 // Round to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 int RoundHalfEven(double x);
 
+// What a screen reader says of the players (numbered 1 to 4) who have just announced:
+// "Giocatore 4: parola annunciata", "Giocatori 2, 3 e 4: parole annunciate". Empty
+// for nobody.
+QString AnnouncedText(const QList<int>& playerNumbers);
+
 }  // namespace Announcement

@@ -4,23 +4,12 @@
 #include <QLabel>
 #include <QString>
 
-// The label beside the time bar. Screen readers know it by a stable name and hear
-// its text ("12 / 60 Sec.") as its value, which they are told of as it changes.
+// The label beside the time bar. Its text ("12 / 60 Sec.") is what assistive tools
+// read as its name; the caption given here ("Tempo") goes in its description, so
+// that a fixed name never hides the seconds.
 class ClockLabel : public QLabel {
     Q_OBJECT
 
 public:
-    ClockLabel(const QString& accessibleName, QWidget* parent = nullptr);
-
-    // Tells assistive tools at once of something they must not miss (the computer
-    // players' announcement), beyond sound and asterisks.
-    void Alert(const QString& message);
-    QString LastAlert() const { return lastAlert_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString announcedText_;
-    QString lastAlert_;
+    ClockLabel(const QString& caption, QWidget* parent = nullptr);
 };

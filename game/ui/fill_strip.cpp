@@ -56,14 +56,6 @@ void InstallAccessibleFactoryOnce()
     (void)installed;
 }
 
-void AnnounceValue(FillStrip* strip)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleValueChangeEvent change(strip, strip->FilledPercent());
-    QAccessible::updateAccessibility(&change);
-}
-
 }  // namespace
 
 FillStrip::FillStrip(QWidget* parent) : QFrame(parent)
@@ -81,7 +73,6 @@ void FillStrip::Clear()
 {
     shares_.clear();
     update();
-    AnnounceValue(this);
 }
 
 void FillStrip::FillBox(const QRectF& area, const QColor& color)
@@ -91,7 +82,6 @@ void FillStrip::FillBox(const QRectF& area, const QColor& color)
     shares_.push_back({QRectF(area.x() / width, area.y() / height, area.width() / width, area.height() / height),
                        color});
     update();
-    AnnounceValue(this);
 }
 
 QRectF FillStrip::ToPixels(const QRectF& share) const

@@ -75,15 +75,19 @@ QWidget* GameView::BuildBoardRow()
     boardPanel_ = new QGroupBox(QStringLiteral("Area Estrazione"), row);
     boardPanel_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     boardPanel_->setAutoFillBackground(true);
-    boardPanel_->setAccessibleName(boardPanel_->title());
+    // The caption changes during play ("Cliccare bottoni estrazione", none once the
+    // letters are out): the panel is read by its caption, described by its role.
+    boardPanel_->setAccessibleDescription(boardPanel_->title());
     // The screen-reader copy of the board sits right under it.
     boardTextCopy_ = ScreenReaderText(QStringLiteral("123456789"), row);
     screenReaderLabel_ = ScreenReaderText(QString(), row);
+    spokenLine_ = new SpokenAnnouncer(row);
     auto* boardColumn = new QVBoxLayout;
     boardColumn->setSpacing(2);
     boardColumn->addWidget(boardPanel_);
     boardColumn->addWidget(boardTextCopy_);
     boardColumn->addWidget(screenReaderLabel_);
+    boardColumn->addWidget(spokenLine_);
     boardColumn->addStretch(1);
     layout->addLayout(boardColumn);
 
@@ -211,5 +215,4 @@ QLineEdit* GameView::WordBox(int slot) const
 void GameView::ShowAnnouncedWord(int slot, const QString& word)
 {
     WordBox(slot)->setText(word);
-    timeLabel_->Alert(QStringLiteral("%1: %2").arg(Player(slot)->title(), QString::fromLatin1(kAnnouncedAlert)));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "clock_label.h"
+#include "spoken_announcer.h"
 
 #include <QWidget>
 
@@ -28,7 +29,6 @@ public:
 
 
     static constexpr const char* kTimeLabelName = "Tempo";
-    static constexpr const char* kAnnouncedAlert = "parola annunciata";
     static constexpr const char* kHomeLinkPicture = "linkautore.gif";
     static constexpr const char* kOnlineLinkPicture = "linkonline.gif";
 
@@ -50,9 +50,10 @@ public:
     FillStrip* ProgressStrip() const { return progressStrip_; }
     QLabel* TimeLabel() const { return timeLabel_; }
     ClockLabel* Clock() const { return timeLabel_; }
-    // Shows a computer player's announced word (masked like every word box) and
-    // tells assistive tools that the player has announced.
+    // Shows a computer player's announced word, masked like every word box.
     void ShowAnnouncedWord(int slot, const QString& word);
+    // The line that speaks the manche to a screen reader.
+    SpokenAnnouncer* SpokenLine() const { return spokenLine_; }
     QLabel* BoardTextCopy() const { return boardTextCopy_; }
     QLabel* ScreenReaderLabel() const { return screenReaderLabel_; }
     LinkPicture* HomeLink() const { return homeLink_; }
@@ -75,6 +76,7 @@ private:
     ClockLabel* timeLabel_ = nullptr;
     QLabel* boardTextCopy_ = nullptr;
     QLabel* screenReaderLabel_ = nullptr;
+    SpokenAnnouncer* spokenLine_ = nullptr;
     LinkPicture* homeLink_ = nullptr;
     LinkPicture* onlineLink_ = nullptr;
 };

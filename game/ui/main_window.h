@@ -35,6 +35,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr const char* kTimeKeyCaption = "&Tempo rimasto";
+
     // `spellChecker` serves the confirmation of unknown words; it must outlive the window.
     MainWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -92,11 +94,16 @@ private:
     void ConnectPlayers();
     void BuildBoard();
     void BuildManche();
+    // The time key, in the "&?" menu: says the seconds left on the spoken line.
+    void AddTimeKey();
     // The board is complete: the manche clock starts and the computers search.
     void StartManche();
     // The window's part of a new game, and of the wait for the next draw.
     void ResetViewForNewGame();
     void ResetViewForNextManche();
+    // The players wait for the next draw: the spoken line is emptied and the focus
+    // is on the first draw button.
+    void WaitForTheDraw();
     void SetWordMaxLength(int letters);
     void ApplyLanguageCaption();
     void CheckMarksFromState();

@@ -3,18 +3,23 @@
 
 #include "draw_controller.h"
 #include "fill_strip.h"
+#include "main_menu.h"
 #include "game_view.h"
 #include "manche_controller.h"
 #include "manche_flow.h"
 #include "player_input.h"
 #include "player_panel.h"
 #include "results_window.h"
+#include "spoken_text.h"
 #include "tile_board.h"
 #include "word_entry.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QTimer>
@@ -66,6 +71,16 @@ void MainWindow::BuildManche()
     mancheHooks.resetForNextManche = [this] { ResetViewForNextManche(); };
     mancheHooks.endProgram = [this] { EndProgram(); };
     manche_ = new MancheController(state_, platform_, sounds_, *view_, *results_, std::move(mancheHooks), this);
+    AddTimeKey();
+}
+
+void MainWindow::AddTimeKey()
+{
+    // Ctrl+T types nothing into a word box, so the key works while the player writes.
+    QAction* sayTime = menu_->HelpMenu()->addAction(QString::fromUtf8(kTimeKeyCaption));
+    sayTime->setObjectName(QStringLiteral("sayTimeAction"));
+    sayTime->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(sayTime, &QAction::triggered, manche_, &MancheController::SayTimeNow);
 }
 
 QTimer* MainWindow::MancheClock() const
@@ -76,6 +91,7 @@ QTimer* MainWindow::MancheClock() const
 void MainWindow::StartManche()
 {
     manche_->StartClock();
+    view_->SpokenLine()->Say(SpokenText::Letters(state_.DrawnLetters));
     search_->Run(CurrentLexicon());
 }
 
@@ -101,6 +117,7 @@ void MainWindow::ResetViewForNewGame()
     for (int slot = 0; slot < GameState::kPlayers; ++slot)
         view_->Player(slot)->ResetForNewGame();
     view_->BoardPanel()->setTitle(MancheFlow::kNewGameBoardCaption);
+    WaitForTheDraw();
 }
 
 void MainWindow::ResetViewForNextManche()
@@ -117,4 +134,13 @@ void MainWindow::ResetViewForNextManche()
     }
     draw_->ResetDraw();
     view_->BoardPanel()->setTitle(MancheFlow::kNextMancheBoardCaption);
+    WaitForTheDraw();
+}
+
+void MainWindow::WaitForTheDraw()
+{
+    view_->SpokenLine()->Clear();
+    // The word box that had the focus is disabled now; the focus would move on to
+    // whatever comes next, a link picture that Enter opens in the browser.
+    view_->DrawButtonOf(GameView::DrawButton::Auto)->setFocus();
 }

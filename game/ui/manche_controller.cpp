@@ -10,6 +10,7 @@
 #include "lexicon_source.h"
 #include "platform.h"
 #include "results_window.h"
+#include "spoken_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -77,10 +78,18 @@ RoundClock::Hooks MancheController::ClockHooks()
         bar->FillBox(RoundClock::TimeSlice(elapsed, roundSeconds, bar->InnerWidth(), bar->InnerHeight()),
                      kTimeBarColor);
     };
-    hooks.setTimeLabel = [this](const QString& text) { view_.TimeLabel()->setText(text); };
+    hooks.setTimeLabel = [this](const QString& text) {
+        view_.TimeLabel()->setText(text);
+        SpeakSecondsLeft();
+    };
     hooks.hideSecondFinishButton = [this] { view_.FinishButton(1)->hide(); };
     // The computer's box was masked by the draw, so the word stays hidden.
-    hooks.announceWord = [this](int slot, const QString& word) { view_.ShowAnnouncedWord(slot, word); };
+    hooks.announceWord = [this](int slot, const QString& word) {
+        view_.ShowAnnouncedWord(slot, word);
+        // Running out after "finished", the results follow at once: nothing to say.
+        if (!clock_.FastForwarding())
+            view_.SpokenLine()->SayAnnounced(slot + 1);
+    };
     hooks.endOfManche = [this] { flow_.EndOfManche(); };
     return hooks;
 }
@@ -102,6 +111,22 @@ MancheFlow::Hooks MancheController::FlowHooks()
             hooks_.resetForNewGame();
     };
     return hooks;
+}
+
+void MancheController::SpeakSecondsLeft()
+{
+    const int roundSeconds = state_.Settings.RoundSeconds;
+    const bool unlimited = roundSeconds == GameState::kUnlimitedSeconds;
+    if (clock_.FastForwarding() || !SpokenText::SaysSecondsLeftAt(state_.ElapsedSeconds, roundSeconds, unlimited))
+        return;
+    view_.SpokenLine()->Say(SpokenText::SecondsLeft(roundSeconds - state_.ElapsedSeconds));
+}
+
+void MancheController::SayTimeNow()
+{
+    const int roundSeconds = state_.Settings.RoundSeconds;
+    view_.SpokenLine()->Say(SpokenText::TimeNow(clock_.Running(), state_.ElapsedSeconds, roundSeconds,
+                                                roundSeconds == GameState::kUnlimitedSeconds));
 }
 
 void MancheController::ShowResults()

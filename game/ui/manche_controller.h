@@ -50,6 +50,8 @@ public:
     void FinishNow();
     void NewGame();
     void BoardClicked();
+    // The time key: says the seconds left (or gone, or that the clock is still).
+    void SayTimeNow();
     // The window is closing: no more ticks, and a sequence waiting on one of the
     // game's windows goes no further.
     void Abandon();
@@ -61,6 +63,9 @@ public:
 private:
     RoundClock::Hooks ClockHooks();
     MancheFlow::Hooks FlowHooks();
+    // At 30 and 10 seconds before the end of a timed manche, on the line a screen
+    // reader speaks.
+    void SpeakSecondsLeft();
     void ShowResults();
     void ShowHighScores();
     void ShowEndOfGame();

@@ -42,9 +42,12 @@ void PlayerInput::ShowLetterUse(int slot, const QString& word)
     // Only what a human types shows on the board; a computer's announced word stays hidden.
     if (IsComputerPlayer(state_.Players[slot].Name))
         return;
-    const LetterUse use = LetterUse::Of(state_.DrawnLetters, word);
-    board_.DimUsedTiles(use.usedTiles);
     QLineEdit* box = view_.WordBox(slot);
+    // A masked box hides its word from the other players at the keyboard: dimmed
+    // tiles or red text would show them which letters it uses.
+    const bool masked = box->echoMode() != QLineEdit::Normal;
+    const LetterUse use = masked ? LetterUse{} : LetterUse::Of(state_.DrawnLetters, word);
+    board_.DimUsedTiles(use.usedTiles);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, use.spelt ? QApplication::palette().color(QPalette::Text) : QColor(Qt::red));
     box->setPalette(palette);

@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryCaptionWithItsAccessKey)
     EXPECT_EQ(Captions(menu.HelpMenu()),
               (QStringList{"&Help", "&Parole ammesse", "Invia una E-&Mail all'autore ...", "&Visita Home ...",
                            "&Sito per giocare on-line a Letterama ...", "Dizionari / Enciclopedie online",
-                           "&Info su Letterama ..."}));
+                           "&Info su Letterama ...", "&Tempo rimasto"}));
     EXPECT_EQ(Captions(Submenu(menu.HelpMenu(), "Dizionari / Enciclopedie online")),
               (QStringList{"Dizionario Garzanti", "Dizionario Piazzadante", "Enciclopedia Logos"}));
 }
