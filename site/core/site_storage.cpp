@@ -222,6 +222,12 @@ bool SiteStorage::Begin()
                                                                       : QStringLiteral("BEGIN"));
 }
 
+bool SiteStorage::BeginRead()
+{
+    QSqlQuery& begin = Prepared("BEGIN");
+    return begin.exec();
+}
+
 bool SiteStorage::Commit()
 {
     QSqlQuery query(db_);

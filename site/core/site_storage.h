@@ -56,6 +56,24 @@ public:
     Outcome SubmitReport(Language language, const QByteArray& word, const QByteArray& token, const QString& address,
                          const QDateTime& now, int hourlyLimit);
 
+    // Several reads from one snapshot of the database (a page's count, rows and ranks
+    // agree even while records arrive), and one file lock instead of one per read.
+    class ReadSnapshot {
+    public:
+        explicit ReadSnapshot(SiteStorage& storage) : storage_(storage), open_(storage.BeginRead()) {}
+        ~ReadSnapshot()
+        {
+            if (open_)
+                storage_.Rollback();
+        }
+        ReadSnapshot(const ReadSnapshot&) = delete;
+        ReadSnapshot& operator=(const ReadSnapshot&) = delete;
+
+    private:
+        SiteStorage& storage_;
+        bool open_;
+    };
+
     // The records of a language, best first (equal points: the first stored first).
     std::optional<std::vector<StoredRecord>> BestRecords(Language language, int offset, int count);
     std::optional<int> RecordCount(Language language);
@@ -87,6 +105,7 @@ private:
     bool ReadOrMakeSecret(QString* error);
     QSqlQuery& Prepared(const char* sql);
     bool Begin();
+    bool BeginRead();
     bool Commit();
     void Rollback();
     // Spends the token and checks the hourly limit inside an open transaction.

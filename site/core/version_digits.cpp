@@ -5,8 +5,8 @@
 
 std::optional<QString> VersionDigits(const QString& keeperText)
 {
-    static const QRegularExpression dotted(QStringLiteral("^(\\d)\\.(\\d)\\.(\\d{1,4})$"));
-    static const QRegularExpression runTogether(QStringLiteral("^\\d{3,6}$"));
+    static const QRegularExpression dotted(QStringLiteral("^(\\d)\\.(\\d)\\.(\\d)$"));
+    static const QRegularExpression runTogether(QStringLiteral("^\\d{3}$"));
     const QString text = keeperText.trimmed();
     if (const QRegularExpressionMatch match = dotted.match(text); match.hasMatch())
         return match.captured(1) + match.captured(2) + match.captured(3);

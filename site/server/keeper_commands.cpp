@@ -109,7 +109,7 @@ int SetVersion(SiteStorage& storage, const QString& version, QTextStream& out, Q
     const std::optional<QString> digits = VersionDigits(version);
     if (!digits) {
         err << "letterama-site: versione non valida: " << version
-            << " (scrivi per esempio 1.0.1: una cifra per la versione principale e una per la secondaria)\n";
+            << " (scrivi per esempio 1.0.1: una cifra ciascuna per versione, sottoversione e revisione)\n";
         return 2;
     }
     if (!storage.SetLatestVersion(*digits)) {

@@ -263,6 +263,7 @@ SiteResponse SiteService::RecordTable(const SiteRequest& request)
     SiteStorage* storage = Storage();
     if (!storage)
         return Unavailable();
+    const SiteStorage::ReadSnapshot snapshot(*storage);
     SitePages::RecordTable table;
     table.language = static_cast<Language>(NumberOr(request, "Language", 1, 3, 1));
     const std::optional<int> count = storage->RecordCount(table.language);

@@ -95,8 +95,9 @@ TEST(HtmlText, MarkupAndQuotesBecomeText)
 TEST(VersionDigits, TheKeepersVersionRunsTogetherAsTheGameReadsIt)
 {
     const std::pair<const char*, const char*> rows[] = {
-        {"1.0.1", "101"}, {" 2.3.10 ", "2310"}, {"101", "101"}, {"1.10.1", nullptr},
-        {"1.0", nullptr}, {"uno", nullptr},     {"", nullptr},   {"12", nullptr},
+        {"1.0.1", "101"},   {" 2.3.4 ", "234"}, {"101", "101"}, {"1.10.1", nullptr},
+        {"1.0.10", nullptr}, {"1010", nullptr},  {"1.0", nullptr}, {"uno", nullptr},
+        {"", nullptr},       {"12", nullptr},
     };
     for (const auto& [text, digits] : rows) {
         const std::optional<QString> result = VersionDigits(QString::fromLatin1(text));
