@@ -85,6 +85,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -119,6 +120,8 @@ private:
     void OnHelp();
     void OnWordRules();
     void OnAbout();
+    void OnPause();
+    void OnFullScreen();
     void OpenAddress(const char* address);
 
     Platform platform_;

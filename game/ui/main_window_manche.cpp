@@ -6,12 +6,16 @@
 #include "game_view.h"
 #include "manche_controller.h"
 #include "manche_flow.h"
+#include "main_menu.h"
+#include "palette_colors.h"
+#include "pause_control.h"
 #include "player_input.h"
 #include "player_panel.h"
 #include "results_window.h"
 #include "tile_board.h"
 #include "word_entry.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,14 +25,6 @@
 
 // The main window's part in a manche: the board, the draw buttons, the players'
 // boxes, the computer search, the clock and the flow of the game, wired together.
-
-namespace {
-
-// The 16-colour palette's white (15) and dark grey (8).
-const QColor kBoardWhite(255, 255, 255);
-const QColor kBoardGrey(128, 128, 128);
-
-}  // namespace
 
 void MainWindow::BuildBoard()
 {
@@ -66,6 +62,9 @@ void MainWindow::BuildManche()
     mancheHooks.resetForNextManche = [this] { ResetViewForNextManche(); };
     mancheHooks.endProgram = [this] { EndProgram(); };
     manche_ = new MancheController(state_, platform_, sounds_, *view_, *results_, std::move(mancheHooks), this);
+    manche_->SetBoard(board_);
+    connect(manche_->Pause(), &PauseControl::PausedChanged, menu_->Action(MainMenu::Command::Pause),
+            &QAction::setChecked);
 }
 
 QTimer* MainWindow::MancheClock() const
@@ -81,9 +80,11 @@ void MainWindow::StartManche()
 
 void MainWindow::PaintBoardBackground()
 {
-    // The classic tiles with a background picture stand on white, every other style on grey.
+    // The classic tiles with a background picture stand on white, every other style on
+    // grey; on a dark desktop both take their shades from its palette.
     QPalette board = view_->BoardPanel()->palette();
-    board.setColor(QPalette::Window, state_.Settings.TileStyle == TileLook::ClassicPicture ? kBoardWhite : kBoardGrey);
+    board.setColor(QPalette::Window, PaletteColors::BoardBackground(
+                                         palette(), state_.Settings.TileStyle == TileLook::ClassicPicture));
     view_->BoardPanel()->setPalette(board);
 }
 
