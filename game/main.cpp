@@ -5,6 +5,7 @@
 #include "platform.h"
 #include "qt_platform.h"
 #include "qt_translations.h"
+#include "window_places.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Letterama"));
+    WindowPlaces::UseUserSettings(QStringLiteral("Letterama"));
     IdentifyToDesktop(kGameDesktopEntry);
 
     QtPlatform qt(QStringLiteral("Letterama"));

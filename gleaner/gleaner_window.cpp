@@ -7,6 +7,7 @@
 #include "program_folder.h"
 #include "shell.h"
 #include "web_addresses.h"
+#include "window_places.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -42,6 +43,7 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
       site_(new QPushButton(this))
 {
     setWindowTitle(kCaption);
+    WindowPlaces::Remember(this, QStringLiteral("gleaner"));
     setFont(QFont(QStringLiteral("Tahoma")));
 
     foreignLetters_->setObjectName(QStringLiteral("foreignLetters"));
