@@ -116,6 +116,8 @@ HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWid
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scoreScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // Only a frame around the controls: Tab goes to them, not to the scrolling area.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
 

@@ -28,9 +28,6 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
     QAction* sound = AddCommand(optionsMenu_, Command::Sound, QStringLiteral("&Effetti sonori"));
     sound->setCheckable(true);
     sound->setChecked(true);
-    QAction* fullScreen = AddCommand(optionsMenu_, Command::FullScreen, QStringLiteral("Schermo &intero"));
-    fullScreen->setCheckable(true);
-    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
 
     letterCounts_ = AddChoices(optionsMenu_->addMenu(QStringLiteral("&Numero Lettere")),
                                {{8, QStringLiteral("&8 Lettere")},
@@ -60,6 +57,10 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
                              {2, QStringLiteral("&Inglese")},
                              {3, QStringLiteral("&Latino")}},
                             {1, 2, 3});
+    optionsMenu_->addSeparator();
+    QAction* fullScreen = AddCommand(optionsMenu_, Command::FullScreen, QStringLiteral("Schermo &intero"));
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
 
     helpMenu_ = bar->addMenu(QStringLiteral("&?"));
     AddCommand(helpMenu_, Command::Help, QStringLiteral("&Help"))->setShortcut(QKeySequence(Qt::Key_F1));
