@@ -6,6 +6,7 @@
 #include "lexicon_list_load.h"
 
 #include "dialogs.h"
+#include "window_places.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -60,6 +61,7 @@ DictionaryEditorWindow::DictionaryEditorWindow(DictionaryEditorSetup setup, QWid
     : QDialog(parent), setup_(std::move(setup)), lists_(TableOf(setup_.language).Alphabet), loadTimer_(new QTimer(this))
 {
     setWindowTitle(EditorMessages::kCaption);
+    WindowPlaces::Remember(this, QStringLiteral("dizionario"));
     setObjectName(QStringLiteral("dictionaryEditor"));
     loadTimer_->setInterval(0);
     connect(loadTimer_, &QTimer::timeout, this, &DictionaryEditorWindow::LoadStep);

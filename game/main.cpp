@@ -8,6 +8,7 @@
 #include "qt_platform.h"
 #include "qt_translations.h"
 #include "version.h"
+#include "window_places.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Letterama"));
+    WindowPlaces::UseUserSettings(QStringLiteral("Letterama"));
     IdentifyToDesktop(kGameDesktopEntry);
 
     QtPlatform qt(QStringLiteral("Letterama"));

@@ -7,6 +7,7 @@
 #include "program_folder.h"
 #include "shell.h"
 #include "web_addresses.h"
+#include "window_places.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -45,6 +46,7 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
       scroll_(new QScrollArea(this))
 {
     setWindowTitle(kCaption);
+    WindowPlaces::Remember(this, QStringLiteral("gleaner"));
     setFont(QFont(QStringLiteral("Tahoma")));
 
     foreignLetters_->setObjectName(QStringLiteral("foreignLetters"));

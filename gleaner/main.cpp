@@ -6,6 +6,7 @@
 #include "program_folder.h"
 #include "qt_platform.h"
 #include "qt_translations.h"
+#include "window_places.h"
 
 #include <QApplication>
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Gleaner"));
+    WindowPlaces::UseUserSettings(QStringLiteral("Letterama"));
     IdentifyToDesktop(kGleanerDesktopEntry);
 
     QtPlatform qt(QStringLiteral("Gleaner"));

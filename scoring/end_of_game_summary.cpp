@@ -32,4 +32,18 @@ QString ScoreLine(const GameState& state)
     return line;
 }
 
+QString OnScreen(const QString& line)
+{
+    // Both lines begin with five characters ("  1) " or five blanks), then the four
+    // 15-character columns.
+    constexpr int kLead = 5;
+    QString shown = line.left(kLead);
+    for (int start = kLead; start < line.size(); start += kColumnWidth) {
+        if (start > kLead)
+            shown += QLatin1Char(' ');
+        shown += line.mid(start, kColumnWidth);
+    }
+    return shown;
+}
+
 }  // namespace EndOfGameSummary

@@ -19,4 +19,8 @@ inline constexpr int kColumnWidth = 15;
 QString NameLine(int gameNumber, const GameState& state);
 QString ScoreLine(const GameState& state);
 
+// A line as the list shows it: the same columns with one blank between neighbours,
+// so that two names of a full 15 characters do not run together.
+QString OnScreen(const QString& line);
+
 }  // namespace EndOfGameSummary

@@ -89,7 +89,7 @@ void EndOfGameWindow::AddFinishedGame(const GameState& state)
     // each player's name with his score, on either line.
     const QString spoken = SpokenGame(gamesPlayed_, state);
     for (const QString& line : {EndOfGameSummary::NameLine(gamesPlayed_, state), EndOfGameSummary::ScoreLine(state)}) {
-        auto* item = new QListWidgetItem(line, games_);
+        auto* item = new QListWidgetItem(EndOfGameSummary::OnScreen(line), games_);
         item->setData(Qt::AccessibleTextRole, spoken);
     }
     games_->setCurrentRow(games_->count() - 1);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -74,7 +75,9 @@ HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWid
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setTabKeyNavigation(false);  // Tab leaves the grid; arrows move inside it
-    grid_->setMinimumSize(420, 320);
+    // The grid scrolls its rows: it needs little height of its own, so the window
+    // fits a small or enlarged screen.
+    grid_->setMinimumSize(420, 140);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(grid_);
 
@@ -104,10 +107,24 @@ HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWid
     buttonRow->addStretch();
     buttonRow->addWidget(back_);
 
+    // Everything but "Torna al gioco" scrolls where the screen is too small for it;
+    // the way back stays in reach at the bottom.
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(frame, 1);
+    contentLayout->addLayout(bestRow);
+    contentLayout->addWidget(submission_);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scoreScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Only a frame around the controls: Tab goes to them, not to the scrolling area.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame, 1);
-    layout->addLayout(bestRow);
-    layout->addWidget(submission_);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttonRow);
 
     setTabOrder(grid_, submission_);
@@ -157,8 +174,12 @@ void HighScoreWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (const QScreen* screen = this->screen()) {
         const QRect available = screen->availableGeometry();
-        move(available.left() + (available.width() - width()) / 2,
-             available.top() + (available.height() - height()) / 2);
+        // Its size of 600 x 640 where the screen has room; less where it has not.
+        const QSize decoration = frameSize() - size();
+        const QSize fitted = QSize(600, 640).boundedTo(available.size() - decoration);
+        resize(fitted);
+        move(available.left() + (available.width() - fitted.width() - decoration.width()) / 2,
+             available.top() + (available.height() - fitted.height() - decoration.height()) / 2);
     }
     LayOutColumns();
 }

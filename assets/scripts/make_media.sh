@@ -4,9 +4,11 @@
 # file there except the lexicons SLESSICO.*):
 #   A.WAV .. Z.WAV, TIC.WAV, SOUND2.wav          spoken letters, tick, signal
 #   A.gif .. Z.gif                               animated 3D letters, 63 x 90
+#   A@2x.gif .. Z@2x.gif                         the same at twice the resolution
 #   TILEPIC1.BMP .. TILEPIC5.BMP                 tile backgrounds, one per manche
 #   letteramalogo.jpg, MAGNAWRD2.GIF             logo, magnifying-glass animation
 #   linkautore.gif, linkonline.gif               the main window's two link pictures
+#                                                (and their "@2x" copies)
 #   Letterama.htm, REGPAROL.TXT                  help page, word rules
 # and the desktop icon made from the logo, in the icon theme's sizes, under
 # ICON_FOLDER (SIZExSIZE/letterama.png).
@@ -60,14 +62,19 @@ echo "Link pictures"
 gif_options=(+dither -loop 0 -layers Optimize -strip)
 
 echo "3D letters"
-"$painter" letters "$work/letters"
-for letter in {A..Z}; do
-  swing=()
-  for frame in $(seq -w 1 12); do swing+=("$work/letters/${letter}_$frame.png"); done
-  # The letter rests for a moment, then swings once with a gleam. The first
-  # frame is the still picture of the plain 3D style.
-  convert -delay 160 "$work/letters/${letter}_00.png" -delay 7 "${swing[@]}" \
-    "${gif_options[@]}" "$out/$letter.gif"
+# At their size and at twice the resolution ("A@2x.gif"), which the game shows on
+# enlarged screens.
+for scale in 1 2; do
+  suffix=$([ "$scale" = 2 ] && echo "@2x" || true)
+  "$painter" letters "$work/letters$scale" "$scale"
+  for letter in {A..Z}; do
+    swing=()
+    for frame in $(seq -w 1 12); do swing+=("$work/letters$scale/${letter}_$frame.png"); done
+    # The letter rests for a moment, then swings once with a gleam. The first
+    # frame is the still picture of the plain 3D style.
+    convert -delay 160 "$work/letters$scale/${letter}_00.png" -delay 7 "${swing[@]}" \
+      "${gif_options[@]}" "$out/$letter$suffix.gif"
+  done
 done
 
 echo "Logo"

@@ -3,6 +3,7 @@
 
 #include "game_state.h"
 #include "program_folder.h"
+#include "sharp_picture.h"
 #include "sound_effects.h"
 #include "tile_face.h"
 #include "tile_geometry.h"
@@ -86,14 +87,77 @@ TileBoard::TileBoard(const GameState& state, SoundEffects& sounds, QWidget* pare
 
         slot.pictureLabel = new QLabel(this);
         slot.pictureLabel->resize(kTileWidth, kTileHeight);
+        slot.pictureLabel->setScaledContents(false);
         slot.pictureLabel->installEventFilter(this);
         slot.movie = new QMovie(this);
-        slot.pictureLabel->setMovie(slot.movie);
+        // Each frame is shown at the board's scale and the screen's resolution.
+        connect(slot.movie, &QMovie::frameChanged, this, [this, i] { ShowMovieFrame(i); });
     }
     ParkAll();
 }
 
 TileBoard::~TileBoard() = default;
+
+void TileBoard::Place(QWidget* element, QPoint natural)
+{
+    natural_[element] = natural;
+    element->move(TileGeometry::ToBoard(natural, scale_, origin_));
+}
+
+QPoint TileBoard::NaturalPosition(QWidget* element) const
+{
+    return natural_.value(element);
+}
+
+QPoint TileBoard::OnBoard(QPoint natural) const
+{
+    return TileGeometry::ToBoard(natural, scale_, origin_);
+}
+
+void TileBoard::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    using namespace TileGeometry;
+    scale_ = BoardScale(size());
+    origin_ = ScaledOrigin(size(), scale_);
+    const QSize tile = ScaledSize({kTileWidth, kTileHeight}, scale_);
+    QFont letterFont = LetterLabelFont();
+    letterFont.setPointSizeF(letterFont.pointSizeF() * scale_);
+    for (int i = 0; i < kSlots; ++i) {
+        Slot& slot = slots_[i];
+        slot.tile->SetScale(scale_);
+        slot.letterLabel->setFixedSize(tile);
+        slot.letterLabel->setFont(letterFont);
+        if (slot.movie->state() != QMovie::NotRunning)
+            ShowMovieFrame(i);
+    }
+    // Every element keeps its place on the natural board, enlarged; parked ones stay
+    // below the board's new bottom.
+    const int parkedTop = ParkedTop();
+    for (auto it = natural_.begin(); it != natural_.end(); ++it) {
+        if (it.value().y() > BoardSize().height())
+            it.value().setY(parkedTop);
+        it.key()->move(ToBoard(it.value(), scale_, origin_));
+    }
+}
+
+void TileBoard::ShowMovieFrame(int position)
+{
+    Slot& slot = slots_[position];
+    QPixmap frame = slot.movie->currentPixmap();
+    if (frame.isNull())
+        return;
+    const bool sharp = SharpPicture::IsDouble(slot.movie->fileName());
+    const QSize natural = sharp ? frame.size() / 2 : frame.size();
+    const QSize shown = TileGeometry::ScaledSize(natural, scale_);
+    const double ratio = std::max(1.0, devicePixelRatioF());
+    const QSize pixels = TileGeometry::ScaledSize(shown, ratio);
+    if (frame.size() != pixels)
+        frame = frame.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    frame.setDevicePixelRatio(ratio);
+    slot.pictureLabel->resize(shown);
+    slot.pictureLabel->setPixmap(frame);
+}
 
 QSize TileBoard::sizeHint() const
 {
@@ -186,7 +250,7 @@ void TileBoard::RedrawAll()
             PaintTile(i, letter, style);
             QWidget* element = style == TileLook::ClassicLight ? static_cast<QWidget*>(slots_[i].letterLabel)
                                                                 : slots_[i].tile;
-            element->move(RestTopLeft(i));
+            Place(element, RestTopLeft(i));
             element->show();
             element->raise();
             if (style == TileLook::AnimatedThreeD)
@@ -271,7 +335,7 @@ void TileBoard::Step()
         return;
     case Phase::Holding:
         if (flying_) {
-            flying_->move(FlyInTopLeft(tile.position, kFlyFirst));
+            Place(flying_, FlyInTopLeft(tile.position, kFlyFirst));
             flying_->show();
             flying_->raise();
         }
@@ -280,7 +344,7 @@ void TileBoard::Step()
         [[fallthrough]];
     case Phase::Flying:
         if (flying_)
-            flying_->move(FlyInTopLeft(tile.position, frame_));
+            Place(flying_, FlyInTopLeft(tile.position, frame_));
         frame_ += kFlyStep;
         if (frame_ <= kFlyLast)
             break;
@@ -292,12 +356,12 @@ void TileBoard::Step()
         break;
     case Phase::Dropping:
         // The 3D styles skip the flight: the tile drops into place, across then down.
-        slot.tile->move(RestTopLeft(tile.position).x(), slot.tile->y());
+        Place(slot.tile, {RestTopLeft(tile.position).x(), NaturalPosition(slot.tile).y()});
         slot.tile->show();
         phase_ = Phase::Landing;
         break;
     case Phase::Landing:
-        slot.tile->move(RestTopLeft(tile.position));
+        Place(slot.tile, RestTopLeft(tile.position));
         if (state_.Settings.TileStyle == TileLook::AnimatedThreeD)
             StartMovie(tile.position, tile.letter);
         FinishTile();
@@ -318,7 +382,7 @@ void TileBoard::AnimateClick(int position, bool letterLabel, const std::function
         return;
     QWidget* element = letterLabel ? static_cast<QWidget*>(slots_[position].letterLabel) : slots_[position].tile;
     const QPoint home = element->pos();
-    const int depth = TileGeometry::kClickDepthTwips / TileGeometry::kTwipsPerPixel;
+    const int depth = static_cast<int>(TileGeometry::kClickDepthTwips * scale_ / TileGeometry::kTwipsPerPixel);
     for (int step = 1; step <= depth; ++step) {
         element->move(home + QPoint(0, step));
         repaint();
@@ -352,7 +416,7 @@ void TileBoard::PaintTile(int position, const QString& letter, TileLook style)
         tile->Clear(true);
     }
     if (style == TileLook::ThreeD) {
-        const QPixmap picture(ProgramFolder::Resolve(pictureName));
+        const QPixmap picture = SharpPicture::Load(pictureName, PixelRatio());
         tile->SetPicture(picture);
         printLetter = picture.isNull();
     } else if (style == TileLook::AnimatedThreeD) {
@@ -369,7 +433,7 @@ void TileBoard::PaintTile(int position, const QString& letter, TileLook style)
 void TileBoard::StartMovie(int position, const QString& letter)
 {
     Slot& slot = slots_[position];
-    const QString fileName = ProgramFolder::Resolve(letter + QStringLiteral(".gif"));
+    const QString fileName = SharpPicture::FileFor(letter + QStringLiteral(".gif"), PixelRatio());
     slot.movie->stop();
     slot.movie->setFileName(fileName);
     // The picture's size is read beside the movie: stepping the movie to learn it
@@ -377,8 +441,10 @@ void TileBoard::StartMovie(int position, const QString& letter)
     QSize size = QImageReader(fileName).size();
     if (!size.isValid() || size.isEmpty())
         size = QSize(TileGeometry::kTileWidth, TileGeometry::kTileHeight);
-    slot.pictureLabel->resize(size);
-    slot.pictureLabel->move(TileGeometry::MovieTopLeft(position));
+    else if (SharpPicture::IsDouble(fileName))
+        size /= 2;
+    slot.pictureLabel->resize(TileGeometry::ScaledSize(size, scale_));
+    Place(slot.pictureLabel, TileGeometry::MovieTopLeft(position));
     slot.pictureLabel->show();
     slot.pictureLabel->raise();
     slot.movie->start();
@@ -403,14 +469,21 @@ void TileBoard::ParkAll()
         for (QWidget* element : {static_cast<QWidget*>(slot.tile), static_cast<QWidget*>(slot.letterLabel),
                                  static_cast<QWidget*>(slot.pictureLabel)}) {
             element->hide();
-            element->move(RestTopLeft(i).x(), top);
+            Place(element, {RestTopLeft(i).x(), top});
         }
     }
 }
 
+double TileBoard::PixelRatio() const
+{
+    return std::max(1.0, devicePixelRatioF()) * scale_;
+}
+
 int TileBoard::ParkedTop() const
 {
-    return std::max(height(), sizeHint().height()) + TileGeometry::kTileHeight;
+    // In the natural board's pixels: below the bottom of the board as it is shown.
+    const int shownHeight = static_cast<int>((height() - origin_.y()) / scale_) + 1;
+    return std::max(shownHeight, sizeHint().height()) + TileGeometry::kTileHeight;
 }
 
 void TileBoard::SetCaption(const QString& caption)

@@ -3,6 +3,8 @@
 
 #include "game_settings.h"
 
+#include <QHash>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -89,6 +91,14 @@ public:
     QLabel* AnimatedPicture(int position) const;
     QMovie* Movie(int position) const;
 
+    // How much the board enlarges its natural 680 x 200 layout to fill its size (at
+    // least 1), and where that layout's top-left lies: the tiles keep their
+    // proportions and places at any size.
+    double Scale() const { return scale_; }
+    QPoint Origin() const { return origin_; }
+    // Where a point of the natural layout lies on the board as it is now.
+    QPoint OnBoard(QPoint natural) const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -101,6 +111,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Slot {
@@ -133,6 +144,12 @@ private:
     void StartMovie(int position, const QString& letter);
     void NameSlot(int position, const QString& letter);
     int ParkedTop() const;
+    // Moves an element to a place of the natural layout, enlarged by the scale.
+    void Place(QWidget* element, QPoint natural);
+    QPoint NaturalPosition(QWidget* element) const;
+    void ShowMovieFrame(int position);
+    // Device pixels per pixel of the natural board: the screen's ratio times the scale.
+    double PixelRatio() const;
 
     const GameState& state_;
     SoundEffects& sounds_;
@@ -149,4 +166,7 @@ private:
     QString textCopy_;
     QPointer<QLabel> textCopyLabel_;
     QPointer<QLabel> secondLabel_;
+    double scale_ = 1.0;
+    QPoint origin_;
+    QHash<QWidget*, QPoint> natural_;  // every element's place on the natural board
 };

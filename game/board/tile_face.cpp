@@ -25,10 +25,21 @@ TileFace::TileFace(QWidget* parent) : QWidget(parent)
 void TileFace::Clear(bool bordered)
 {
     bordered_ = bordered;
-    const int margin = bordered ? 1 : 0;
-    setContentsMargins(margin, margin, margin, margin);
+    margin_ = bordered ? 1 : 0;
     picture_ = QPixmap();
     letter_.clear();
+    update();
+}
+
+int TileFace::TileGeometryWidth()
+{
+    return TileGeometry::kTileWidth;
+}
+
+void TileFace::SetScale(double scale)
+{
+    scale_ = scale;
+    setFixedSize(TileGeometry::ScaledSize({TileGeometry::kTileWidth, TileGeometry::kTileHeight}, scale));
     update();
 }
 
@@ -50,14 +61,18 @@ void TileFace::PrintLetter(const QString& letter, const QFont& font)
 void TileFace::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), kTileBackground);
     if (bordered_) {
         painter.setPen(kBorder);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    // The drawing surface starts inside the border; the picture sits at its top-left
-    // at its own size, as a picture box shows it.
-    const QRect inner = contentsRect();
+    // Everything inside is drawn on the 63 x 90 surface and enlarged with the board,
+    // so letters stay sharp at any size. The surface starts inside the border; the
+    // picture sits at its top-left at its own size, as a picture box shows it.
+    painter.scale(scale_, scale_);
+    const QRect inner = QRect(0, 0, TileGeometry::kTileWidth, TileGeometry::kTileHeight)
+                            .adjusted(margin_, margin_, -margin_, -margin_);
     painter.setClipRect(inner);
     painter.translate(inner.topLeft());
     if (!picture_.isNull())

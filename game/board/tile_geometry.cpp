@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tile_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace TileGeometry {
@@ -22,6 +23,32 @@ int RoundHalfEven(double value)
 QSize BoardSize()
 {
     return {680, 200};
+}
+
+double BoardScale(QSize available)
+{
+    const QSize natural = BoardSize();
+    const double across = static_cast<double>(available.width()) / natural.width();
+    const double down = static_cast<double>(available.height()) / natural.height();
+    return std::max(1.0, std::min(across, down));
+}
+
+QPoint ScaledOrigin(QSize available, double scale)
+{
+    const QSize used = ScaledSize(BoardSize(), scale);
+    return {std::max(0, (available.width() - used.width()) / 2), std::max(0, (available.height() - used.height()) / 2)};
+}
+
+QPoint ToBoard(QPoint natural, double scale, QPoint origin)
+{
+    return origin + QPoint(static_cast<int>(std::lround(natural.x() * scale)),
+                           static_cast<int>(std::lround(natural.y() * scale)));
+}
+
+QSize ScaledSize(QSize natural, double scale)
+{
+    return {static_cast<int>(std::lround(natural.width() * scale)),
+            static_cast<int>(std::lround(natural.height() * scale))};
 }
 
 QPoint FlyInTopLeft(int position, int k)

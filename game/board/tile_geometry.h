@@ -32,6 +32,17 @@ inline constexpr int kFlySteps = (kFlyLast - kFlyFirst) / kFlyStep + 1;
 // The board's natural size: ten tiles, the margins and room for the fly-in's start.
 QSize BoardSize();
 
+// How much a board of `available` size enlarges its natural layout: the largest
+// factor at which the natural board still fits both ways, never below 1.
+double BoardScale(QSize available);
+// Where the natural layout's top-left lands on a board of `available` size at
+// `scale`: the enlarged layout is centred both ways.
+QPoint ScaledOrigin(QSize available, double scale);
+// A point of the natural layout on a board enlarged by `scale` from `origin`.
+QPoint ToBoard(QPoint natural, double scale, QPoint origin);
+// A size of the natural layout at `scale`, rounded to whole pixels.
+QSize ScaledSize(QSize natural, double scale);
+
 // Top-left of the flying element at step k. Its left converges from far left on the
 // slot's place: position * 62 * 15 / 200 * k + 50 twips, single precision as stored.
 QPoint FlyInTopLeft(int position, int k);

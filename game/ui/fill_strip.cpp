@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fill_strip.h"
 
+#include "palette_colors.h"
+
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -63,10 +65,10 @@ FillStrip::FillStrip(QWidget* parent) : QFrame(parent)
     InstallAccessibleFactoryOnce();
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
+    // The strip's ground is the palette's base: white on a light desktop, dark on a
+    // dark one, and it follows a change of the desktop's theme.
+    setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    QPalette colors = palette();
-    colors.setColor(QPalette::Window, Qt::white);
-    setPalette(colors);
 }
 
 void FillStrip::Clear()
@@ -119,6 +121,7 @@ void FillStrip::paintEvent(QPaintEvent* event)
     const QRect inner = contentsRect();
     painter.setClipRect(inner);
     painter.translate(inner.topLeft());
+    const QColor ground = palette().color(QPalette::Base);
     for (const Box& share : shares_)
-        painter.fillRect(ToPixels(share.area), share.color);
+        painter.fillRect(ToPixels(share.area), PaletteColors::ReadableOn(share.color, ground));
 }

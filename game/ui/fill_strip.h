@@ -10,10 +10,12 @@
 // A sunken strip that shows filled boxes on a plain background: the time bar and
 // the search progress strip. Boxes stay until Clear, so every repaint shows them.
 // Each box keeps its place as a share of the strip, so a resized strip draws its
-// boxes where they belong at its new size. Assistive tools see a progress bar whose
-// value is how far along its width the boxes reach. It is read when asked for, never
-// told as it changes: a screen reader would say the time bar's percentage every
-// few seconds over the game's own spoken seconds.
+// boxes where they belong at its new size. The ground is the palette's base colour,
+// and a box too dark (or too light) to read on it is shown in a readable shade of
+// its colour. Assistive tools see a progress bar whose value is how far along its
+// width the boxes reach. It is read when asked for, never told as it changes: a
+// screen reader would say the time bar's percentage every few seconds over the
+// game's own spoken seconds.
 class FillStrip : public QFrame {
     Q_OBJECT
 

@@ -56,12 +56,13 @@ GameView::GameView(const QStringList& names, QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 6);
     layout->setSpacing(6);
-    layout->addWidget(BuildBoardRow());
+    // The board takes the height a larger window gives; the rows below keep theirs
+    // and grow across with it.
+    layout->addWidget(BuildBoardRow(), 1);
     layout->addWidget(BuildTimeRow());
     players_ = {new PlayerPanel(0, names.value(0), this), new PlayerPanel(1, names.value(1), this),
                 new PlayerPanel(2, names.value(2), this), new PlayerPanel(3, names.value(3), this)};
     layout->addWidget(BuildPlayersRow());
-    layout->addStretch(1);
     layout->addWidget(BuildLinksRow());
 }
 
@@ -73,7 +74,7 @@ QWidget* GameView::BuildBoardRow()
     layout->setSpacing(12);
 
     boardPanel_ = new QGroupBox(QStringLiteral("Area Estrazione"), row);
-    boardPanel_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    boardPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     boardPanel_->setAutoFillBackground(true);
     // The caption changes during play ("Cliccare bottoni estrazione", none once the
     // letters are out): the panel is read by its caption, described by its role.
@@ -84,12 +85,11 @@ QWidget* GameView::BuildBoardRow()
     spokenLine_ = new SpokenAnnouncer(row);
     auto* boardColumn = new QVBoxLayout;
     boardColumn->setSpacing(2);
-    boardColumn->addWidget(boardPanel_);
+    boardColumn->addWidget(boardPanel_, 1);
     boardColumn->addWidget(boardTextCopy_);
     boardColumn->addWidget(screenReaderLabel_);
     boardColumn->addWidget(spokenLine_);
-    boardColumn->addStretch(1);
-    layout->addLayout(boardColumn);
+    layout->addLayout(boardColumn, 1);
 
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
@@ -118,7 +118,7 @@ QWidget* GameView::BuildBoardRow()
     }
     side->addWidget(drawPanel_);
     side->addStretch(1);
-    layout->addLayout(side, 1);
+    layout->addLayout(side);
     return row;
 }
 
@@ -196,10 +196,11 @@ void GameView::PlaceBoard(QWidget* board)
 {
     auto* layout = new QVBoxLayout(boardPanel_);
     layout->setContentsMargins(2, 0, 2, 2);
-    // The caption goes once the first tile is drawn; the panel keeps its size and
-    // the board its place at the bottom, so the tiles never jump.
-    layout->addWidget(board, 0, Qt::AlignBottom);
-    boardPanel_->setFixedSize(boardPanel_->sizeHint());
+    // The caption goes once the first tile is drawn; the panel keeps its size, so the
+    // tiles never jump. It grows with the window, and the board with it, from the
+    // size of the natural board up.
+    layout->addWidget(board, 1);
+    boardPanel_->setMinimumSize(boardPanel_->sizeHint());
 }
 
 QLineEdit* GameView::NameBox(int slot) const

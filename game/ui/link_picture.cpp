@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link_picture.h"
 
-#include "program_folder.h"
+#include "sharp_picture.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -62,7 +62,8 @@ LinkPicture::LinkPicture(const QString& description, const QString& fallbackText
 
 void LinkPicture::LoadPicture(const QString& fileName)
 {
-    const QPixmap picture(ProgramFolder::Resolve(fileName));
+    // The copy at twice the resolution on an enlarged screen, where there is one.
+    const QPixmap picture = SharpPicture::Load(fileName, devicePixelRatioF());
     showsPicture_ = !picture.isNull();
     if (showsPicture_) {
         setPixmap(picture);

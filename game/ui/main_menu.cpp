@@ -10,12 +10,19 @@
 MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
 {
     fileMenu_ = bar->addMenu(QStringLiteral("&File"));
-    AddCommand(fileMenu_, Command::NewGame, QStringLiteral("&Nuova Partita"))->setShortcut(QKeySequence(Qt::Key_F2));
+    // Beside the game's own keys, those of every desktop game (the first one shows in
+    // the menu).
+    AddCommand(fileMenu_, Command::NewGame, QStringLiteral("&Nuova Partita"))
+        ->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(QKeySequence::New)});
+    QAction* pause = AddCommand(fileMenu_, Command::Pause, QStringLiteral("&Pausa"));
+    pause->setCheckable(true);
+    pause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     AddCommand(fileMenu_, Command::EditVocabulary, QStringLiteral("&Edit vocabolario personale ..."));
-    AddCommand(fileMenu_, Command::HighScores, QStringLiteral("&Hiscores table "));
+    AddCommand(fileMenu_, Command::HighScores, QStringLiteral("&Hiscores table "))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     AddCommand(fileMenu_, Command::ManageDictionary, QStringLiteral("&Gestione dizionario principale ..."));
     fileMenu_->addSeparator();
-    AddCommand(fileMenu_, Command::Quit, QStringLiteral("&Fine"));
+    AddCommand(fileMenu_, Command::Quit, QStringLiteral("&Fine"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     optionsMenu_ = bar->addMenu(QStringLiteral("&Opzioni"));
     QAction* sound = AddCommand(optionsMenu_, Command::Sound, QStringLiteral("&Effetti sonori"));
@@ -50,9 +57,13 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
                              {2, QStringLiteral("&Inglese")},
                              {3, QStringLiteral("&Latino")}},
                             {1, 2, 3});
+    optionsMenu_->addSeparator();
+    QAction* fullScreen = AddCommand(optionsMenu_, Command::FullScreen, QStringLiteral("Schermo &intero"));
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
 
     helpMenu_ = bar->addMenu(QStringLiteral("&?"));
-    AddCommand(helpMenu_, Command::Help, QStringLiteral("&Help"));
+    AddCommand(helpMenu_, Command::Help, QStringLiteral("&Help"))->setShortcut(QKeySequence(Qt::Key_F1));
     AddCommand(helpMenu_, Command::WordRules, QStringLiteral("&Parole ammesse"));
     helpMenu_->addSeparator();
     AddCommand(helpMenu_, Command::Mail, QStringLiteral("Invia una E-&Mail all'autore ..."));

@@ -33,6 +33,8 @@ public:
         DictionaryPiazzadante,
         EncyclopediaLogos,
         About,
+        Pause,
+        FullScreen,
     };
 
     explicit MainMenu(QMenuBar* bar);

@@ -20,6 +20,7 @@
 #include "update_notice.h"
 #include "version.h"
 #include "web_addresses.h"
+#include "window_places.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -65,6 +66,7 @@ MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWi
         view_->Player(slot)->ResetForNewGame();
     // As after a new game, the second finish button waits hidden.
     view_->FinishButton(1)->hide();
+    WindowPlaces::Remember(this, QStringLiteral("partita"));
 }
 
 MainWindow::~MainWindow()

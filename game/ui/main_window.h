@@ -87,6 +87,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -126,6 +127,8 @@ private:
     void OnHelp();
     void OnWordRules();
     void OnAbout();
+    void OnPause();
+    void OnFullScreen();
     void OpenAddress(const char* address);
 
     Platform platform_;

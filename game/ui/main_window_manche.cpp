@@ -7,6 +7,9 @@
 #include "game_view.h"
 #include "manche_controller.h"
 #include "manche_flow.h"
+#include "main_menu.h"
+#include "palette_colors.h"
+#include "pause_control.h"
 #include "player_input.h"
 #include "player_panel.h"
 #include "results_window.h"
@@ -26,14 +29,6 @@
 
 // The main window's part in a manche: the board, the draw buttons, the players'
 // boxes, the computer search, the clock and the flow of the game, wired together.
-
-namespace {
-
-// The 16-colour palette's white (15) and dark grey (8).
-const QColor kBoardWhite(255, 255, 255);
-const QColor kBoardGrey(128, 128, 128);
-
-}  // namespace
 
 void MainWindow::BuildBoard()
 {
@@ -71,6 +66,9 @@ void MainWindow::BuildManche()
     mancheHooks.resetForNextManche = [this] { ResetViewForNextManche(); };
     mancheHooks.endProgram = [this] { EndProgram(); };
     manche_ = new MancheController(state_, platform_, sounds_, *view_, *results_, std::move(mancheHooks), this);
+    manche_->SetBoard(board_);
+    connect(manche_->Pause(), &PauseControl::PausedChanged, menu_->Action(MainMenu::Command::Pause),
+            &QAction::setChecked);
     AddTimeKey();
 }
 
@@ -97,9 +95,11 @@ void MainWindow::StartManche()
 
 void MainWindow::PaintBoardBackground()
 {
-    // The classic tiles with a background picture stand on white, every other style on grey.
+    // The classic tiles with a background picture stand on white, every other style on
+    // grey; on a dark desktop both take their shades from its palette.
     QPalette board = view_->BoardPanel()->palette();
-    board.setColor(QPalette::Window, state_.Settings.TileStyle == TileLook::ClassicPicture ? kBoardWhite : kBoardGrey);
+    board.setColor(QPalette::Window, PaletteColors::BoardBackground(
+                                         palette(), state_.Settings.TileStyle == TileLook::ClassicPicture));
     view_->BoardPanel()->setPalette(board);
 }
 

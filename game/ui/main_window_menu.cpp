@@ -44,6 +44,8 @@ void MainWindow::ConnectMenu()
     onCommand(Command::DictionaryPiazzadante, [this] { OpenAddress(WebAddresses::kDictionaryPiazzadante); });
     onCommand(Command::EncyclopediaLogos, [this] { OpenAddress(WebAddresses::kEncyclopediaLogos); });
     onCommand(Command::About, [this] { OnAbout(); });
+    onCommand(Command::Pause, [this] { OnPause(); });
+    onCommand(Command::FullScreen, [this] { OnFullScreen(); });
 
     auto onChoice = [this](QActionGroup* group, void (MainWindow::*handler)(int)) {
         connect(group, &QActionGroup::triggered, this,

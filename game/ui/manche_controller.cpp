@@ -8,6 +8,7 @@
 #include "game_view.h"
 #include "high_score_window.h"
 #include "lexicon_source.h"
+#include "pause_control.h"
 #include "platform.h"
 #include "results_window.h"
 #include "spoken_text.h"
@@ -38,6 +39,7 @@ MancheController::MancheController(GameState& state, const Platform& platform, S
       clock_(state, sounds, platform.random, ClockHooks()),
       flow_(state, clock_, platform.dialogs, FlowHooks())
 {
+    pause_ = new PauseControl(clock_, view_, this);
     delayedStart_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [this] { clock_.ClockTick(); });
     connect(&results_, &QDialog::finished, this, [this] { flow_.ResultsClosed(); });
@@ -72,7 +74,8 @@ RoundClock::Hooks MancheController::ClockHooks()
     };
     // No second of the manche passes while a message, the results or any other modal
     // window holds the game: the tick is dropped and the next one goes on.
-    hooks.suspended = [this] { return platform_.dialogs.ModalOpen(); };
+    // A pause holds the clock the same way.
+    hooks.suspended = [this] { return platform_.dialogs.ModalOpen() || (pause_ && pause_->Paused()); };
     hooks.paintTimeSlice = [this](int elapsed, int roundSeconds) {
         FillStrip* bar = view_.TimeBar();
         bar->FillBox(RoundClock::TimeSlice(elapsed, roundSeconds, bar->InnerWidth(), bar->InnerHeight()),
@@ -99,6 +102,7 @@ MancheFlow::Hooks MancheController::FlowHooks()
     MancheFlow::Hooks hooks;
     hooks.showResults = [this] { ShowResults(); };
     hooks.resetForNextManche = [this] {
+        pause_->Clear();
         if (hooks_.resetForNextManche)
             hooks_.resetForNextManche();
     };
@@ -106,6 +110,7 @@ MancheFlow::Hooks MancheController::FlowHooks()
     hooks.showHighScores = [this] { ShowHighScores(); };
     hooks.showEndOfGame = [this] { ShowEndOfGame(); };
     hooks.newGame = [this] {
+        pause_->Clear();
         results_.Abandon();
         if (hooks_.resetForNewGame)
             hooks_.resetForNewGame();
@@ -162,8 +167,16 @@ void MancheController::StartClock()
     clock_.Start();
 }
 
+void MancheController::SetBoard(QWidget* board)
+{
+    pause_->SetBoard(board);
+}
+
 void MancheController::FinishNow()
 {
+    // A paused manche is finished only once it resumes.
+    if (pause_->Paused())
+        return;
     clock_.FinishNow();
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 
 class EndOfGameWindow;
+class PauseControl;
 class GameView;
 class QTimer;
 class ResultsWindow;
@@ -57,6 +58,10 @@ public:
     void Abandon();
 
     QTimer* Timer() const { return timer_; }
+    // The pause of a running manche; a paused clock drops its ticks.
+    PauseControl* Pause() const { return pause_; }
+    // The tile board, which a pause hides.
+    void SetBoard(QWidget* board);
     RoundClock& Clock() { return clock_; }
     EndOfGameWindow* EndOfGame() const;
 
@@ -81,6 +86,7 @@ private:
     QTimer* delayedStart_;
     // One for the run: it counts the games played and keeps their list.
     QPointer<EndOfGameWindow> endOfGame_;
+    PauseControl* pause_ = nullptr;
     RoundClock clock_;
     MancheFlow flow_;
 };

@@ -57,12 +57,12 @@ TEST_F(MainWindowTest, MenuBarHasEveryCaptionWithItsAccessKey)
 
     MainMenu& menu = *Window().Menu();
     EXPECT_EQ(Captions(menu.FileMenu()),
-              (QStringList{"&Nuova Partita", "&Edit vocabolario personale ...", "&Hiscores table ",
+              (QStringList{"&Nuova Partita", "&Pausa", "&Edit vocabolario personale ...", "&Hiscores table ",
                            "&Gestione dizionario principale ...", "&Fine"}));
     EXPECT_EQ(menu.Action(MainMenu::Command::NewGame)->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(Captions(menu.OptionsMenu()),
               (QStringList{"&Effetti sonori", "&Numero Lettere", "&Tempo di manche", "&Caselle lettere",
-                           "&Livello difficolta", "Lingua dizionario"}));
+                           "&Livello difficolta", "Lingua dizionario", "Schermo &intero"}));
     const QMenu* options = menu.OptionsMenu();
     EXPECT_EQ(Captions(Submenu(options, "&Numero Lettere")), (QStringList{"&8 Lettere", "&9 Lettere", "&10 Lettere"}));
     EXPECT_EQ(Captions(Submenu(options, "&Tempo di manche")),

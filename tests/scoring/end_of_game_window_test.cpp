@@ -66,10 +66,11 @@ TEST(EndOfGameWindow, YesHidesTheWindowAndKeepsTheListForTheNextGame)
     EXPECT_EQ(newGames.count(), 2);
     EXPECT_EQ(quits.count(), 0);
     EXPECT_EQ(window.GamesPlayed(), 2);
-    EXPECT_EQ(Lines(window), (QStringList{EndOfGameSummary::NameLine(1, FinishedGame(5230)),
-                                          EndOfGameSummary::ScoreLine(FinishedGame(5230)),
-                                          EndOfGameSummary::NameLine(2, FinishedGame(800)),
-                                          EndOfGameSummary::ScoreLine(FinishedGame(800))}));
+    using EndOfGameSummary::OnScreen;
+    EXPECT_EQ(Lines(window), (QStringList{OnScreen(EndOfGameSummary::NameLine(1, FinishedGame(5230))),
+                                          OnScreen(EndOfGameSummary::ScoreLine(FinishedGame(5230))),
+                                          OnScreen(EndOfGameSummary::NameLine(2, FinishedGame(800))),
+                                          OnScreen(EndOfGameSummary::ScoreLine(FinishedGame(800)))}));
     EXPECT_TRUE(Lines(window).at(0).startsWith(QStringLiteral("  1) ")));
     EXPECT_TRUE(Lines(window).at(3).startsWith(QStringLiteral("                 800")));
 }

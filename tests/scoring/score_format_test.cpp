@@ -88,3 +88,31 @@ TEST(EndOfGameSummary, LongNamesKeepTheirLast15Characters)
                         QStringLiteral("meo Maria (CPU)") + QString(15, QLatin1Char(' ')));
     EXPECT_EQ(line.size(), 5 + 4 * 15);
 }
+
+// On screen the same columns stand one blank apart, so two full 15-character names
+// no longer read as one ("AnonimoValentina (CPU)").
+TEST(EndOfGameSummary, OnScreenPutsABlankBetweenTheColumns)
+{
+    GameState full = GameWithTotals();
+    full.Players[0].Name = QStringLiteral("Anonimo Anonimo");
+    full.Players[1].Name = QStringLiteral("Valentina (CPU)");
+    full.Players[2].Name = QStringLiteral("Ugo");
+    full.Players[3].Name = QStringLiteral("ABCDEFGHIJKLMNOP");
+    struct Row {
+        const char* what;
+        QString line;
+        QString shown;
+    };
+    const QString pad12(12, QLatin1Char(' '));
+    const Row rows[] = {
+        {"full names", EndOfGameSummary::NameLine(1, full),
+         QStringLiteral("  1) Anonimo Anonimo Valentina (CPU) ") + pad12 + QStringLiteral("Ugo BCDEFGHIJKLMNOP")},
+        {"totals", EndOfGameSummary::ScoreLine(full),
+         QStringLiteral("     ") + QStringLiteral("           5230 ") + QStringLiteral("           4100 ") +
+             QStringLiteral("              0 ") + QStringLiteral("          12000")},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(EndOfGameSummary::OnScreen(row.line), row.shown) << row.what;
+        EXPECT_EQ(row.shown.size(), 5 + 4 * 15 + 3) << row.what;
+    }
+}

@@ -23,19 +23,22 @@ constexpr double kRestTurn = 24.0;
 constexpr double kRestTilt = 22.0;
 constexpr double kSwing = 30.0;
 
-QImage letterFrame(const ExtrudedLetter& solid, const LetterPose& pose) {
+// `scale` 2 paints the same frame at twice the resolution, for enlarged screens.
+QImage letterFrame(const ExtrudedLetter& solid, const LetterPose& pose, int scale) {
     const int s = kSupersample;
-    QImage canvas = makeCanvas(kTileWidth * s, kTileHeight * s);
+    QImage canvas = makeCanvas(kTileWidth * s * scale, kTileHeight * s * scale);
     QPainter painter(&canvas);
+    painter.scale(scale, scale);
     paintTile(painter, QRectF(0, 0, kTileWidth * s, kTileHeight * s), s, ivoryTile(), 0);
 
     const QPointF centre((kTileWidth / 2.0 - 2.0) * s, (kTileHeight / 2.0 - 2.5) * s);
     QImage shadow = makeCanvas(canvas.width(), canvas.height());
     {
         QPainter shade(&shadow);
+        shade.scale(scale, scale);
         solid.paintSilhouette(shade, centre + QPointF(2.5 * s, 3.5 * s), pose, QColor(70, 50, 10, 120));
     }
-    blurImage(shadow, 2 * s);
+    blurImage(shadow, 2 * s * scale);
     painter.drawImage(0, 0, shadow);
     solid.paint(painter, centre, pose);
     painter.end();
@@ -44,7 +47,7 @@ QImage letterFrame(const ExtrudedLetter& solid, const LetterPose& pose) {
 
 }  // namespace
 
-void paintLetterFrames(const QString& folder) {
+void paintLetterFrames(const QString& folder, int scale) {
     const int s = kSupersample;
     QFont font("DejaVu Sans");
     font.setBold(true);
@@ -65,7 +68,7 @@ void paintLetterFrames(const QString& folder) {
                 pose.shine = (frame - 0.5) / kLetterSwingFrames;
             }
             const QString name = QStringLiteral("%1/%2_%3.png").arg(folder).arg(letter).arg(frame, 2, 10, QChar('0'));
-            letterFrame(solid, pose).save(name);
+            letterFrame(solid, pose, scale).save(name);
         }
     }
 }

@@ -3,7 +3,7 @@
 // the offscreen platform; every picture comes from code and the fonts given
 // below, so the same tools paint the same pixels.
 //
-//   media_painter letters FOLDER        3D letter frames
+//   media_painter letters FOLDER [2]    3D letter frames (2: at twice the resolution)
 //   media_painter logo FILE.png         the logo
 //   media_painter icon FILE.png SIZE    the desktop icon
 //   media_painter magnifier FOLDER      magnifying-glass frames
@@ -29,7 +29,7 @@ bool loadFonts() {
 }
 
 int usage() {
-    std::fputs("usage: media_painter letters FOLDER | logo FILE | icon FILE SIZE | magnifier FOLDER | preview BACKGROUND FILE\n", stderr);
+    std::fputs("usage: media_painter letters FOLDER [2] | logo FILE | icon FILE SIZE | magnifier FOLDER | preview BACKGROUND FILE\n", stderr);
     return 2;
 }
 
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     }
     const QString& command = args[1];
     if (command == "letters") {
-        paintLetterFrames(args[2]);
+        paintLetterFrames(args[2], args.size() > 3 ? args[3].toInt() : 1);
     } else if (command == "logo") {
         paintLogo(args[2]);
     } else if (command == "icon" && args.size() == 4 && args[3].toInt() > 0) {

@@ -8,7 +8,7 @@
 
 // For every letter A..Z: LETTER_00.png (the letter at rest, also used as the
 // still picture) and LETTER_01.png .. LETTER_12.png (one swing with a gleam).
-void paintLetterFrames(const QString& folder);
+void paintLetterFrames(const QString& folder, int scale = 1);
 inline constexpr int kLetterSwingFrames = 12;
 
 // The logo: "Letterama" spelt in tiles over a subtitle, 320 x 120.

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "main_window.h"
+
+#include "main_menu.h"
+#include "manche_controller.h"
+#include "pause_control.h"
+
+#include <QAction>
+#include <QEvent>
+
+// What the main window does as a desktop window of today: the pause key, full
+// screen, and following the desktop's palette.
+
+void MainWindow::OnPause()
+{
+    manche_->Pause()->Toggle();
+    // A press that could not pause (no manche running) leaves the item unchecked.
+    menu_->Action(MainMenu::Command::Pause)->setChecked(manche_->Pause()->Paused());
+}
+
+void MainWindow::OnFullScreen()
+{
+    // Full screen keeps the maximised state beneath it, so leaving it goes back there.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        PaintBoardBackground();
+    if (event->type() == QEvent::WindowStateChange)
+        menu_->Action(MainMenu::Command::FullScreen)->setChecked(isFullScreen());
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pause_control.h"
+
+#include "game_state.h"
+#include "game_view.h"
+#include "round_clock.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+PauseControl::PauseControl(const RoundClock& clock, GameView& view, QObject* parent)
+    : QObject(parent), clock_(clock), view_(view)
+{
+}
+
+bool PauseControl::CanPause() const
+{
+    return !paused_ && clock_.Running() && !clock_.FastForwarding();
+}
+
+void PauseControl::Toggle()
+{
+    if (paused_)
+        Resume();
+    else
+        Pause();
+}
+
+void PauseControl::Pause()
+{
+    if (!CanPause())
+        return;
+    paused_ = true;
+    focusBefore_ = QApplication::focusWidget();
+    QList<QWidget*> toHide{board_, view_.BoardTextCopy(), view_.ScreenReaderLabel()};
+    for (int slot = 0; slot < GameState::kPlayers; ++slot)
+        toHide.append(view_.WordBox(slot));
+    for (QWidget* widget : toHide) {
+        if (!widget || widget->isHidden())
+            continue;
+        // The hidden boxes keep their room, so nothing on the window moves.
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        widget->hide();
+        hidden_.append(widget);
+    }
+    for (int i = 0; i < 2; ++i) {
+        QPushButton* finish = view_.FinishButton(i);
+        if (finish->isEnabled()) {
+            finish->setEnabled(false);
+            disabled_.append(finish);
+        }
+    }
+    captionBefore_ = view_.BoardPanel()->title();
+    view_.BoardPanel()->setTitle(kPausedCaption);
+    emit PausedChanged(true);
+}
+
+void PauseControl::Resume()
+{
+    if (!paused_)
+        return;
+    paused_ = false;
+    for (const QPointer<QWidget>& widget : std::as_const(hidden_)) {
+        if (widget)
+            widget->show();
+    }
+    for (const QPointer<QWidget>& widget : std::as_const(disabled_)) {
+        if (widget)
+            widget->setEnabled(true);
+    }
+    hidden_.clear();
+    disabled_.clear();
+    if (view_.BoardPanel()->title() == kPausedCaption)
+        view_.BoardPanel()->setTitle(captionBefore_);
+    if (focusBefore_ && focusBefore_->isVisible() && focusBefore_->isEnabled())
+        focusBefore_->setFocus(Qt::OtherFocusReason);
+    focusBefore_.clear();
+    emit PausedChanged(false);
+}
