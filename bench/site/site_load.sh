@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Load on letterama-site with wrk: the record table page and the missing-words list,
+# on SQLite and on PostgreSQL, beside nginx serving a static copy of the same table
+# page in the same run (the ceiling). Then a record submission timed without the
+# network (site_bench). Prints requests per second and the 99th-percentile latency.
+#   bench/site/site_load.sh [BUILD_DIR] [SECONDS]
+# Aim: the table page at least half of nginx's rate with p99 under 20 ms; a
+# submission under 5 ms. Needs wrk, nginx-light and postgresql (Debian packages).
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+seconds=${2:-10}
+site_program=$build/letterama/letterama-site
+bench_program=$build/bench/site_bench
+for tool in wrk nginx curl; do
+  command -v "$tool" >/dev/null || { echo "site_load.sh: $tool is missing (Debian package ${tool/nginx/nginx-light})"; exit 1; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Starts letterama-site on a free port with the given database; sets $site_url.
+start_site() {
+  "$site_program" serve --port 0 --limit 100000 --database "$1" >"$work/site.out" 2>/dev/null &
+  pids+=($!)
+  for _ in $(seq 100); do
+    site_url=$(grep -o 'http://127.0.0.1:[0-9]*' "$work/site.out" || true)
+    [ -n "$site_url" ] && return 0
+    sleep 0.1
+  done
+  echo "site_load.sh: letterama-site did not start"; exit 1
+}
+
+# 60 records and 40 reported words, through the site's own forms.
+seed() {
+  for n in $(seq 60); do
+    local query="Nome=GIOCATORE$n&programma=Letterama_ABC&data=09-12-2026&punti=$((n * 37 % 9000))&Manches=5&Note=Sono_il_migliore&E_MAIL=&ora=21:07&Language=1"
+    local token
+    token=$(curl -s "$site_url/letterama.asp?$query" | grep -o 'name="token" value="[^"]*"' | cut -d'"' -f4)
+    curl -s -o /dev/null -X POST "$site_url/letterama.asp" --data "$query&token=$token"
+  done
+  for n in $(seq 40); do
+    local token word
+    word=$(printf 'PAROLA%c%c' "$(printf "\\x$(printf %x $((65 + n % 21)))")" "$(printf "\\x$(printf %x $((65 + n / 3)))")")
+    token=$(curl -s "$site_url/letterama/segnala" | grep -o 'name="token" value="[^"]*"' | cut -d'"' -f4)
+    curl -s -o /dev/null -X POST "$site_url/letterama/segnala" --data "parola=$word&Language=1&token=$token"
+  done
+}
+
+# wrk on a URL; prints one line: name, requests per second, p99.
+measure() {
+  local name=$1 url=$2 out
+  out=$(wrk -t2 -c16 -d"${seconds}s" --latency "$url")
+  printf '%-34s %12s req/s   p99 %s\n' "$name" "$(awk '/Requests\/sec/ {print $2}' <<<"$out")" \
+    "$(awk '$1 == "99%" {print $2}' <<<"$out")"
+}
+
+# nginx serving a static copy of the table page, two workers as the site has two cores.
+start_nginx() {
+  mkdir -p "$work/static/letterama" "$work/nginx"
+  curl -s "$site_url/letterama/?Language=1" >"$work/static/letterama/index.html"
+  local user_line=""
+  [ "$(id -u)" -eq 0 ] && user_line="user root;"
+  cat >"$work/nginx/nginx.conf" <<CONF
+$user_line
+worker_processes 2;
+pid $work/nginx/nginx.pid;
+error_log $work/nginx/error.log;
+events { worker_connections 1024; }
+http {
+  access_log off;
+  client_body_temp_path $work/nginx/body;
+  proxy_temp_path $work/nginx/proxy;
+  fastcgi_temp_path $work/nginx/fastcgi;
+  uwsgi_temp_path $work/nginx/uwsgi;
+  scgi_temp_path $work/nginx/scgi;
+  default_type text/html;
+  server { listen 127.0.0.1:18080; root $work/static; }
+}
+CONF
+  nginx -c "$work/nginx/nginx.conf" -g 'daemon off;' &
+  pids+=($!)
+  sleep 0.5
+}
+
+echo "== SQLite"
+start_site "sqlite:$work/site.sqlite"
+seed
+start_nginx
+measure "nginx, static table page" "http://127.0.0.1:18080/letterama/"
+measure "letterama-site table (SQLite)" "$site_url/letterama/?Language=1"
+measure "letterama-site mancanti (SQLite)" "$site_url/Public/mancanti.txt"
+"$bench_program" --benchmark_filter=BM_SubmitRecord --benchmark_min_time=1 2>/dev/null | grep BM_
+
+pg_bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
+if [ -z "$pg_bin" ]; then
+  echo "== PostgreSQL: not installed (Debian package postgresql), skipped"
+  exit 0
+fi
+echo "== PostgreSQL"
+as_server=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown nobody "$work"
+  as_server=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+fi
+(cd "$work" && "${as_server[@]}" "$pg_bin/initdb" -D "$work/pg" -U letterama --auth=trust -E UTF8 --locale=C --no-sync >/dev/null)
+(cd "$work" && exec "${as_server[@]}" "$pg_bin/postgres" -D "$work/pg" -k "$work" -c listen_addresses= -c max_connections=60 \
+  >"$work/pg.log" 2>&1) &
+pids+=($!)
+for _ in $(seq 100); do [ -S "$work/.s.PGSQL.5432" ] && break; sleep 0.1; done
+sleep 0.5
+database="postgresql:///postgres?host=$work&user=letterama"
+kill "${pids[0]}"
+start_site "$database"
+seed
+measure "letterama-site table (PostgreSQL)" "$site_url/letterama/?Language=1"
+measure "letterama-site mancanti (PostgreSQL)" "$site_url/Public/mancanti.txt"
+LETTERAMA_SITE_BENCH_DATABASE=$database "$bench_program" --benchmark_filter=BM_SubmitRecord --benchmark_min_time=1 \
+  2>/dev/null | grep BM_

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The site's answers without the network: a record submission (checking, token,
+// hourly limit, one transaction), the record table page and the missing-words list.
+// SQLite in a temporary folder, or the database in LETTERAMA_SITE_BENCH_DATABASE
+// (bench/site/site_load.sh passes a PostgreSQL one).
+#include "site_service.h"
+#include "site_storage.h"
+#include "submission_token.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct BenchSite {
+    QTemporaryDir folder;
+    DatabaseAddress address;
+    QByteArray secret;
+    std::unique_ptr<SiteService> service;
+
+    BenchSite()
+    {
+        const QString given = qEnvironmentVariable("LETTERAMA_SITE_BENCH_DATABASE");
+        address = DatabaseAddress::Parse(given.isEmpty() ? QDir(folder.path()).filePath(QStringLiteral("bench.sqlite"))
+                                                         : given)
+                      .value();
+        QString error;
+        const auto storage = SiteStorage::Open(address, &error);
+        if (!storage)
+            qFatal("database: %s", qPrintable(error));
+        secret = storage->TokenSecret();
+        SiteConfig config;
+        config.database = address;
+        config.hourlySubmissions = 1'000'000'000;
+        service = std::make_unique<SiteService>(std::move(config));
+    }
+};
+
+BenchSite& Site()
+{
+    static BenchSite site;
+    return site;
+}
+
+SiteRequest RecordPost(int n, const QByteArray& token)
+{
+    SiteRequest request;
+    request.method = "POST";
+    request.path = "/letterama.asp";
+    request.clientAddress = "127.0.0.1";
+    request.params = {{"Nome", "GIOCATORE" + std::to_string(n)}, {"programma", "Letterama_BEN"},
+                      {"data", "09-12-2026"}, {"punti", std::to_string(n % 32768)}, {"Manches", "5"},
+                      {"Note", "Sono_il_migliore"}, {"E_MAIL", ""}, {"ora", "21:07"}, {"Language", "1"},
+                      {"token", token.toStdString()}};
+    return request;
+}
+
+void BM_SubmitRecord(benchmark::State& state)
+{
+    BenchSite& site = Site();
+    static int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const SiteRequest request = RecordPost(++n, SubmissionToken::Issue(site.secret, QDateTime::currentDateTimeUtc()));
+        state.ResumeTiming();
+        const SiteResponse response = site.service->Handle(request);
+        if (response.status != 303)
+            state.SkipWithError("the record was not stored");
+    }
+}
+BENCHMARK(BM_SubmitRecord)->Unit(benchmark::kMillisecond);
+
+void BM_RecordTablePage(benchmark::State& state)
+{
+    BenchSite& site = Site();
+    SiteRequest request{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(site.service->Handle(request));
+}
+BENCHMARK(BM_RecordTablePage)->Unit(benchmark::kMicrosecond);
+
+void BM_MissingWordsList(benchmark::State& state)
+{
+    BenchSite& site = Site();
+    SiteRequest request{"GET", "/Public/mancanti.txt", {}, "127.0.0.1"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(site.service->Handle(request));
+}
+BENCHMARK(BM_MissingWordsList)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "site_pages.h"
+
+#include "html_text.h"
+
+
+namespace SitePages {
+namespace {
+
+QString TableAddress(Language language, int page = 1)
+{
+    QString address = QStringLiteral("/letterama/?Language=%1").arg(TableOf(language).Number());
+    if (page > 1)
+        address += QStringLiteral("&amp;pagina=%1").arg(page);
+    return address;
+}
+
+QByteArray Shell(const QString& title, const QString& body)
+{
+    const QString page =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                       "<title>%1 - Letterama</title>\n<link rel=\"stylesheet\" href=\"/stile.css\">\n</head>\n<body>\n"
+                       "<header><p class=\"marchio\"><a href=\"/\">Letterama</a></p>\n<nav aria-label=\"Sezioni\"><ul>"
+                       "<li><a href=\"/\">Home</a></li>"
+                       "<li><a href=\"/letterama/\">Tabella dei record</a></li>"
+                       "<li><a href=\"/letterama/recenti\">Record più recenti</a></li>"
+                       "<li><a href=\"/letterama/segnala\">Segnala una parola</a></li>"
+                       "<li><a href=\"/letterama/online/\">On-line</a></li>"
+                       "</ul></nav></header>\n<main>\n<h1>%1</h1>\n%2\n</main>\n"
+                       "<footer><p>Letterama è software libero (GPL-3.0 o successiva).</p></footer>\n</body>\n</html>\n")
+            .arg(HtmlEscaped(title), body);
+    return page.toUtf8();
+}
+
+QString LanguageLinks(Language current)
+{
+    QString links = QStringLiteral("<nav aria-label=\"Lingue\"><ul class=\"lingue\">");
+    for (const Language language : {Language::Italian, Language::English, Language::Latin}) {
+        if (language == current)
+            links += QStringLiteral("<li><strong aria-current=\"page\">%1</strong></li>").arg(LanguageName(language));
+        else
+            links += QStringLiteral("<li><a href=\"%1\">%2</a></li>").arg(TableAddress(language), LanguageName(language));
+    }
+    return links + QStringLiteral("</ul></nav>\n");
+}
+
+QString RecordRow(const QString& rank, const StoredRecord& stored, bool marked, bool withLanguage)
+{
+    QString row = marked ? QStringLiteral("<tr class=\"nuovo\" id=\"nuovo\">") : QStringLiteral("<tr>");
+    row += QStringLiteral("<td>%1</td><td>%2%3</td><td>%4</td>")
+               .arg(rank, HtmlEscaped(stored.record.name),
+                    marked ? QStringLiteral(" <strong>(il tuo record)</strong>") : QString(),
+                    QString::number(stored.record.points));
+    if (withLanguage)
+        row += QStringLiteral("<td>%1</td>").arg(LanguageName(stored.record.language));
+    row += QStringLiteral("<td>%1</td><td>%2</td></tr>\n")
+               .arg(stored.record.playedOn.toString(QStringLiteral("dd-MM-yyyy")),
+                    HtmlEscaped(NoteForDisplay(stored.record.note)));
+    return row;
+}
+
+QString HiddenField(const char* name, const QString& value)
+{
+    return QStringLiteral("<input type=\"hidden\" name=\"%1\" value=\"%2\">\n")
+        .arg(QString::fromLatin1(name), HtmlEscaped(value));
+}
+
+}  // namespace
+
+QString LanguageName(Language language)
+{
+    switch (language) {
+    case Language::English: return QStringLiteral("Inglese");
+    case Language::Latin: return QStringLiteral("Latino");
+    default: return QStringLiteral("Italiano");
+    }
+}
+
+QByteArray Home()
+{
+    return Shell(QStringLiteral("Letterama, il gioco delle parole"),
+                 QStringLiteral(
+                     "<p>Letterama è un gioco di parole: a ogni manche si estraggono 8, 9 o 10 lettere e hai 30, 60 o "
+                     "90 secondi per trovare la parola più lunga che si possa scrivere con quelle lettere. Giochi "
+                     "contro tre avversari del computer, in italiano, inglese o latino; una partita dura cinque "
+                     "manche.</p>\n"
+                     "<h2>Come averlo</h2>\n<p>Letterama è software libero per il desktop: si installa dal pacchetto "
+                     "del proprio sistema o si compila dai sorgenti del progetto. Quando esce una nuova versione, il "
+                     "gioco lo annuncia all'avvio.</p>\n"
+                     "<h2>La tabella dei record</h2>\n<p>Chi a fine partita ha il miglior punteggio della propria "
+                     "tabella può registrarlo nella <a href=\"/letterama/\">tabella mondiale dei record</a>, una per "
+                     "lingua. Ecco anche i <a href=\"/letterama/recenti\">record più recenti</a>.</p>\n"
+                     "<h2>Manca una parola?</h2>\n<p>Se il dizionario del gioco non conosce una parola giusta, "
+                     "<a href=\"/letterama/segnala\">segnalala</a>: le parole più segnalate entrano nelle prossime "
+                     "versioni del dizionario.</p>"));
+}
+
+QByteArray Online()
+{
+    return Shell(QStringLiteral("Letterama on-line"),
+                 QStringLiteral(
+                     "<p>Gioca a Letterama e confrontati con gli altri giocatori: a fine partita, se il tuo punteggio "
+                     "è il migliore della tua tabella, il gioco ti offre il collegamento \"Registra record in "
+                     "Internet\", che porta qui il tuo record.</p>\n<ul>"
+                     "<li><a href=\"/letterama/?Language=1\">Record in italiano</a></li>"
+                     "<li><a href=\"/letterama/?Language=2\">Record in inglese</a></li>"
+                     "<li><a href=\"/letterama/?Language=3\">Record in latino</a></li>"
+                     "<li><a href=\"/letterama/recenti\">Record più recenti</a></li>"
+                     "<li><a href=\"/letterama/segnala\">Segnala una parola che manca al dizionario</a></li>"
+                     "</ul>"));
+}
+
+QByteArray Table(const RecordTable& table)
+{
+    QString body = LanguageLinks(table.language);
+    if (table.records.empty()) {
+        body += QStringLiteral("<p>Nessun record registrato in %1.</p>").arg(LanguageName(table.language).toLower());
+    } else {
+        body += QStringLiteral("<table>\n<caption>Record in %1, pagina %2 di %3</caption>\n"
+                               "<thead><tr><th scope=\"col\">Pos.</th><th scope=\"col\">Nome</th>"
+                               "<th scope=\"col\">Punti</th><th scope=\"col\">Data</th><th scope=\"col\">Note</th>"
+                               "</tr></thead>\n<tbody>\n")
+                    .arg(LanguageName(table.language).toLower())
+                    .arg(table.page)
+                    .arg(table.pageCount);
+        for (std::size_t i = 0; i < table.records.size(); ++i)
+            body += RecordRow(QString::number(table.ranks[i]), table.records[i],
+                              table.records[i].id == table.markedId, false);
+        body += QStringLiteral("</tbody>\n</table>\n");
+    }
+    if (table.pageCount > 1) {
+        body += QStringLiteral("<nav aria-label=\"Pagine\"><ul class=\"pagine\">");
+        if (table.page > 1)
+            body += QStringLiteral("<li><a href=\"%1\">Pagina precedente</a></li>")
+                        .arg(TableAddress(table.language, table.page - 1));
+        if (table.page < table.pageCount)
+            body += QStringLiteral("<li><a href=\"%1\">Pagina successiva</a></li>")
+                        .arg(TableAddress(table.language, table.page + 1));
+        body += QStringLiteral("</ul></nav>\n");
+    }
+    return Shell(QStringLiteral("Tabella mondiale dei record"), body);
+}
+
+QByteArray Newest(const std::vector<StoredRecord>& records)
+{
+    QString body;
+    if (records.empty()) {
+        body = QStringLiteral("<p>Nessun record registrato.</p>");
+    } else {
+        body = QStringLiteral("<table>\n<caption>Gli ultimi record registrati</caption>\n"
+                              "<thead><tr><th scope=\"col\">N.</th><th scope=\"col\">Nome</th>"
+                              "<th scope=\"col\">Punti</th><th scope=\"col\">Lingua</th><th scope=\"col\">Data</th>"
+                              "<th scope=\"col\">Note</th></tr></thead>\n<tbody>\n");
+        int n = 0;
+        for (const StoredRecord& stored : records)
+            body += RecordRow(QString::number(++n), stored, false, true);
+        body += QStringLiteral("</tbody>\n</table>\n");
+    }
+    return Shell(QStringLiteral("Record più recenti"), body);
+}
+
+QByteArray ConfirmRecord(const RecordForm& form)
+{
+    const RecordSubmission& record = form.record;
+    QString body = QStringLiteral(
+                       "<p>Stai per registrare questo record nella tabella mondiale:</p>\n<dl class=\"record\">"
+                       "<dt>Nome</dt><dd>%1</dd><dt>Punti</dt><dd>%2</dd><dt>Lingua</dt><dd>%3</dd>"
+                       "<dt>Data</dt><dd>%4 alle %5</dd><dt>Note</dt><dd>%6</dd></dl>\n")
+                       .arg(HtmlEscaped(record.name), QString::number(record.points), LanguageName(record.language),
+                            record.playedOn.toString(QStringLiteral("dd-MM-yyyy")),
+                            record.playedAt.toString(QStringLiteral("HH:mm")),
+                            HtmlEscaped(NoteForDisplay(record.note)));
+    if (form.token.isEmpty()) {
+        body += QStringLiteral("<p class=\"avviso\">Il sito in questo momento non può registrare record. "
+                               "Riprova più tardi.</p>");
+        return Shell(QStringLiteral("Registra il tuo record"), body);
+    }
+    body += QStringLiteral("<form method=\"post\" action=\"/letterama.asp\">\n");
+    body += HiddenField("Nome", record.name);
+    body += HiddenField("programma", record.program);
+    body += HiddenField("data", record.playedOn.toString(QStringLiteral("dd-MM-yyyy")));
+    body += HiddenField("punti", QString::number(record.points));
+    body += HiddenField("Manches", QString::number(record.manches));
+    body += HiddenField("Note", record.note);
+    body += HiddenField("E_MAIL", record.email);
+    body += HiddenField("ora", record.playedAt.toString(QStringLiteral("HH:mm")));
+    body += HiddenField("Language", QString::number(TableOf(record.language).Number()));
+    body += HiddenField("token", QString::fromLatin1(form.token));
+    body += QStringLiteral("<button type=\"submit\">Conferma e registra il record</button>\n</form>\n");
+    return Shell(QStringLiteral("Registra il tuo record"), body);
+}
+
+QByteArray ReportForm(const QByteArray& token, const QString& notice)
+{
+    QString body;
+    if (!notice.isEmpty())
+        body += QStringLiteral("<p class=\"avviso\" role=\"alert\">%1</p>\n").arg(HtmlEscaped(notice));
+    body += QStringLiteral("<p>Il dizionario del gioco non conosce una parola giusta? Segnalala: scrivi la parola "
+                           "(da 3 a 10 lettere) e scegli la lingua.</p>\n");
+    if (token.isEmpty())
+        return Shell(QStringLiteral("Segnala una parola mancante"),
+                     body + QStringLiteral("<p class=\"avviso\">Il sito in questo momento non può ricevere "
+                                           "segnalazioni. Riprova più tardi.</p>"));
+    body += QStringLiteral(
+                "<form method=\"post\" action=\"/letterama/segnala\">\n"
+                "<p><label for=\"parola\">Parola</label> <input id=\"parola\" name=\"parola\" required "
+                "minlength=\"3\" maxlength=\"10\" autocomplete=\"off\"></p>\n"
+                "<p><label for=\"lingua\">Lingua</label> <select id=\"lingua\" name=\"Language\">"
+                "<option value=\"1\">Italiano</option><option value=\"2\">Inglese</option>"
+                "<option value=\"3\">Latino</option></select></p>\n%1"
+                "<p><button type=\"submit\">Segnala la parola</button></p>\n</form>\n")
+                .arg(HiddenField("token", QString::fromLatin1(token)));
+    return Shell(QStringLiteral("Segnala una parola mancante"), body);
+}
+
+QByteArray ReportThanks(const QByteArray& word, Language language)
+{
+    return Shell(QStringLiteral("Grazie della segnalazione"),
+                 QStringLiteral("<p>La parola <strong>%1</strong> è stata segnalata per il dizionario %2.</p>\n"
+                                "<p><a href=\"/letterama/segnala\">Segnala un'altra parola</a></p>")
+                     .arg(HtmlEscaped(QString::fromLatin1(word)), LanguageName(language).toLower()));
+}
+
+QByteArray Problem(const QString& title, const QString& message)
+{
+    return Shell(title, QStringLiteral("<p class=\"avviso\" role=\"alert\">%1</p>\n"
+                                       "<p><a href=\"/\">Torna alla pagina iniziale</a></p>")
+                            .arg(HtmlEscaped(message)));
+}
+
+QByteArray StyleSheet()
+{
+    return QByteArrayLiteral(
+        "body{font-family:sans-serif;max-width:50em;margin:0 auto;padding:0 1em;color:#111;background:#fff}\n"
+        "header nav ul,.lingue,.pagine{list-style:none;padding:0;display:flex;flex-wrap:wrap;gap:1em}\n"
+        ".marchio{font-size:1.5em;font-weight:bold}\n"
+        "table{border-collapse:collapse;width:100%}\n"
+        "th,td{border:1px solid #999;padding:.3em .5em;text-align:left}\n"
+        "tr.nuovo{background:#ffe680;font-weight:bold}\n"
+        ".avviso{border:2px solid #a00;padding:.5em}\n"
+        "dl.record dt{font-weight:bold}\n"
+        "button{font-size:1.1em;padding:.3em 1em}\n"
+        "footer{margin-top:2em;border-top:1px solid #999;font-size:.9em}\n");
+}
+
+}  // namespace SitePages

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "site_storage.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The site's pages as UTF-8 HTML, in Italian, with no script. Every value from a
+// player or the database is escaped here, where it is written into the page.
+namespace SitePages {
+
+inline constexpr int kRecordsPerPage = 25;
+
+// One page of a language's record table.
+struct RecordTable {
+    Language language = Language::Italian;
+    int page = 1;       // counted from 1
+    int pageCount = 1;
+    std::vector<StoredRecord> records;
+    std::vector<int> ranks;  // one per record
+    qint64 markedId = 0;     // the record just stored, 0 for none
+};
+
+// The same fields a confirmation form sends back, as text.
+struct RecordForm {
+    RecordSubmission record;
+    QByteArray token;  // empty: the site cannot take submissions now
+};
+
+QString LanguageName(Language language);
+
+QByteArray Home();
+QByteArray Online();
+QByteArray Table(const RecordTable& table);
+QByteArray Newest(const std::vector<StoredRecord>& records);
+QByteArray ConfirmRecord(const RecordForm& form);
+QByteArray ReportForm(const QByteArray& token, const QString& notice);
+QByteArray ReportThanks(const QByteArray& word, Language language);
+// A page that says what went wrong, in the site's words only.
+QByteArray Problem(const QString& title, const QString& message);
+
+// The one style sheet (pages load it from the site itself: no inline style).
+QByteArray StyleSheet();
+
+}  // namespace SitePages

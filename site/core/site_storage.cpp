@@ -1,0 +1,452 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "site_storage.h"
+
+#include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace {
+
+// The tables. Dates are kept as text in a sortable form (yyyy-mm-dd, hh:mm); times of
+// storing as seconds since the epoch. Only the record's number column differs
+// between the two databases.
+const char* const kRecordsSQLite =
+    "CREATE TABLE records (id INTEGER PRIMARY KEY, language INTEGER NOT NULL, name TEXT NOT NULL,"
+    " points INTEGER NOT NULL, manches INTEGER NOT NULL, note TEXT NOT NULL, email TEXT NOT NULL,"
+    " program TEXT NOT NULL, played_on TEXT NOT NULL, played_at TEXT NOT NULL, stored_at BIGINT NOT NULL,"
+    " address TEXT NOT NULL, UNIQUE (program, name, points, played_on, played_at))";
+const char* const kRecordsPostgreSQL =
+    "CREATE TABLE records (id BIGSERIAL PRIMARY KEY, language INTEGER NOT NULL, name TEXT NOT NULL,"
+    " points INTEGER NOT NULL, manches INTEGER NOT NULL, note TEXT NOT NULL, email TEXT NOT NULL,"
+    " program TEXT NOT NULL, played_on TEXT NOT NULL, played_at TEXT NOT NULL, stored_at BIGINT NOT NULL,"
+    " address TEXT NOT NULL, UNIQUE (program, name, points, played_on, played_at))";
+const char* const kOtherTables[] = {
+    "CREATE INDEX records_by_rank ON records (language, points DESC, id)",
+    "CREATE INDEX records_by_age ON records (stored_at DESC, id DESC)",
+    "CREATE TABLE reports (language INTEGER NOT NULL, word TEXT NOT NULL, count INTEGER NOT NULL,"
+    " first_at BIGINT NOT NULL, PRIMARY KEY (language, word))",
+    "CREATE TABLE spent_tokens (token TEXT PRIMARY KEY, spent_at BIGINT NOT NULL)",
+    "CREATE TABLE actions (address TEXT NOT NULL, kind TEXT NOT NULL, at BIGINT NOT NULL)",
+    "CREATE INDEX actions_by_address ON actions (address, kind, at)",
+    "CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
+};
+
+
+std::atomic<int> connectionCounter{0};
+
+// An absent note or e-mail is stored as empty text: Qt binds a null string as NULL,
+// which the columns refuse.
+QString NotNull(const QString& text)
+{
+    return text.isNull() ? QString::fromLatin1("") : text;
+}
+
+StoredRecord RecordFrom(const QSqlQuery& query)
+{
+    StoredRecord stored;
+    stored.id = query.value(0).toLongLong();
+    stored.record.language = LanguageFromNumber(query.value(1).toInt()).value_or(Language::Italian);
+    stored.record.name = query.value(2).toString();
+    stored.record.points = query.value(3).toInt();
+    stored.record.manches = query.value(4).toInt();
+    stored.record.note = query.value(5).toString();
+    stored.record.email = query.value(6).toString();
+    stored.record.program = query.value(7).toString();
+    stored.record.playedOn = QDate::fromString(query.value(8).toString(), Qt::ISODate);
+    stored.record.playedAt = QTime::fromString(query.value(9).toString(), QStringLiteral("HH:mm"));
+    stored.storedAt = query.value(10).toLongLong();
+    return stored;
+}
+
+std::optional<std::vector<StoredRecord>> RecordsOf(QSqlQuery& query)
+{
+    if (!query.exec())
+        return std::nullopt;
+    std::vector<StoredRecord> records;
+    while (query.next())
+        records.push_back(RecordFrom(query));
+    query.finish();
+    return records;
+}
+
+std::optional<int> SingleNumber(QSqlQuery& query)
+{
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    const int value = query.value(0).toInt();
+    query.finish();
+    return value;
+}
+
+}  // namespace
+
+SiteStorage::~SiteStorage()
+{
+    prepared_.clear();
+    db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+std::unique_ptr<SiteStorage> SiteStorage::Open(const DatabaseAddress& address, QString* error)
+{
+    std::unique_ptr<SiteStorage> storage(new SiteStorage);
+    storage->address_ = address;
+    storage->connectionName_ = QStringLiteral("letterama-site-%1").arg(connectionCounter.fetch_add(1));
+    storage->db_ = QSqlDatabase::addDatabase(address.DriverName(), storage->connectionName_);
+    QSqlDatabase& db = storage->db_;
+    if (!db.isValid()) {
+        *error = QStringLiteral("manca il driver %1 di Qt SQL").arg(address.DriverName());
+        return nullptr;
+    }
+    QString options = address.options;
+    if (address.kind == DatabaseAddress::Kind::SQLite) {
+        db.setDatabaseName(address.path);
+        // Several request threads write: each waits for the others' short transactions.
+        options += QStringLiteral(";QSQLITE_BUSY_TIMEOUT=5000");
+    } else {
+        db.setDatabaseName(address.databaseName);
+        if (!address.host.isEmpty())
+            db.setHostName(address.host);
+        if (address.port > 0)
+            db.setPort(address.port);
+        db.setUserName(address.user);
+        db.setPassword(address.password);
+        options += QStringLiteral(";connect_timeout=5");
+    }
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        *error = db.lastError().text();
+        return nullptr;
+    }
+    if (address.kind == DatabaseAddress::Kind::SQLite) {
+        // Write-ahead logging: a commit is one sync of the log instead of several of a
+        // rollback journal, and readers never wait for a writer. Full sync keeps a
+        // confirmed record through a power cut too. A read-only file keeps its mode.
+        QSqlQuery pragma(db);
+        pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    }
+    if (!storage->LayOut(error) || !storage->ReadOrMakeSecret(error))
+        return nullptr;
+    return storage;
+}
+
+bool SiteStorage::LayOut(QString* error)
+{
+    const bool postgres = address_.kind == DatabaseAddress::Kind::PostgreSQL;
+    if (!postgres && db_.tables().contains(QStringLiteral("records")))
+        return true;
+    // Several processes may start on one new database at once: PostgreSQL lets one
+    // lay it out while the others wait, SQLite's immediate transaction does the same.
+    if (!Begin()) {
+        *error = db_.lastError().text();
+        return false;
+    }
+    QSqlQuery query(db_);
+    if (postgres && !query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(2301)"))) {
+        *error = query.lastError().text();
+        Rollback();
+        return false;
+    }
+    query.finish();
+    const bool exists = postgres ? query.exec(QStringLiteral("SELECT 1 FROM pg_tables WHERE tablename = 'records'")) &&
+                                       query.next()
+                                 : db_.tables().contains(QStringLiteral("records"));
+    query.finish();
+    if (!exists) {
+        bool done = query.exec(QString::fromLatin1(postgres ? kRecordsPostgreSQL : kRecordsSQLite));
+        for (const char* const sql : kOtherTables)
+            done = done && query.exec(QString::fromLatin1(sql));
+        if (!done) {
+            *error = query.lastError().text();
+            Rollback();
+            return false;
+        }
+    }
+    if (!Commit()) {
+        *error = db_.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool SiteStorage::ReadOrMakeSecret(QString* error)
+{
+    QSqlQuery& read = Prepared("SELECT value FROM settings WHERE name = 'token-secret'");
+    if (!read.exec()) {
+        *error = read.lastError().text();
+        return false;
+    }
+    if (read.next()) {
+        secret_ = read.value(0).toString().toLatin1();
+        read.finish();
+        return true;
+    }
+    read.finish();
+    QByteArray secret(32, '\0');
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(secret.data()), secret.size() / 4);
+    QSqlQuery& write = Prepared("INSERT INTO settings (name, value) VALUES ('token-secret', ?) ON CONFLICT DO NOTHING");
+    write.addBindValue(QString::fromLatin1(secret.toHex()));
+    if (!write.exec()) {
+        // A read-only database still shows its pages; its forms cannot be sent.
+        secret_.clear();
+        return true;
+    }
+    if (!read.exec() || !read.next()) {
+        *error = read.lastError().text();
+        return false;
+    }
+    secret_ = read.value(0).toString().toLatin1();
+    read.finish();
+    return true;
+}
+
+QSqlQuery& SiteStorage::Prepared(const char* sql)
+{
+    std::unique_ptr<QSqlQuery>& query = prepared_[sql];
+    if (!query) {
+        query = std::make_unique<QSqlQuery>(db_);
+        query->prepare(QString::fromLatin1(sql));
+    }
+    return *query;
+}
+
+bool SiteStorage::Begin()
+{
+    QSqlQuery query(db_);
+    return query.exec(address_.kind == DatabaseAddress::Kind::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                                      : QStringLiteral("BEGIN"));
+}
+
+bool SiteStorage::Commit()
+{
+    QSqlQuery query(db_);
+    if (query.exec(QStringLiteral("COMMIT")))
+        return true;
+    Rollback();
+    return false;
+}
+
+void SiteStorage::Rollback()
+{
+    QSqlQuery query(db_);
+    query.exec(QStringLiteral("ROLLBACK"));
+}
+
+SiteStorage::Outcome SiteStorage::Admit(const QByteArray& token, const QString& address, const char* kind,
+                                        const QDateTime& now, int hourlyLimit)
+{
+    const qint64 seconds = now.toSecsSinceEpoch();
+    QSqlQuery& recent = Prepared("SELECT COUNT(*) FROM actions WHERE address = ? AND kind = ? AND at > ?");
+    recent.addBindValue(address);
+    recent.addBindValue(QString::fromLatin1(kind));
+    recent.addBindValue(seconds - 3600);
+    const std::optional<int> count = SingleNumber(recent);
+    if (!count)
+        return Outcome::Failed;
+    if (*count >= hourlyLimit)
+        return Outcome::TooMany;
+
+    QSqlQuery& spend = Prepared("INSERT INTO spent_tokens (token, spent_at) VALUES (?, ?) ON CONFLICT DO NOTHING");
+    spend.addBindValue(QString::fromLatin1(token));
+    spend.addBindValue(seconds);
+    if (!spend.exec())
+        return Outcome::Failed;
+    if (spend.numRowsAffected() != 1)
+        return Outcome::TokenSpent;
+
+    QSqlQuery& log = Prepared("INSERT INTO actions (address, kind, at) VALUES (?, ?, ?)");
+    log.addBindValue(address);
+    log.addBindValue(QString::fromLatin1(kind));
+    log.addBindValue(seconds);
+    if (!log.exec())
+        return Outcome::Failed;
+
+    // Old tokens and actions are of no more use once they are older than a token's
+    // lifetime and an hour.
+    QSqlQuery& forgetTokens = Prepared("DELETE FROM spent_tokens WHERE spent_at < ?");
+    forgetTokens.addBindValue(seconds - 3 * 3600);
+    QSqlQuery& forgetActions = Prepared("DELETE FROM actions WHERE at < ?");
+    forgetActions.addBindValue(seconds - 3600);
+    return forgetTokens.exec() && forgetActions.exec() ? Outcome::Stored : Outcome::Failed;
+}
+
+SiteStorage::Submitted SiteStorage::SubmitRecord(const RecordSubmission& record, const QByteArray& token,
+                                                 const QString& address, const QDateTime& now, int hourlyLimit)
+{
+    if (!Begin())
+        return {};
+    const Outcome admitted = Admit(token, address, "record", now, hourlyLimit);
+    if (admitted != Outcome::Stored) {
+        Rollback();
+        return {admitted, 0};
+    }
+    QSqlQuery& insert = Prepared(
+        "INSERT INTO records (language, name, points, manches, note, email, program, played_on, played_at,"
+        " stored_at, address) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING");
+    insert.addBindValue(TableOf(record.language).Number());
+    insert.addBindValue(NotNull(record.name));
+    insert.addBindValue(record.points);
+    insert.addBindValue(record.manches);
+    insert.addBindValue(NotNull(record.note));
+    insert.addBindValue(NotNull(record.email));
+    insert.addBindValue(record.program);
+    insert.addBindValue(record.playedOn.toString(Qt::ISODate));
+    insert.addBindValue(record.playedAt.toString(QStringLiteral("HH:mm")));
+    insert.addBindValue(now.toSecsSinceEpoch());
+    insert.addBindValue(address);
+    QSqlQuery& find = Prepared(
+        "SELECT id FROM records WHERE program = ? AND name = ? AND points = ? AND played_on = ? AND played_at = ?");
+    find.addBindValue(record.program);
+    find.addBindValue(record.name);
+    find.addBindValue(record.points);
+    find.addBindValue(record.playedOn.toString(Qt::ISODate));
+    find.addBindValue(record.playedAt.toString(QStringLiteral("HH:mm")));
+    if (!insert.exec() || !find.exec() || !find.next()) {
+        Rollback();
+        return {};
+    }
+    const qint64 id = find.value(0).toLongLong();
+    find.finish();
+    if (!Commit())
+        return {};
+    return {Outcome::Stored, id};
+}
+
+SiteStorage::Outcome SiteStorage::SubmitReport(Language language, const QByteArray& word, const QByteArray& token,
+                                               const QString& address, const QDateTime& now, int hourlyLimit)
+{
+    if (!Begin())
+        return Outcome::Failed;
+    const Outcome admitted = Admit(token, address, "report", now, hourlyLimit);
+    if (admitted != Outcome::Stored) {
+        Rollback();
+        return admitted;
+    }
+    QSqlQuery& count = Prepared(
+        "INSERT INTO reports (language, word, count, first_at) VALUES (?, ?, 1, ?)"
+        " ON CONFLICT (language, word) DO UPDATE SET count = reports.count + 1");
+    count.addBindValue(TableOf(language).Number());
+    count.addBindValue(QString::fromLatin1(word));
+    count.addBindValue(now.toSecsSinceEpoch());
+    if (!count.exec()) {
+        Rollback();
+        return Outcome::Failed;
+    }
+    return Commit() ? Outcome::Stored : Outcome::Failed;
+}
+
+std::optional<std::vector<StoredRecord>> SiteStorage::BestRecords(Language language, int offset, int count)
+{
+    QSqlQuery& query = Prepared(
+        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
+        " FROM records WHERE language = ? ORDER BY points DESC, id LIMIT ? OFFSET ?");
+    query.addBindValue(TableOf(language).Number());
+    query.addBindValue(count);
+    query.addBindValue(offset);
+    return RecordsOf(query);
+}
+
+std::optional<int> SiteStorage::RecordCount(Language language)
+{
+    QSqlQuery& query = Prepared("SELECT COUNT(*) FROM records WHERE language = ?");
+    query.addBindValue(TableOf(language).Number());
+    return SingleNumber(query);
+}
+
+std::optional<int> SiteStorage::CountAbove(Language language, int points)
+{
+    QSqlQuery& query = Prepared("SELECT COUNT(*) FROM records WHERE language = ? AND points > ?");
+    query.addBindValue(TableOf(language).Number());
+    query.addBindValue(points);
+    return SingleNumber(query);
+}
+
+std::optional<std::pair<Language, int>> SiteStorage::PlaceOf(qint64 id)
+{
+    QSqlQuery& query = Prepared(
+        "SELECT r.language, (SELECT COUNT(*) FROM records o WHERE o.language = r.language AND"
+        " (o.points > r.points OR (o.points = r.points AND o.id < r.id))) FROM records r WHERE r.id = ?");
+    query.addBindValue(id);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    const std::pair<Language, int> place{LanguageFromNumber(query.value(0).toInt()).value_or(Language::Italian),
+                                         query.value(1).toInt()};
+    query.finish();
+    return place;
+}
+
+std::optional<std::vector<StoredRecord>> SiteStorage::NewestRecords(int count)
+{
+    QSqlQuery& query = Prepared(
+        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
+        " FROM records ORDER BY stored_at DESC, id DESC LIMIT ?");
+    query.addBindValue(count);
+    return RecordsOf(query);
+}
+
+std::optional<std::vector<StoredRecord>> SiteStorage::AllRecords(std::optional<Language> language)
+{
+    QSqlQuery& query = Prepared(
+        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
+        " FROM records WHERE ? = 0 OR language = ? ORDER BY language, points DESC, id");
+    const int number = language ? TableOf(*language).Number() : 0;
+    query.addBindValue(number);
+    query.addBindValue(number);
+    return RecordsOf(query);
+}
+
+std::optional<bool> SiteStorage::DeleteRecord(qint64 id)
+{
+    QSqlQuery& query = Prepared("DELETE FROM records WHERE id = ?");
+    query.addBindValue(id);
+    if (!query.exec())
+        return std::nullopt;
+    return query.numRowsAffected() > 0;
+}
+
+std::optional<std::vector<ReportedWord>> SiteStorage::ReportedWords(Language language)
+{
+    QSqlQuery& query = Prepared("SELECT word, count FROM reports WHERE language = ? ORDER BY count DESC, word");
+    query.addBindValue(TableOf(language).Number());
+    if (!query.exec())
+        return std::nullopt;
+    std::vector<ReportedWord> words;
+    while (query.next())
+        words.push_back({query.value(0).toString().toLatin1(), query.value(1).toInt()});
+    query.finish();
+    return words;
+}
+
+std::optional<bool> SiteStorage::DeleteReportedWord(Language language, const QByteArray& word)
+{
+    QSqlQuery& query = Prepared("DELETE FROM reports WHERE language = ? AND word = ?");
+    query.addBindValue(TableOf(language).Number());
+    query.addBindValue(QString::fromLatin1(word));
+    if (!query.exec())
+        return std::nullopt;
+    return query.numRowsAffected() > 0;
+}
+
+std::optional<QString> SiteStorage::LatestVersion()
+{
+    QSqlQuery& query = Prepared("SELECT value FROM settings WHERE name = 'latest-version'");
+    if (!query.exec())
+        return std::nullopt;
+    const QString version = query.next() ? query.value(0).toString() : QString();
+    query.finish();
+    return version;
+}
+
+bool SiteStorage::SetLatestVersion(const QString& digits)
+{
+    QSqlQuery& query = Prepared(
+        "INSERT INTO settings (name, value) VALUES ('latest-version', ?)"
+        " ON CONFLICT (name) DO UPDATE SET value = excluded.value");
+    query.addBindValue(digits);
+    return query.exec();
+}

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "database_address.h"
+#include "missing_words.h"
+#include "record_submission.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QSqlQuery;
+
+// A record as stored, with the number the site gave it.
+struct StoredRecord {
+    qint64 id = 0;
+    RecordSubmission record;
+    qint64 storedAt = 0;  // seconds since the epoch
+};
+
+// Every read and write of the site's database, one SQL text per operation and bound
+// values only, the same for SQLite and PostgreSQL. One object holds one connection
+// and must be used by the thread that opened it: each request thread opens its own.
+// A read that fails returns nothing; a write that fails leaves the database as it was
+// (each is one transaction).
+class SiteStorage {
+public:
+    ~SiteStorage();
+    SiteStorage(const SiteStorage&) = delete;
+    SiteStorage& operator=(const SiteStorage&) = delete;
+
+    // Connects and, on a database never used before, lays out the tables. Nothing
+    // (and the reason in `error`) when the database cannot be reached or read.
+    static std::unique_ptr<SiteStorage> Open(const DatabaseAddress& address, QString* error);
+
+    // What became of a submission or a report.
+    enum class Outcome { Stored, TokenSpent, TooMany, Failed };
+    struct Submitted {
+        Outcome outcome = Outcome::Failed;
+        qint64 id = 0;  // the record's number when stored (or stored before)
+    };
+
+    // Spends the token, checks the address's submissions of the last hour against
+    // `hourlyLimit` and stores the record, all or nothing. A record sent again (same
+    // program, name, points, date and time) is not stored twice: its first number is
+    // returned.
+    Submitted SubmitRecord(const RecordSubmission& record, const QByteArray& token, const QString& address,
+                           const QDateTime& now, int hourlyLimit);
+    // The same for a word reported missing: its count goes up by one.
+    Outcome SubmitReport(Language language, const QByteArray& word, const QByteArray& token, const QString& address,
+                         const QDateTime& now, int hourlyLimit);
+
+    // The records of a language, best first (equal points: the first stored first).
+    std::optional<std::vector<StoredRecord>> BestRecords(Language language, int offset, int count);
+    std::optional<int> RecordCount(Language language);
+    // How many records of the language have more points.
+    std::optional<int> CountAbove(Language language, int points);
+    // The 0-based place of a record in its language's table, with its language.
+    std::optional<std::pair<Language, int>> PlaceOf(qint64 id);
+    // The last stored records of every language, newest first.
+    std::optional<std::vector<StoredRecord>> NewestRecords(int count);
+    // Every record of a language (or of all) for the keeper, in table order.
+    std::optional<std::vector<StoredRecord>> AllRecords(std::optional<Language> language);
+    // True when the record was there and is gone; nothing when the database failed.
+    std::optional<bool> DeleteRecord(qint64 id);
+
+    std::optional<std::vector<ReportedWord>> ReportedWords(Language language);
+    std::optional<bool> DeleteReportedWord(Language language, const QByteArray& word);
+
+    // The latest version for the update notice; an empty text when none is set.
+    std::optional<QString> LatestVersion();
+    bool SetLatestVersion(const QString& digits);
+
+    // The secret the forms' tokens are signed with, made when the database was laid
+    // out and shared by every site process on it.
+    QByteArray TokenSecret() const { return secret_; }
+
+private:
+    SiteStorage() = default;
+    bool LayOut(QString* error);
+    bool ReadOrMakeSecret(QString* error);
+    QSqlQuery& Prepared(const char* sql);
+    bool Begin();
+    bool Commit();
+    void Rollback();
+    // Spends the token and checks the hourly limit inside an open transaction.
+    Outcome Admit(const QByteArray& token, const QString& address, const char* kind, const QDateTime& now,
+                  int hourlyLimit);
+
+    DatabaseAddress address_;
+    QString connectionName_;
+    QSqlDatabase db_;
+    QByteArray secret_;
+    std::map<const char*, std::unique_ptr<QSqlQuery>> prepared_;
+};

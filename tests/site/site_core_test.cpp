@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "database_address.h"
+#include "html_text.h"
+#include "missing_words.h"
+#include "record_ranking.h"
+#include "submission_token.h"
+#include "version_digits.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+struct RankCase {
+    const char* what;
+    std::vector<int> points;
+    int firstPosition;
+    int betterThanFirst;
+    std::vector<int> ranks;
+};
+
+TEST(RecordRanking, EqualPointsShareARankAndTheNextSkips)
+{
+    const RankCase rows[] = {
+        {"all different", {900, 800, 700}, 0, 0, {1, 2, 3}},
+        {"a tie in the middle", {900, 800, 800, 700}, 0, 0, {1, 2, 2, 4}},
+        {"all tied", {500, 500, 500}, 0, 0, {1, 1, 1}},
+        {"second page, first row tied with the page before", {600, 600, 400}, 25, 23, {24, 24, 28}},
+        {"second page starting fresh", {600, 500}, 25, 25, {26, 27}},
+        {"empty page", {}, 0, 0, {}},
+    };
+    for (const RankCase& row : rows)
+        EXPECT_EQ(RanksOfPage(row.points, row.firstPosition, row.betterThanFirst), row.ranks) << row.what;
+}
+
+struct ReportableCase {
+    const char* what;
+    QString typed;
+    Language language;
+    const char* word;  // nullptr: refused
+};
+
+TEST(MissingWords, AReportedWordIsThreeToTenLettersOfItsLanguage)
+{
+    const ReportableCase rows[] = {
+        {"plain word", QStringLiteral("casa"), Language::Italian, "CASA"},
+        {"blanks around", QStringLiteral("  casa "), Language::Italian, "CASA"},
+        {"accented letters fold", QStringLiteral("città"), Language::Italian, "CITTA"},
+        {"three letters", QStringLiteral("re"), Language::Italian, nullptr},
+        {"three letters exactly", QStringLiteral("ape"), Language::Italian, "APE"},
+        {"ten letters", QStringLiteral("abcdefghil"), Language::Italian, "ABCDEFGHIL"},
+        {"eleven letters", QStringLiteral("abcdefghilm"), Language::Italian, nullptr},
+        {"J is no Italian letter", QStringLiteral("jeep"), Language::Italian, nullptr},
+        {"J is an English letter", QStringLiteral("jeep"), Language::English, "JEEP"},
+        {"a digit", QStringLiteral("cas4"), Language::Italian, nullptr},
+        {"an apostrophe", QStringLiteral("dell'anno"), Language::Italian, nullptr},
+        {"markup", QStringLiteral("<b>casa"), Language::Italian, nullptr},
+        {"two words", QStringLiteral("casa mia"), Language::Italian, nullptr},
+        {"another script", QStringLiteral("дом"), Language::English, nullptr},
+    };
+    for (const ReportableCase& row : rows) {
+        const std::optional<QByteArray> word = ReportableWord(row.typed, row.language);
+        if (row.word)
+            EXPECT_EQ(word, QByteArray(row.word)) << row.what;
+        else
+            EXPECT_FALSE(word) << row.what;
+    }
+}
+
+TEST(MissingWords, ListIsMostReportedFirstInCrLfLinesWithoutKnownWords)
+{
+    const std::set<QByteArray> lexicon{"CASA"};
+    const std::vector<ReportedWord> reported{
+        {"ZEBRA", 2}, {"CASA", 9}, {"ALBERO", 2}, {"PIRLA", 5}, {"JEEP", 7}, {"CANE", 1}};
+    const QByteArray list = MissingWordsList(
+        reported, Language::Italian, [&](const QByteArray& word) { return lexicon.count(word) > 0; }, 100);
+    // CASA is known, JEEP is no Italian word; ties in alphabetical order.
+    EXPECT_EQ(list, QByteArray("PIRLA\r\nALBERO\r\nZEBRA\r\nCANE\r\n"));
+}
+
+TEST(MissingWords, ListStopsAtItsLineLimit)
+{
+    const std::vector<ReportedWord> reported{{"UNO", 3}, {"DUE", 2}, {"TRE", 1}};
+    EXPECT_EQ(MissingWordsList(reported, Language::Italian, [](const QByteArray&) { return false; }, 2),
+              QByteArray("UNO\r\nDUE\r\n"));
+}
+
+TEST(HtmlText, MarkupAndQuotesBecomeText)
+{
+    EXPECT_EQ(HtmlEscaped(QStringLiteral("<script>alert(\"x\")</script> & 'y'")),
+              QStringLiteral("&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; &#39;y&#39;"));
+}
+
+TEST(VersionDigits, TheKeepersVersionRunsTogetherAsTheGameReadsIt)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"1.0.1", "101"}, {" 2.3.10 ", "2310"}, {"101", "101"}, {"1.10.1", nullptr},
+        {"1.0", nullptr}, {"uno", nullptr},     {"", nullptr},   {"12", nullptr},
+    };
+    for (const auto& [text, digits] : rows) {
+        const std::optional<QString> result = VersionDigits(QString::fromLatin1(text));
+        if (digits)
+            EXPECT_EQ(result, QString::fromLatin1(digits)) << text;
+        else
+            EXPECT_FALSE(result) << text;
+    }
+}
+
+TEST(SubmissionToken, OnlyAFreshTokenSignedWithTheSecretIsGenuine)
+{
+    const QDateTime issued = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+    const QByteArray token = SubmissionToken::Issue("secret", issued);
+    QByteArray tampered = token;
+    tampered[0] = tampered[0] == 'a' ? 'b' : 'a';
+    struct Row {
+        const char* what;
+        QByteArray token;
+        QByteArray secret;
+        qint64 later;
+        bool genuine;
+    };
+    const Row rows[] = {
+        {"just issued", token, "secret", 0, true},
+        {"an hour later", token, "secret", 3600, true},
+        {"past its lifetime", token, "secret", SubmissionToken::kLifetimeSeconds + 1, false},
+        {"another site's secret", token, "other", 0, false},
+        {"a changed nonce", tampered, "secret", 0, false},
+        {"empty", QByteArray(), "secret", 0, false},
+        {"no secret at all", token, QByteArray(), 0, false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(SubmissionToken::IsGenuine(row.token, row.secret, issued.addSecs(row.later)), row.genuine)
+            << row.what;
+    EXPECT_NE(SubmissionToken::Issue("secret", issued), token) << "two tokens are never the same";
+}
+
+TEST(DatabaseAddress, SQLiteByDefaultAndPostgreSQLByUrl)
+{
+    const auto file = DatabaseAddress::Parse(QStringLiteral("/var/lib/site.sqlite"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->kind, DatabaseAddress::Kind::SQLite);
+    EXPECT_EQ(file->path, QStringLiteral("/var/lib/site.sqlite"));
+
+    const auto socket = DatabaseAddress::Parse(QStringLiteral("postgresql:///letterama?host=/tmp/pg&user=site"));
+    ASSERT_TRUE(socket);
+    EXPECT_EQ(socket->kind, DatabaseAddress::Kind::PostgreSQL);
+    EXPECT_EQ(socket->host, QStringLiteral("/tmp/pg"));
+    EXPECT_EQ(socket->user, QStringLiteral("site"));
+    EXPECT_EQ(socket->databaseName, QStringLiteral("letterama"));
+
+    const auto network = DatabaseAddress::Parse(QStringLiteral("postgresql://site:pw@db.example:5433/letterama"));
+    ASSERT_TRUE(network);
+    EXPECT_EQ(network->port, 5433);
+    EXPECT_EQ(network->password, QStringLiteral("pw"));
+    EXPECT_FALSE(network->Described().contains(QStringLiteral("pw"))) << "the password stays out of messages";
+
+    EXPECT_FALSE(DatabaseAddress::Parse(QStringLiteral("postgresql://db.example/")));
+    EXPECT_FALSE(DatabaseAddress::Parse(QString()));
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "site_storage.h"
+#include "site_test_database.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <signal.h>
+
+#include <atomic>
+#include <chrono>
+#include <set>
+#include <thread>
+
+namespace {
+
+// letterama-site started as its own process, so that it can be killed outright.
+class SiteProcess {
+public:
+    explicit SiteProcess(const DatabaseAddress& database)
+    {
+        QString url = database.kind == DatabaseAddress::Kind::SQLite
+                          ? QStringLiteral("sqlite:") + database.path
+                          : QStringLiteral("postgresql:///%1?host=%2&user=%3")
+                                .arg(database.databaseName, database.host, database.user);
+        process_.start(QStringLiteral(LETTERAMA_SITE_PROGRAM),
+                       {QStringLiteral("serve"), QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--limit"),
+                        QStringLiteral("100000"), QStringLiteral("--database"), url});
+        if (!process_.waitForReadyRead(10000))
+            return;
+        static const QRegularExpression bound(QStringLiteral("127\\.0\\.0\\.1:(\\d+)/"));
+        const QRegularExpressionMatch match = bound.match(QString::fromUtf8(process_.readLine()));
+        if (match.hasMatch())
+            port_ = match.captured(1).toInt();
+    }
+    ~SiteProcess() { Kill(); }
+
+    int Port() const { return port_; }
+    void Kill()
+    {
+        if (process_.state() == QProcess::NotRunning)
+            return;
+        ::kill(static_cast<pid_t>(process_.processId()), SIGKILL);
+        process_.waitForFinished(10000);
+    }
+
+private:
+    QProcess process_;
+    int port_ = -1;
+};
+
+// One record confirmed as a browser does; true when the site said it was stored.
+bool Submit(httplib::Client& client, int n)
+{
+    const std::string name = "GIOCATORE" + std::to_string(n);
+    const std::string query = "/letterama.asp?Nome=" + name +
+                              "&programma=Letterama_ABC&data=09-12-2026&punti=" + std::to_string(n % 30000) +
+                              "&Manches=5&Note=&E_MAIL=&ora=21:07&Language=1";
+    const httplib::Result shown = client.Get(query.c_str());
+    if (!shown || shown->status != 200)
+        return false;
+    static const QRegularExpression token(QStringLiteral("name=\"token\" value=\"([^\"]+)\""));
+    const QRegularExpressionMatch match = token.match(QString::fromStdString(shown->body));
+    if (!match.hasMatch())
+        return false;
+    const httplib::Params fields{{"Nome", name},       {"programma", "Letterama_ABC"},
+                                 {"data", "09-12-2026"}, {"punti", std::to_string(n % 30000)},
+                                 {"Manches", "5"},       {"Note", ""},
+                                 {"E_MAIL", ""},         {"ora", "21:07"},
+                                 {"Language", "1"},      {"token", match.captured(1).toStdString()}};
+    const httplib::Result posted = client.Post("/letterama.asp", fields);
+    return posted && posted->status == 303;
+}
+
+class SiteCrashTest : public ::testing::TestWithParam<DatabaseKind> {};
+
+TEST_P(SiteCrashTest, KillingTheSiteLosesNoRecordItConfirmed)
+{
+    QTemporaryDir folder;
+    QString whyNot;
+    const std::optional<DatabaseAddress> database = FreshDatabase(GetParam(), folder, &whyNot);
+    SKIP_WITHOUT_DATABASE(database, whyNot);
+
+    std::vector<int> confirmed;
+    {
+        SiteProcess site(*database);
+        ASSERT_GT(site.Port(), 0);
+        std::atomic<bool> killed{false};
+        std::thread submitter([&] {
+            httplib::Client client("127.0.0.1", site.Port());
+            client.set_read_timeout(5, 0);
+            for (int n = 1; n < 100000 && !killed; ++n) {
+                if (Submit(client, n))
+                    confirmed.push_back(n);
+            }
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        site.Kill();
+        killed = true;
+        submitter.join();
+    }
+    ASSERT_FALSE(confirmed.empty()) << "no record was confirmed before the kill";
+
+    // The database opens again, whole, and holds every confirmed record.
+    QString error;
+    std::unique_ptr<SiteStorage> storage = SiteStorage::Open(*database, &error);
+    ASSERT_TRUE(storage) << error.toStdString();
+    const auto records = storage->AllRecords(Language::Italian);
+    ASSERT_TRUE(records);
+    std::set<QString> stored;
+    for (const StoredRecord& record : *records)
+        stored.insert(record.record.name);
+    for (const int n : confirmed)
+        EXPECT_TRUE(stored.count(QStringLiteral("GIOCATORE%1").arg(n))) << "record " << n << " was lost";
+    if (database->kind == DatabaseAddress::Kind::SQLite) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("integrity"));
+        db.setDatabaseName(database->path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery check(db);
+        ASSERT_TRUE(check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next());
+        EXPECT_EQ(check.value(0).toString(), QStringLiteral("ok"));
+        check.finish();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("integrity"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, SiteCrashTest, ::testing::Values(DatabaseKind::SQLite, DatabaseKind::PostgreSQL),
+                         KindName);
+
+}  // namespace
