@@ -10,8 +10,8 @@
 #include "dialogs.h"
 #include "http_fetcher.h"
 #include "program_folder.h"
+#include "site_address.h"
 #include "spell_checker.h"
-#include "web_addresses.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,11 +54,15 @@ void DictionaryEditorWindow::ImportWithQuestions()
 
 void DictionaryEditorWindow::FetchMissingWords()
 {
+    if (!setup_.site.IsSet()) {
+        setup_.dialogs.Inform(SiteAddress::NotSetUpMessage());
+        return;
+    }
     fetching_ = true;
     missingButton_->setEnabled(false);
     // The window may be closed before the answer comes.
     QPointer<DictionaryEditorWindow> window(this);
-    setup_.http.Fetch(QString::fromLatin1(WebAddresses::kMissingWordsList),
+    setup_.http.Fetch(setup_.site.Page(SiteAddress::kMissingWordsPath),
                       [window](std::optional<QByteArray> reply) {
                           if (!window)
                               return;

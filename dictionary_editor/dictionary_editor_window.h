@@ -3,6 +3,7 @@
 
 #include "editor_word_lists.h"
 #include "language.h"
+#include "site_address.h"
 
 #include <QDialog>
 #include <QString>
@@ -40,6 +41,8 @@ struct DictionaryEditorSetup {
     SpellChecker& spellChecker;
     // Called after a rebuild wrote the file, so that the game reloads its lexicon.
     std::function<void()> lexiconRebuilt;
+    // Where the missing-words list comes from; with no site the button says so.
+    SiteAddress site = {};
 };
 
 // The window "Letterama - Dizionario principale": the whole lexicon of a language as

@@ -6,7 +6,6 @@
 #include "harvest.h"
 #include "program_folder.h"
 #include "shell.h"
-#include "web_addresses.h"
 #include "window_places.h"
 
 #include <QCheckBox>
@@ -180,5 +179,8 @@ void GleanerWindow::closeEvent(QCloseEvent* event)
 
 void GleanerWindow::OpenMakersSite()
 {
-    platform_.shell.Open(QString::fromLatin1(WebAddresses::kHomePage));
+    if (makersSite_.IsSet())
+        platform_.shell.Open(makersSite_.Page(SiteAddress::kHomePath));
+    else
+        platform_.dialogs.Inform(SiteAddress::NotSetUpMessage());
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform.h"
+#include "site_address.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -38,6 +39,9 @@ public:
     FolderBrowser& Browser() const { return *browser_; }
     bool Harvesting() const { return harvest_ != nullptr; }
 
+    // The Letterama site the picture opens; the build's until the program names another.
+    void SetSite(const SiteAddress& site) { makersSite_ = site; }
+
     // Harvests `path` into the program folder, as a click on its name does.
     void StartHarvest(const QString& path);
 
@@ -54,6 +58,7 @@ private:
     void OpenMakersSite();
 
     Platform platform_;
+    SiteAddress makersSite_ = SiteAddress::BuiltIn();
     QString programFolder_;
     FolderBrowser* browser_;
     QCheckBox* foreignLetters_;

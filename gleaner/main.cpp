@@ -6,9 +6,12 @@
 #include "program_folder.h"
 #include "qt_platform.h"
 #include "qt_translations.h"
+#include "settings_file.h"
+#include "site_address.h"
 #include "window_places.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
@@ -33,6 +36,11 @@ int main(int argc, char** argv)
     const QString programFolder = ProgramFolder::ProgramFolderOfRunningProgram();
     ProgramFolder::UseUserFolderIfInstalled(programFolder);
     GleanerWindow window(platform, programFolder);
+    // The game's settings file, beside Gleaner, may name the player's own Letterama site.
+    const ProgramFolder::ReadResult settings = ProgramFolder::Read(
+        QDir(programFolder).filePath(QString::fromLatin1(SettingsFile::kFileName)), SettingsFile::kMaxFileBytes);
+    if (settings.Ok())
+        window.SetSite(SiteAddress::ForPlayer(SettingsFile::Parse(settings.bytes).Site.value_or(QString())));
     window.show();
     return app.exec();
 }

@@ -4,7 +4,6 @@
 #include "program_folder.h"
 #include "shell.h"
 #include "spell_checker.h"
-#include "web_addresses.h"
 #include "word_rules.h"
 
 #include <QButtonGroup>
@@ -100,8 +99,20 @@ ConfirmWindow::ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* 
 
     connect(spellButton_, &QPushButton::clicked, this, &ConfirmWindow::CheckSpelling);
     connect(okButton_, &QPushButton::clicked, this, &ConfirmWindow::Confirm);
-    connect(picture_, &QPushButton::clicked, this,
-            [this] { shell_.Open(QString::fromLatin1(WebAddresses::kHomePage)); });
+    connect(picture_, &QPushButton::clicked, this, [this] {
+        if (!homePage_.isEmpty())
+            shell_.Open(homePage_);
+    });
+    SetHomePage(QString());
+}
+
+void ConfirmWindow::SetHomePage(const QString& address)
+{
+    homePage_ = address;
+    picture_->setEnabled(!address.isEmpty());
+    picture_->setToolTip(address.isEmpty() ? QStringLiteral("Nessun sito di Letterama impostato per questa copia")
+                                           : picture_->accessibleName());
+    picture_->setAccessibleDescription(address.isEmpty() ? picture_->toolTip() : QString());
 }
 
 void ConfirmWindow::Ask(const QString& wordToConfirm, int previousChoice)

@@ -38,6 +38,10 @@ public:
     // answers kDoNotAdd.
     void Ask(const QString& wordToConfirm, int previousChoice);
 
+    // The Letterama site's home page, which the picture opens; empty when there is no
+    // site, and then the picture is no link and says so.
+    void SetHomePage(const QString& address);
+
     QString WordToConfirm() const { return wordToConfirm_; }
     int ConfirmChoice() const { return confirmChoice_; }
 
@@ -58,6 +62,7 @@ private:
     Shell& shell_;
     SpellChecker& spellChecker_;
     QString wordToConfirm_;
+    QString homePage_;
     int confirmChoice_ = 0;
 
     QLabel* wordLabel_;

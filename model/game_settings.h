@@ -3,6 +3,8 @@
 
 #include "language.h"
 
+#include <QString>
+
 // How a computer player picks the word it announces.
 enum class Difficulty { Beginner = 1, Medium = 2, Expert = 3 };
 
@@ -18,7 +20,8 @@ enum class TileLook {
 
 // The settings kept between runs in "LETTRAMA.INI": the one copy the game reads and
 // the settings file writes. The seventh value, the player's name, is the human
-// player's slot name in the game state.
+// player's slot name in the game state. An eighth line, "Sito=", is there only when
+// the player has written it.
 struct GameSettings {
     static constexpr int kUnlimitedSeconds = 32000;
 
@@ -28,4 +31,7 @@ struct GameSettings {
     Language LexiconLanguage = Language::Italian;
     bool SoundOn = true;
     TileLook TileStyle = TileLook::None;
+    // The player's own Letterama site, as written after "Sito="; empty keeps the site
+    // the build names.
+    QString Site;
 };

@@ -2,7 +2,7 @@
 #include "record_address.h"
 
 #include "random_source.h"
-#include "web_addresses.h"
+#include "site_address.h"
 
 #include <QUrl>
 
@@ -34,11 +34,12 @@ QString cmbS(QString& text)
     return text;
 }
 
-QString BuildRecordAddress(const RecordDetails& record, const QDateTime& now, RandomSource& random)
+QString BuildRecordAddress(const SiteAddress& site, const RecordDetails& record, const QDateTime& now,
+                           RandomSource& random)
 {
     QString note = record.note.trimmed();
     cmbS(note);
-    return QString::fromLatin1(WebAddresses::kRecordPage) + QStringLiteral("?Nome=") + Encoded(record.holderName) +
+    return site.Page(SiteAddress::kRecordPath) + QStringLiteral("?Nome=") + Encoded(record.holderName) +
            QStringLiteral("&programma=") + ProgramTag(random) +
            QStringLiteral("&data=") + now.date().toString(QStringLiteral("dd-MM-yyyy")) +
            QStringLiteral("&punti=") + QString::number(record.points) +

@@ -7,6 +7,7 @@
 #include <QString>
 
 class RandomSource;
+class SiteAddress;
 
 // What a record submitted to the online record table carries.
 struct RecordDetails {
@@ -22,7 +23,7 @@ struct RecordDetails {
 // returns the result; the text keeps its length.
 QString cmbS(QString& text);
 
-// The record page's address with the record as query, keys in the order the record
+// The record page of `site` (which must be set) with the record as query, keys in the order the record
 // service reads them: Nome, programma, data, punti, Manches, Note, E_MAIL, ora,
 // Language. `now` gives the date (dd-mm-yyyy) and the time (hh:mm); `random` the
 // three letters after "Letterama_".
@@ -31,4 +32,5 @@ QString cmbS(QString& text);
 // parameter. The note, trimmed, goes through cmbS and then is percent-encoded too,
 // which leaves cmbS's underscores alone but keeps a "#" or "+" from cutting or
 // changing the address.
-QString BuildRecordAddress(const RecordDetails& record, const QDateTime& now, RandomSource& random);
+QString BuildRecordAddress(const SiteAddress& site, const RecordDetails& record, const QDateTime& now,
+                           RandomSource& random);

@@ -2,11 +2,12 @@
 #include "record_submission_panel.h"
 
 #include "clock.h"
+#include "dialogs.h"
 #include "game_state.h"
 #include "program_folder.h"
 #include "record_address.h"
 #include "shell.h"
-#include "web_addresses.h"
+#include "site_address.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -111,10 +112,19 @@ void RecordSubmissionPanel::Submit()
     record.note = note_->text();
     record.email = email_->text();
     record.language = state_.Settings.LexiconLanguage;
-    platform_.shell.Open(BuildRecordAddress(record, platform_.clock.Now(), platform_.random));
+    const SiteAddress site = SiteAddress::ForPlayer(state_.Settings.Site);
+    if (!site.IsSet()) {
+        platform_.dialogs.Inform(SiteAddress::NotSetUpMessage());
+        return;
+    }
+    platform_.shell.Open(BuildRecordAddress(site, record, platform_.clock.Now(), platform_.random));
 }
 
 void RecordSubmissionPanel::OpenStartPage()
 {
-    platform_.shell.Open(QString::fromLatin1(WebAddresses::kRecordStartPage));
+    const SiteAddress site = SiteAddress::ForPlayer(state_.Settings.Site);
+    if (site.IsSet())
+        platform_.shell.Open(site.Page(SiteAddress::kRecordStartPath));
+    else
+        platform_.dialogs.Inform(SiteAddress::NotSetUpMessage());
 }

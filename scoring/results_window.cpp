@@ -4,6 +4,7 @@
 #include "confirm_window.h"
 #include "dialogs.h"
 #include "own_row_text.h"
+#include "site_address.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -346,6 +347,8 @@ void ResultsWindow::AskConfirmation(const QString& word, int previousChoice)
         confirmWindow_ = new ConfirmWindow(shell_, spellChecker_, this);
         connect(confirmWindow_, &ConfirmWindow::Chosen, this, &ResultsWindow::OnConfirmed);
     }
+    if (state_)
+        confirmWindow_->SetHomePage(SiteAddress::ForPlayer(state_->Settings.Site).Page(SiteAddress::kHomePath));
     confirmWindow_->Ask(word, previousChoice);
 }
 

@@ -12,21 +12,23 @@
 
 namespace {
 
-enum class Key { Level, Sound, TileStyle, Time, LetterCount, PlayerName, Language };
+enum class Key { Level, Sound, TileStyle, Time, LetterCount, PlayerName, Language, Site };
 
 struct KeyName {
     Key key;
     const char* text;
 };
 
-// The order in which keys are tried against a line: the first one found wins.
-constexpr std::array<KeyName, 7> kRecognitionOrder{{{Key::Level, "Livello"},
+// The order in which keys are tried against a line: the first one found wins. The
+// site comes last, so a line that names one of the seven older keys stays theirs.
+constexpr std::array<KeyName, 8> kRecognitionOrder{{{Key::Level, "Livello"},
                                                     {Key::Sound, "Suono"},
                                                     {Key::TileStyle, "SfondoCasella"},
                                                     {Key::Time, "Tempo"},
                                                     {Key::LetterCount, "NumeroLettere"},
                                                     {Key::PlayerName, "Giocatore1"},
-                                                    {Key::Language, "Dizionario"}}};
+                                                    {Key::Language, "Dizionario"},
+                                                    {Key::Site, "Sito"}}};
 
 // A line written by this program starts with its own key; a player named, say,
 // "Tempo" must not turn the name line into a time line. Only a line that starts with
@@ -105,6 +107,9 @@ void ApplyLine(const QString& line, StoredSettings& stored)
         // A value too large for a setting is as wrong as any other outside 1 to 3.
         stored.LexiconLanguage = NumericValueToSetting(NumericValue(value), 0);
         break;
+    case Key::Site:
+        stored.Site = value.trimmed();
+        break;
     }
 }
 
@@ -133,6 +138,8 @@ void StoredSettings::ApplyTo(GameSettings& settings, QString& playerName) const
         settings.TileStyle = static_cast<TileLook>(*TileStyle);
     if (LexiconLanguage)
         settings.LexiconLanguage = LanguageFromNumber(*LexiconLanguage).value_or(Language::Italian);
+    if (Site)
+        settings.Site = *Site;
 }
 
 namespace SettingsFile {
@@ -148,8 +155,10 @@ StoredSettings Parse(const QByteArray& bytes)
 std::optional<QByteArray> Format(const GameSettings& settings, const QString& playerName)
 {
     // A name must stay on its own line whatever was pasted into the name box.
-    QString name = playerName;
-    name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const auto oneLine = [](QString value) {
+        return value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    };
+    const QString name = oneLine(playerName);
 
     QString text;
     const QString end = QStringLiteral("\r\n");
@@ -164,6 +173,11 @@ std::optional<QByteArray> Format(const GameSettings& settings, const QString& pl
             end;
     // A number is printed with a blank where a minus sign would stand.
     text += QStringLiteral("Dizionario= ") + QString::number(TableOf(settings.LexiconLanguage).Number()) + end;
+    // Written back only when the player has named a site: a file without one keeps
+    // its seven lines.
+    const QString site = oneLine(settings.Site).trimmed();
+    if (!site.isEmpty())
+        text += QStringLiteral("Sito=") + site + end;
     return SingleByteText::Encode(text);
 }
 

@@ -19,6 +19,7 @@ struct StoredSettings {
     std::optional<QString> PlayerName;
     std::optional<int> TileStyle;
     std::optional<int> LexiconLanguage;  // as written; may lie outside 1 to 3
+    std::optional<QString> Site;         // the "Sito=" line, blanks around it removed
 
     // Puts what the file names into `settings` and `playerName`; a language number
     // outside 1 to 3 gives Italian.
@@ -26,11 +27,12 @@ struct StoredSettings {
 };
 
 // "LETTRAMA.INI": one "Key=value" line per setting, CR LF line ends, text in the
-// single-byte code page (Windows-1252), rewritten whole after every change.
+// single-byte code page (Windows-1252), rewritten whole after every change. Seven
+// lines, and an eighth "Sito=" only when the player has named a site of their own.
 namespace SettingsFile {
 
 inline constexpr const char* kFileName = "LETTRAMA.INI";
-// Seven short lines; anything near this size is not a settings file.
+// Eight short lines at most; anything near this size is not a settings file.
 inline constexpr qint64 kMaxFileBytes = 64 * 1024;
 
 // Reads the lines of a settings file. A line belongs to the first key found in it

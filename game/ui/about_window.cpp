@@ -2,6 +2,7 @@
 #include "about_window.h"
 
 #include "credits.h"
+#include "dialogs.h"
 #include "program_folder.h"
 #include "shell.h"
 #include "version.h"
@@ -14,8 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutWindow::AboutWindow(Shell& shell, QWidget* parent)
-    : QDialog(parent), shell_(shell), logo_(new QLabel(this)), version_(new QLabel(VersionText(), this)),
+AboutWindow::AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, QWidget* parent)
+    : QDialog(parent), shell_(shell), dialogs_(dialogs), logo_(new QLabel(this)), version_(new QLabel(VersionText(), this)),
       credits_(new QLabel(Credits::AboutText(), this))
 {
     setWindowTitle(QStringLiteral("Info su Letterama"));
@@ -34,22 +35,28 @@ AboutWindow::AboutWindow(Shell& shell, QWidget* parent)
     note->setAlignment(Qt::AlignCenter);
     layout->addWidget(note);
 
+    // An empty address: a page of the Letterama site, and there is none.
     const struct {
         const char* caption;
-        const char* address;
+        QString address;
     } links[] = {
-        {"Visita il sito dell'&autore ...", WebAddresses::kHomePage},
-        {"Gioca a Letterama &on-line ...", WebAddresses::kOnlineGamePage},
-        {"Invia una E-&Mail all'autore ...", WebAddresses::kMakerMail},
+        {"Visita il sito dell'&autore ...", site.Page(SiteAddress::kHomePath)},
+        {"Gioca a Letterama &on-line ...", site.Page(SiteAddress::kOnlineGamePath)},
+        {"Invia una E-&Mail all'autore ...", QString::fromLatin1(WebAddresses::kMakerMail)},
     };
     for (const auto& link : links) {
         auto* button = new QPushButton(QString::fromUtf8(link.caption), this);
         button->setFlat(true);
         button->setAutoDefault(false);  // Enter closes the window, it opens no site
         button->setCursor(Qt::PointingHandCursor);
-        const QString address = QString::fromLatin1(link.address);
-        button->setToolTip(address);
-        connect(button, &QPushButton::clicked, this, [this, address] { shell_.Open(address); });
+        const QString address = link.address;
+        button->setToolTip(address.isEmpty() ? QStringLiteral("Nessun sito di Letterama impostato") : address);
+        connect(button, &QPushButton::clicked, this, [this, address] {
+            if (address.isEmpty())
+                dialogs_.Inform(SiteAddress::NotSetUpMessage());
+            else
+                shell_.Open(address);
+        });
         layout->addWidget(button);
     }
 

@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "site_address.h"
+
 #include <QDialog>
 
+class Dialogs;
 class QLabel;
 class Shell;
 
 // "Info su Letterama": the program's version, its logo, links to the maker's pages, and
 // the licence with the sources of the lexicons, sounds and pictures ("Licenza e crediti").
+// The links to the Letterama site tell the player when there is no site.
 class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr const char* kLogoPicture = "letteramalogo.jpg";
 
-    AboutWindow(Shell& shell, QWidget* parent = nullptr);
+    AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, QWidget* parent = nullptr);
 
     // "Versione " and the major, minor and revision numbers joined by ".".
     static QString VersionText();
@@ -29,6 +33,7 @@ public:
 
 private:
     Shell& shell_;
+    Dialogs& dialogs_;
     QLabel* logo_;
     QLabel* version_;
     QLabel* credits_;

@@ -19,7 +19,6 @@
 #include "tile_board.h"
 #include "update_notice.h"
 #include "version.h"
-#include "web_addresses.h"
 #include "window_places.h"
 
 #include <QAction>
@@ -155,8 +154,6 @@ void MainWindow::CheckMarksFromState()
 
 bool MainWindow::Startup(const QString& programFolder)
 {
-    StartUpdateCheck();
-
     // Only the first start-up of a run sets the defaults and reads the settings file.
     if (state_.Settings.RoundSeconds == 0) {
         state_.ConsonantsDrawn = 0;
@@ -170,6 +167,8 @@ bool MainWindow::Startup(const QString& programFolder)
     }
     if (!LanguageFromNumber(static_cast<int>(state_.Settings.LexiconLanguage)))
         state_.Settings.LexiconLanguage = Language::Italian;
+    // Asked once the settings are read: the player's own site may be named there.
+    StartUpdateCheck();
     CheckMarksFromState();
     SetWordMaxLength(state_.Settings.LetterCount);
     ApplyLanguageCaption();
@@ -186,8 +185,12 @@ bool MainWindow::Startup(const QString& programFolder)
 
 void MainWindow::StartUpdateCheck()
 {
+    // With no site there is nothing to ask, and start-up goes on without a word.
+    const SiteAddress site = Site();
+    if (!site.IsSet())
+        return;
     QPointer<MainWindow> self(this);
-    platform_.http.Fetch(QString::fromLatin1(WebAddresses::kUpdateNotice),
+    platform_.http.Fetch(site.Page(SiteAddress::kUpdateNoticePath),
                          [self](std::optional<QByteArray> notice) {
                              if (self)
                                  self->OnUpdateNotice(notice);
@@ -204,7 +207,7 @@ void MainWindow::OnUpdateNotice(const std::optional<QByteArray>& notice)
     if (!question)
         return;
     if (platform_.dialogs.AskYesNo(*question) == Dialogs::Answer::Yes) {
-        OpenAddress(WebAddresses::kDownloadPage);
+        OpenSitePage(SiteAddress::kDownloadPath);
         EndProgram();
     }
 }
@@ -297,4 +300,9 @@ void MainWindow::NewGame()
 AboutWindow* MainWindow::About() const
 {
     return about_;
+}
+
+SiteAddress MainWindow::Site() const
+{
+    return SiteAddress::ForPlayer(state_.Settings.Site);
 }

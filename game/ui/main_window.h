@@ -7,6 +7,7 @@
 #include "lexicon_words.h"
 #include "platform.h"
 #include "search_runner.h"
+#include "site_address.h"
 #include "sound_effects.h"
 
 #include <QByteArray>
@@ -80,6 +81,9 @@ public:
     QTimer* MancheClock() const;
     ResultsWindow* Results() const { return results_; }
     AboutWindow* About() const;
+    // The Letterama site in use: the player's "Sito=" when it names one, otherwise the
+    // build's; it may be none.
+    SiteAddress Site() const;
 
 signals:
     // The tile style was chosen again: the board redraws its tiles.
@@ -130,6 +134,8 @@ private:
     void OnPause();
     void OnFullScreen();
     void OpenAddress(const char* address);
+    // Opens a page of the Letterama site, or tells the player there is no site.
+    void OpenSitePage(const char* path);
 
     Platform platform_;
     SpellChecker& spellChecker_;

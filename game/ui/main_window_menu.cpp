@@ -38,8 +38,8 @@ void MainWindow::ConnectMenu()
     onCommand(Command::Help, [this] { OnHelp(); });
     onCommand(Command::WordRules, [this] { OnWordRules(); });
     onCommand(Command::Mail, [this] { OpenAddress(WebAddresses::kMakerMail); });
-    onCommand(Command::HomePage, [this] { OpenAddress(WebAddresses::kHomePage); });
-    onCommand(Command::OnlineGame, [this] { OpenAddress(WebAddresses::kOnlineGamePage); });
+    onCommand(Command::HomePage, [this] { OpenSitePage(SiteAddress::kHomePath); });
+    onCommand(Command::OnlineGame, [this] { OpenSitePage(SiteAddress::kOnlineGamePath); });
     onCommand(Command::DictionaryGarzanti, [this] { OpenAddress(WebAddresses::kDictionaryGarzanti); });
     onCommand(Command::DictionaryPiazzadante, [this] { OpenAddress(WebAddresses::kDictionaryPiazzadante); });
     onCommand(Command::EncyclopediaLogos, [this] { OpenAddress(WebAddresses::kEncyclopediaLogos); });
@@ -57,9 +57,9 @@ void MainWindow::ConnectMenu()
     onChoice(menu_->LevelGroup(), &MainWindow::OnLevelChosen);
     onChoice(menu_->LanguageGroup(), &MainWindow::OnLanguageChosen);
 
-    connect(view_->HomeLink(), &LinkPicture::Activated, this, [this] { OpenAddress(WebAddresses::kHomePage); });
+    connect(view_->HomeLink(), &LinkPicture::Activated, this, [this] { OpenSitePage(SiteAddress::kHomePath); });
     connect(view_->OnlineLink(), &LinkPicture::Activated, this,
-            [this] { OpenAddress(WebAddresses::kOnlineGamePage); });
+            [this] { OpenSitePage(SiteAddress::kOnlineGamePath); });
 }
 
 void MainWindow::OnLetterCountChosen(int letters)
@@ -150,7 +150,7 @@ void MainWindow::OnManageMainDictionary()
     // rebuild the game reloads its lexicon, so the next manche judges with it.
     auto* editor = new DictionaryEditorWindow(
         {state_.Settings.LexiconLanguage, TableOf(state_.Settings.LexiconLanguage).LexiconFileName(),
-         QDir::currentPath(), platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }},
+         QDir::currentPath(), platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }, Site()},
         this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setWindowModality(Qt::WindowModal);
@@ -177,7 +177,7 @@ void MainWindow::OnWordRules()
 void MainWindow::OnAbout()
 {
     if (!about_)
-        about_ = new AboutWindow(platform_.shell, this);
+        about_ = new AboutWindow(platform_.shell, platform_.dialogs, Site(), this);
     about_->show();
     about_->raise();
     about_->activateWindow();
@@ -186,4 +186,13 @@ void MainWindow::OnAbout()
 void MainWindow::OpenAddress(const char* address)
 {
     platform_.shell.Open(QString::fromLatin1(address));
+}
+
+void MainWindow::OpenSitePage(const char* path)
+{
+    const SiteAddress site = Site();
+    if (site.IsSet())
+        platform_.shell.Open(site.Page(path));
+    else
+        platform_.dialogs.Inform(SiteAddress::NotSetUpMessage());
 }

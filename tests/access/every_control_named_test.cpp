@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         WindowRow{"game", [](Services&) {
                       return std::make_unique<GameView>(QStringList{QStringLiteral("ANONIMO"), {}, {}, {}});
                   }},
-        WindowRow{"about", [](Services& s) { return std::make_unique<AboutWindow>(s.fakes.shell); }},
+        WindowRow{"about",
+                  [](Services& s) { return std::make_unique<AboutWindow>(s.fakes.shell, s.fakes.dialogs, SiteAddress()); }},
         WindowRow{"confirm", [](Services& s) { return std::make_unique<ConfirmWindow>(s.fakes.shell, s.spelling); }},
         WindowRow{"vocabulary",
                   [](Services& s) { return std::make_unique<VocabularyWindow>(s.state, s.fakes.dialogs); }},
@@ -81,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](Services& s) {
                       return std::make_unique<DictionaryEditorWindow>(DictionaryEditorSetup{
                           Language::Italian, QStringLiteral("SLESSICO.1"), s.folder.Path(), s.fakes.dialogs,
-                          s.fakes.http, s.spelling, {}});
+                          s.fakes.http, s.spelling, {}, {}});
                   }},
         WindowRow{"gleaner",
                   [](Services& s) { return std::make_unique<GleanerWindow>(s.fakes.platform(), s.folder.Path()); }}),

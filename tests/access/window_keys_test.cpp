@@ -22,7 +22,8 @@ namespace {
 TEST(AboutWindowKeys, CloseIsTheDefaultButtonNotALink)
 {
     FakeShell shell;
-    AboutWindow about(shell);
+    FakeDialogs dialogs;
+    AboutWindow about(shell, dialogs, SiteAddress::FromText(QStringLiteral("https://club.example")));
     int defaults = 0;
     for (QPushButton* button : about.findChildren<QPushButton*>()) {
         if (!button->isDefault())
@@ -34,6 +35,7 @@ TEST(AboutWindowKeys, CloseIsTheDefaultButtonNotALink)
     about.show();
     QTest::keyClick(&about, Qt::Key_Return);
     EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_TRUE(dialogs.asked.empty());
     EXPECT_FALSE(about.isVisible());
 }
 

@@ -40,7 +40,7 @@ protected:
         lexiconBefore = folder.Read(TableOf(static_cast<Language>(language)).LexiconFileName());
         window = std::make_unique<DictionaryEditorWindow>(DictionaryEditorSetup{
             static_cast<Language>(language), TableOf(static_cast<Language>(language)).LexiconFileName(), folder.Path(), fakes.dialogs,
-            fakes.http, spelling, [this] { ++rebuilt; }});
+            fakes.http, spelling, [this] { ++rebuilt; }, site});
         window->Open();
     }
     QPushButton* Button(const char* name) { return window->findChild<QPushButton*>(QLatin1String(name)); }
@@ -54,6 +54,7 @@ protected:
     TempProgramFolder folder;
     FakePlatform fakes;
     FixedSpelling spelling;
+    SiteAddress site = SiteAddress::FromText(QStringLiteral("https://club.example"));
     std::unique_ptr<DictionaryEditorWindow> window;
     QByteArray lexiconBefore;
     int rebuilt = 0;
@@ -202,7 +203,7 @@ TEST_F(EditorWindowTest, MissingWordsFillTheBoxAndAFailedFetchCanBeRetried)
     BulkBox()->setPlainText(QStringLiteral("old"));
     Click("missingWords");
     EXPECT_FALSE(Button("missingWords")->isEnabled());
-    ASSERT_EQ(fakes.http.requested, QStringList({"https://letterama.example.org/Public/mancanti.txt"}));
+    ASSERT_EQ(fakes.http.requested, QStringList({"https://club.example/Public/mancanti.txt"}));
     fakes.http.Answer(fakes.http.requested.first(), std::nullopt);
     EXPECT_EQ(fakes.dialogs.LastText(), QStringLiteral("Il documento che hai richiesto non è stato trovato"));
     EXPECT_TRUE(Button("missingWords")->isEnabled());
@@ -216,6 +217,20 @@ TEST_F(EditorWindowTest, MissingWordsFillTheBoxAndAFailedFetchCanBeRetried)
     QTest::mouseDClick(window->findChild<QToolButton*>(QStringLiteral("missingWordsPicture")), Qt::LeftButton);
     EXPECT_EQ(Words(5), QStringList({"VENTO"}));
     EXPECT_TRUE(window->Lists().Interactive());
+}
+
+TEST_F(EditorWindowTest, WithNoSiteTheMissingWordsButtonSaysSoAndStaysUsable)
+{
+    site = SiteAddress();
+    Open();
+    window->FinishLoad();
+    BulkBox()->setPlainText(QStringLiteral("old"));
+    fakes.dialogs.asked.clear();
+    Click("missingWords");
+    EXPECT_TRUE(fakes.http.requested.isEmpty());
+    EXPECT_EQ(fakes.dialogs.Texts(), QStringList{SiteAddress::NotSetUpMessage()});
+    EXPECT_TRUE(Button("missingWords")->isEnabled());
+    EXPECT_EQ(BulkBox()->toPlainText(), QStringLiteral("old"));
 }
 
 TEST_F(EditorWindowTest, SpellCheckReplacesTheLineHoldingTheCaret)

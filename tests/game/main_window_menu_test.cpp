@@ -7,6 +7,7 @@
 #include "game_view.h"
 #include "main_menu.h"
 #include "player_panel.h"
+#include "site_address.h"
 #include "version.h"
 #include "web_addresses.h"
 
@@ -89,28 +90,43 @@ TEST_F(MainWindowTest, MenuBarHasEveryCaptionWithItsAccessKey)
 
 struct AddressRow {
     MainMenu::Command command;
-    const char* address;
+    const char* settings;  // the settings file before start-up
+    const char* address;   // nullptr: the player is told there is no site
 };
 
 class MainWindowAddressRows : public MainWindowTest, public ::testing::WithParamInterface<AddressRow> {};
 
-TEST_P(MainWindowAddressRows, ItemOpensItsAddressThroughTheShell)
+TEST_P(MainWindowAddressRows, ItemOpensItsAddressThroughTheShellOrSaysThereIsNoSite)
 {
     WriteLexicon(1);
+    WriteSettings(GetParam().settings);
     ASSERT_TRUE(Start());
+    fakes.dialogs.asked.clear();
     Choose(Window().Menu()->Action(GetParam().command));
-    EXPECT_EQ(fakes.shell.opened, QStringList{QString::fromLatin1(GetParam().address)});
-    EXPECT_TRUE(fakes.dialogs.asked.empty());
+    if (GetParam().address) {
+        EXPECT_EQ(fakes.shell.opened, QStringList{QString::fromLatin1(GetParam().address)});
+        EXPECT_TRUE(fakes.dialogs.asked.empty());
+    } else {
+        EXPECT_TRUE(fakes.shell.opened.isEmpty());
+        EXPECT_EQ(fakes.dialogs.Texts(), QStringList{SiteAddress::NotSetUpMessage()});
+    }
 }
+
+constexpr const char* kNoSite = "Tempo=60\r\n";
+constexpr const char* kOwnSite = "Sito=http://127.0.0.1:8080/\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Addresses, MainWindowAddressRows,
-    ::testing::Values(AddressRow{MainMenu::Command::Mail, WebAddresses::kMakerMail},
-                      AddressRow{MainMenu::Command::HomePage, WebAddresses::kHomePage},
-                      AddressRow{MainMenu::Command::OnlineGame, WebAddresses::kOnlineGamePage},
-                      AddressRow{MainMenu::Command::DictionaryGarzanti, WebAddresses::kDictionaryGarzanti},
-                      AddressRow{MainMenu::Command::DictionaryPiazzadante, WebAddresses::kDictionaryPiazzadante},
-                      AddressRow{MainMenu::Command::EncyclopediaLogos, WebAddresses::kEncyclopediaLogos}));
+    ::testing::Values(AddressRow{MainMenu::Command::Mail, kNoSite, WebAddresses::kMakerMail},
+                      AddressRow{MainMenu::Command::HomePage, kOwnSite, "http://127.0.0.1:8080/"},
+                      AddressRow{MainMenu::Command::OnlineGame, kOwnSite, "http://127.0.0.1:8080/letterama/online/"},
+                      AddressRow{MainMenu::Command::HomePage, kNoSite, nullptr},
+                      AddressRow{MainMenu::Command::OnlineGame, kNoSite, nullptr},
+                      AddressRow{MainMenu::Command::HomePage, "Sito=javascript:alert(1)\r\n", nullptr},
+                      AddressRow{MainMenu::Command::DictionaryGarzanti, kNoSite, WebAddresses::kDictionaryGarzanti},
+                      AddressRow{MainMenu::Command::DictionaryPiazzadante, kNoSite,
+                                 WebAddresses::kDictionaryPiazzadante},
+                      AddressRow{MainMenu::Command::EncyclopediaLogos, kNoSite, WebAddresses::kEncyclopediaLogos}));
 
 TEST_F(MainWindowTest, HelpOpensTheLocalPageOrSaysItIsMissing)
 {
@@ -299,6 +315,7 @@ TEST_F(MainWindowTest, LaterWindowItemsExistAndHighScoresClearsGameOver)
 TEST_F(MainWindowTest, AboutWindowShowsVersionLogoLinksLicenceAndCredits)
 {
     WriteLexicon(1);
+    WriteSettings("Sito=https://club.example\r\n");
     ASSERT_TRUE(Start());
     Choose(Window().Menu()->Action(MainMenu::Command::About));
     AboutWindow* about = Window().About();
@@ -321,8 +338,9 @@ TEST_F(MainWindowTest, AboutWindowShowsVersionLogoLinksLicenceAndCredits)
         }
     }
     EXPECT_EQ(opened, 3);
-    EXPECT_TRUE(fakes.shell.opened.contains(QString::fromLatin1(WebAddresses::kHomePage)));
-    EXPECT_TRUE(fakes.shell.opened.contains(QString::fromLatin1(WebAddresses::kMakerMail)));
+    EXPECT_EQ(fakes.shell.opened, (QStringList{QStringLiteral("https://club.example/"),
+                                               QStringLiteral("https://club.example/letterama/online/"),
+                                               QString::fromLatin1(WebAddresses::kMakerMail)}));
 
     // The licence and every data source, readable by a screen reader, and the licence's page one click away.
     QTextDocument credits;
@@ -342,6 +360,23 @@ TEST_F(MainWindowTest, AboutWindowShowsVersionLogoLinksLicenceAndCredits)
     about->close();
     Choose(Window().Menu()->Action(MainMenu::Command::About));
     EXPECT_EQ(Window().About(), about);
+}
+
+TEST_F(MainWindowTest, AboutWindowSaysThereIsNoSiteInsteadOfOpeningOne)
+{
+    WriteLexicon(1);
+    ASSERT_TRUE(Start());
+    Choose(Window().Menu()->Action(MainMenu::Command::About));
+    int clicked = 0;
+    for (QPushButton* link : Window().About()->findChildren<QPushButton*>()) {
+        if (link->text().contains(QStringLiteral("sito")) || link->text().contains(QStringLiteral("on-line"))) {
+            link->click();
+            ++clicked;
+        }
+    }
+    EXPECT_EQ(clicked, 2);
+    EXPECT_TRUE(fakes.shell.opened.isEmpty());
+    EXPECT_EQ(fakes.dialogs.Texts(), QStringList(2, SiteAddress::NotSetUpMessage()));
 }
 
 TEST_F(MainWindowTest, LogoFromTheProgramFolderIsShown)

@@ -4,11 +4,12 @@
 #include "game_view.h"
 #include "link_picture.h"
 #include "main_menu.h"
-#include "web_addresses.h"
+#include "site_address.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
@@ -18,7 +19,10 @@
 
 namespace {
 
-const QString kUpdateUrl = QString::fromLatin1(WebAddresses::kUpdateNotice);
+// The player's own site; the fakes answer for it, nothing goes out.
+const QByteArray kSiteLine = "Sito=https://club.example/giochi\r\n";
+const QString kSite = QStringLiteral("https://club.example/giochi");
+const QString kUpdateUrl = kSite + QStringLiteral("/letterama/letterama_update.txt");
 
 }  // namespace
 
@@ -94,6 +98,7 @@ TEST_F(MainWindowTest, LaterStartUpKeepsTheSettingsOfTheRun)
 TEST_F(MainWindowTest, NewerVersionOnTheServerOffersTheDownloadAndEndsOnYes)
 {
     WriteLexicon(1);
+    WriteSettings(kSiteLine);
     ASSERT_TRUE(Start());
     ASSERT_EQ(fakes.http.requested, QStringList{kUpdateUrl});
     EXPECT_TRUE(fakes.dialogs.asked.empty()) << "the window must not wait for the network";
@@ -104,13 +109,14 @@ TEST_F(MainWindowTest, NewerVersionOnTheServerOffersTheDownloadAndEndsOnYes)
     ASSERT_EQ(fakes.dialogs.asked.size(), 1u);
     EXPECT_EQ(fakes.dialogs.asked[0].kind, QStringLiteral("yesno"));
     EXPECT_TRUE(fakes.dialogs.asked[0].text.contains(QStringLiteral("nuova versione 9.9.9 di Letterama.")));
-    EXPECT_EQ(fakes.shell.opened, QStringList{QString::fromLatin1(WebAddresses::kDownloadPage)});
+    EXPECT_EQ(fakes.shell.opened, QStringList{kSite + QStringLiteral("/letterama/")});
     EXPECT_TRUE(Window().EndRequested());
 }
 
 TEST_F(MainWindowTest, DecliningTheNewVersionGoesOnPlaying)
 {
     WriteLexicon(1);
+    WriteSettings(kSiteLine);
     ASSERT_TRUE(Start());
     fakes.dialogs.answers = {Dialogs::Answer::No};
     fakes.http.Answer(kUpdateUrl, QByteArray("999"));
@@ -122,6 +128,7 @@ TEST_F(MainWindowTest, DecliningTheNewVersionGoesOnPlaying)
 TEST_F(MainWindowTest, NoNetworkOrNoNewerVersionSaysNothing)
 {
     WriteLexicon(1);
+    WriteSettings(kSiteLine);
     for (const std::optional<QByteArray>& notice :
          {std::optional<QByteArray>(), std::optional<QByteArray>("100"), std::optional<QByteArray>("42"),
           std::optional<QByteArray>("<html><body>Not Found</body></html>"),
@@ -139,6 +146,7 @@ TEST_F(MainWindowTest, NoNetworkOrNoNewerVersionSaysNothing)
 TEST_F(MainWindowTest, UpdateAnswerAfterTheWindowIsGoneIsIgnored)
 {
     WriteLexicon(1);
+    WriteSettings(kSiteLine);
     ASSERT_TRUE(Start());
     window.reset();
     fakes.http.Answer(kUpdateUrl, QByteArray("999"));
@@ -148,6 +156,7 @@ TEST_F(MainWindowTest, UpdateAnswerAfterTheWindowIsGoneIsIgnored)
 TEST_F(MainWindowTest, ImmediateDownloadChoiceStopsStartUp)
 {
     WriteLexicon(1);
+    WriteSettings(kSiteLine);
     fakes.http.replies[kUpdateUrl] = QByteArray("999");
     fakes.dialogs.answers = {Dialogs::Answer::Yes};
     EXPECT_FALSE(Start());
@@ -157,6 +166,7 @@ TEST_F(MainWindowTest, ImmediateDownloadChoiceStopsStartUp)
 TEST_F(MainWindowTest, LinkPicturesOpenTheMakersPagesByMouseAndKeyboard)
 {
     WriteLexicon(1);
+    WriteSettings(kSiteLine);
     ASSERT_TRUE(Start());
     LinkPicture* home = Window().View()->HomeLink();
     LinkPicture* online = Window().View()->OnlineLink();
@@ -175,9 +185,8 @@ TEST_F(MainWindowTest, LinkPicturesOpenTheMakersPagesByMouseAndKeyboard)
     QTest::keyClick(home, Qt::Key_Space);
     QTest::keyClick(home, Qt::Key_A);
     EXPECT_EQ(fakes.shell.opened,
-              (QStringList{QString::fromLatin1(WebAddresses::kHomePage),
-                           QString::fromLatin1(WebAddresses::kOnlineGamePage),
-                           QString::fromLatin1(WebAddresses::kHomePage)}));
+              (QStringList{kSite + QStringLiteral("/"), kSite + QStringLiteral("/letterama/online/"),
+                           kSite + QStringLiteral("/")}));
 }
 
 TEST_F(MainWindowTest, LinkPictureFileIsShownWhenPresent)
@@ -190,4 +199,46 @@ TEST_F(MainWindowTest, LinkPictureFileIsShownWhenPresent)
     ASSERT_TRUE(Start());
     EXPECT_TRUE(Window().View()->HomeLink()->ShowsPicture());
     EXPECT_FALSE(Window().View()->OnlineLink()->ShowsPicture());
+}
+
+TEST_F(MainWindowTest, TheSiteComesFromTheSettingsAndWithNoneNothingIsFetchedOrOpened)
+{
+    struct Row {
+        const char* label;
+        QByteArray settings;
+        QStringList fetched;
+    };
+    const Row rows[] = {
+        {"no settings file", {}, {}},
+        {"seven lines, no site", "Livello=Medio\r\nSuono=Si\r\nTempo=60\r\n", {}},
+        {"an address the browser must not get", "Sito=file:///etc/passwd\r\n", {}},
+        {"the player's own site", kSiteLine, {kUpdateUrl}},
+        {"a site in a folder, closing slash", "Sito=http://127.0.0.1:8080/club/\r\n",
+         {QStringLiteral("http://127.0.0.1:8080/club/letterama/letterama_update.txt")}},
+    };
+    if (SiteAddress::BuiltIn().IsSet())
+        GTEST_SKIP() << "this build names a site of its own: " << SiteAddress::BuiltIn().Base().toStdString();
+    WriteLexicon(1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        QFile::remove(folder.FilePath(QStringLiteral("LETTRAMA.INI")));
+        if (!row.settings.isEmpty())
+            WriteSettings(row.settings);
+        fakes.http.requested.clear();
+        fakes.dialogs.asked.clear();
+        fakes.shell.opened.clear();
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(fakes.http.requested, row.fetched);
+        EXPECT_TRUE(fakes.dialogs.asked.empty()) << "start-up says nothing about the site";
+
+        Window().show();
+        QTest::keyClick(Window().View()->OnlineLink(), Qt::Key_Return);
+        if (row.fetched.isEmpty()) {
+            EXPECT_TRUE(fakes.shell.opened.isEmpty());
+            EXPECT_EQ(fakes.dialogs.Texts(), QStringList{SiteAddress::NotSetUpMessage()});
+        } else {
+            EXPECT_EQ(fakes.shell.opened.size(), 1);
+            EXPECT_TRUE(fakes.shell.opened.value(0).endsWith(QStringLiteral("/letterama/online/")));
+        }
+    }
 }

@@ -4,7 +4,7 @@
 #include "folder_browser.h"
 #include "gleaner_window.h"
 #include "harvest_folders.h"
-#include "web_addresses.h"
+#include "site_address.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -258,13 +258,23 @@ TEST_F(GleanerWindowTest, FineDuringAHarvestStopsItKeepingWholeLines)
 
 TEST_F(GleanerWindowTest, PictureOpensTheMakersSiteByMouseOrKeyboard)
 {
+    window_.SetSite(SiteAddress::FromText(QStringLiteral("http://127.0.0.1:8080")));
     auto* site = Find<QPushButton>("makersSite");
     QTest::mouseClick(site, Qt::LeftButton);
     site->setFocus();
     QTest::keyClick(site, Qt::Key_Space);
 
-    EXPECT_EQ(fake_.shell.opened, QStringList(2, QString::fromLatin1(WebAddresses::kHomePage)));
+    EXPECT_EQ(fake_.shell.opened, QStringList(2, QStringLiteral("http://127.0.0.1:8080/")));
     EXPECT_EQ(site->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+}
+
+TEST_F(GleanerWindowTest, WithNoSiteThePictureSaysSoAndOpensNothing)
+{
+    window_.SetSite(SiteAddress());
+    fake_.dialogs.asked.clear();
+    QTest::mouseClick(Find<QPushButton>("makersSite"), Qt::LeftButton);
+    EXPECT_TRUE(fake_.shell.opened.isEmpty());
+    EXPECT_EQ(fake_.dialogs.Texts(), QStringList{SiteAddress::NotSetUpMessage()});
 }
 
 struct SameFilesCase {

@@ -6,7 +6,6 @@
 #include "run_until.h"
 #include "spell_checker.h"
 #include "temp_program_folder.h"
-#include "web_addresses.h"
 #include "when_modal_opens.h"
 
 #include <QLabel>
@@ -124,17 +123,34 @@ TEST_F(ConfirmWindowTest, RulesBoxShowsTheRulesOrSaysTheFileIsMissing)
     EXPECT_EQ(text, QStringLiteral("Niente sigle.\nNiente nomi propri."));
 }
 
-TEST_F(ConfirmWindowTest, PictureOpensTheProductPage)
+TEST_F(ConfirmWindowTest, PictureOpensTheSitesHomePageOrSaysThereIsNoSite)
 {
-    WhenModalOpens([&](QWidget* modal) {
-        auto* picture = Child<QPushButton>(modal, "picture");
-        EXPECT_FALSE(picture->accessibleName().isEmpty());
-        Click(modal, "picture");
-        EXPECT_TRUE(modal->isVisible()) << "the window waits for OK";
-        Click(modal, "ok");
-    });
-    AskAndWait(QStringLiteral("pippo"), 3);
-    EXPECT_EQ(shell.opened, QStringList{QString::fromLatin1(WebAddresses::kHomePage)});
+    struct Row {
+        const char* label;
+        QString homePage;
+        QStringList opened;
+    };
+    const Row rows[] = {
+        {"a site", QStringLiteral("https://club.example/"), {QStringLiteral("https://club.example/")}},
+        {"no site", QString(), {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        shell.opened.clear();
+        window.SetHomePage(row.homePage);
+        WhenModalOpens([&](QWidget* modal) {
+            auto* picture = Child<QPushButton>(modal, "picture");
+            EXPECT_FALSE(picture->accessibleName().isEmpty());
+            EXPECT_EQ(picture->isEnabled(), !row.homePage.isEmpty());
+            if (row.homePage.isEmpty())
+                EXPECT_TRUE(picture->accessibleDescription().contains(QStringLiteral("Nessun sito")));
+            Click(modal, "picture");
+            EXPECT_TRUE(modal->isVisible()) << "the window waits for OK";
+            Click(modal, "ok");
+        });
+        AskAndWait(QStringLiteral("pippo"), 3);
+        EXPECT_EQ(shell.opened, row.opened);
+    }
 }
 
 }  // namespace

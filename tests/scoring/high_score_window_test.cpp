@@ -3,8 +3,8 @@
 #include "game_state.h"
 #include "high_score_window.h"
 #include "run_until.h"
+#include "site_address.h"
 #include "temp_program_folder.h"
-#include "web_addresses.h"
 #include "when_modal_opens.h"
 
 #include <QDir>
@@ -33,6 +33,7 @@ protected:
         state.MancheNumber = 6;
         state.GameOver = true;
         state.Settings.LexiconLanguage = static_cast<Language>(2);
+        state.Settings.Site = QStringLiteral("https://club.example");
     }
     ~HighScoreWindowTest() override { QLocale::setDefault(QLocale::system()); }
 
@@ -94,7 +95,7 @@ TEST_F(HighScoreWindowTest, NewRecordOpensTheSubmissionWithTheHoldersRecord)
 
     ASSERT_EQ(fake.shell.opened.size(), 1);
     const QUrl address(fake.shell.opened.front());
-    EXPECT_EQ(address.toString(QUrl::RemoveQuery), QString::fromLatin1(WebAddresses::kRecordPage));
+    EXPECT_EQ(address.toString(QUrl::RemoveQuery), QStringLiteral("https://club.example/letterama.asp"));
     const QUrlQuery query(address);
     EXPECT_EQ(query.queryItemValue(QStringLiteral("Nome")), QStringLiteral("Ugo"));
     EXPECT_EQ(query.queryItemValue(QStringLiteral("punti")), QStringLiteral("3100"));
@@ -120,7 +121,25 @@ TEST_F(HighScoreWindowTest, TieWithTheTopLeavesTheSubmissionClosed)
     EXPECT_TRUE(fake.shell.opened.isEmpty());
 
     QTest::mouseClick(Find<QPushButton>(window, "recordSiteButton"), Qt::LeftButton);
-    EXPECT_EQ(fake.shell.opened, QStringList{QString::fromLatin1(WebAddresses::kRecordStartPage)});
+    EXPECT_EQ(fake.shell.opened, QStringList{QStringLiteral("https://club.example/letterama/")});
+}
+
+TEST_F(HighScoreWindowTest, WithNoSiteTheRecordLinkAndTheSiteButtonSaySoAndOpenNothing)
+{
+    if (SiteAddress::BuiltIn().IsSet())
+        GTEST_SKIP() << "this build names a site of its own";
+    state.Settings.Site.clear();
+    state.TotalScores = {4000, 0, 0, 0};
+    HighScoreWindow window(state, fake.platform());
+    window.SetUp();
+    window.show();
+    ASSERT_TRUE(SubmissionEnabled(window));
+    fake.dialogs.asked.clear();
+
+    QTest::mouseClick(Find<QPushButton>(window, "submitRecordLink"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(window, "recordSiteButton"), Qt::LeftButton);
+    EXPECT_TRUE(fake.shell.opened.isEmpty());
+    EXPECT_EQ(fake.dialogs.Texts(), QStringList(2, SiteAddress::NotSetUpMessage()));
 }
 
 TEST_F(HighScoreWindowTest, MenuWithoutAFileShowsAnEmptyGridAndCreatesNoFile)

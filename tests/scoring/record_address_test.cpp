@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_platform.h"
 #include "record_address.h"
-#include "web_addresses.h"
+#include "site_address.h"
 
 #include <QUrl>
 #include <QUrlQuery>
@@ -15,11 +15,13 @@ RecordDetails Record()
     return {QStringLiteral("ANONIMO"), 5230, 5, QStringLiteral("Sono il migliore"), QStringLiteral("io@esempio.it"), Language::Italian};
 }
 
+const SiteAddress kSite = SiteAddress::FromText(QStringLiteral("http://127.0.0.1:8080/club/"));
+
 QString Address(const RecordDetails& record)
 {
     FakeRandom random;
     random.values = {0.0, 0.999, 0.5};
-    return BuildRecordAddress(record, QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)), random);
+    return BuildRecordAddress(kSite, record, QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)), random);
 }
 
 // Every value of `key`, as the record service reads the address.
@@ -33,9 +35,9 @@ QStringList Values(const QString& address, const QString& key)
 TEST(RecordAddress, CarriesTheRecordInTheServiceOrder)
 {
     EXPECT_EQ(Address(Record()),
-              QString::fromLatin1(WebAddresses::kRecordPage) +
-                  QStringLiteral("?Nome=ANONIMO&programma=Letterama_AZN&data=07-03-2026&punti=5230&Manches=5"
-                                 "&Note=Sono_il_migliore&E_MAIL=io%40esempio.it&ora=09:05&Language=1"));
+              QStringLiteral("http://127.0.0.1:8080/club/letterama.asp"
+                             "?Nome=ANONIMO&programma=Letterama_AZN&data=07-03-2026&punti=5230&Manches=5"
+                             "&Note=Sono_il_migliore&E_MAIL=io%40esempio.it&ora=09:05&Language=1"));
 }
 
 TEST(RecordAddress, CmbSReplacesInPlaceKeepingTheLength)
@@ -97,7 +99,7 @@ TEST(RecordAddress, DateTimeAndLettersFollowTheClockAndChance)
 {
     FakeRandom random;
     random.values = {0.04, 0.5, 0.96};
-    const QString address = BuildRecordAddress(Record(), QDateTime(QDate(2027, 12, 31), QTime(23, 59, 59)), random);
+    const QString address = BuildRecordAddress(kSite, Record(), QDateTime(QDate(2027, 12, 31), QTime(23, 59, 59)), random);
     EXPECT_EQ(Values(address, QStringLiteral("programma")), QStringList{QStringLiteral("Letterama_BNY")});
     EXPECT_EQ(Values(address, QStringLiteral("data")), QStringList{QStringLiteral("31-12-2027")});
     EXPECT_EQ(Values(address, QStringLiteral("ora")), QStringList{QStringLiteral("23:59")});

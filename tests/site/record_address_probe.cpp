@@ -3,6 +3,7 @@
 // for the browser test: record_address_probe NAME POINTS NOTE EMAIL LANGUAGE
 #include "random_source.h"
 #include "record_address.h"
+#include "site_address.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -32,7 +33,7 @@ int main(int argc, char** argv)
     details.email = arguments[4];
     details.language = LanguageFromNumber(arguments[5].toInt()).value_or(Language::Italian);
     SteadyRandom random;
-    const QUrl url(BuildRecordAddress(details, QDateTime::currentDateTime(), random));
+    const QUrl url(BuildRecordAddress(SiteAddress::FromText(QStringLiteral("http://127.0.0.1")), details, QDateTime::currentDateTime(), random));
     QTextStream(stdout) << url.path(QUrl::FullyEncoded) << '?' << url.query(QUrl::FullyEncoded) << '\n';
     return 0;
 }

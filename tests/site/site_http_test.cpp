@@ -2,6 +2,7 @@
 #include "fake_platform.h"
 #include "record_address.h"
 #include "running_site.h"
+#include "site_address.h"
 #include "site_storage.h"
 #include "site_test_database.h"
 #include "submission_token.h"
@@ -61,7 +62,7 @@ std::string GameRecordAddress(const QString& name, int points, const QString& no
     details.note = note;
     details.email = email;
     details.language = language;
-    const QUrl url(BuildRecordAddress(details, QDateTime(QDate(2026, 12, 9), QTime(21, 7)), random));
+    const QUrl url(BuildRecordAddress(SiteAddress::FromText(QStringLiteral("http://127.0.0.1")), details, QDateTime(QDate(2026, 12, 9), QTime(21, 7)), random));
     return (url.path(QUrl::FullyEncoded) + QStringLiteral("?") + url.query(QUrl::FullyEncoded)).toStdString();
 }
 
