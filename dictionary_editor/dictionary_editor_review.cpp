@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 
 void DictionaryEditorWindow::BuildReviewRow(QBoxLayout* layout)
 {

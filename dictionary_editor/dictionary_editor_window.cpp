@@ -73,6 +73,7 @@ DictionaryEditorWindow::DictionaryEditorWindow(DictionaryEditorSetup setup, QWid
     BuildControls();
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("editorScroll"));
+    scroll_->setAccessibleName(QStringLiteral("Dizionario principale"));
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidget(page_);

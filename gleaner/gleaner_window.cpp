@@ -100,6 +100,7 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     layout->setRowStretch(0, 1);
     // On a screen smaller than the window the page scrolls instead of clipping.
     scroll_->setObjectName(QStringLiteral("gleanerScroll"));
+    scroll_->setAccessibleName(QStringLiteral("Gleaner"));
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidget(central);
