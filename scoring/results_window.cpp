@@ -68,6 +68,9 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
     QFont fixed(QStringLiteral("Courier"));
     fixed.setStyleHint(QFont::TypeWriter);
     foundWords_->setFont(fixed);
+    // Bold lines are taller than the others: scrolled by whole items, the list could stop
+    // with its last (bold, longest) line cut at the bottom.
+    foundWords_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     foundLabel->setBuddy(foundWords_);
 
     continue_ = new QPushButton(QStringLiteral("&Continua"), this);
