@@ -224,8 +224,15 @@ bool SiteStorage::Begin()
 
 bool SiteStorage::BeginRead()
 {
-    QSqlQuery& begin = Prepared("BEGIN");
-    return begin.exec();
+    if (address_.kind == DatabaseAddress::Kind::SQLite) {
+        QSqlQuery& begin = Prepared("BEGIN");
+        return begin.exec();
+    }
+    // PostgreSQL cannot prepare a BEGIN (the failed prepare left every page's reads
+    // outside any transaction), and its default isolation takes a new snapshot per
+    // statement: one snapshot for the whole page needs repeatable read.
+    QSqlQuery begin(db_);
+    return begin.exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
 }
 
 bool SiteStorage::Commit()
