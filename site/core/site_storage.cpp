@@ -224,8 +224,15 @@ bool SiteStorage::Begin()
 
 bool SiteStorage::BeginRead()
 {
-    QSqlQuery& begin = Prepared("BEGIN");
-    return begin.exec();
+    if (address_.kind == DatabaseAddress::Kind::SQLite) {
+        QSqlQuery& begin = Prepared("BEGIN");
+        return begin.exec();
+    }
+    // PostgreSQL cannot prepare a BEGIN (the failed prepare left every page's reads
+    // outside any transaction), and its default isolation takes a new snapshot per
+    // statement: one snapshot for the whole page needs repeatable read.
+    QSqlQuery begin(db_);
+    return begin.exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
 }
 
 bool SiteStorage::Commit()
@@ -318,6 +325,10 @@ SiteStorage::Submitted SiteStorage::SubmitRecord(const RecordSubmission& record,
     }
     const qint64 id = find.value(0).toLongLong();
     find.finish();
+    if (!CountChange()) {
+        Rollback();
+        return {};
+    }
     if (!Commit())
         return {};
     return {Outcome::Stored, id};
@@ -339,7 +350,7 @@ SiteStorage::Outcome SiteStorage::SubmitReport(Language language, const QByteArr
     count.addBindValue(TableOf(language).Number());
     count.addBindValue(QString::fromLatin1(word));
     count.addBindValue(now.toSecsSinceEpoch());
-    if (!count.exec()) {
+    if (!count.exec() || !CountChange()) {
         Rollback();
         return Outcome::Failed;
     }
@@ -408,11 +419,20 @@ std::optional<std::vector<StoredRecord>> SiteStorage::AllRecords(std::optional<L
 
 std::optional<bool> SiteStorage::DeleteRecord(qint64 id)
 {
+    if (!Begin())
+        return std::nullopt;
     QSqlQuery& query = Prepared("DELETE FROM records WHERE id = ?");
     query.addBindValue(id);
-    if (!query.exec())
+    // SQLite counts changed rows per connection: read before the next statement.
+    const bool done = query.exec();
+    const bool deleted = done && query.numRowsAffected() > 0;
+    if (!done || !CountChange()) {
+        Rollback();
         return std::nullopt;
-    return query.numRowsAffected() > 0;
+    }
+    if (!Commit())
+        return std::nullopt;
+    return deleted;
 }
 
 std::optional<std::vector<ReportedWord>> SiteStorage::ReportedWords(Language language)
@@ -430,12 +450,40 @@ std::optional<std::vector<ReportedWord>> SiteStorage::ReportedWords(Language lan
 
 std::optional<bool> SiteStorage::DeleteReportedWord(Language language, const QByteArray& word)
 {
+    if (!Begin())
+        return std::nullopt;
     QSqlQuery& query = Prepared("DELETE FROM reports WHERE language = ? AND word = ?");
     query.addBindValue(TableOf(language).Number());
     query.addBindValue(QString::fromLatin1(word));
+    // SQLite counts changed rows per connection: read before the next statement.
+    const bool done = query.exec();
+    const bool deleted = done && query.numRowsAffected() > 0;
+    if (!done || !CountChange()) {
+        Rollback();
+        return std::nullopt;
+    }
+    if (!Commit())
+        return std::nullopt;
+    return deleted;
+}
+
+bool SiteStorage::CountChange()
+{
+    // Kept as text in the settings table, which every database already has.
+    QSqlQuery& query = Prepared(
+        "INSERT INTO settings (name, value) VALUES ('change-number', '1')"
+        " ON CONFLICT (name) DO UPDATE SET value = CAST(CAST(settings.value AS BIGINT) + 1 AS TEXT)");
+    return query.exec();
+}
+
+std::optional<qint64> SiteStorage::ChangeNumber()
+{
+    QSqlQuery& query = Prepared("SELECT value FROM settings WHERE name = 'change-number'");
     if (!query.exec())
         return std::nullopt;
-    return query.numRowsAffected() > 0;
+    const qint64 number = query.next() ? query.value(0).toLongLong() : 0;
+    query.finish();
+    return number;
 }
 
 std::optional<QString> SiteStorage::LatestVersion()

@@ -91,6 +91,11 @@ public:
     std::optional<std::vector<ReportedWord>> ReportedWords(Language language);
     std::optional<bool> DeleteReportedWord(Language language, const QByteArray& word);
 
+    // A number that every stored or deleted record or report raises, whichever
+    // process on the database wrote it: pages rendered at one number stay true until
+    // it changes. Nothing when the database cannot be read.
+    std::optional<qint64> ChangeNumber();
+
     // The latest version for the update notice; an empty text when none is set.
     std::optional<QString> LatestVersion();
     bool SetLatestVersion(const QString& digits);
@@ -108,6 +113,8 @@ private:
     bool BeginRead();
     bool Commit();
     void Rollback();
+    // Raises the change number inside the open transaction of a write.
+    bool CountChange();
     // Spends the token and checks the hourly limit inside an open transaction.
     Outcome Admit(const QByteArray& token, const QString& address, const char* kind, const QDateTime& now,
                   int hourlyLimit);

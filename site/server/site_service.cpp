@@ -258,19 +258,54 @@ SiteResponse SiteService::StoreRecord(const SiteRequest& request)
     return moved;
 }
 
+SiteResponse SiteService::Cached(const std::string& key, const std::string& contentType,
+                                 const std::function<SiteResponse(qint64* changeNumber)>& render)
+{
+    SiteStorage* storage = Storage();
+    if (!storage)
+        return Unavailable();
+    if (const std::optional<qint64> number = storage->ChangeNumber()) {
+        if (const std::shared_ptr<const std::string> kept = pages_.Find(key, *number))
+            return {200, contentType, *kept, {}};
+    }
+    qint64 renderedAt = 0;
+    SiteResponse response = render(&renderedAt);
+    if (response.status == 200)
+        pages_.Keep(key, renderedAt, response.body);
+    return response;
+}
+
 SiteResponse SiteService::RecordTable(const SiteRequest& request)
+{
+    const auto language = static_cast<Language>(NumberOr(request, "Language", 1, 3, 1));
+    const int pageAsked = NumberOr(request, "pagina", 1, 999999999, 1);
+    const int markedId = NumberOr(request, "nuovo", 1, 999999999, 0);
+    // The page that marks a newly stored row is seen once, by its sender: not kept.
+    if (markedId != 0)
+        return RenderTable(language, pageAsked, markedId, nullptr);
+    return Cached("table " + std::to_string(TableOf(language).Number()) + " " + std::to_string(pageAsked),
+                  kHtml, [&](qint64* changeNumber) { return RenderTable(language, pageAsked, 0, changeNumber); });
+}
+
+SiteResponse SiteService::RenderTable(Language language, int pageAsked, int markedId, qint64* changeNumber)
 {
     SiteStorage* storage = Storage();
     if (!storage)
         return Unavailable();
     const SiteStorage::ReadSnapshot snapshot(*storage);
+    if (changeNumber) {
+        const std::optional<qint64> number = storage->ChangeNumber();
+        if (!number)
+            return Unavailable();
+        *changeNumber = *number;
+    }
     SitePages::RecordTable table;
-    table.language = static_cast<Language>(NumberOr(request, "Language", 1, 3, 1));
+    table.language = language;
     const std::optional<int> count = storage->RecordCount(table.language);
     if (!count)
         return Unavailable();
     table.pageCount = std::max(1, (*count + SitePages::kRecordsPerPage - 1) / SitePages::kRecordsPerPage);
-    table.page = NumberOr(request, "pagina", 1, table.pageCount, 1);
+    table.page = pageAsked <= table.pageCount ? pageAsked : 1;
     const int offset = (table.page - 1) * SitePages::kRecordsPerPage;
     auto records = storage->BestRecords(table.language, offset, SitePages::kRecordsPerPage);
     if (!records)
@@ -284,7 +319,7 @@ SiteResponse SiteService::RecordTable(const SiteRequest& request)
     if (!above)
         return Unavailable();
     table.ranks = RanksOfPage(points, offset, *above);
-    table.markedId = NumberOr(request, "nuovo", 1, 999999999, 0);
+    table.markedId = markedId;
     return Html(200, SitePages::Table(table));
 }
 
@@ -352,8 +387,24 @@ SiteResponse SiteService::MissingWords(const SiteRequest& request)
     if (First(request, "Language") && languageNumber == 0)
         return {400, "text/plain; charset=utf-8", "Language deve essere 1, 2 o 3.\r\n", {}};
     const Language language = static_cast<Language>(languageNumber == 0 ? 1 : languageNumber);
+    return Cached("mancanti " + std::to_string(TableOf(language).Number()), kWordList,
+                  [&](qint64* changeNumber) { return RenderMissingWords(language, changeNumber); });
+}
+
+SiteResponse SiteService::RenderMissingWords(Language language, qint64* changeNumber)
+{
     SiteStorage* storage = Storage();
-    const auto words = storage ? storage->ReportedWords(language) : std::nullopt;
+    if (!storage)
+        return Unavailable();
+    std::optional<std::vector<ReportedWord>> words;
+    {
+        const SiteStorage::ReadSnapshot snapshot(*storage);
+        const std::optional<qint64> number = storage->ChangeNumber();
+        if (number) {
+            *changeNumber = *number;
+            words = storage->ReportedWords(language);
+        }
+    }
     if (!words)
         return {503, "text/plain; charset=utf-8", "Elenco non disponibile.\r\n", {}};
     const SiteLexicons& lexicons = *config_.lexicons;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "database_address.h"
+#include "page_cache.h"
 #include "site_lexicons.h"
 
 #include <QByteArray>
@@ -61,12 +62,20 @@ private:
     SiteResponse ShowRecord(const SiteRequest& request);
     SiteResponse StoreRecord(const SiteRequest& request);
     SiteResponse RecordTable(const SiteRequest& request);
+    SiteResponse RenderTable(Language language, int pageAsked, int markedId, qint64* changeNumber);
     SiteResponse NewestRecords();
     SiteResponse ReportForm(const QString& notice, int status);
     SiteResponse StoreReport(const SiteRequest& request);
     SiteResponse MissingWords(const SiteRequest& request);
+    SiteResponse RenderMissingWords(Language language, qint64* changeNumber);
     SiteResponse UpdateNotice();
+    // The table or list kept for `key` when the database has not changed since it was
+    // rendered; otherwise `render` makes it (reading the change number in its own
+    // snapshot) and a 200 answer is kept for the next request.
+    SiteResponse Cached(const std::string& key, const std::string& contentType,
+                        const std::function<SiteResponse(qint64* changeNumber)>& render);
 
     SiteConfig config_;
     quint64 serial_;
+    PageCache pages_;
 };

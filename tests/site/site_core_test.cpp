@@ -2,6 +2,7 @@
 #include "database_address.h"
 #include "html_text.h"
 #include "missing_words.h"
+#include "page_cache.h"
 #include "record_ranking.h"
 #include "submission_token.h"
 #include "version_digits.h"
@@ -84,6 +85,43 @@ TEST(MissingWords, ListStopsAtItsLineLimit)
     const std::vector<ReportedWord> reported{{"UNO", 3}, {"DUE", 2}, {"TRE", 1}};
     EXPECT_EQ(MissingWordsList(reported, Language::Italian, [](const QByteArray&) { return false; }, 2),
               QByteArray("UNO\r\nDUE\r\n"));
+}
+
+TEST(PageCache, APageIsHandedOutOnlyAtTheNumberItWasRenderedAt)
+{
+    PageCache cache(2);
+    cache.Keep("table 1 1", 7, "pagina sette");
+    struct Row {
+        const char* key;
+        qint64 number;
+        const char* expected;  // nullptr: not kept
+    } rows[] = {
+        {"table 1 1", 7, "pagina sette"},
+        {"table 1 1", 8, nullptr},  // written since
+        {"table 1 1", 6, nullptr},  // a database started afresh
+        {"table 2 1", 7, nullptr},
+    };
+    for (const Row& row : rows) {
+        const auto page = cache.Find(row.key, row.number);
+        EXPECT_EQ(page ? *page : std::string("(nessuna)"), row.expected ? row.expected : "(nessuna)")
+            << row.key << " " << row.number;
+    }
+}
+
+TEST(PageCache, ARenderedAgainPageReplacesTheOldAndTheBoundStartsAfresh)
+{
+    PageCache cache(2);
+    cache.Keep("a", 1, "vecchia");
+    cache.Keep("a", 2, "nuova");
+    ASSERT_TRUE(cache.Find("a", 2));
+    EXPECT_EQ(*cache.Find("a", 2), "nuova");
+    EXPECT_FALSE(cache.Find("a", 1));
+    cache.Keep("b", 2, "b");
+    cache.Keep("c", 2, "c");  // a third page: the cache starts afresh
+    EXPECT_FALSE(cache.Find("a", 2));
+    EXPECT_FALSE(cache.Find("b", 2));
+    ASSERT_TRUE(cache.Find("c", 2));
+    EXPECT_EQ(*cache.Find("c", 2), "c");
 }
 
 TEST(HtmlText, MarkupAndQuotesBecomeText)

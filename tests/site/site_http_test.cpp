@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 
 namespace {
 
@@ -263,6 +264,62 @@ TEST_P(SiteHttpTest, ReportedWordsMakeTheMissingWordsList)
     EXPECT_NE(italian->get_header_value("Content-Type").find("windows-1252"), std::string::npos);
     EXPECT_EQ(Get("/Public/mancanti.txt?Language=2")->body, "JEEP\r\n");
     EXPECT_EQ(Get("/Public/mancanti.txt?Language=9")->status, 400);
+}
+
+// The table and the list are kept between requests: a write by another connection
+// on the database (another site process, or the keeper's command) shows on the next
+// request all the same.
+TEST_P(SiteHttpTest, WritesByAnotherProcessShowOnTheNextPageLoad)
+{
+    QString error;
+    auto other = SiteStorage::Open(*address_, &error);
+    ASSERT_TRUE(other) << error.toStdString();
+    RecordSubmission record;
+    record.name = QStringLiteral("ALTROPROCESSO");
+    record.program = QStringLiteral("Letterama_OTH");
+    record.playedOn = QDate(2026, 12, 9);
+    record.playedAt = QTime(21, 7);
+    record.points = 4321;
+    record.manches = 5;
+    record.language = Language::Italian;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+
+    struct Step {
+        const char* what;
+        std::function<bool()> write;
+        const char* path;
+        const char* expectedText;  // present after the write, or absent when `shown` is false
+        bool shown;
+    };
+    qint64 id = 0;
+    const Step steps[] = {
+        {"record stored",
+         [&] {
+             const auto stored = other->SubmitRecord(record, "altro-1", QStringLiteral("x"), now, 100);
+             id = stored.id;
+             return stored.outcome == SiteStorage::Outcome::Stored;
+         },
+         "/letterama/", "ALTROPROCESSO", true},
+        {"record deleted", [&] { return other->DeleteRecord(id) == true; }, "/letterama/?Language=1", "ALTROPROCESSO",
+         false},
+        {"word reported",
+         [&] {
+             return other->SubmitReport(Language::Italian, "ALBERO", "altro-2", QStringLiteral("x"), now, 100) ==
+                    SiteStorage::Outcome::Stored;
+         },
+         "/Public/mancanti.txt", "ALBERO", true},
+        {"word deleted", [&] { return other->DeleteReportedWord(Language::Italian, "ALBERO") == true; },
+         "/Public/mancanti.txt?Language=1", "ALBERO", false},
+    };
+    for (const Step& step : steps) {
+        // Twice, so that the page is certainly kept before the write.
+        ASSERT_EQ(Get(step.path)->status, 200) << step.what;
+        ASSERT_EQ(Get(step.path)->status, 200) << step.what;
+        ASSERT_TRUE(step.write()) << step.what;
+        const httplib::Result after = Get(step.path);
+        ASSERT_TRUE(after);
+        EXPECT_EQ(after->body.find(step.expectedText) != std::string::npos, step.shown) << step.what;
+    }
 }
 
 TEST_P(SiteHttpTest, TheUpdateNoticeHoldsTheVersionTheKeeperSet)
