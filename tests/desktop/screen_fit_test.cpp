@@ -51,6 +51,6 @@ TEST_F(ScreenFitTest, EveryGameWindowFitsTheScreen)
     ExpectFits(&endOfGame, "end of game");
     ExpectFits(Window().Results(), "results");
     Window().Results()->hide();
-    AboutWindow about(fakes.shell, &Window());
+    AboutWindow about(fakes.shell, fakes.dialogs, SiteAddress(), &Window());
     ExpectFits(&about, "about");
 }
