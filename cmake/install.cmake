@@ -5,7 +5,7 @@
 #   share/applications, share/metainfo, share/icons, share/man/man6, share/doc/letterama
 # The marker tells the programs that they run from an installed copy: whoever runs
 # them, they keep what they write in the user's data folder and never touch the tree.
-# (The site program letterama-site installs to bin with a rule of its own.)
+# (The site program letterama-site installs to games/ too, with a rule of its own.)
 
 set(LETTERAMA_GAMES_DIR games)
 set(LETTERAMA_DATA_DIR share/games/letterama)
@@ -14,6 +14,7 @@ file(RELATIVE_PATH data_from_programs /${LETTERAMA_GAMES_DIR} /${LETTERAMA_DATA_
 target_compile_definitions(platform_core PRIVATE LETTERAMA_DATA_FROM_PROGRAMS="${data_from_programs}")
 target_compile_definitions(Gleaner PRIVATE LETTERAMA_VERSION="${PROJECT_VERSION}")
 target_compile_definitions(letterama_dict_core PRIVATE LETTERAMA_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(site_server PRIVATE LETTERAMA_VERSION="${PROJECT_VERSION}")
 
 set(packaging_source ${PROJECT_SOURCE_DIR}/assets/packaging)
 set(packaging_dir ${CMAKE_BINARY_DIR}/packaging)

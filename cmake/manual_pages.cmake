@@ -11,7 +11,8 @@ set(manual_pages)
 foreach(entry IN ITEMS
     "letterama:Letterama:gioco di lettere italiano"
     "gleaner:Gleaner:raccoglie le parole nuove di un file di testo per Letterama"
-    "letterama-dict:letterama-dict:builds and inspects Letterama lexicon files")
+    "letterama-dict:letterama-dict:builds and inspects Letterama lexicon files"
+    "letterama-site:letterama-site:il sito di Letterama, con la tabella dei record e le parole mancanti")
   string(REPLACE ":" ";" entry ${entry})
   list(GET entry 0 command)
   list(GET entry 1 program)

@@ -2,6 +2,7 @@
 #include "site_command_line.h"
 
 #include "keeper_commands.h"
+#include "program_folder.h"
 #include "site_server.h"
 #include "site_storage.h"
 
@@ -109,7 +110,7 @@ int Serve(const Options& options, QTextStream& out, QTextStream& err)
     SiteConfig config;
     config.database = *database;
     config.hourlySubmissions = *limit;
-    const QStringList lexiconFolders{DataFolder(options), QCoreApplication::applicationDirPath()};
+    const QStringList lexiconFolders{DataFolder(options), ProgramFolder::ProgramFolderOfRunningProgram()};
     auto lexicons = std::make_shared<SiteLexicons>(SiteLexicons::Load(lexiconFolders));
     for (const Language language : {Language::Italian, Language::English, Language::Latin}) {
         if (!lexicons->Has(language))
@@ -206,13 +207,18 @@ QString SiteUsage()
         "                          postgresql:///nome?host=/cartella/socket&user=utente\n"
         "  --limit N               record e segnalazioni per indirizzo e ora (predefinito 20)\n"
         "  --behind-proxy          dietro un server web: l'indirizzo del cliente viene da X-Real-IP\n"
-        "  --help                  mostra questo aiuto\n");
+        "  --help                  mostra questo aiuto\n"
+        "  --version               mostra la versione\n");
 }
 
 int RunSiteCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
         out << SiteUsage();
+        return 0;
+    }
+    if (arguments.contains(QStringLiteral("--version"))) {
+        out << "letterama-site " << LETTERAMA_VERSION << "\n";
         return 0;
     }
     const std::optional<Options> options = Parse(arguments, err);
