@@ -423,16 +423,7 @@ std::optional<bool> SiteStorage::DeleteRecord(qint64 id)
         return std::nullopt;
     QSqlQuery& query = Prepared("DELETE FROM records WHERE id = ?");
     query.addBindValue(id);
-    // SQLite counts changed rows per connection: read before the next statement.
-    const bool done = query.exec();
-    const bool deleted = done && query.numRowsAffected() > 0;
-    if (!done || !CountChange()) {
-        Rollback();
-        return std::nullopt;
-    }
-    if (!Commit())
-        return std::nullopt;
-    return deleted;
+    return DeleteAndCommit(query);
 }
 
 std::optional<std::vector<ReportedWord>> SiteStorage::ReportedWords(Language language)
@@ -455,6 +446,11 @@ std::optional<bool> SiteStorage::DeleteReportedWord(Language language, const QBy
     QSqlQuery& query = Prepared("DELETE FROM reports WHERE language = ? AND word = ?");
     query.addBindValue(TableOf(language).Number());
     query.addBindValue(QString::fromLatin1(word));
+    return DeleteAndCommit(query);
+}
+
+std::optional<bool> SiteStorage::DeleteAndCommit(QSqlQuery& query)
+{
     // SQLite counts changed rows per connection: read before the next statement.
     const bool done = query.exec();
     const bool deleted = done && query.numRowsAffected() > 0;

@@ -115,6 +115,9 @@ private:
     void Rollback();
     // Raises the change number inside the open transaction of a write.
     bool CountChange();
+    // Runs a prepared DELETE inside the open transaction, counts the change and commits:
+    // whether a row went, or nothing when the database failed (rolled back).
+    std::optional<bool> DeleteAndCommit(QSqlQuery& query);
     // Spends the token and checks the hourly limit inside an open transaction.
     Outcome Admit(const QByteArray& token, const QString& address, const char* kind, const QDateTime& now,
                   int hourlyLimit);
