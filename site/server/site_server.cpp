@@ -5,10 +5,17 @@
 
 #include <httplib.h>
 
+#include <sys/socket.h>
+
 #include <chrono>
 #include <thread>
 
 namespace {
+
+// Debian's library listens with a queue of 5 connections waiting to be accepted: a
+// few clients reconnecting at once overflow it, and each dropped one waits a second
+// for its retransmission. nginx's queue instead.
+constexpr int kListenBacklog = 511;
 
 void WriteAnswer(const SiteResponse& answer, httplib::Response& res)
 {
@@ -52,6 +59,10 @@ SiteServer::SiteServer(SiteService& service, ServerLimits limits)
     // The library writes the headers and the body in two sends: with Nagle's
     // algorithm the body would wait for the client's delayed acknowledgement (40 ms).
     server.set_tcp_nodelay(true);
+    server.set_socket_options([this](socket_t socket) {
+        httplib::default_socket_options(socket);
+        lastSocket_ = socket;
+    });
 
     const auto handle = [this](const httplib::Request& req, httplib::Response& res) {
         // The library sets REMOTE_ADDR, REMOTE_PORT and the like among the headers.
@@ -94,9 +105,11 @@ SiteServer::~SiteServer()
 
 int SiteServer::Bind(const std::string& host, int port)
 {
-    if (port == 0)
-        return server_->bind_to_any_port(host);
-    return server_->bind_to_port(host, port) ? port : -1;
+    const int bound = port == 0 ? server_->bind_to_any_port(host) : (server_->bind_to_port(host, port) ? port : -1);
+    // Listening again on a listening socket only changes its queue.
+    if (bound > 0 && lastSocket_ >= 0)
+        ::listen(lastSocket_, kListenBacklog);
+    return bound;
 }
 
 bool SiteServer::Listen()

@@ -47,4 +47,6 @@ private:
     SiteService& service_;
     ServerLimits limits_;
     std::unique_ptr<httplib::Server> server_;
+    // The socket the library made last, which is the listening one once bound.
+    int lastSocket_ = -1;
 };

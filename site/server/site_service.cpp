@@ -92,7 +92,10 @@ FieldReader FieldsOf(const SiteRequest& request)
 
 }  // namespace
 
-SiteService::SiteService(SiteConfig config) : config_(std::move(config)), serial_(serviceSerial.fetch_add(1))
+SiteService::SiteService(SiteConfig config)
+    : config_(std::move(config)),
+      serial_(serviceSerial.fetch_add(1)),
+      changes_(config_.otherWritesShowWithin, config_.steadyNow)
 {
     if (!config_.lexicons)
         config_.lexicons = std::make_shared<SiteLexicons>();
@@ -245,6 +248,7 @@ SiteResponse SiteService::StoreRecord(const SiteRequest& request)
                                       "nel suo archivio. Riprova più tardi."));
     case SiteStorage::Outcome::Stored: break;
     }
+    changes_.Forget();
     int page = 1;
     if (const auto place = storage->PlaceOf(submitted.id))
         page = place->second / SitePages::kRecordsPerPage + 1;
@@ -264,7 +268,7 @@ SiteResponse SiteService::Cached(const std::string& key, const std::string& cont
     SiteStorage* storage = Storage();
     if (!storage)
         return Unavailable();
-    if (const std::optional<qint64> number = storage->ChangeNumber()) {
+    if (const std::optional<qint64> number = changes_.Current([storage] { return storage->ChangeNumber(); })) {
         if (const std::shared_ptr<const std::string> kept = pages_.Find(key, *number))
             return {200, contentType, *kept, {}};
     }
@@ -367,7 +371,9 @@ SiteResponse SiteService::StoreReport(const SiteRequest& request)
         return ReportForm(QStringLiteral("Il modulo non è valido o è scaduto: scrivi di nuovo la parola."), 400);
     switch (storage->SubmitReport(language, *word, token, QString::fromStdString(request.clientAddress), now,
                                   config_.hourlySubmissions)) {
-    case SiteStorage::Outcome::Stored: return Html(200, SitePages::ReportThanks(*word, language));
+    case SiteStorage::Outcome::Stored:
+        changes_.Forget();
+        return Html(200, SitePages::ReportThanks(*word, language));
     case SiteStorage::Outcome::TokenSpent:
         return ReportForm(QStringLiteral("Questo modulo è già stato usato: la parola era già stata segnalata."), 400);
     case SiteStorage::Outcome::TooMany:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "change_watch.h"
 #include "database_address.h"
 #include "page_cache.h"
 #include "site_lexicons.h"
@@ -9,6 +10,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,6 +26,10 @@ struct SiteConfig {
     int hourlySubmissions = 20;  // records and reports per client address and hour, each
     int mostListedWords = 5000;  // lines of the missing-words list
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    // A write by another process on the database shows on the pages within this time;
+    // the change number is read no more often under load.
+    std::chrono::milliseconds otherWritesShowWithin{10};
+    ChangeWatch::Clock steadyNow = [] { return std::chrono::steady_clock::now(); };
 };
 
 // A request as the HTTP layer hands it over: the path without its query, and the
@@ -78,4 +84,5 @@ private:
     SiteConfig config_;
     quint64 serial_;
     PageCache pages_;
+    ChangeWatch changes_;
 };

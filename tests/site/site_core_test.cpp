@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "change_watch.h"
 #include "database_address.h"
 #include "html_text.h"
 #include "missing_words.h"
@@ -9,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <utility>
 #include <set>
 
 namespace {
@@ -122,6 +126,77 @@ TEST(PageCache, ARenderedAgainPageReplacesTheOldAndTheBoundStartsAfresh)
     EXPECT_FALSE(cache.Find("b", 2));
     ASSERT_TRUE(cache.Find("c", 2));
     EXPECT_EQ(*cache.Find("c", 2), "c");
+}
+
+// A watch over a database whose change number the test sets, on a clock it moves.
+struct WatchedDatabase {
+    std::chrono::steady_clock::time_point now{};
+    qint64 number = 1;
+    int reads = 0;
+    std::function<void()> duringRead;
+    ChangeWatch watch{std::chrono::milliseconds(10), [this] { return now; }};
+
+    std::optional<qint64> Current()
+    {
+        return watch.Current([this]() -> std::optional<qint64> {
+            ++reads;
+            const qint64 read = number;
+            if (duringRead)
+                std::exchange(duringRead, nullptr)();
+            return read;
+        });
+    }
+};
+
+TEST(ChangeWatch, TheNumberIsReadAgainWhenTooOldOrAfterAWriteOfThisProcess)
+{
+    WatchedDatabase db;
+    EXPECT_EQ(db.Current(), 1);
+    db.number = 2;
+    db.now += std::chrono::milliseconds(9);
+    EXPECT_EQ(db.Current(), 1) << "a reading younger than the time is used again";
+    db.now += std::chrono::milliseconds(1);
+    EXPECT_EQ(db.Current(), 2) << "an older one is read again";
+    db.number = 3;
+    db.watch.Forget();
+    EXPECT_EQ(db.Current(), 3) << "a write of this process is seen at once";
+    EXPECT_EQ(db.reads, 3);
+}
+
+TEST(ChangeWatch, OneThreadReadsAgainWhileTheOthersGoOnWithTheLastReading)
+{
+    WatchedDatabase db;
+    EXPECT_EQ(db.Current(), 1);
+    db.now += std::chrono::milliseconds(10);
+    db.number = 2;
+    db.duringRead = [&] { EXPECT_EQ(db.Current(), 1) << "another request meanwhile"; };
+    EXPECT_EQ(db.Current(), 2);
+    EXPECT_EQ(db.reads, 2);
+}
+
+TEST(ChangeWatch, AReadingOvertakenByAWriteOrANewerReadingIsNotKept)
+{
+    WatchedDatabase db;
+    // This process writes while a request reads the old number: the old number
+    // answers that request only.
+    db.duringRead = [&] {
+        db.number = 2;
+        db.watch.Forget();
+    };
+    EXPECT_EQ(db.Current(), 1);
+    EXPECT_EQ(db.Current(), 2);
+
+    // After a write every request reads for itself; a slow reading begun before a
+    // newer one ends after it, and the newer stays.
+    db.watch.Forget();
+    db.duringRead = [&] {
+        db.number = 3;
+        db.now += std::chrono::milliseconds(1);
+        EXPECT_EQ(db.Current(), 3);
+    };
+    EXPECT_EQ(db.Current(), 2);
+    EXPECT_EQ(db.Current(), 3);
+    EXPECT_EQ(db.reads, 4);
 }
 
 TEST(HtmlText, MarkupAndQuotesBecomeText)
