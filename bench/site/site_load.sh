@@ -7,6 +7,10 @@
 #   bench/site/site_load.sh [BUILD_DIR] [SECONDS]
 # Aim: the table page at least half of nginx's rate with p99 under 20 ms; a
 # submission under 5 ms. Needs wrk, nginx-light and postgresql (Debian packages).
+# Each server and wrk run in a session of their own, as services do on a server:
+# with the kernel's autogroup scheduling, programs of one session share one group's
+# time, while every PostgreSQL backend starts its own session; the site and wrk in
+# the script's session then waited seconds for the backends.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 seconds=${2:-10}
@@ -27,7 +31,7 @@ trap cleanup EXIT
 
 # Starts letterama-site on a free port with the given database; sets $site_url.
 start_site() {
-  "$site_program" serve --port 0 --limit 100000 --database "$1" >"$work/site.out" 2>/dev/null &
+  setsid "$site_program" serve --port 0 --limit 100000 --database "$1" >"$work/site.out" 2>/dev/null &
   pids+=($!)
   for _ in $(seq 100); do
     site_url=$(grep -o 'http://127.0.0.1:[0-9]*' "$work/site.out" || true)
@@ -56,7 +60,7 @@ seed() {
 # wrk on a URL; prints one line: name, requests per second, p99.
 measure() {
   local name=$1 url=$2 out
-  out=$(wrk -t2 -c16 -d"${seconds}s" --latency "$url")
+  out=$(setsid wrk -t2 -c16 -d"${seconds}s" --latency "$url")
   printf '%-34s %12s req/s   p99 %s\n' "$name" "$(awk '/Requests\/sec/ {print $2}' <<<"$out")" \
     "$(awk '$1 == "99%" {print $2}' <<<"$out")"
 }
@@ -84,7 +88,7 @@ http {
   server { listen 127.0.0.1:18080; root $work/static; }
 }
 CONF
-  nginx -c "$work/nginx/nginx.conf" -g 'daemon off;' &
+  setsid nginx -c "$work/nginx/nginx.conf" -g 'daemon off;' &
   pids+=($!)
   sleep 0.5
 }
