@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -68,9 +69,6 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
     QFont fixed(QStringLiteral("Courier"));
     fixed.setStyleHint(QFont::TypeWriter);
     foundWords_->setFont(fixed);
-    // Bold lines are taller than the others: scrolled by whole items, the list could stop
-    // with its last (bold, longest) line cut at the bottom.
-    foundWords_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     foundLabel->setBuddy(foundWords_);
 
     continue_ = new QPushButton(QStringLiteral("&Continua"), this);
@@ -213,6 +211,11 @@ void ResultsWindow::done(int result)
 void ResultsWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Scrolled only now that the list has the height the new note below it leaves: a
+    // scroll worked out for the last manche's height stopped short of the end, with
+    // the last bold line cut at the bottom.
+    if (QListWidgetItem* firstLongest = foundWords_->item(std::exchange(firstLongestRow_, -1)))
+        foundWords_->scrollToItem(firstLongest, QAbstractItemView::PositionAtTop);
     // Evaluated once the board is on screen, and only once per manche: showing the
     // window again redraws it as it is.
     if (pending_ && !evaluated_ && !evaluation_)
@@ -252,9 +255,8 @@ void ResultsWindow::MarkLongestWords(const QStringList& foundWords, const QStrin
         item->setData(Qt::AccessibleDescriptionRole,
                       isLongest ? QStringLiteral("una delle parole più lunghe") : QVariant());
     }
-    // The list runs from the shortest words: it opens on the longest.
-    if (firstLongest)
-        foundWords_->scrollToItem(firstLongest, QAbstractItemView::PositionAtTop);
+    // The list runs from the shortest words: it opens on the longest, once shown.
+    firstLongestRow_ = firstLongest ? foundWords_->row(firstLongest) : -1;
     longestNote_->setText(longest == 0 ? QString()
                                        : QStringLiteral("In grassetto le più lunghe: %1 lettere. La tua parola: %2.")
                                              .arg(longest)

@@ -115,6 +115,7 @@ private:
     QLabel* heading_;
     QTableWidget* board_;
     QListWidget* foundWords_;
+    int firstLongestRow_ = -1;  // the row the found-words list opens on, or -1
     QLabel* foundCount_;
     QLabel* longestNote_;
     QPushButton* continue_;

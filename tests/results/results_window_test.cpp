@@ -183,6 +183,36 @@ TEST_F(ResultsWindowTest, LongestFoundWordsAreMarkedWithWhereTheHumansWordStands
     EXPECT_EQ(note, QStringLiteral("In grassetto le più lunghe: 6 lettere. La tua parola: 5 lettere."));
 }
 
+// The first manche's board had no note under the list, so the list was taller: the
+// next board opens on its longest words with the last of them whole above the note.
+TEST_F(ResultsWindowTest, TheLongestWordsOpenWholeWhenTheLastBoardWasTaller)
+{
+    WhenEvaluated([] {});
+    ASSERT_TRUE(Run(Players("", "", "", "")).has_value());
+
+    QStringList lines;
+    for (int i = 0; i < 300; ++i) {
+        state.FoundWords.append(QStringLiteral("SALE"));
+        lines.append(QStringLiteral("(4) -   SALE"));
+    }
+    for (const char* word : {"ASCOLTARE", "SCALATORE", "SCOLATERA"}) {
+        state.FoundWords.append(QString::fromLatin1(word));
+        lines.append(QStringLiteral("(9) -   ") + QString::fromLatin1(word));
+    }
+    window->SetFoundWords(lines);
+    std::vector<QString> cut;
+    WhenEvaluated([&] {
+        const auto* list = Child<QListWidget>("foundWords");
+        ASSERT_FALSE(Child<QLabel>("longestNote")->text().isEmpty());
+        for (int i = 300; i < list->count(); ++i) {
+            if (!list->viewport()->rect().contains(list->visualItemRect(list->item(i))))
+                cut.push_back(list->item(i)->text());
+        }
+    });
+    Run(Players("SALE", "", "", ""));
+    EXPECT_TRUE(cut.empty()) << cut.size() << " longest lines cut or out of view, the last " << cut.back().toStdString();
+}
+
 TEST_F(ResultsWindowTest, NextMancheStartsFromClearedCellsAndMissingLexiconShowsNoVerdict)
 {
     WhenEvaluated([] {});
