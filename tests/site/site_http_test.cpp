@@ -284,14 +284,8 @@ TEST_P(SiteHttpTest, KeptPagesFollowWritesByThisSiteAndByAnotherProcess)
     QString error;
     auto other = SiteStorage::Open(*address_, &error);
     ASSERT_TRUE(other) << error.toStdString();
-    RecordSubmission record;
-    record.name = QStringLiteral("ALTROPROCESSO");
-    record.program = QStringLiteral("Letterama_OTH");
-    record.playedOn = QDate(2026, 12, 9);
-    record.playedAt = QTime(21, 7);
-    record.points = 4321;
-    record.manches = 5;
-    record.language = Language::Italian;
+    const RecordSubmission record =
+        Record(QStringLiteral("ALTROPROCESSO"), 4321, Language::Italian, QStringLiteral("Letterama_OTH"));
     const QDateTime now = QDateTime::currentDateTimeUtc();
 
     struct Step {
@@ -499,14 +493,7 @@ TEST(SiteReadOnlyHttp, AReadOnlyDatabaseStillShowsTheTableAndASubmissionSaysItWa
     {
         auto storage = SiteStorage::Open(address, &error);
         ASSERT_TRUE(storage) << error.toStdString();
-        RecordSubmission record;
-        record.name = QStringLiteral("ANNA");
-        record.program = QStringLiteral("Letterama_ABC");
-        record.playedOn = QDate(2026, 12, 9);
-        record.playedAt = QTime(21, 7);
-        record.points = 900;
-        record.manches = 5;
-        ASSERT_EQ(storage->SubmitRecord(record, "t", QStringLiteral("a"), QDateTime::currentDateTimeUtc(), 10).outcome,
+        ASSERT_EQ(storage->SubmitRecord(Record(QStringLiteral("ANNA"), 900), "t", QStringLiteral("a"), QDateTime::currentDateTimeUtc(), 10).outcome,
                   SiteStorage::Outcome::Stored);
     }
     SiteConfig config;

@@ -11,22 +11,6 @@ namespace {
 
 const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
 
-RecordSubmission Record(const QString& name, int points, Language language = Language::Italian,
-                        const QString& program = QStringLiteral("Letterama_ABC"))
-{
-    RecordSubmission record;
-    record.name = name;
-    record.program = program;
-    record.playedOn = QDate(2026, 12, 9);
-    record.playedAt = QTime(21, 7);
-    record.points = points;
-    record.manches = 5;
-    record.note = QStringLiteral("Sono_il_migliore");
-    record.email = QStringLiteral("bruno@example.org");
-    record.language = language;
-    return record;
-}
-
 class SiteStorageTest : public ::testing::TestWithParam<DatabaseKind> {
 protected:
     void SetUp() override

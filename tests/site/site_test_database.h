@@ -3,7 +3,9 @@
 
 #include "database_address.h"
 #include "postgres_server.h"
+#include "record_submission.h"
 
+#include <QDate>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -42,6 +44,23 @@ inline std::optional<DatabaseAddress> FreshDatabase(DatabaseKind kind, const QTe
         return std::nullopt;
     }
     return address;
+}
+
+// A record as the game sends it, for storing straight through the storage.
+inline RecordSubmission Record(const QString& name, int points, Language language = Language::Italian,
+                               const QString& program = QStringLiteral("Letterama_ABC"))
+{
+    RecordSubmission record;
+    record.name = name;
+    record.program = program;
+    record.playedOn = QDate(2026, 12, 9);
+    record.playedAt = QTime(21, 7);
+    record.points = points;
+    record.manches = 5;
+    record.note = QStringLiteral("Sono_il_migliore");
+    record.email = QStringLiteral("bruno@example.org");
+    record.language = language;
+    return record;
 }
 
 // Stops the shared PostgreSQL server when the test program ends.
