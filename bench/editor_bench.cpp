@@ -106,7 +106,7 @@ void BM_Rebuild(benchmark::State& state)
     QTemporaryDir folder;
     const QString name = folder.filePath(QStringLiteral("SLESSICO.1"));
     for (auto _ : state) {
-        if (!RebuildLexicon(lists, Language::Italian, name).written) {
+        if (!RebuildLexicon(lists, Language::Italian, name, LexiconFileStamp::Of(name)).written) {
             state.SkipWithError("the rebuild failed");
             return;
         }

@@ -7,12 +7,14 @@
 #include "editor_messages.h"
 #include "lexicon_changes_model.h"
 #include "lexicon_rebuild.h"
+#include "per_length_files.h"
 #include "word_file_exchange.h"
 
 #include "dialogs.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -20,6 +22,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <vector>
 
 void DictionaryEditorWindow::StartWord()
 {
@@ -53,24 +56,36 @@ void DictionaryEditorWindow::InsertTypedWord()
 void DictionaryEditorWindow::DeleteWord()
 {
     const int k = lists_.CurrentList();
-    const QModelIndexList selected = views_[k]->selectionModel()->selectedIndexes();
+    QModelIndexList selected = views_[k]->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         setup_.dialogs.Inform(EditorMessages::kSelectFirst);
         return;
     }
-    const std::optional<qsizetype> listRow = ListRow(k, selected.first().row());
-    if (!listRow) {
+    // Several words at once (the harvested names of a review): one question for all.
+    std::vector<qsizetype> rows;
+    QStringList words;
+    for (const QModelIndex& index : selected) {
+        if (const std::optional<qsizetype> listRow = ListRow(k, index.row())) {
+            rows.push_back(*listRow);
+            words.append(lists_.List(k).At(*listRow));
+        }
+    }
+    if (rows.empty()) {
         setup_.dialogs.Inform(EditorMessages::AlreadyRemoved(
             static_cast<const LexiconChangesModel*>(views_[k]->model())->WordAt(selected.first().row())));
         return;
     }
-    const qsizetype row = *listRow;
-    if (setup_.dialogs.AskOkCancel(EditorMessages::kDeleteQuestion + lists_.List(k).At(row)) !=
-        Dialogs::Answer::Ok)
+    std::sort(rows.begin(), rows.end());
+    words.sort();
+    const QString question = rows.size() == 1 ? EditorMessages::kDeleteQuestion + words.first()
+                                              : EditorMessages::DeleteManyQuestion(words);
+    if (setup_.dialogs.AskOkCancel(question) != Dialogs::Answer::Ok)
         return;
-    lists_.RemoveWord(k, row);
+    // From the last row back, so the rows still to go keep their places.
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        lists_.RemoveWord(k, *row);
     UpdateLabels();
-    setup_.dialogs.Inform(EditorMessages::kDeleted);
+    setup_.dialogs.Inform(rows.size() == 1 ? EditorMessages::kDeleted : EditorMessages::kDeletedMany);
 }
 
 void DictionaryEditorWindow::EditEntry(int k, int viewRow)
@@ -117,7 +132,8 @@ void DictionaryEditorWindow::BeginRebuild()
 void DictionaryEditorWindow::Rebuild()
 {
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    const RebuildResult result = RebuildLexicon(lists_, setup_.language, setup_.lexiconFileName);
+    // Written only over the file the lists were read from, and by one writer at a time.
+    const RebuildResult result = RebuildLexicon(lists_, setup_.language, setup_.lexiconFileName, readStamp_);
     QApplication::restoreOverrideCursor();
     exitButton_->setEnabled(true);
     if (!result.written) {
@@ -160,13 +176,29 @@ void DictionaryEditorWindow::ExportFiles()
         setup_.dialogs.Inform(error);
         return;
     }
-    setup_.dialogs.Inform(EditorMessages::kExported + QDir::toNativeSeparators(setup_.programFolder));
+    // Where the files went: an installed copy writes them into the user's folder.
+    const QString written = QFileInfo(PerLengthFiles::PathOf(setup_.programFolder, EditorWordLists::kShortest)).absolutePath();
+    const bool inProgramFolder =
+        QFileInfo(written).canonicalFilePath() == QFileInfo(setup_.programFolder).canonicalFilePath();
+    setup_.dialogs.Inform((inProgramFolder ? EditorMessages::kExported : EditorMessages::kExportedToUserFolder) +
+                          QDir::toNativeSeparators(written));
 }
 
 void DictionaryEditorWindow::ImportFiles()
 {
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    const WordFileImport import = ImportWordFiles(lists_, setup_.programFolder);
+    const WordFiles files = ReadWordFiles(setup_.programFolder);
+    const ImportLosses losses = LossesOfReplacing(lists_, files);
+    QApplication::restoreOverrideCursor();
+    // Replacing lists with files that lack their words (a harvest's files hold only
+    // the new words) would drop them: the keeper is asked, and the default adds the
+    // files' words instead.
+    ImportMode mode = ImportMode::Replace;
+    if (losses.Any() &&
+        setup_.dialogs.AskYesNoDefaultNo(EditorMessages::ImportLossQuestion(losses)) != Dialogs::Answer::Yes)
+        mode = ImportMode::Add;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const WordFileImport import = ApplyWordFiles(lists_, files, mode);
     QApplication::restoreOverrideCursor();
     if (std::find(import.read.cbegin(), import.read.cend(), true) != import.read.cend()) {
         // The lists now hold the files' words: they may be rebuilt into a lexicon
@@ -176,9 +208,11 @@ void DictionaryEditorWindow::ImportFiles()
     }
     UpdateLabels();
     for (int k = 0; k < EditorWordLists::kListCount; ++k) {
-        if (import.read[k] && lists_.List(k).Count() > 0)
+        if (mode == ImportMode::Replace && import.read[k] && lists_.List(k).Count() > 0)
             ShowRow(k, 0);
     }
     if (!import.errors.isEmpty())
         setup_.dialogs.Inform(import.errors.join(QLatin1Char('\n')));
+    else if (mode == ImportMode::Add)
+        setup_.dialogs.Inform(EditorMessages::ImportedAdded(import.added));
 }

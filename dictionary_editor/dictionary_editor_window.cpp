@@ -96,7 +96,8 @@ void DictionaryEditorWindow::BuildLists()
         view->setAccessibleName(caption);
         // One row per word over a few hundred thousand words: every row the same height.
         view->setUniformItemSizes(true);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Ctrl and Shift add to the selection: several words go in one delete.
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setModel(&lists_.List(k));
         view->installEventFilter(this);
@@ -255,6 +256,8 @@ void DictionaryEditorWindow::StartLoad()
         load_.reset();
         QApplication::restoreOverrideCursor();
     }
+    // Stamped before reading: a file rewritten while it is read counts as changed.
+    readStamp_ = LexiconFileStamp::Of(setup_.lexiconFileName);
     const LexiconFileBytes file = ReadLexiconFile(setup_.lexiconFileName);
     load_ = std::make_unique<LexiconListLoad>(lists_, file.bytes);
     if (file.status != LexiconFileBytes::Status::Read) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor_word_lists.h"
+#include "lexicon_file_stamp.h"
 #include "language.h"
 #include "site_address.h"
 
@@ -52,7 +53,8 @@ struct DictionaryEditorSetup {
 // when the window opens and again after a rebuild, a piece at a time on a timer.
 // The keeper finds a word with the search box and reviews what the next rebuild will
 // add and remove; nothing that could lose work happens without a question: leaving
-// with changes not rebuilt, an export over words the lists lack. Without the words
+// with changes not rebuilt, an export over words the lists lack, an import over words
+// the files lack, a rebuild over a lexicon another program rewrote meanwhile. Without the words
 // of a lexicon file (missing or unreadable) nothing is written until an import.
 class DictionaryEditorWindow : public QDialog {
     Q_OBJECT
@@ -128,6 +130,9 @@ private:
     // The lists hold the lexicon's words (a load finished) or an import's: only then
     // may the export and the rebuild write them over the files.
     bool listsKnown_ = false;
+    // The lexicon file as it was when the lists were read: the rebuild writes only over
+    // that file, never over one another program wrote meanwhile.
+    LexiconFileStamp readStamp_;
     bool closeAfterRebuild_ = false;
     qsizetype searchOrdinal_ = 0;
 

@@ -4,13 +4,16 @@
 #include "dialogs.h"
 #include "folder_browser.h"
 #include "harvest.h"
+#include "lexicon_words.h"
 #include "program_folder.h"
 #include "shell.h"
 #include "window_places.h"
+#include "word_lookup.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -38,6 +41,8 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
       browser_(new FolderBrowser(this)),
       foreignLetters_(new QCheckBox(QStringLiteral("Usa le lettere JKXYW"), this)),
       readerWords_(new QCheckBox(QStringLiteral("Separa le parole alla &punteggiatura e salta i nomi"), this)),
+      skipKnown_(new QCheckBox(QStringLiteral("Salta le parole già nel &dizionario"), this)),
+      lexiconFile_(QDir(programFolder_).filePath(QStringLiteral("SLESSICO.1"))),
       progress_(new QProgressBar(this)),
       status_(new QLabel(this)),
       fine_(new QPushButton(QStringLiteral("&Fine"), this)),
@@ -57,6 +62,12 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     readerWords_->setToolTip(QStringLiteral(
         "Taglia le parole a punteggiatura, cifre e tabulazioni, salta la parte apostrofata (\"dell'anno\" dà "
         "ANNO) e le parole scritte con la maiuscola dentro la frase (i nomi)"));
+    // Clear by default: the word files are compared with themselves only.
+    skipKnown_->setObjectName(QStringLiteral("skipKnown"));
+    skipKnown_->setAccessibleName(skipKnown_->text().remove(QLatin1Char('&')));
+    skipKnown_->setToolTip(QStringLiteral(
+        "Non aggiunge ai files le parole che il dizionario principale di Letterama contiene già: restano solo "
+        "le parole nuove"));
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setRange(0, kProgressSteps);
     progress_->setValue(0);
@@ -91,11 +102,12 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     layout->addWidget(browser_, 0, 0, 1, 3);
     layout->addWidget(foreignLetters_, 1, 0, 1, 3);
     layout->addWidget(readerWords_, 2, 0, 1, 3);
-    layout->addWidget(progress_, 3, 0, 1, 2);
-    layout->addWidget(status_, 3, 2);
-    layout->addWidget(note, 4, 0, 1, 3);
-    layout->addWidget(site_, 5, 0, Qt::AlignLeft);
-    layout->addWidget(fine_, 5, 2, Qt::AlignRight);
+    layout->addWidget(skipKnown_, 3, 0, 1, 3);
+    layout->addWidget(progress_, 4, 0, 1, 2);
+    layout->addWidget(status_, 4, 2);
+    layout->addWidget(note, 5, 0, 1, 3);
+    layout->addWidget(site_, 6, 0, Qt::AlignLeft);
+    layout->addWidget(fine_, 6, 2, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(0, 1);
     // On a screen smaller than the window the page scrolls instead of clipping.
@@ -107,7 +119,8 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     setCentralWidget(scroll_);
     setTabOrder(browser_->Files(), foreignLetters_);
     setTabOrder(foreignLetters_, readerWords_);
-    setTabOrder(readerWords_, site_);
+    setTabOrder(readerWords_, skipKnown_);
+    setTabOrder(skipKnown_, site_);
     setTabOrder(site_, fine_);
 
     stepTimer_.setInterval(0);
@@ -130,6 +143,19 @@ void GleanerWindow::StartHarvest(const QString& path)
 {
     if (harvest_)
         return;
+    std::shared_ptr<const LexiconWords> known;
+    if (skipKnown_->isChecked()) {
+        const QString lexicon = ProgramFolder::Resolve(lexiconFile_);
+        if (QFileInfo(lexicon).isFile())
+            known = LexiconWords::Load(lexicon);
+        if (!known) {
+            platform_.dialogs.Inform(QStringLiteral("Impossibile leggere il dizionario ") +
+                                     QDir::toNativeSeparators(lexicon) +
+                                     QStringLiteral(": senza di esso non si possono saltare le parole che "
+                                                    "contiene. Nessuna parola è stata aggiunta."));
+            return;
+        }
+    }
     browser_->Files()->setEnabled(false);
     progress_->setValue(0);
     status_->clear();
@@ -137,6 +163,11 @@ void GleanerWindow::StartHarvest(const QString& path)
         path, programFolder_, foreignLetters_->isChecked(),
         readerWords_->isChecked() ? Harvest::Cutting::AsReader : Harvest::Cutting::AtBlanks);
     harvest_->onAppended = [this](const QString& word) { status_->setText(word); };
+    if (known) {
+        harvest_->knownToLexicon = [known](const QByteArray& word) {
+            return WordLookup::InLexicon(*known, QString::fromLatin1(word));
+        };
+    }
     stepTimer_.start();
 }
 

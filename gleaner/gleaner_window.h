@@ -42,6 +42,10 @@ public:
     // The Letterama site the picture opens; the build's until the program names another.
     void SetSite(const SiteAddress& site) { makersSite_ = site; }
 
+    // The lexicon whose words "Salta le parole già nel dizionario" skips; by default
+    // "SLESSICO.1" of the program folder.
+    void SetLexiconFile(const QString& name) { lexiconFile_ = name; }
+
     // Harvests `path` into the program folder, as a click on its name does.
     void StartHarvest(const QString& path);
 
@@ -63,6 +67,8 @@ private:
     FolderBrowser* browser_;
     QCheckBox* foreignLetters_;
     QCheckBox* readerWords_;
+    QCheckBox* skipKnown_;
+    QString lexiconFile_;
     QProgressBar* progress_;
     QLabel* status_;
     QPushButton* fine_;

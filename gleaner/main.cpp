@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "desktop_identity.h"
 #include "gleaner_window.h"
+#include "language.h"
 #include "platform.h"
 #include "program_folder.h"
 #include "qt_platform.h"
@@ -18,8 +19,9 @@ int main(int argc, char** argv)
     // Asked for its help or version, the program prints them without a window or a display.
     const CommandLine::Program program{
         QStringLiteral("gleaner"), QStringLiteral(LETTERAMA_VERSION),
-        QStringLiteral("Raccoglitore di parole: aggiunge le parole nuove di un file di testo agli elenchi di "
-                       "parole di Letterama.")};
+        QStringLiteral("Raccoglitore di parole: aggiunge agli elenchi di parole per lunghezza (2.txt ... 15.txt) "
+                       "le parole di un file di testo che quegli elenchi non contengono ancora; con la casella "
+                       "\"Salta le parole già nel dizionario\" salta anche quelle del dizionario di Letterama.")};
     if (const auto answer = CommandLine::AnswerWithoutWindow(CommandLine::ArgumentsOf(argc, argv), program))
         return CommandLine::Print(*answer);
 
@@ -39,8 +41,13 @@ int main(int argc, char** argv)
     // The game's settings file, beside Gleaner, may name the player's own Letterama site.
     const ProgramFolder::ReadResult settings = ProgramFolder::Read(
         QDir(programFolder).filePath(QString::fromLatin1(SettingsFile::kFileName)), SettingsFile::kMaxFileBytes);
-    if (settings.Ok())
-        window.SetSite(SiteAddress::ForPlayer(SettingsFile::Parse(settings.bytes).Site.value_or(QString())));
+    if (settings.Ok()) {
+        const StoredSettings stored = SettingsFile::Parse(settings.bytes);
+        window.SetSite(SiteAddress::ForPlayer(stored.Site.value_or(QString())));
+        // The words to skip are those of the game's lexicon, in the game's language.
+        if (const std::optional<Language> language = LanguageFromNumber(stored.LexiconLanguage.value_or(1)))
+            window.SetLexiconFile(QDir(programFolder).filePath(TableOf(*language).LexiconFileName()));
+    }
     window.show();
     return app.exec();
 }

@@ -220,6 +220,11 @@ bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* erro
     return SafeFileWrite::ReplaceWhole(WritePath(name), bytes, error);
 }
 
+QString WriteTarget(const QString& name)
+{
+    return WritePath(name);
+}
+
 bool AppendLine(const QString& name, const QByteArray& line, QString* error)
 {
     const QString path = WritePath(name);

@@ -95,6 +95,10 @@ std::optional<QByteArray> ReadAll(const QString& name, qint64 maxBytes = kDefaul
 // Returns false, and leaves the old file untouched, on any failure.
 bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error = nullptr);
 
+// The path WriteAtomically would write for `name`: the file itself, or the user's
+// copy of a program-folder file.
+QString WriteTarget(const QString& name);
+
 // Appends one line and its CR LF to a file, whole or not at all (SafeFileWrite::
 // AppendLines). Creates the file if needed; with a user folder, the user's copy
 // starts as a copy of the shipped file.

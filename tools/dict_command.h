@@ -16,6 +16,7 @@ struct DictIo {
 inline constexpr int kDictSuccess = 0;
 inline constexpr int kDictFailure = 1;  // a file missing, unreadable or unwritable
 inline constexpr int kDictUsage = 2;    // bad arguments
+inline constexpr int kDictRefused = 3;  // would lose words, or another writer is at work: nothing written
 
 // One subcommand: `letterama-dict <name> <arguments>`. `run` gets the arguments after
 // the name and returns the exit status.

@@ -2,7 +2,12 @@
 #include "dict_commands.h"
 
 #include "language.h"
+#include "lexicon_file_stamp.h"
+#include "lexicon_list_load.h"
 #include "lexicon_rebuild.h"
+#include "lexicon_write_lock.h"
+#include "program_folder.h"
+#include "safe_file_write.h"
 #include "word_file_exchange.h"
 
 #include <QFileInfo>
@@ -15,6 +20,8 @@ struct RebuildArguments {
     QString folder;
     QString output;
     int language = 1;
+    bool add = false;    // the files' words join the lexicon's
+    bool force = false;  // write even when the lexicon would lose words
 };
 
 // Fills `parsed`; returns an error message, empty when the arguments are sound.
@@ -32,6 +39,12 @@ QString ParseArguments(const QStringList& arguments, RebuildArguments& parsed)
             if (i + 1 >= arguments.size())
                 return QStringLiteral("%1 needs a value").arg(argument);
             value = arguments[++i];
+        } else if (argument == QLatin1String("--add")) {
+            parsed.add = true;
+            continue;
+        } else if (argument == QLatin1String("--force")) {
+            parsed.force = true;
+            continue;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             return QStringLiteral("unknown option '%1'").arg(argument);
         } else {
@@ -60,6 +73,32 @@ QString ParseArguments(const QStringList& arguments, RebuildArguments& parsed)
     return {};
 }
 
+QString Grouped(qsizetype count)
+{
+    QString digits = QString::number(count);
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, QLatin1Char(','));
+    return digits;
+}
+
+// "5 letters: 6,031 (no 5.TXT)" for each length that loses words.
+QString LossesByLength(const LexiconLosses& losses, const WordFiles& files)
+{
+    QStringList parts;
+    for (int k = 0; k < int(losses.lost.size()); ++k) {
+        if (losses.lost[k] == 0)
+            continue;
+        const int length = k + LexiconIndex::kMinLength;
+        QString part = QStringLiteral("%1 letters: %2").arg(length).arg(Grouped(losses.lost[k]));
+        if (length > EditorWordLists::kLongest)
+            part += QStringLiteral(" (no word files of that length)");
+        else if (!files.entries[length - EditorWordLists::kShortest])
+            part += QStringLiteral(" (no %1.TXT)").arg(length);
+        parts.append(part);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 int RunRebuildCommand(const QStringList& arguments, DictIo& io)
@@ -77,19 +116,68 @@ int RunRebuildCommand(const QStringList& arguments, DictIo& io)
 
     const Language language = *LanguageFromNumber(parsed.language);
     EditorWordLists lists(TableOf(language).Alphabet);
-    const WordFileImport import = ImportWordFiles(lists, parsed.folder);
-    if (!import.errors.isEmpty()) {
-        for (const QString& error : import.errors)
+    // The lexicon it replaces, read first: its words are kept (--add) or counted, so
+    // that none is lost unasked. Its stamp guards the write against another writer.
+    const LexiconFileStamp readStamp = LexiconFileStamp::Of(parsed.output);
+    const LexiconFileBytes old = ReadLexiconFile(parsed.output);
+    // Only a regular file can hold words to lose; anything else in the way is refused
+    // by the write, with its own message.
+    const bool regularFile = SafeFileWrite::Inspect(ProgramFolder::Resolve(parsed.output)).kind ==
+                             SafeFileWrite::Kind::RegularFile;
+    if (old.status == LexiconFileBytes::Status::Unreadable && regularFile && !parsed.force) {
+        io.err << "letterama-dict rebuild: " << old.error
+               << "\nNothing written: the file it would replace cannot be read to keep its words. "
+                  "Use --force to replace it anyway.\n";
+        return kDictRefused;
+    }
+    const bool hasOld = old.status == LexiconFileBytes::Status::Read;
+    if (hasOld && parsed.add)
+        LexiconListLoad(lists, old.bytes).RunToEnd();
+
+    const WordFiles files = ReadWordFiles(parsed.folder);
+    if (!files.errors.isEmpty()) {
+        for (const QString& error : files.errors)
             io.err << "letterama-dict rebuild: " << error << '\n';
         return kDictFailure;
     }
-    if (std::find(import.read.begin(), import.read.end(), true) == import.read.end()) {
+    if (!files.AnyRead()) {
         io.err << "letterama-dict rebuild: no word files 3.TXT to 10.TXT in " << parsed.folder << '\n';
         return kDictFailure;
     }
+    const WordFileImport import =
+        ApplyWordFiles(lists, files, parsed.add ? ImportMode::Add : ImportMode::Replace);
 
-    const RebuildResult result = RebuildLexicon(lists, language, parsed.output);
+    EditorLexicon lexicon = ComposeEditorLexicon(lists, language);
+    if (hasOld && !parsed.force && lexicon.image.error.isEmpty()) {
+        const LexiconLosses losses = WordsLostByRebuild(old.bytes, lexicon.image.bytes);
+        if (losses.Total() > 0) {
+            qsizetype had = 0;
+            for (const qsizetype count : losses.had)
+                had += count;
+            io.err << "letterama-dict rebuild: " << parsed.output << " would lose " << Grouped(losses.Total())
+                   << " of its " << Grouped(had) << " words (" << LossesByLength(losses, files)
+                   << ").\nNothing written. Use --add to add the words of the files to the lexicon, or --force "
+                      "to replace it anyway.\n";
+            return kDictRefused;
+        }
+    }
+
+    const RebuildResult result = WriteRebuiltLexicon(std::move(lexicon), parsed.output, readStamp);
     if (!result.written) {
+        switch (result.refusal) {
+        case RebuildResult::Refusal::Busy:
+            io.err << "letterama-dict rebuild: another rebuild of " << parsed.output
+                   << " is under way (" << LexiconWriteLock::LockPathOf(parsed.output)
+                   << " is locked). Nothing written.\n";
+            return kDictRefused;
+        case RebuildResult::Refusal::Changed:
+            io.err << "letterama-dict rebuild: " << parsed.output
+                   << " was rewritten by another program while this rebuild read it. Nothing written: "
+                      "run the rebuild again.\n";
+            return kDictRefused;
+        case RebuildResult::Refusal::None:
+            break;
+        }
         io.err << "letterama-dict rebuild: " << result.error << '\n';
         return kDictFailure;
     }
@@ -98,9 +186,11 @@ int RunRebuildCommand(const QStringList& arguments, DictIo& io)
     for (int k = 0; k < kLexiconListCount; ++k)
         io.out << (k ? " " : "") << k + 3 << ':' << image.wordsWritten[k];
     io.out << ")";
-    const qsizetype left = import.linesRead - image.totalWritten;
-    if (left > 0)
+    if (parsed.add) {
+        io.out << ", " << import.added << " new from the files";
+    } else if (const qsizetype left = import.linesRead - image.totalWritten; left > 0) {
         io.out << ", " << left << " lines of another length or with other characters left out";
+    }
     io.out << '\n';
     return kDictSuccess;
 }

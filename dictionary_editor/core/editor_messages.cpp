@@ -92,6 +92,55 @@ QString ExportLossQuestion(const std::array<qsizetype, 8>& lost)
         .arg(files.join(QStringLiteral(", ")));
 }
 
+QString ImportLossQuestion(const ImportLosses& losses)
+{
+    QStringList byLength;
+    for (int k = 0; k < int(losses.lost.size()); ++k) {
+        if (losses.lost[k] > 0)
+            byLength.append(QStringLiteral("%1 di %2 lettere").arg(Total(losses.lost[k])).arg(k + 3));
+    }
+    QStringList lines;
+    if (losses.Total() == 1) {
+        lines.append(QStringLiteral("Attenzione: gli elenchi contengono 1 parola che i files non hanno e che andrebbe "
+                                    "persa sostituendo gli elenchi con i files (%1).")
+                         .arg(byLength.join(QStringLiteral(", "))));
+    } else if (losses.Total() > 1) {
+        lines.append(QStringLiteral("Attenzione: gli elenchi contengono %1 parole che i files non hanno e che "
+                                    "andrebbero perse sostituendo gli elenchi con i files (%2).")
+                         .arg(Total(losses.Total()))
+                         .arg(byLength.join(QStringLiteral(", "))));
+    }
+    if (losses.deletionsUndone > 0) {
+        const QString start = lines.isEmpty() ? QStringLiteral("Attenzione: ") : QStringLiteral("Inoltre ");
+        lines.append(losses.deletionsUndone == 1
+                         ? start + QStringLiteral("i files contengono 1 parola cancellata dagli elenchi e non ancora "
+                                                  "tolta dal dizionario, che tornerebbe negli elenchi.")
+                         : start + QStringLiteral("i files contengono %1 parole cancellate dagli elenchi e non ancora "
+                                                  "tolte dal dizionario, che tornerebbero negli elenchi.")
+                                       .arg(Total(losses.deletionsUndone)));
+    }
+    lines.append(QStringLiteral("Si desidera veramente sostituire gli elenchi con i files?"));
+    lines.append(QStringLiteral("Sì: gli elenchi diventano uguali ai files. No: le parole dei files vengono "
+                                "aggiunte agli elenchi, senza perderne nessuna."));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ImportedAdded(std::int64_t added)
+{
+    return QStringLiteral("Sono state aggiunte agli elenchi %1 parole nuove dei files: cliccare sul bottone "
+                          "'Ricrea dizionario' per scriverle nel dizionario.")
+        .arg(Total(added));
+}
+
+QString DeleteManyQuestion(const QStringList& words)
+{
+    constexpr qsizetype kNamed = 10;
+    QString named = words.mid(0, kNamed).join(QStringLiteral(", "));
+    if (words.size() > kNamed)
+        named += QStringLiteral(" e altre %1").arg(words.size() - kNamed);
+    return QStringLiteral("Si desidera veramente eliminare le %1 parole: ").arg(words.size()) + named;
+}
+
 QString AlreadyRemoved(const QString& word)
 {
     return QStringLiteral("La parola '") + word +

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor_word_lists.h"
+#include "word_file_exchange.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,10 @@ inline const QString kEditPrompt = QStringLiteral(
     "cliccare su <Annulla>");
 inline const QString kExported =
     QStringLiteral("I files 3.txt, 4.txt ... 10.txt sono stati creati correttamente nella cartella del programma : ");
+// The same for an installed copy, whose files go to the user's data folder.
+inline const QString kExportedToUserFolder =
+    QStringLiteral("I files 3.txt, 4.txt ... 10.txt sono stati creati correttamente nella cartella dei dati di "
+                   "Letterama : ");
 inline const QString kNotFound = QStringLiteral("Il documento che hai richiesto non è stato trovato");
 inline const QString kInternetNote = QStringLiteral(
     "Per poter vedere l'elenco delle parole mancanti suggerite on-line dai giocatori del Letterama occorre "
@@ -51,6 +56,17 @@ QString Rewritten(qsizetype skipped, const QStringList& examples);
 // The question before an export that would drop entries the word files hold and the
 // lists lack; `lost` by list, 0 to 7.
 QString ExportLossQuestion(const std::array<qsizetype, 8>& lost);
+
+// The question before an import that would replace lists holding words its files
+// lack, or bring back words deleted since the load; No (the default) adds instead.
+QString ImportLossQuestion(const ImportLosses& losses);
+// The message after an import that added the files' words to the lists.
+QString ImportedAdded(std::int64_t added);
+
+// Delete over several selected words: the question and the message after it.
+QString DeleteManyQuestion(const QStringList& words);
+inline const QString kDeletedMany = QStringLiteral(
+    "Parole eliminate, cliccare su 'Ricrea dizionario' per la ricostruzione effettiva del dizionario");
 
 // Delete over a word the next rebuild removes already.
 QString AlreadyRemoved(const QString& word);

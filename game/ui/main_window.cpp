@@ -231,6 +231,7 @@ bool MainWindow::LoadLexicon()
 {
     const QString fileName = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
     std::shared_ptr<const LexiconWords> words;
+    const LexiconFileStamp stamp = LexiconFileStamp::Of(fileName);
     if (ProgramFolder::Exists(fileName))
         words = LexiconWords::Load(ProgramFolder::Resolve(fileName));
     if (!words) {
@@ -239,9 +240,24 @@ bool MainWindow::LoadLexicon()
     }
     // A search or lookup still under way keeps the words it started with.
     words_ = std::move(words);
+    lexiconStamp_ = stamp;
     lexicon_ = words_->Index();
     state_.UseLettersOf(state_.Settings.LexiconLanguage);
     return true;
+}
+
+void MainWindow::FollowLexiconFile()
+{
+    const QString fileName = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
+    const LexiconFileStamp stamp = LexiconFileStamp::Of(fileName);
+    if (stamp == lexiconStamp_ || !stamp.exists)
+        return;
+    std::shared_ptr<const LexiconWords> words = LexiconWords::Load(ProgramFolder::Resolve(fileName));
+    if (!words)
+        return;
+    words_ = std::move(words);
+    lexiconStamp_ = stamp;
+    lexicon_ = words_->Index();
 }
 
 void MainWindow::PlaceLinkPictures()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game_state.h"
+#include "lexicon_file_stamp.h"
 #include "lexicon_index.h"
 #include "lexicon_source.h"
 #include "lexicon_words.h"
@@ -62,6 +63,10 @@ public:
     bool LoadLexicon();
     // Where the search and the lookup find the lexicon of the current language.
     LexiconSource CurrentLexicon() const;
+    // Loads the lexicon again when its file changed on disk since it was loaded (a
+    // rebuild by letterama-dict, say); a file that cannot be read now leaves the words
+    // held. Run before a manche's search and before its judging.
+    void FollowLexiconFile();
 
     // Closes the window and ends the program.
     void EndProgram();
@@ -142,6 +147,7 @@ private:
     GameState state_;
     LexiconIndex lexicon_;
     std::shared_ptr<const LexiconWords> words_;
+    LexiconFileStamp lexiconStamp_;  // of the file words_ came from
     SoundEffects sounds_;
     GameView* view_;
     MainMenu* menu_;

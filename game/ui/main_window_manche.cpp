@@ -61,7 +61,10 @@ void MainWindow::BuildManche()
                                 [this](const QStringList& lines) { results_->AppendFoundWords(lines); }});
 
     MancheController::Hooks mancheHooks;
-    mancheHooks.lexicon = [this] { return CurrentLexicon(); };
+    mancheHooks.lexicon = [this] {
+        FollowLexiconFile();
+        return CurrentLexicon();
+    };
     mancheHooks.resetForNewGame = [this] { ResetViewForNewGame(); };
     mancheHooks.resetForNextManche = [this] { ResetViewForNextManche(); };
     mancheHooks.endProgram = [this] { EndProgram(); };
@@ -90,6 +93,7 @@ void MainWindow::StartManche()
 {
     manche_->StartClock();
     view_->SpokenLine()->Say(SpokenText::Letters(state_.DrawnLetters));
+    FollowLexiconFile();
     search_->Run(CurrentLexicon());
 }
 

@@ -147,6 +147,10 @@ bool Harvest::HarvestToken(QStringView token)
         ++counts_.notWords;
         return true;
     }
+    if (knownToLexicon && knownToLexicon(*word)) {
+        ++counts_.inLexicon;
+        return true;
+    }
     QString error;
     switch (targets_.Add(*word, &error)) {
     case HarvestTargets::Outcome::Appended:

@@ -16,8 +16,9 @@ struct HarvestCounts {
     qint64 appended = 0;  // words appended to the word files
     qint64 notWords = 0;  // tokens that are no word of 2 to 15 letters
     qint64 known = 0;     // words already in their file (or appended earlier in the run)
+    qint64 inLexicon = 0;  // words skipped because the lexicon holds them already
 
-    qint64 Dropped() const { return notWords + known; }
+    qint64 Dropped() const { return notWords + known + inLexicon; }
 };
 
 // Harvests one text file into the word files of a folder: every token that is a word
@@ -53,6 +54,9 @@ public:
 
     // Called with each word as soon as it is appended.
     std::function<void(const QString& word)> onAppended;
+    // When set, a word (plain capitals) for which it answers true is known to the
+    // lexicon and is not appended: the word files then get only words that are new.
+    std::function<bool(const QByteArray& word)> knownToLexicon;
 
     // Reads on for about `budget` bytes of text. Failed when the text or a word file
     // cannot be read or written: Error() says which; what was appended stays.

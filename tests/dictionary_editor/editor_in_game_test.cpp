@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window_fixture.h"
 
+#include "dict_command.h"
 #include "dictionary_editor_window.h"
 #include "main_menu.h"
 #include "results_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -70,4 +73,47 @@ TEST_F(PlayTest, AWordAddedAndRebuiltInTheEditorCountsInTheNextManche)
     EXPECT_EQ(otherWindows, 0) << "no confirmation of an unknown word";
     for (const FakeDialogs::Question& question : fakes.dialogs.asked)
         EXPECT_FALSE(question.text.contains("CARTELLO") && question.kind != "inform") << question.text.toStdString();
+}
+
+// The same word rebuilt into the lexicon by letterama-dict while the game runs: the
+// game sees the file changed before the manche is judged and judges with it.
+TEST_F(PlayTest, AWordAddedByTheLexiconToolCountsInTheNextMancheWithoutARestart)
+{
+    Start();
+    ASSERT_EQ(Window().Lexicon().SectionCount[8], 1) << "CASTELLO only";
+    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("raccolta")));
+    folder.Write(QStringLiteral("raccolta/8.txt"), "CARTELLO\r\n");
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    DictIo io{outStream, errStream};
+    ASSERT_EQ(RunDictCommandLine({"rebuild", "raccolta", "--add"}, io), kDictSuccess) << err.toStdString();
+
+    int humanPoints = -1;
+    int otherWindows = 0;
+    QTimer answer;
+    answer.setInterval(1);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* results = qobject_cast<ResultsWindow*>(modal);
+        if (modal && !results && modal->isVisible()) {
+            ++otherWindows;
+            modal->close();
+            return;
+        }
+        if (!results || !results->Evaluated())
+            return;
+        answer.stop();
+        humanPoints = State().TotalScores[0];
+        results->findChild<QPushButton*>(QStringLiteral("continueButton"))->click();
+    });
+    answer.start();
+    DrawTyped(QStringLiteral("CASTELLOAR"));
+    QTest::keyClicks(View().WordBox(0), QStringLiteral("cartello"));
+    QTest::keyClick(View().WordBox(0), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return humanPoints >= 0; }, 10000));
+    EXPECT_GE(humanPoints, 800) << "CARTELLO judged SI";
+    EXPECT_EQ(otherWindows, 0) << "no confirmation of an unknown word";
+    EXPECT_EQ(Window().Lexicon().SectionCount[8], 2) << "the game follows the rebuilt file";
 }

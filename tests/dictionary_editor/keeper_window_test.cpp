@@ -4,9 +4,13 @@
 // the review of what comes in (search, the changes view, the fit to the screen).
 #include "dictionary_editor_window.h"
 
+#include "dict_command.h"
 #include "fake_platform.h"
 #include "fake_spell_checker.h"
 #include "language.h"
+#include "lexicon_words.h"
+#include "lexicon_write_lock.h"
+#include "program_folder.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
 
@@ -19,7 +23,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
 #include <map>
 
@@ -234,6 +240,7 @@ TEST_F(KeeperTest, TheSearchBoxSelectsEachWordThatBeginsWithWhatIsTyped)
 TEST_F(KeeperTest, TheReviewShowsWhatTheRebuildAddsAndRemovesAndDeletesFromThere)
 {
     OpenOnLexicon({"ASI", "CASA", "LUPO", "ZERO", "CAPRA", "ALBERO"});
+    fakes.dialogs.answers = {Dialogs::Answer::Yes};  // the files replace the lists: LUPO goes
     Click("importFiles");
     auto* review = window->findChild<QCheckBox*>(QStringLiteral("reviewChanges"));
     review->setChecked(true);
@@ -294,6 +301,169 @@ TEST_F(KeeperTest, TheWindowFitsA1024x768ScreenAndScrollsOnASmallerOne)
         EXPECT_FALSE(noteRect.intersects(boxRect));
         EXPECT_GE(note->height(), note->heightForWidth(note->width()));
     }
+}
+
+// The words of one length of the lexicon file in the current folder.
+QStringList LexiconWordsOf(int length)
+{
+    const std::shared_ptr<const LexiconWords> words = LexiconWords::Load(QStringLiteral("SLESSICO.1"));
+    QStringList list;
+    for (std::int32_t k = 0; words && k < words->Count(length); ++k)
+        list.append(QString::fromLatin1(words->Word(length, k)));
+    return list;
+}
+
+TEST_F(KeeperTest, ImportOverWordsTheFilesLackAsksNamingThemAndNoAddsTheFilesWordsInstead)
+{
+    struct Row {
+        const char* what;
+        void (*change)(DictionaryEditorWindow&);  // the keeper's work before the import
+        std::optional<Dialogs::Answer> answer;    // nothing: the default
+        const char* named;                        // in the question; empty: no question
+        QStringList four;                         // the 4-letter list afterwards
+        QStringList six;
+    };
+    const Row rows[] = {
+        {"a harvest's files lack LUPO and CAPRE: the default adds", [](DictionaryEditorWindow&) {}, std::nullopt,
+         "2 parole che i files non hanno e che andrebbero perse sostituendo gli elenchi con i files (1 di 4 lettere, "
+         "1 di 6 lettere)",
+         {"BACO", "CASA", "LUPO", "RAMA", "ZERO"}, {"ALBERO", "CAPRE", "CAVOLO"}},
+        {"Yes replaces", [](DictionaryEditorWindow&) {}, Dialogs::Answer::Yes, "(1 di 4 lettere, 1 di 6 lettere)",
+         {"BACO", "CASA", "RAMA", "ZERO"}, {"ALBERO", "CAVOLO"}},
+        {"a word added by hand and three bulk words, not rebuilt",
+         [](DictionaryEditorWindow& editor) {
+             for (const char* word : {"MELA", "PERA", "FICO", "BANANE"})
+                 editor.Lists().InsertWord(QLatin1String(word));
+         },
+         std::nullopt, "6 parole che i files non hanno", {"BACO", "CASA", "FICO", "LUPO", "MELA", "PERA", "RAMA", "ZERO"},
+         {"ALBERO", "BANANE", "CAPRE", "CAVOLO"}},
+        {"a deletion not rebuilt that the files would undo",
+         [](DictionaryEditorWindow& editor) {
+             editor.Lists().RemoveWord(1, *editor.Lists().List(1).IndexOf("CASA"));
+         },
+         Dialogs::Answer::No, "i files contengono 1 parola cancellata dagli elenchi",
+         {"BACO", "CASA", "LUPO", "RAMA", "ZERO"}, {"ALBERO", "CAPRE", "CAVOLO"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        OpenOnLexicon({"ASI", "CASA", "LUPO", "ZERO", "ALBERO", "CAPRE"});
+        row.change(*window);
+        fakes.dialogs.asked.clear();
+        if (row.answer)
+            fakes.dialogs.answers = {*row.answer};
+        Click("importFiles");
+        ASSERT_FALSE(fakes.dialogs.asked.empty());
+        EXPECT_EQ(fakes.dialogs.asked.front().kind, QStringLiteral("yesno-default-no"));
+        EXPECT_TRUE(fakes.dialogs.asked.front().text.contains(QLatin1String(row.named)))
+            << fakes.dialogs.asked.front().text.toStdString();
+        EXPECT_EQ(Words(4), row.four);
+        EXPECT_EQ(Words(6), row.six);
+        EXPECT_EQ(Words(3), QStringList({"ASI"}));
+        EXPECT_TRUE(window->Lists().AnyChanged());
+    }
+}
+
+TEST_F(KeeperTest, ImportOfTheListsOwnWordsAsksNothing)
+{
+    OpenOnLexicon({"ASI", "CASA", "ZERO", "ALBERO"});
+    fakes.dialogs.answers = {Dialogs::Answer::Yes};
+    Click("exportFiles");  // over the harvested words, as asked
+    fakes.dialogs.asked.clear();
+    Click("importFiles");
+    EXPECT_TRUE(fakes.dialogs.asked.empty()) << fakes.dialogs.LastText().toStdString();
+    EXPECT_EQ(Words(4), QStringList({"CASA", "ZERO"}));
+    EXPECT_FALSE(window->Lists().AnyChanged());
+}
+
+TEST_F(KeeperTest, SeveralSelectedWordsGoInOneDelete)
+{
+    OpenOnLexicon({"ASI", "CASA", "ZERO", "ALBERO"});
+    fakes.dialogs.answers = {Dialogs::Answer::No};  // add the harvest
+    Click("importFiles");
+    window->findChild<QCheckBox*>(QStringLiteral("reviewChanges"))->setChecked(true);
+    ASSERT_EQ(Shown(4), QStringList({"+ BACO", "+ RAMA"}));
+    const auto rowCenter = [this](int row) { return View(4)->visualRect(View(4)->model()->index(row, 0)).center(); };
+    QTest::mouseClick(View(4)->viewport(), Qt::LeftButton, {}, rowCenter(0));
+    QTest::mouseClick(View(4)->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCenter(1));
+    fakes.dialogs.asked.clear();
+    fakes.dialogs.answers = {Dialogs::Answer::Ok};
+    Click("deleteWord");
+    ASSERT_EQ(fakes.dialogs.asked.size(), 2u) << "one question, one message";
+    EXPECT_EQ(fakes.dialogs.asked[0].kind, QStringLiteral("okcancel"));
+    EXPECT_EQ(fakes.dialogs.asked[0].text, QStringLiteral("Si desidera veramente eliminare le 2 parole: BACO, RAMA"));
+    EXPECT_EQ(Words(4), QStringList({"CASA", "ZERO"}));
+    EXPECT_TRUE(Shown(4).isEmpty());
+}
+
+TEST_F(KeeperTest, TheExportOfAnInstalledCopyNamesTheFolderTheFilesWentTo)
+{
+    OpenOnLexicon({"ASI", "CASA", "ZERO", "ALBERO", "LUPO"});
+    folder.Write(QString::fromLatin1(ProgramFolder::kInstalledMarker), "");
+    QTemporaryDir home;
+    const QString user = QDir(home.path()).filePath(QStringLiteral("letterama"));
+    ASSERT_TRUE(ProgramFolder::UseUserFolderIfInstalled(folder.Path(), user));
+    for (const auto& [name, bytes] : kHarvestedFiles)
+        QFile::remove(folder.FilePath(name));
+    Click("exportFiles");
+    ProgramFolder::UseProgramFolderOnly();
+    EXPECT_EQ(fakes.dialogs.LastText(),
+              QStringLiteral("I files 3.txt, 4.txt ... 10.txt sono stati creati correttamente nella cartella dei dati "
+                             "di Letterama : ") + QDir::toNativeSeparators(user));
+    EXPECT_TRUE(QFile::exists(QDir(user).filePath(QStringLiteral("4.TXT"))));
+    EXPECT_FALSE(folder.Exists(QStringLiteral("4.TXT"))) << "the install tree is left alone";
+}
+
+TEST_F(KeeperTest, ARebuildOverALexiconRewrittenMeanwhileOrUnderWayElsewhereWritesNothing)
+{
+    struct Row {
+        const char* what;
+        bool otherRebuild;  // letterama-dict rebuilt the file after the editor read it
+        bool locked;        // another rebuild holds the lock now
+        const char* says;
+    };
+    const Row rows[] = {
+        {"another rebuild under way", false, true, "Un'altra ricostruzione del dizionario SLESSICO.1 è in corso"},
+        {"rewritten by letterama-dict", true, false, "è stato riscritto da un altro programma"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        OpenOnLexicon({"ASI", "CASA", "ZERO", "ALBERO"});
+        window->Lists().InsertWord(QStringLiteral("MELA"));  // the editor's own change
+        if (row.otherRebuild) {
+            ASSERT_TRUE(QDir(folder.Path()).mkpath(QStringLiteral("other")));
+            folder.Write(QStringLiteral("other/5.TXT"), "MARMO
+");
+            QString out;
+            QString err;
+            QTextStream outStream(&out);
+            QTextStream errStream(&err);
+            DictIo io{outStream, errStream};
+            ASSERT_EQ(RunDictCommandLine({"rebuild", "other", "--add"}, io), kDictSuccess) << err.toStdString();
+        }
+        std::optional<LexiconWriteLock> lock;
+        if (row.locked)
+            lock.emplace(QStringLiteral("SLESSICO.1"));
+        const QByteArray before = folder.Read(QStringLiteral("SLESSICO.1"));
+        fakes.dialogs.asked.clear();
+        Click("rebuild");
+        QTest::qWait(50);  // the rebuild starts once the status is painted
+        ASSERT_FALSE(fakes.dialogs.asked.empty());
+        EXPECT_TRUE(fakes.dialogs.LastText().contains(QString::fromUtf8(row.says)))
+            << fakes.dialogs.LastText().toStdString();
+        EXPECT_EQ(folder.Read(QStringLiteral("SLESSICO.1")), before) << "nothing written";
+        EXPECT_TRUE(window->Lists().List(1).IndexOf(QStringLiteral("MELA"))) << "the editor's change is kept";
+        EXPECT_TRUE(Button("rebuild")->isEnabled());
+        lock.reset();
+    }
+    // Once the other writer is done and the lists are read again, the rebuild writes.
+    window->Open();
+    window->FinishLoad();
+    window->Lists().InsertWord(QStringLiteral("MELA"));
+    QSignalSpy reloaded(window.get(), &DictionaryEditorWindow::loadFinished);
+    Click("rebuild");
+    ASSERT_TRUE(reloaded.wait(5000));
+    EXPECT_EQ(LexiconWordsOf(4), QStringList({"CASA", "MELA", "ZERO"}));
+    EXPECT_EQ(LexiconWordsOf(5), QStringList({"MARMO"}));
 }
 
 }  // namespace

@@ -18,6 +18,13 @@
 
 namespace {
 
+// The editor's rebuild of "SLESSICO.1" over the file as it stands now.
+RebuildResult RebuildHere(const EditorWordLists& lists)
+{
+    const QString name = QStringLiteral("SLESSICO.1");
+    return RebuildLexicon(lists, Language::Italian, name, LexiconFileStamp::Of(name));
+}
+
 QByteArray Field(const QByteArray& file, int length, int which)
 {
     return file.mid(200 + 16 * (length - 3) + 8 * which, 8);
@@ -112,7 +119,7 @@ TEST(RebuildLexicon, WritesTheListsInTheLexiconLayout)
         TempProgramFolder folder;
         EditorWordLists lists(TableOf(Language::Italian).Alphabet);
         lists.List(2).SetWords(row.fiveLetters, true);
-        const RebuildResult result = RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1"));
+        const RebuildResult result = RebuildHere(lists);
         ASSERT_TRUE(result.written) << result.error.toStdString();
         const QByteArray file = folder.Read("SLESSICO.1");
         EXPECT_EQ(file.size(), row.size);
@@ -134,7 +141,7 @@ TEST(RebuildLexicon, ALoadedLexiconWithAnInsertedWordReadsBackWithIt)
     EditorWordLists lists = Loaded();
     lists.InsertWord("lupo");
     lists.RemoveWord(3, 0);
-    ASSERT_TRUE(RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1")).written);
+    ASSERT_TRUE(RebuildHere(lists).written);
     EditorWordLists again = Loaded();
     EXPECT_EQ(again.List(1).Words(), QStringList({"CASA", "LUPO", "ZERO"}));
     EXPECT_EQ(again.List(3).Count(), 0);
@@ -149,7 +156,7 @@ TEST(RebuildLexicon, WordsEditedByHandInLowerCaseReachTheLexiconAndTheRestAreNam
     folder.Write("5.TXT", "a vel\r\n1\u00e8ore\r\nb!bbb\r\nc,ccc\r\nd.ddd\r\ne-eee\r\nMARMO\r\n");
     EditorWordLists lists = Loaded();
     ImportWordFiles(lists, folder.Path());
-    const RebuildResult result = RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1"));
+    const RebuildResult result = RebuildHere(lists);
     ASSERT_TRUE(result.written);
     EditorWordLists again = Loaded();
     EXPECT_EQ(again.List(1).Words(), QStringList({"BACO", "CASA", "RAMA", "ZERO"}));
@@ -172,7 +179,7 @@ TEST(RebuildLexicon, ReplacesALeftoverTemporaryFileAndAnyCaseOfTheName)
     folder.Write("slessico.1", QByteArray("old"));
     EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     lists.InsertWord("CASA");
-    ASSERT_TRUE(RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1")).written);
+    ASSERT_TRUE(RebuildHere(lists).written);
     EXPECT_FALSE(folder.Exists("SLESSICO.new"));
     EXPECT_EQ(folder.Read("slessico.1").size(), 455) << "the lexicon keeps its own name";
     EXPECT_FALSE(folder.Exists("SLESSICO.1"));
@@ -215,7 +222,7 @@ TEST(RebuildLexicon, AFailedWriteSaysSoAndLeavesTheOldFileByteForByte)
     RebuildResult result;
     {
         FileSizeLimit limit(4096);
-        result = RebuildLexicon(lists, Language::Italian, QStringLiteral("SLESSICO.1"));
+        result = RebuildHere(lists);
     }
     EXPECT_FALSE(result.written);
     EXPECT_TRUE(result.error.startsWith("Impossibile scrivere il dizionario SLESSICO.1")) << result.error.toStdString();

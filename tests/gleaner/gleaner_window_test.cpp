@@ -4,6 +4,8 @@
 #include "folder_browser.h"
 #include "gleaner_window.h"
 #include "harvest_folders.h"
+#include "language.h"
+#include "lexicon_writer.h"
 #include "site_address.h"
 
 #include <QAbstractButton>
@@ -21,6 +23,15 @@
 namespace {
 
 using Files = std::map<QString, QByteArray>;
+
+// Writes a lexicon file of `words` at `path`.
+bool WriteLexiconAt(const QString& path, const QStringList& words)
+{
+    std::array<QStringList, kLexiconListCount> lists;
+    for (const QString& word : words)
+        lists[word.size() - 3].append(word);
+    return WriteLexiconFile(path, ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(Language::Italian)));
+}
 
 class GleanerWindowTest : public ::testing::Test {
 protected:
@@ -277,12 +288,67 @@ TEST_F(GleanerWindowTest, WithNoSiteThePictureSaysSoAndOpensNothing)
     EXPECT_EQ(fake_.dialogs.Texts(), QStringList{SiteAddress::NotSetUpMessage()});
 }
 
+TEST_F(GleanerWindowTest, ComparesWithItsWordFilesOnlyUnlessTheSkipBoxIsTickedAsItsManualPageSays)
+{
+    auto* skip = Find<QCheckBox>("skipKnown");
+    ASSERT_NE(skip, nullptr);
+    EXPECT_EQ(skip->text().remove('&'), QStringLiteral("Salta le parole già nel dizionario"));
+    EXPECT_FALSE(skip->isChecked()) << "clear by default";
+    const QString lexicon = folders_.WriteWords(QStringLiteral("SLESSICO.1"), {});
+    ASSERT_TRUE(WriteLexiconAt(lexicon, {"CASA", "GATTO"}));
+    window_.SetLexiconFile(lexicon);
+    ASSERT_TRUE(window_.Browser().ShowFolder(folders_.texts.path()));
+
+    struct Row {
+        const char* what;
+        bool skip;
+        QByteArray text;
+        QByteArray fourLetters;  // 4.txt afterwards
+        QByteArray fiveLetters;
+    };
+    const Row rows[] = {
+        {"clear: no lexicon is read, the files alone say what is new", false, "casa\r\n", "CASA\r\n", ""},
+        {"ticked: the lexicon's words are skipped", true, "gatto lupo\r\n", "CASA\r\nLUPO\r\n", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        skip->setChecked(row.skip);
+        folders_.WriteText(QStringLiteral("mare.txt"), row.text);
+        ClickFile(QStringLiteral("mare.txt"));
+        ASSERT_TRUE(WaitForTheEnd());
+        EXPECT_EQ(folders_.WordFiles()[QStringLiteral("4.txt")], row.fourLetters);
+        EXPECT_EQ(folders_.WordFiles().count(QStringLiteral("5.txt")), 0u);
+        EXPECT_EQ(Status()->text(), QStringLiteral("Ultimato il giro: 1 parola aggiunta"));
+    }
+
+    // Ticked without a lexicon to read: nothing is appended, and the keeper is told.
+    window_.SetLexiconFile(folders_.TextPath(QStringLiteral("SLESSICO.9")));
+    folders_.WriteText(QStringLiteral("mare.txt"), "sole\r\n");
+    ClickFile(QStringLiteral("mare.txt"));
+    EXPECT_FALSE(window_.Harvesting());
+    EXPECT_TRUE(fake_.dialogs.LastText().startsWith(QStringLiteral("Impossibile leggere il dizionario")));
+    EXPECT_EQ(folders_.WordFiles().count(QStringLiteral("4.txt")), 1u);
+    EXPECT_EQ(folders_.WordFiles()[QStringLiteral("4.txt")], "CASA\r\nLUPO\r\n");
+
+    // The manual page tells the same: the per-length files are what Gleaner compares with.
+    QFile page(QStringLiteral(LETTERAMA_SOURCE_DIR "/assets/packaging/man/gleaner.h2m"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll()).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("Confronta le parole solo con gli elenchi stessi, non con i lessici")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Salta le parole già nel dizionario")));
+    EXPECT_FALSE(text.contains(QStringLiteral("che i lessici di Letterama non conoscono")));
+    EXPECT_FALSE(text.contains(QStringLiteral("I lessici che Gleaner legge")));
+}
+
 struct SameFilesCase {
     const char* name;
     QByteArray text;
     Files before;
     bool foreignLetters;
+    bool names = false;       // "Separa le parole alla punteggiatura e salta i nomi", --names
+    QStringList lexicon = {};  // "Salta le parole già nel dizionario", --skip-known: its words
 };
+
 
 class CommandLineAndWindow : public ::testing::TestWithParam<SameFilesCase> {};
 
@@ -296,16 +362,27 @@ TEST_P(CommandLineAndWindow, LeaveIdenticalFiles)
         byCommand.WriteWords(name, bytes);
     }
     const QString textPath = byWindow.WriteText(QStringLiteral("mare.txt"), row.text);
+    const QString lexicon = byWindow.TextPath(QStringLiteral("SLESSICO.1"));
+    if (!row.lexicon.isEmpty())
+        ASSERT_TRUE(WriteLexiconAt(lexicon, row.lexicon));
 
     FakePlatform fake;
     GleanerWindow window(fake.platform(), byWindow.words.path());
+    window.SetLexiconFile(lexicon);
     window.findChild<QCheckBox*>(QStringLiteral("foreignLetters"))->setChecked(row.foreignLetters);
+    window.findChild<QCheckBox*>(QStringLiteral("readerWords"))->setChecked(row.names);
+    window.findChild<QCheckBox*>(QStringLiteral("skipKnown"))->setChecked(!row.lexicon.isEmpty());
     window.StartHarvest(textPath);
     ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.Harvesting(); }, 20000));
+    EXPECT_TRUE(fake.dialogs.asked.empty()) << fake.dialogs.LastText().toStdString();
 
     QStringList arguments{QStringLiteral("harvest")};
     if (row.foreignLetters)
         arguments.append(QStringLiteral("--foreign-letters"));
+    if (row.names)
+        arguments.append(QStringLiteral("--names"));
+    if (!row.lexicon.isEmpty())
+        arguments << QStringLiteral("--skip-known") << lexicon;
     arguments << textPath << byCommand.words.path();
     QString out;
     QString err;
@@ -326,7 +403,12 @@ INSTANTIATE_TEST_SUITE_P(
         SameFilesCase{"plain", "la città sul mare\r\ne il sole, la luna\r\n", {}, false},
         SameFilesCase{"existing_files", "casa Casa mare kiwi\r\n", {{"4.txt", "MARE"}, {"4.TXT", "casa\r\n"}}, false},
         SameFilesCase{"foreign_letters", "jazz e whisky e kiwi\r\n", {}, true},
-        SameFilesCase{"windows_1252", "perch\xE9 citt\xE0 \xE8 cos\xEC\r\n", {{"6.txt", "PERCHE\r\n"}}, false}),
+        SameFilesCase{"windows_1252", "perch\xE9 citt\xE0 \xE8 cos\xEC\r\n", {{"6.txt", "PERCHE\r\n"}}, false},
+        SameFilesCase{"names", "Era stanca, e Marco dorme.\r\nL'anno di Dante Alighieri: BEIRUT!\r\n", {}, false, true},
+        SameFilesCase{"skip_known", "la citt\xC3\xA0 sul mare, il sole\r\n", {{"4.txt", "MARE\r\n"}}, false, false,
+                      {"CITTA", "SOLE", "MARE"}},
+        SameFilesCase{"names_and_skip_known", "Il gatto di Marco dorme, e il lupo no.\r\n", {}, false, true,
+                      {"GATTO", "DORME"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct CommandCase {
