@@ -20,7 +20,7 @@ QString LexiconWriteLock::LockPathOf(const QString& name)
     // One lock whatever letter case the name is given in: the lexicon's name is
     // matched without regard to case.
     const QFileInfo target(ProgramFolder::WriteTarget(name));
-    return target.dir().filePath(target.fileName().toUpper() + QStringLiteral(".lock"));
+    return QDir::cleanPath(target.dir().filePath(target.fileName().toUpper() + QStringLiteral(".lock")));
 }
 
 LexiconWriteLock::LexiconWriteLock(const QString& name) : path_(LockPathOf(name))

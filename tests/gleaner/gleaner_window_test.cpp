@@ -297,6 +297,7 @@ TEST_F(GleanerWindowTest, ComparesWithItsWordFilesOnlyUnlessTheSkipBoxIsTickedAs
     const QString lexicon = folders_.WriteWords(QStringLiteral("SLESSICO.1"), {});
     ASSERT_TRUE(WriteLexiconAt(lexicon, {"CASA", "GATTO"}));
     window_.SetLexiconFile(lexicon);
+    folders_.WriteText(QStringLiteral("mare.txt"), {});
     ASSERT_TRUE(window_.Browser().ShowFolder(folders_.texts.path()));
 
     struct Row {
