@@ -7,24 +7,32 @@ QString LicenceText()
 {
     return QStringLiteral("Letterama è software libero: si può ridistribuire e modificare secondo i termini "
                           "della GNU General Public License, versione 3 o (a scelta) successiva. "
-                          "Non c'è alcuna garanzia.");
+                          "Non c'è alcuna garanzia. Tre lessici sono fatti dal lavoro di altri e ne "
+                          "conservano la licenza, indicata per ciascuno qui sotto.");
 }
 
 const std::vector<DataSource>& DataSources()
 {
     static const std::vector<DataSource> sources = {
-        {QStringLiteral("Dizionario italiano"),
-         QStringLiteral("witalian di Davide G. M. Salvetti e hunspell-it del progetto LibreOffice"),
-         QStringLiteral("GPL 3 o successiva; MPL 2.0")},
-        {QStringLiteral("Dizionario inglese"),
-         QStringLiteral("wamerican, dalle liste SCOWL di Kevin Atkinson e altri"),
+        {QStringLiteral("Dizionario italiano, SLESSICO.1"),
+         QStringLiteral("hunspell-it di LibreItalia - Marina Latini, Andrea Pescetti, Davide Prina e "
+                        "Gianluca Turconi (GPL versione 3); witalian di Davide G. M. Salvetti "
+                        "(GPL versione 3 o successiva)"),
+         QStringLiteral("GPL versione 3")},
+        {QStringLiteral("Dizionario inglese, SLESSICO.2"),
+         QStringLiteral("wamerican, dalle liste SCOWL di Kevin Atkinson e altri (licenza permissiva di SCOWL)"),
          QStringLiteral("licenza permissiva di SCOWL")},
-        {QStringLiteral("Dizionario latino"), QStringLiteral("collatinus di Yves Ouvrard"), QStringLiteral("GPL 3")},
-        {QStringLiteral("Suoni delle lettere"), QStringLiteral("voce sintetica di espeak-ng, ritocchi con sox"),
-         QStringLiteral("GPL 3 o successiva")},
+        {QStringLiteral("Dizionario latino, SLESSICO.3"),
+         QStringLiteral("i dati di collatinus di Yves Ouvrard e Philippe Verkerk (GPL versione 2 o successiva)"),
+         QStringLiteral("GPL versione 2 o successiva")},
+        {QStringLiteral("Suoni delle lettere"),
+         QStringLiteral("voce sintetica di espeak-ng di Jonathan Duddington, Reece H. Dunn e altri "
+                        "(GPL versione 3 o successiva), ritocchi con sox"),
+         QStringLiteral("GPL versione 3 o successiva")},
         {QStringLiteral("Immagini"),
-         QStringLiteral("disegnate dagli autori di Letterama; scritte in DejaVu Sans"),
-         QStringLiteral("GPL 3 o successiva; licenza Bitstream Vera")},
+         QStringLiteral("disegnate dagli autori di Letterama; le lettere 3D, il logo, l'icona e le scritte in "
+                        "DejaVu Sans Bold, font di Bitstream, Inc. e DejaVu (licenza Bitstream Vera)"),
+         QStringLiteral("GPL versione 3 o successiva")},
     };
     return sources;
 }

@@ -10,9 +10,9 @@
 namespace Credits {
 
 struct DataSource {
-    QString made;     // what the program made from it: "Dizionario italiano"
-    QString source;   // the word list or tool it was made from, with its author
-    QString licence;  // the licence of the source
+    QString made;     // what the program made from it, with its file: "Dizionario italiano, SLESSICO.1"
+    QString source;   // each word list or tool it was made from, with its holders and its licence
+    QString licence;  // the licence of what was made, which its sources decide
 };
 
 // "Letterama è software libero ..." with the licence's name and address.

@@ -14,6 +14,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -129,6 +130,38 @@ TEST_F(InstalledCopy, WritesNothingUnderItsTreeAndKeepsTheUsersFilesInTheDataFol
         EXPECT_EQ(SnapshotOf(prefix_), installed);
     }
     EXPECT_TRUE(fakes.dialogs.asked.empty()) << fakes.dialogs.Texts().join(QLatin1Char('\n')).toStdString();
+}
+
+// What the install puts beside the programs points at what it installed: the README
+// at the pictures it shows, the site's service at the site's program, and the site,
+// in its own folder, at the game's lexicons.
+TEST_F(InstalledCopy, TheReadmeTheServiceAndTheSiteFindWhatTheyName)
+{
+    const QDir prefix(prefix_);
+    const QString doc = prefix.filePath(QStringLiteral("share/doc/letterama"));
+    QFile readme(QDir(doc).filePath(QStringLiteral("README.md")));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    static const QRegularExpression link(QStringLiteral("\\]\\(([^)#:]+)\\)"));
+    int links = 0;
+    for (auto it = link.globalMatch(text); it.hasNext(); ++links) {
+        const QString target = it.next().captured(1);
+        EXPECT_TRUE(QFileInfo(QDir(doc).filePath(target)).isFile()) << target.toStdString() << " is not installed";
+    }
+    EXPECT_GT(links, 0);
+
+    QFile unit(prefix.filePath(QStringLiteral("lib/systemd/system/letterama-site.service")));
+    ASSERT_TRUE(unit.open(QIODevice::ReadOnly));
+    const QRegularExpressionMatch start =
+        QRegularExpression(QStringLiteral("^ExecStart=(\\S+)"), QRegularExpression::MultilineOption)
+            .match(QString::fromUtf8(unit.readAll()));
+    ASSERT_TRUE(start.hasMatch());
+    EXPECT_EQ(start.captured(1), prefix.filePath(QStringLiteral("bin/letterama-site")));
+    EXPECT_TRUE(QFileInfo(start.captured(1)).isExecutable());
+
+    EXPECT_EQ(ProgramFolder::ProgramFolderFor(prefix.filePath(QStringLiteral("bin")),
+                                              QStringLiteral("../share/games/letterama")),
+              prefix.filePath(QStringLiteral("share/games/letterama")));
 }
 
 }  // namespace

@@ -85,4 +85,42 @@ TEST(ManualPages, DocumentEveryCommandAndOptionOfEachProgramsHelp)
     }
 }
 
+// Each page as help2man writes it must keep every accented word of what it is made of
+// (the program's --help and --version, the page's .h2m text) in UTF-8, and every
+// section it heads must hold something.
+TEST(ManualPages, KeepTheAccentsOfTheirSourcesAndHaveNoEmptySection)
+{
+    const QString man = QStringLiteral(LETTERAMA_MAN_DIR);
+    const QString h2m = QStringLiteral(LETTERAMA_H2M_DIR);
+    const std::vector<Row> rows = {
+        {"letterama", QStringLiteral(LETTERAMA_GAME_PATH), {}, man + "/letterama.6"},
+        {"gleaner", QStringLiteral(LETTERAMA_GLEANER_PATH), {}, man + "/gleaner.6"},
+        {"letterama-dict", QStringLiteral(LETTERAMA_DICT_PATH), {}, man + "/letterama-dict.6"},
+        {"letterama-site", QStringLiteral(LETTERAMA_SITE_PATH), {}, man + "/letterama-site.1"},
+    };
+    static const QRegularExpression accented(QStringLiteral("\\w*[^\\x00-\\x7f]\\w*"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QString page = PageText(row.page);
+        ASSERT_FALSE(page.isEmpty()) << "no manual page " << row.page.toStdString();
+        QString sources = HelpOf({row.what, row.program, {"--help"}, {}}) +
+                          HelpOf({row.what, row.program, {"--version"}, {}}) +
+                          PageText(h2m + "/" + QString::fromLatin1(row.what) + ".h2m");
+        QStringList words;
+        for (auto it = accented.globalMatch(sources); it.hasNext();)
+            words.append(it.next().captured());
+        words.removeDuplicates();
+        for (const QString& word : words)
+            EXPECT_TRUE(page.contains(word)) << word.toStdString() << " is not in " << row.page.toStdString();
+        EXPECT_FALSE(page.contains(QStringLiteral("??")));
+
+        const QStringList sections = page.split(QRegularExpression(QStringLiteral("^\\.SH "),
+                                                                   QRegularExpression::MultilineOption));
+        for (qsizetype i = 1; i < sections.size(); ++i) {
+            const QString body = sections.at(i).section(QLatin1Char('\n'), 1).trimmed();
+            EXPECT_FALSE(body.isEmpty()) << "empty section " << sections.at(i).section(QLatin1Char('\n'), 0, 0).toStdString();
+        }
+    }
+}
+
 }  // namespace
