@@ -84,7 +84,7 @@ protected:
         SiteConfig config;
         config.database = *address_;
         config.hourlySubmissions = hourlyLimit;
-        config.lexicons = std::make_shared<SiteLexicons>(SiteLexicons::Load({program_.Path()}));
+        config.lexicons = SiteLexicons::Load({program_.Path()});
         showWithin_ = config.otherWritesShowWithin;
         // The site's steady clock stands still until a test moves it.
         config.steadyNow = [this] { return std::chrono::steady_clock::time_point(steadyTime_.load()); };
@@ -507,14 +507,28 @@ TEST(SiteReadOnlyHttp, AReadOnlyDatabaseStillShowsTheTableAndASubmissionSaysItWa
     EXPECT_EQ(table->status, 200);
     EXPECT_NE(table->body.find("ANNA"), std::string::npos);
 
+    // The record's page says it cannot be stored now, without a button that would
+    // only lead to a refusal.
+    const httplib::Result shown = client.Get(
+        "/letterama.asp?Nome=LUCA&programma=Letterama_ABC&data=09-12-2026&punti=500&Manches=5&Note=&E_MAIL=&ora=21:07"
+        "&Language=1");
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->status, 200);
+    EXPECT_EQ(shown->body.find("<button"), std::string::npos);
+    EXPECT_NE(shown->body.find("non può registrare record"), std::string::npos);
+
     // A form signed with the database's secret, as a page shown before the file
     // became read-only would carry.
     auto reader = SiteStorage::Open(address, &error);
     ASSERT_TRUE(reader);
+    RecordSubmission luca = Record(QStringLiteral("LUCA"), 500);
+    luca.note.clear();
+    luca.email.clear();
     httplib::Params fields{{"Nome", "LUCA"},  {"programma", "Letterama_ABC"}, {"data", "09-12-2026"},
                            {"punti", "500"},  {"Manches", "5"},               {"ora", "21:07"},
                            {"Language", "1"}, {"token", SubmissionToken::Issue(reader->TokenSecret(),
-                                                                              QDateTime::currentDateTimeUtc())
+                                                                              QDateTime::currentDateTimeUtc(),
+                                                                              SubmissionToken::ForRecord(luca))
                                                             .toStdString()}};
     const httplib::Result posted = client.Post("/letterama.asp", fields);
     ASSERT_TRUE(posted);
