@@ -40,7 +40,16 @@ SiteStorage* SiteConnections::OfThisThread()
 
 void SiteConnections::Lost()
 {
-    SlotOfThisThread().storage.reset();
+    Slot& slot = SlotOfThisThread();
+    if (slot.storage) {
+        slot.storage.reset();
+        ++slot.lost;
+    }
+}
+
+int SiteConnections::LostCount()
+{
+    return SlotOfThisThread().lost;
 }
 
 void SiteConnections::CloseThisThread()

@@ -28,6 +28,9 @@ public:
     SiteStorage* OfThisThread();
     // The calling thread's connection failed: it is opened again on the next request.
     void Lost();
+    // How many times the calling thread's connection was lost: a request that lost
+    // it may be answered again on a new one.
+    int LostCount();
     // Closes the calling thread's connection, for a thread that ends.
     void CloseThisThread();
 
@@ -39,6 +42,7 @@ private:
         std::unique_ptr<SiteStorage> storage;
         std::chrono::steady_clock::time_point retryAt{};
         std::chrono::milliseconds backOff{0};
+        int lost = 0;
     };
     Slot& SlotOfThisThread();
 

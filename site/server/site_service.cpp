@@ -131,12 +131,19 @@ SiteResponse SiteService::Unavailable()
 SiteResponse SiteService::Handle(const SiteRequest& request)
 {
     SiteResponse response;
+    const int lostBefore = connections_.LostCount();
     try {
         if (request.method == "POST" && !ComesFromThisSite(request.host, request.origin, request.referer))
             response = Problem(403, QStringLiteral("Modulo di un altro sito"),
                                QStringLiteral("Questo modulo non viene da una pagina di questo sito: "
                                               "il record o la segnalazione non sono stati registrati."));
         else
+            response = routes_.Answer(request);
+        // A connection that died since its last request (the database restarted) is
+        // found out by the request that uses it: that one is answered again on a new
+        // connection. A write never happened on the dead one, and a token is spent
+        // only once anyway.
+        if (response.status == 503 && connections_.LostCount() != lostBefore)
             response = routes_.Answer(request);
     } catch (...) {
         // No detail of the failure reaches the page.
