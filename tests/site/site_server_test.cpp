@@ -178,12 +178,13 @@ TEST(SiteUnderLoad, ARangeOfThousandsOfRangesGetsThePageOnce)
     const httplib::Result ranged = client.Get("/letterama/", {{"Range", ranges}});
     ASSERT_TRUE(ranged);
     EXPECT_EQ(ranged->status, 200);
-    EXPECT_EQ(ranged->body, whole->body);
+    EXPECT_EQ(ranged->body.size(), whole->body.size());
+    EXPECT_TRUE(ranged->body == whole->body);
     EXPECT_FALSE(ranged->has_header("Content-Range"));
     const httplib::Result one = client.Get("/letterama/", {{"Range", "bytes=0-9"}});
     ASSERT_TRUE(one);
     EXPECT_EQ(one->status, 200);
-    EXPECT_EQ(one->body, whole->body);
+    EXPECT_TRUE(one->body == whole->body);
 }
 
 TEST(SiteUnderLoad, ASecondSiteOnTheSamePortEndsWithAReason)
