@@ -68,7 +68,7 @@ void BM_SubmitRecord(benchmark::State& state)
             const auto found = request.params.find(key);
             return found == request.params.end() ? std::nullopt
                                                  : std::optional<QByteArray>(QByteArray::fromStdString(found->second));
-        });
+        }, QDate::currentDate());
         const QByteArray token = SubmissionToken::Issue(site.secret, QDateTime::currentDateTimeUtc(),
                                                         SubmissionToken::ForRecord(std::get<RecordSubmission>(checked)));
         request.params.emplace("token", token.toStdString());

@@ -157,7 +157,7 @@ SiteResponse SiteService::Handle(const SiteRequest& request)
 
 SiteResponse SiteService::ShowRecord(const SiteRequest& request)
 {
-    const auto checked = CheckSubmission(FieldsOf(request));
+    const auto checked = CheckSubmission(FieldsOf(request), config_.now().date());
     if (const FieldError* error = std::get_if<FieldError>(&checked))
         return Problem(400, QStringLiteral("Record non valido"), error->message);
     // A GET stores nothing: the token is signed, not recorded. Without a database (or
@@ -171,7 +171,7 @@ SiteResponse SiteService::ShowRecord(const SiteRequest& request)
 
 SiteResponse SiteService::StoreRecord(const SiteRequest& request)
 {
-    const auto checked = CheckSubmission(FieldsOf(request));
+    const auto checked = CheckSubmission(FieldsOf(request), config_.now().date());
     if (const FieldError* error = std::get_if<FieldError>(&checked))
         return Problem(400, QStringLiteral("Record non valido"), error->message);
     const RecordSubmission& record = std::get<RecordSubmission>(checked);
