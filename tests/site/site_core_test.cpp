@@ -112,6 +112,17 @@ TEST(PageCache, APageIsHandedOutOnlyAtTheNumberItWasRenderedAt)
     }
 }
 
+TEST(PageCache, AtTheBoundPagesOfAnOlderNumberGoFirst)
+{
+    PageCache cache(2);
+    cache.Keep("vecchia", 1, "v");
+    cache.Keep("attuale", 2, "a");
+    cache.Keep("nuova", 2, "n");  // full: the page of number 1 goes, the others stay
+    EXPECT_FALSE(cache.Find("vecchia", 1));
+    ASSERT_TRUE(cache.Find("attuale", 2));
+    ASSERT_TRUE(cache.Find("nuova", 2));
+}
+
 TEST(PageCache, ARenderedAgainPageReplacesTheOldAndTheBoundStartsAfresh)
 {
     PageCache cache(2);
