@@ -45,7 +45,7 @@ BenchSite& Site()
     return site;
 }
 
-SiteRequest RecordPost(int n, const QByteArray& token)
+SiteRequest RecordPost(int n)
 {
     SiteRequest request;
     request.method = "POST";
@@ -53,8 +53,7 @@ SiteRequest RecordPost(int n, const QByteArray& token)
     request.clientAddress = "127.0.0.1";
     request.params = {{"Nome", "GIOCATORE" + std::to_string(n)}, {"programma", "Letterama_BEN"},
                       {"data", "09-12-2026"}, {"punti", std::to_string(n % 32768)}, {"Manches", "5"},
-                      {"Note", "Sono_il_migliore"}, {"E_MAIL", ""}, {"ora", "21:07"}, {"Language", "1"},
-                      {"token", token.toStdString()}};
+                      {"Note", "Sono_il_migliore"}, {"E_MAIL", ""}, {"ora", "21:07"}, {"Language", "1"}};
     return request;
 }
 
@@ -64,7 +63,15 @@ void BM_SubmitRecord(benchmark::State& state)
     static int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const SiteRequest request = RecordPost(++n, SubmissionToken::Issue(site.secret, QDateTime::currentDateTimeUtc()));
+        SiteRequest request = RecordPost(++n);
+        const auto checked = CheckSubmission([&request](const char* key) -> std::optional<QByteArray> {
+            const auto found = request.params.find(key);
+            return found == request.params.end() ? std::nullopt
+                                                 : std::optional<QByteArray>(QByteArray::fromStdString(found->second));
+        }, QDate::currentDate());
+        const QByteArray token = SubmissionToken::Issue(site.secret, QDateTime::currentDateTimeUtc(),
+                                                        SubmissionToken::ForRecord(std::get<RecordSubmission>(checked)));
+        request.params.emplace("token", token.toStdString());
         state.ResumeTiming();
         const SiteResponse response = site.service->Handle(request);
         if (response.status != 303)
@@ -76,7 +83,7 @@ BENCHMARK(BM_SubmitRecord)->Unit(benchmark::kMillisecond);
 void BM_RecordTablePage(benchmark::State& state)
 {
     BenchSite& site = Site();
-    SiteRequest request{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1"};
+    SiteRequest request{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1", "", "", ""};
     for (auto _ : state)
         benchmark::DoNotOptimize(site.service->Handle(request));
 }
@@ -85,7 +92,7 @@ BENCHMARK(BM_RecordTablePage)->Unit(benchmark::kMicrosecond);
 void BM_MissingWordsList(benchmark::State& state)
 {
     BenchSite& site = Site();
-    SiteRequest request{"GET", "/Public/mancanti.txt", {}, "127.0.0.1"};
+    SiteRequest request{"GET", "/Public/mancanti.txt", {}, "127.0.0.1", "", "", ""};
     for (auto _ : state)
         benchmark::DoNotOptimize(site.service->Handle(request));
 }

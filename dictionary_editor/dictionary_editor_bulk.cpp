@@ -62,7 +62,7 @@ void DictionaryEditorWindow::FetchMissingWords()
     missingButton_->setEnabled(false);
     // The window may be closed before the answer comes.
     QPointer<DictionaryEditorWindow> window(this);
-    setup_.http.Fetch(setup_.site.Page(SiteAddress::kMissingWordsPath),
+    setup_.http.Fetch(setup_.site.Page(SiteAddress::kMissingWordsPath) + QStringLiteral("?Language=%1").arg(TableOf(setup_.language).Number()),
                       [window](std::optional<QByteArray> reply) {
                           if (!window)
                               return;

@@ -19,8 +19,8 @@ void PageCache::Keep(const std::string& key, qint64 changeNumber, std::string pa
         found->second = {changeNumber, std::move(kept)};
         return;
     }
-    // Pages of every number a client may ask for are kept up to a bound; past it the
-    // cache starts afresh rather than grow.
+    if (pages_.size() >= mostPages_)
+        std::erase_if(pages_, [changeNumber](const auto& kept) { return kept.second.changeNumber != changeNumber; });
     if (pages_.size() >= mostPages_)
         pages_.clear();
     pages_.emplace(key, Entry{changeNumber, std::move(kept)});

@@ -12,10 +12,13 @@
 // was rendered at. A page is handed out only while the number read for the request
 // is the same: any stored or deleted record or report, by this process or another on
 // the same database, raises the number and so retires every page at once. Shared by
-// the request threads; bounded by a number of pages, past which it starts afresh.
+// the request threads. Only pages that exist are kept (the table's pages up to its
+// last, the lists), so the bound is met only by a very large table: then the pages of
+// an older number go first, and past that the cache starts afresh.
 class PageCache {
 public:
-    explicit PageCache(std::size_t mostPages = 256) : mostPages_(mostPages) {}
+    // 4,096 pages of 25 records hold a table of 100,000 records, in about 50 MB.
+    explicit PageCache(std::size_t mostPages = 4096) : mostPages_(mostPages) {}
 
     // The page kept under `key` when it was rendered at `changeNumber`; nothing else.
     std::shared_ptr<const std::string> Find(const std::string& key, qint64 changeNumber) const;

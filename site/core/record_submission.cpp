@@ -18,11 +18,15 @@ FieldError Refused(const char* key, const QString& why)
             QStringLiteral("Il campo \"%1\" non è valido: %2").arg(QString::fromLatin1(key), why)};
 }
 
+// Control characters, line and paragraph separators, and the invisible format
+// characters (zero-width spaces and joiners, bidi overrides and isolates, the byte
+// order mark, tags): a name holding them can pass for another or turn the text
+// around it backwards.
 bool HasControlCharacter(const QString& text)
 {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x2028 || u == 0x2029)
+    for (const char32_t u : text.toUcs4()) {
+        if (u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x2028 || u == 0x2029 ||
+            QChar::category(u) == QChar::Other_Format)
             return true;
     }
     return false;
@@ -57,10 +61,10 @@ QString DecodedFieldText(const QByteArray& bytes)
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
-        return text;
+        return text.normalized(QString::NormalizationForm_C);
     QStringDecoder windows("windows-1252");
     if (windows.isValid())
-        return windows.decode(bytes);
+        return QString(windows.decode(bytes)).normalized(QString::NormalizationForm_C);
     return QString::fromLatin1(bytes);
 }
 
@@ -71,7 +75,7 @@ QString NoteForDisplay(const QString& note)
     return shown;
 }
 
-std::variant<RecordSubmission, FieldError> CheckSubmission(const FieldReader& field)
+std::variant<RecordSubmission, FieldError> CheckSubmission(const FieldReader& field, const QDate& today)
 {
     RecordSubmission record;
     const auto missing = [](const char* key) {
@@ -85,7 +89,7 @@ std::variant<RecordSubmission, FieldError> CheckSubmission(const FieldReader& fi
     if (record.name.isEmpty() || CharacterCount(record.name) > kLongestName)
         return Refused("Nome", QStringLiteral("il nome deve avere da 1 a %1 caratteri.").arg(kLongestName));
     if (HasControlCharacter(record.name))
-        return Refused("Nome", QStringLiteral("il nome contiene caratteri di controllo."));
+        return Refused("Nome", QStringLiteral("il nome contiene caratteri di controllo o invisibili."));
 
     const std::optional<QByteArray> program = field("programma");
     if (!program)
@@ -103,6 +107,8 @@ std::variant<RecordSubmission, FieldError> CheckSubmission(const FieldReader& fi
     record.playedOn = QDate::fromString(dateText, QStringLiteral("dd-MM-yyyy"));
     if (!dateForm.match(dateText).hasMatch() || !record.playedOn.isValid())
         return Refused("data", QStringLiteral("la data deve essere nella forma gg-mm-aaaa."));
+    if (record.playedOn > today.addDays(1))
+        return Refused("data", QStringLiteral("la data è nel futuro."));
 
     const std::optional<QByteArray> points = field("punti");
     if (!points)
@@ -125,7 +131,7 @@ std::variant<RecordSubmission, FieldError> CheckSubmission(const FieldReader& fi
     if (CharacterCount(record.note) > kLongestNote)
         return Refused("Note", QStringLiteral("la nota può avere al massimo %1 caratteri.").arg(kLongestNote));
     if (HasControlCharacter(record.note))
-        return Refused("Note", QStringLiteral("la nota contiene caratteri di controllo."));
+        return Refused("Note", QStringLiteral("la nota contiene caratteri di controllo o invisibili."));
 
     static const QRegularExpression emailForm(QStringLiteral("^[^@\\s<>\"'(),;:\\\\\\[\\]]+@[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)+$"));
     record.email = DecodedFieldText(field("E_MAIL").value_or(QByteArray())).trimmed();

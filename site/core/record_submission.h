@@ -13,7 +13,7 @@
 
 // A record as the game sends it to "letterama.asp", every field checked.
 struct RecordSubmission {
-    QString name;      // Nome: 1 to 40 characters, no control characters
+    QString name;      // Nome: 1 to 40 characters, no control or invisible format characters
     QString program;   // programma: "Letterama_" and three capitals
     QDate playedOn;    // data: dd-mm-yyyy
     QTime playedAt;    // ora: hh:mm
@@ -36,10 +36,13 @@ struct FieldError {
 using FieldReader = std::function<std::optional<QByteArray>(const char* key)>;
 
 // Checks every key in the order the game writes them; the first bad one is named.
-std::variant<RecordSubmission, FieldError> CheckSubmission(const FieldReader& field);
+// A game is never played after `today` on the site's clock (a day later in a time
+// zone ahead of it).
+std::variant<RecordSubmission, FieldError> CheckSubmission(const FieldReader& field, const QDate& today);
 
 // Text of a request: UTF-8 as the game sends it; bytes that are not UTF-8 come from
-// an older client writing the Windows code page.
+// an older client writing the Windows code page. Composed (NFC), so that a letter
+// typed as a base letter and an accent is one character, stored and compared as one.
 QString DecodedFieldText(const QByteArray& bytes);
 
 // The note as it reads on a page: the game sends its blanks as "_".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "anagram_index.h"
 #include "language.h"
 #include "lexicon_words.h"
 
@@ -10,18 +11,32 @@
 #include <array>
 #include <memory>
 
-// The lexicons the site judges reported words with, one per language, loaded once at
-// start and then only read, by every request thread at once.
+// The lexicons the site judges reported words with, one per language. Loaded whole,
+// anagram index included, before anyone can hold them: the only way to get one is a
+// pointer to a const object, and it keeps no index of its own built on demand, so
+// every request thread reads it at once without a lock.
 class SiteLexicons {
 public:
     // Each "SLESSICO.<n>" is taken from the first of `folders` that holds it as a
     // regular file; a language with none has no lexicon.
-    static SiteLexicons Load(const QStringList& folders);
+    static std::shared_ptr<const SiteLexicons> Load(const QStringList& folders);
+    // No lexicon at all: every word is reported.
+    static std::shared_ptr<const SiteLexicons> None();
 
     bool Has(Language language) const;
-    // Whether the lexicon of the language holds the word; false without a lexicon.
+    // Whether the lexicon of the language holds the word (its letters as the lexicon
+    // spells them); false without a lexicon.
     bool Holds(Language language, const QByteArray& word) const;
 
 private:
-    std::array<std::shared_ptr<const LexiconWords>, 3> words_;
+    struct Lexicon {
+        explicit Lexicon(std::shared_ptr<const LexiconWords> loaded);
+        const std::shared_ptr<const LexiconWords> words;
+        const AnagramIndex anagrams;
+    };
+    using Lexicons = std::array<std::unique_ptr<const Lexicon>, 3>;
+
+    explicit SiteLexicons(Lexicons lexicons) : lexicons_(std::move(lexicons)) {}
+
+    const Lexicons lexicons_;
 };

@@ -3,16 +3,74 @@
 
 #include "html_text.h"
 
+#include <QTimeZone>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace SitePages {
 namespace {
 
-QString TableAddress(Language language, int page = 1)
+// An address for an attribute, already escaped.
+QString TableAddress(Language language, int page = 1, const QString& search = QString())
 {
     QString address = QStringLiteral("/letterama/?Language=%1").arg(TableOf(language).Number());
+    if (!search.isEmpty())
+        address += QStringLiteral("&amp;nome=") + HtmlEscaped(QString::fromLatin1(QUrl::toPercentEncoding(search)));
     if (page > 1)
         address += QStringLiteral("&amp;pagina=%1").arg(page);
     return address;
+}
+
+// The date and time a record was stored, on the site's own clock, as players in
+// Italy read it.
+QString StoredTime(qint64 secondsSinceEpoch)
+{
+    static const QTimeZone rome("Europe/Rome");
+    const QDateTime stored = rome.isValid() ? QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, rome)
+                                            : QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, Qt::UTC);
+    return stored.toString(QStringLiteral("dd-MM-yyyy HH:mm"));
+}
+
+// First, previous, a few numbers around this one, next and last.
+QString PageLinks(const RecordTable& table)
+{
+    if (table.pageCount <= 1)
+        return QString();
+    QString links = QStringLiteral("<nav aria-label=\"Pagine\"><ul class=\"pagine\">");
+    const auto link = [&](int page, const QString& text, const QString& label) {
+        links += QStringLiteral("<li><a href=\"%1\" aria-label=\"%2\">%3</a></li>")
+                     .arg(TableAddress(table.language, page, table.search), label, text);
+    };
+    if (table.page > 1) {
+        link(1, QStringLiteral("« Prima"), QStringLiteral("Prima pagina"));
+        link(table.page - 1, QStringLiteral("‹ Precedente"), QStringLiteral("Pagina precedente"));
+    }
+    const int first = std::max(1, table.page - 2);
+    const int last = std::min(table.pageCount, table.page + 2);
+    for (int page = first; page <= last; ++page) {
+        if (page == table.page)
+            links += QStringLiteral("<li><strong aria-current=\"page\">%1</strong></li>").arg(page);
+        else
+            link(page, QString::number(page), QStringLiteral("Pagina %1").arg(page));
+    }
+    if (table.page < table.pageCount) {
+        link(table.page + 1, QStringLiteral("Successiva ›"), QStringLiteral("Pagina successiva"));
+        link(table.pageCount, QStringLiteral("Ultima »"), QStringLiteral("Ultima pagina, %1").arg(table.pageCount));
+    }
+    return links + QStringLiteral("</ul></nav>\n");
+}
+
+QString SearchForm(const RecordTable& table)
+{
+    return QStringLiteral("<form method=\"get\" action=\"/letterama/\" class=\"cerca\" role=\"search\">"
+                          "<input type=\"hidden\" name=\"Language\" value=\"%1\">"
+                          "<label for=\"nome\">Cerca un nome</label> "
+                          "<input id=\"nome\" name=\"nome\" maxlength=\"%2\" value=\"%3\"> "
+                          "<button type=\"submit\">Cerca</button></form>\n")
+        .arg(TableOf(table.language).Number())
+        .arg(kLongestSearch)
+        .arg(HtmlEscaped(table.search));
 }
 
 QByteArray Shell(const QString& title, const QString& body)
@@ -45,18 +103,19 @@ QString LanguageLinks(Language current)
     return links + QStringLiteral("</ul></nav>\n");
 }
 
-QString RecordRow(const QString& rank, const StoredRecord& stored, bool marked, bool withLanguage)
+QString RecordRow(const QString& rank, const StoredRecord& stored, bool marked, bool newest)
 {
     QString row = marked ? QStringLiteral("<tr class=\"nuovo\" id=\"nuovo\">") : QStringLiteral("<tr>");
     row += QStringLiteral("<td>%1</td><td>%2%3</td><td>%4</td>")
                .arg(rank, HtmlEscaped(stored.record.name),
                     marked ? QStringLiteral(" <strong>(il tuo record)</strong>") : QString(),
                     QString::number(stored.record.points));
-    if (withLanguage)
+    if (newest)
         row += QStringLiteral("<td>%1</td>").arg(LanguageName(stored.record.language));
-    row += QStringLiteral("<td>%1</td><td>%2</td></tr>\n")
-               .arg(stored.record.playedOn.toString(QStringLiteral("dd-MM-yyyy")),
-                    HtmlEscaped(NoteForDisplay(stored.record.note)));
+    row += QStringLiteral("<td class=\"data\">%1</td>").arg(stored.record.playedOn.toString(QStringLiteral("dd-MM-yyyy")));
+    if (newest)
+        row += QStringLiteral("<td class=\"data\">%1</td>").arg(StoredTime(stored.storedAt));
+    row += QStringLiteral("<td class=\"nota\">%1</td></tr>\n").arg(HtmlEscaped(NoteForDisplay(stored.record.note)));
     return row;
 }
 
@@ -113,33 +172,46 @@ QByteArray Online()
 
 QByteArray Table(const RecordTable& table)
 {
-    QString body = LanguageLinks(table.language);
+    QString body = LanguageLinks(table.language) + SearchForm(table);
+    const QString language = LanguageName(table.language).toLower();
     if (table.records.empty()) {
-        body += QStringLiteral("<p>Nessun record registrato in %1.</p>").arg(LanguageName(table.language).toLower());
+        body += table.search.isEmpty()
+                    ? QStringLiteral("<p>Nessun record registrato in %1.</p>").arg(language)
+                    : QStringLiteral("<p>Nessun record in %1 con un nome che contiene \"%2\". "
+                                     "<a href=\"%3\">Tutta la tabella</a></p>")
+                          .arg(language, HtmlEscaped(table.search), TableAddress(table.language));
     } else {
-        body += QStringLiteral("<table>\n<caption>Record in %1, pagina %2 di %3</caption>\n"
+        body += table.search.isEmpty()
+                    ? QStringLiteral("<p class=\"conto\">%1 record in %2.</p>\n").arg(table.recordCount).arg(language)
+                    : QStringLiteral("<p class=\"conto\">%1 record in %2 con un nome che contiene \"%3\". "
+                                     "<a href=\"%4\">Tutta la tabella</a></p>\n")
+                          .arg(QString::number(table.recordCount), language, HtmlEscaped(table.search),
+                               TableAddress(table.language));
+        body += QStringLiteral("<div class=\"tabella\"><table>\n<caption>Record in %1, pagina %2 di %3</caption>\n"
                                "<thead><tr><th scope=\"col\">Pos.</th><th scope=\"col\">Nome</th>"
-                               "<th scope=\"col\">Punti</th><th scope=\"col\">Data</th><th scope=\"col\">Note</th>"
-                               "</tr></thead>\n<tbody>\n")
-                    .arg(LanguageName(table.language).toLower())
+                               "<th scope=\"col\">Punti</th><th scope=\"col\">Data</th>"
+                               "<th scope=\"col\" class=\"nota\">Note</th></tr></thead>\n<tbody>\n")
+                    .arg(language)
                     .arg(table.page)
                     .arg(table.pageCount);
         for (std::size_t i = 0; i < table.records.size(); ++i)
             body += RecordRow(QString::number(table.ranks[i]), table.records[i],
                               table.records[i].id == table.markedId, false);
-        body += QStringLiteral("</tbody>\n</table>\n");
+        body += QStringLiteral("</tbody>\n</table></div>\n");
     }
-    if (table.pageCount > 1) {
-        body += QStringLiteral("<nav aria-label=\"Pagine\"><ul class=\"pagine\">");
-        if (table.page > 1)
-            body += QStringLiteral("<li><a href=\"%1\">Pagina precedente</a></li>")
-                        .arg(TableAddress(table.language, table.page - 1));
-        if (table.page < table.pageCount)
-            body += QStringLiteral("<li><a href=\"%1\">Pagina successiva</a></li>")
-                        .arg(TableAddress(table.language, table.page + 1));
-        body += QStringLiteral("</ul></nav>\n");
-    }
+    body += PageLinks(table);
     return Shell(QStringLiteral("Tabella mondiale dei record"), body);
+}
+
+QByteArray NoSuchTablePage(const RecordTable& table)
+{
+    return Shell(QStringLiteral("Pagina non trovata"),
+                 QStringLiteral("<p class=\"avviso\" role=\"alert\">La tabella dei record in %1 ha %2.</p>\n"
+                                "<p><a href=\"%3\">Vai all'ultima pagina</a></p>")
+                     .arg(LanguageName(table.language).toLower(),
+                          table.pageCount == 1 ? QStringLiteral("una sola pagina")
+                                               : QStringLiteral("%1 pagine").arg(table.pageCount),
+                          TableAddress(table.language, table.pageCount, table.search)));
 }
 
 QByteArray Newest(const std::vector<StoredRecord>& records)
@@ -148,14 +220,15 @@ QByteArray Newest(const std::vector<StoredRecord>& records)
     if (records.empty()) {
         body = QStringLiteral("<p>Nessun record registrato.</p>");
     } else {
-        body = QStringLiteral("<table>\n<caption>Gli ultimi record registrati</caption>\n"
+        body = QStringLiteral("<div class=\"tabella\"><table>\n<caption>Gli ultimi record registrati</caption>\n"
                               "<thead><tr><th scope=\"col\">N.</th><th scope=\"col\">Nome</th>"
                               "<th scope=\"col\">Punti</th><th scope=\"col\">Lingua</th><th scope=\"col\">Data</th>"
-                              "<th scope=\"col\">Note</th></tr></thead>\n<tbody>\n");
+                              "<th scope=\"col\">Registrato il</th><th scope=\"col\" class=\"nota\">Note</th>"
+                              "</tr></thead>\n<tbody>\n");
         int n = 0;
         for (const StoredRecord& stored : records)
             body += RecordRow(QString::number(++n), stored, false, true);
-        body += QStringLiteral("</tbody>\n</table>\n");
+        body += QStringLiteral("</tbody>\n</table></div>\n");
     }
     return Shell(QStringLiteral("Record più recenti"), body);
 }
@@ -233,7 +306,12 @@ QByteArray StyleSheet()
 {
     return QByteArrayLiteral(
         "body{font-family:sans-serif;max-width:50em;margin:0 auto;padding:0 1em;color:#111;background:#fff}\n"
-        "header nav ul,.lingue,.pagine{list-style:none;padding:0;display:flex;flex-wrap:wrap;gap:1em}\n"
+        "header nav ul,.lingue,.pagine{list-style:none;padding:0;display:flex;flex-wrap:wrap;gap:.5em 1em}\n"
+        ".pagine a,.pagine strong{display:inline-block;min-width:2em;padding:.3em;text-align:center}\n"
+        ".tabella{overflow-x:auto}\n"
+        "td.data{white-space:nowrap}\n"
+        ".cerca input{max-width:60vw}\n"
+        "@media (max-width:36em){body{padding:0 .4em}th,td{padding:.2em .3em}.nota{display:none}}\n"
         ".marchio{font-size:1.5em;font-weight:bold}\n"
         "table{border-collapse:collapse;width:100%}\n"
         "th,td{border:1px solid #999;padding:.3em .5em;text-align:left}\n"

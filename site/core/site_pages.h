@@ -14,12 +14,15 @@
 namespace SitePages {
 
 inline constexpr int kRecordsPerPage = 25;
+inline constexpr int kLongestSearch = 40;  // a name is at most 40 characters
 
-// One page of a language's record table.
+// One page of a language's record table, or of the records whose name holds `search`.
 struct RecordTable {
     Language language = Language::Italian;
+    QString search;     // empty: the whole table
     int page = 1;       // counted from 1
     int pageCount = 1;
+    int recordCount = 0;  // of the whole table, or found by the search
     std::vector<StoredRecord> records;
     std::vector<int> ranks;  // one per record
     qint64 markedId = 0;     // the record just stored, 0 for none
@@ -36,6 +39,8 @@ QString LanguageName(Language language);
 QByteArray Home();
 QByteArray Online();
 QByteArray Table(const RecordTable& table);
+// The answer to a page number past the table's last page: links to the last one.
+QByteArray NoSuchTablePage(const RecordTable& table);
 QByteArray Newest(const std::vector<StoredRecord>& records);
 QByteArray ConfirmRecord(const RecordForm& form);
 QByteArray ReportForm(const QByteArray& token, const QString& notice);

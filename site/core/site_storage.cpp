@@ -132,6 +132,7 @@ std::unique_ptr<SiteStorage> SiteStorage::Open(const DatabaseAddress& address, Q
     }
     if (!storage->LayOut(error) || !storage->ReadOrMakeSecret(error))
         return nullptr;
+    storage->writable_ = !storage->secret_.isEmpty() && storage->TakesWrites();
     return storage;
 }
 
@@ -203,6 +204,17 @@ bool SiteStorage::ReadOrMakeSecret(QString* error)
     secret_ = read.value(0).toString().toLatin1();
     read.finish();
     return true;
+}
+
+bool SiteStorage::TakesWrites()
+{
+    if (!Begin())
+        return false;
+    QSqlQuery query(db_);
+    const bool wrote = query.exec(QStringLiteral("UPDATE settings SET value = value WHERE name = 'token-secret'"));
+    query.finish();
+    Rollback();
+    return wrote;
 }
 
 QSqlQuery& SiteStorage::Prepared(const char* sql)
@@ -357,8 +369,34 @@ SiteStorage::Outcome SiteStorage::SubmitReport(Language language, const QByteArr
     return Commit() ? Outcome::Stored : Outcome::Failed;
 }
 
-std::optional<std::vector<StoredRecord>> SiteStorage::BestRecords(Language language, int offset, int count)
+namespace {
+
+// A LIKE pattern that finds `search` anywhere in a lower-cased name.
+QString ContainsPattern(const QString& search)
 {
+    QString escaped = search.toLower();
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    escaped.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    escaped.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
+}  // namespace
+
+std::optional<std::vector<StoredRecord>> SiteStorage::BestRecords(Language language, int offset, int count,
+                                                                  const QString& search)
+{
+    if (!search.isEmpty()) {
+        QSqlQuery& query = Prepared(
+            "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
+            " FROM records WHERE language = ? AND lower(name) LIKE ? ESCAPE '\\'"
+            " ORDER BY points DESC, id LIMIT ? OFFSET ?");
+        query.addBindValue(TableOf(language).Number());
+        query.addBindValue(ContainsPattern(search));
+        query.addBindValue(count);
+        query.addBindValue(offset);
+        return RecordsOf(query);
+    }
     QSqlQuery& query = Prepared(
         "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
         " FROM records WHERE language = ? ORDER BY points DESC, id LIMIT ? OFFSET ?");
@@ -368,8 +406,15 @@ std::optional<std::vector<StoredRecord>> SiteStorage::BestRecords(Language langu
     return RecordsOf(query);
 }
 
-std::optional<int> SiteStorage::RecordCount(Language language)
+std::optional<int> SiteStorage::RecordCount(Language language, const QString& search)
 {
+    if (!search.isEmpty()) {
+        QSqlQuery& query =
+            Prepared("SELECT COUNT(*) FROM records WHERE language = ? AND lower(name) LIKE ? ESCAPE '\\'");
+        query.addBindValue(TableOf(language).Number());
+        query.addBindValue(ContainsPattern(search));
+        return SingleNumber(query);
+    }
     QSqlQuery& query = Prepared("SELECT COUNT(*) FROM records WHERE language = ?");
     query.addBindValue(TableOf(language).Number());
     return SingleNumber(query);

@@ -75,8 +75,10 @@ public:
     };
 
     // The records of a language, best first (equal points: the first stored first).
-    std::optional<std::vector<StoredRecord>> BestRecords(Language language, int offset, int count);
-    std::optional<int> RecordCount(Language language);
+    // With a `search`, only the records whose name holds it (letter case aside).
+    std::optional<std::vector<StoredRecord>> BestRecords(Language language, int offset, int count,
+                                                         const QString& search = QString());
+    std::optional<int> RecordCount(Language language, const QString& search = QString());
     // How many records of the language have more points.
     std::optional<int> CountAbove(Language language, int points);
     // The 0-based place of a record in its language's table, with its language.
@@ -103,11 +105,16 @@ public:
     // The secret the forms' tokens are signed with, made when the database was laid
     // out and shared by every site process on it.
     QByteArray TokenSecret() const { return secret_; }
+    // Whether the database took a write when this connection was opened: a read-only
+    // file or user, or a full disk, shows the pages without the forms' buttons.
+    bool CanWrite() const { return writable_; }
 
 private:
     SiteStorage() = default;
     bool LayOut(QString* error);
     bool ReadOrMakeSecret(QString* error);
+    // A write undone at once: whether the database takes writes now.
+    bool TakesWrites();
     QSqlQuery& Prepared(const char* sql);
     bool Begin();
     bool BeginRead();
@@ -126,5 +133,6 @@ private:
     QString connectionName_;
     QSqlDatabase db_;
     QByteArray secret_;
+    bool writable_ = false;
     std::map<const char*, std::unique_ptr<QSqlQuery>> prepared_;
 };

@@ -1,101 +1,94 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "site_server.h"
 
-#include "site_pages.h"
+#include "connection_limit.h"
+#include "http_session.h"
 
-#include <httplib.h>
-
-#include <sys/socket.h>
+#include <boost/asio/executor_work_guard.hpp>
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/post.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/asio/strand.hpp>
 
 #include <chrono>
 #include <thread>
+#include <vector>
+
+namespace net = boost::asio;
+using tcp = net::ip::tcp;
 
 namespace {
 
-// Debian's library listens with a queue of 5 connections waiting to be accepted: a
-// few clients reconnecting at once overflow it, and each dropped one waits a second
-// for its retransmission. nginx's queue instead.
+// nginx's queue of connections waiting to be accepted: a burst of clients connecting
+// at once is not dropped to wait a second for its retransmission.
 constexpr int kListenBacklog = 511;
 
-void WriteAnswer(const SiteResponse& answer, httplib::Response& res)
+// An IPv4 client reaching a socket bound to "::" is written as "::ffff:a.b.c.d": the
+// same client must count, and be trusted, as "a.b.c.d".
+std::string AddressText(const net::ip::address& address)
 {
-    res.status = answer.status;
-    for (const auto& [name, value] : answer.headers)
-        res.set_header(name.c_str(), value);
-    res.set_content(answer.body, answer.contentType.c_str());
-}
-
-// The page for a request refused before it reached the service.
-SiteResponse Refused(int status)
-{
-    QString message;
-    switch (status) {
-    case 413: message = QStringLiteral("La richiesta è troppo grande."); break;
-    case 414: message = QStringLiteral("L'indirizzo richiesto è troppo lungo."); break;
-    case 431: message = QStringLiteral("La richiesta ha troppe intestazioni."); break;
-    case 404: message = QStringLiteral("Il documento che hai richiesto non è stato trovato."); break;
-    case 500: message = QStringLiteral("Si è verificato un errore interno. Riprova più tardi."); break;
-    default: message = QStringLiteral("La richiesta non è valida."); break;
-    }
-    SiteResponse answer{status, "text/html; charset=utf-8",
-                        SitePages::Problem(QStringLiteral("Richiesta non accettata"), message).toStdString(), {}};
-    answer.headers = SiteService::SecurityHeaders();
-    return answer;
+    if (address.is_v6() && address.to_v6().is_v4_mapped())
+        return net::ip::make_address_v4(net::ip::v4_mapped, address.to_v6()).to_string();
+    return address.to_string();
 }
 
 }  // namespace
 
+// The event loop and the page pool with what they share; made when the server is.
+struct SiteServer::Loop {
+    Loop(SiteService& service, const ServerLimits& limits)
+        : connections(limits.mostPerAddress, limits.trustedProxies),
+          context{service, limits, pagePool},
+          acceptor(events),
+          retryTimer(events),
+          pagePoolWork(net::make_work_guard(pagePool))
+    {
+    }
+
+    void Accept()
+    {
+        acceptor.async_accept(net::make_strand(events), [this](boost::system::error_code error, tcp::socket socket) {
+            if (error == net::error::operation_aborted || !acceptor.is_open())
+                return;
+            if (error) {
+                // Out of file descriptors, say: wait a moment instead of spinning.
+                retryTimer.expires_after(std::chrono::milliseconds(50));
+                retryTimer.async_wait([this](boost::system::error_code waited) {
+                    if (!waited)
+                        Accept();
+                });
+                return;
+            }
+            boost::system::error_code peerError;
+            const tcp::endpoint peer = socket.remote_endpoint(peerError);
+            if (!peerError) {
+                const std::string address = AddressText(peer.address());
+                // Over its limit the connection is closed at once, as it goes here.
+                if (ConnectionLimit::Ticket ticket = connections.Admit(address)) {
+                    socket.set_option(tcp::no_delay(true), peerError);
+                    std::make_shared<HttpSession>(std::move(socket), context, std::move(ticket), address)->Start();
+                }
+            }
+            Accept();
+        });
+    }
+
+    // Destroyed in reverse: the page pool (whose queued work holds sessions) goes
+    // before the event loop their sockets belong to, and both before the limit and
+    // the context every session holds on to.
+    ConnectionLimit connections;
+    SessionContext context;
+    net::io_context events;
+    tcp::acceptor acceptor;
+    net::steady_timer retryTimer;
+    net::io_context pagePool;
+    net::executor_work_guard<net::io_context::executor_type> pagePoolWork;
+};
+
 SiteServer::SiteServer(SiteService& service, ServerLimits limits)
-    : service_(service), limits_(limits), server_(std::make_unique<httplib::Server>())
+    : service_(service), limits_(std::move(limits)), loop_(std::make_unique<Loop>(service_, limits_))
 {
-    httplib::Server& server = *server_;
-    const int threads = limits_.threads;
-    server.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<std::size_t>(threads)); };
-    server.set_read_timeout(limits_.readTimeoutSeconds, 0);
-    server.set_write_timeout(limits_.writeTimeoutSeconds, 0);
-    server.set_keep_alive_timeout(limits_.keepAliveSeconds);
-    server.set_keep_alive_max_count(100);
-    server.set_payload_max_length(limits_.mostBodyBytes);
-    // The library writes the headers and the body in two sends: with Nagle's
-    // algorithm the body would wait for the client's delayed acknowledgement (40 ms).
-    server.set_tcp_nodelay(true);
-    server.set_socket_options([this](socket_t socket) {
-        httplib::default_socket_options(socket);
-        lastSocket_ = socket;
-    });
-
-    const auto handle = [this](const httplib::Request& req, httplib::Response& res) {
-        // The library sets REMOTE_ADDR, REMOTE_PORT and the like among the headers.
-        if (req.headers.size() > limits_.mostHeaders + 4) {
-            WriteAnswer(Refused(431), res);
-            return;
-        }
-        SiteRequest request;
-        request.method = req.method;
-        request.path = req.path;
-        request.params.insert(req.params.begin(), req.params.end());
-        request.clientAddress = req.remote_addr;
-        if (limits_.behindProxy && req.has_header("X-Real-IP"))
-            request.clientAddress = req.get_header_value("X-Real-IP");
-        WriteAnswer(service_.Handle(request), res);
-    };
-    server.Get(".*", handle);
-    server.Post(".*", handle);
-    server.Put(".*", handle);
-    server.Delete(".*", handle);
-    server.Patch(".*", handle);
-    server.Options(".*", handle);
-
-    server.set_error_handler(httplib::Server::HandlerWithResponse(
-        [](const httplib::Request&, httplib::Response& res) {
-            if (!res.body.empty())
-                return httplib::Server::HandlerResponse::Unhandled;
-            WriteAnswer(Refused(res.status), res);
-            return httplib::Server::HandlerResponse::Handled;
-        }));
-    server.set_exception_handler([](const httplib::Request&, httplib::Response& res, std::exception_ptr) {
-        WriteAnswer(Refused(500), res);
-    });
 }
 
 SiteServer::~SiteServer()
@@ -105,28 +98,72 @@ SiteServer::~SiteServer()
 
 int SiteServer::Bind(const std::string& host, int port)
 {
-    const int bound = port == 0 ? server_->bind_to_any_port(host) : (server_->bind_to_port(host, port) ? port : -1);
-    // Listening again on a listening socket only changes its queue.
-    if (bound > 0 && lastSocket_ >= 0)
-        ::listen(lastSocket_, kListenBacklog);
-    return bound;
+    boost::system::error_code error;
+    const net::ip::address address = net::ip::make_address(host, error);
+    if (error) {
+        bindError_ = "indirizzo non valido";
+        return -1;
+    }
+    const tcp::endpoint endpoint(address, static_cast<unsigned short>(port));
+    tcp::acceptor& acceptor = loop_->acceptor;
+    acceptor.open(endpoint.protocol(), error);
+    // Reusing an address lets a restarted site bind while its old connections wait
+    // out their last seconds; it never lets two sites listen on one port.
+    if (!error)
+        acceptor.set_option(tcp::acceptor::reuse_address(true), error);
+    if (!error)
+        acceptor.bind(endpoint, error);
+    if (!error)
+        acceptor.listen(kListenBacklog, error);
+    if (error) {
+        bindError_ = error == net::error::address_in_use ? std::string("la porta è già in uso") : error.message();
+        boost::system::error_code ignored;
+        acceptor.close(ignored);
+        return -1;
+    }
+    return acceptor.local_endpoint().port();
 }
 
 bool SiteServer::Listen()
 {
-    return server_->listen_after_bind();
+    Loop& loop = *loop_;
+    if (!loop.acceptor.is_open())
+        return false;
+    std::vector<std::thread> pagers;
+    for (int i = 0; i < limits_.databaseThreads; ++i) {
+        pagers.emplace_back([this, &loop] {
+            loop.pagePool.run();
+            service_.ThreadEnds();
+        });
+    }
+    loop.Accept();
+    running_ = true;
+    std::vector<std::thread> loopers;
+    for (int i = 1; i < limits_.threads; ++i)
+        loopers.emplace_back([&loop] { loop.events.run(); });
+    loop.events.run();
+    for (std::thread& thread : loopers)
+        thread.join();
+    running_ = false;
+    loop.pagePoolWork.reset();
+    loop.pagePool.stop();
+    for (std::thread& thread : pagers)
+        thread.join();
+    return true;
 }
 
 void SiteServer::Stop()
 {
-    if (server_)
-        server_->stop();
+    if (!loop_)
+        return;
+    loop_->events.stop();
+    loop_->pagePool.stop();
 }
 
 bool SiteServer::WaitUntilReady(int milliseconds) const
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!server_->is_running()) {
+    while (!running_) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -6,34 +6,12 @@
 #include "record_submission.h"
 #include "site_pages.h"
 #include "site_storage.h"
+#include "request_origin.h"
 #include "submission_token.h"
 
-
-#include <atomic>
 #include <optional>
 
 namespace {
-
-std::atomic<quint64> serviceSerial{1};
-
-// The connections of the calling thread, one per service that thread has served.
-// The map is reached through a plain pointer, which outlives the map: a service
-// destroyed after its thread's objects (a static one, at exit) finds it gone instead
-// of touching a destroyed map.
-using StorageMap = std::map<quint64, std::unique_ptr<SiteStorage>>;
-thread_local StorageMap* threadStorages = nullptr;
-
-struct ThreadStorages {
-    StorageMap map;
-    ThreadStorages() { threadStorages = &map; }
-    ~ThreadStorages() { threadStorages = nullptr; }
-};
-
-StorageMap& StoragesOfThisThread()
-{
-    thread_local ThreadStorages storages;
-    return storages.map;
-}
 
 const std::string kHtml = "text/html; charset=utf-8";
 // The dictionary editor reads the list byte by byte in the Windows code page; it
@@ -53,12 +31,6 @@ SiteResponse Html(int status, const QByteArray& page)
 SiteResponse Problem(int status, const QString& title, const QString& message)
 {
     return Html(status, SitePages::Problem(title, message));
-}
-
-SiteResponse Unavailable()
-{
-    return Problem(503, QStringLiteral("Servizio non disponibile"),
-                   QStringLiteral("L'archivio dei record non è raggiungibile in questo momento. Riprova più tardi."));
 }
 
 std::optional<std::string> First(const SiteRequest& request, const char* key)
@@ -94,17 +66,38 @@ FieldReader FieldsOf(const SiteRequest& request)
 
 SiteService::SiteService(SiteConfig config)
     : config_(std::move(config)),
-      serial_(serviceSerial.fetch_add(1)),
+      connections_(config_.database),
       changes_(config_.otherWritesShowWithin, config_.steadyNow)
 {
     if (!config_.lexicons)
-        config_.lexicons = std::make_shared<SiteLexicons>();
+        config_.lexicons = SiteLexicons::None();
+    const auto page = [](QByteArray (*render)()) {
+        return [render](const SiteRequest&) { return Html(200, render()); };
+    };
+    const auto member = [this](SiteResponse (SiteService::*answer)(const SiteRequest&)) {
+        return [this, answer](const SiteRequest& request) { return (this->*answer)(request); };
+    };
+    routes_.Add("/", page(&SitePages::Home));
+    routes_.Add("/letterama/online/", page(&SitePages::Online));
+    routes_.Add("/letterama/online", page(&SitePages::Online));
+    routes_.Add("/letterama/", member(&SiteService::RecordTable));
+    routes_.Add("/letterama", member(&SiteService::RecordTable));
+    routes_.Add("/letterama/recenti", [this](const SiteRequest&) { return NewestRecords(); });
+    routes_.Add("/letterama.asp", member(&SiteService::ShowRecord), member(&SiteService::StoreRecord));
+    routes_.Add("/letterama/segnala", [this](const SiteRequest&) { return ReportForm(QString(), 200); },
+                member(&SiteService::StoreReport));
+    routes_.Add("/Public/mancanti.txt", member(&SiteService::MissingWords));
+    routes_.Add("/letterama/letterama_update.txt", [this](const SiteRequest&) { return UpdateNotice(); });
+    routes_.Add("/stile.css", [](const SiteRequest&) {
+        return SiteResponse{200, "text/css; charset=utf-8", Bytes(SitePages::StyleSheet()), {}};
+    });
 }
 
-SiteService::~SiteService()
+SiteService::~SiteService() = default;
+
+void SiteService::ThreadEnds()
 {
-    if (threadStorages)
-        threadStorages->erase(serial_);
+    connections_.CloseThisThread();
 }
 
 const std::vector<std::pair<std::string, std::string>>& SiteService::SecurityHeaders()
@@ -115,7 +108,9 @@ const std::vector<std::pair<std::string, std::string>>& SiteService::SecurityHea
          "frame-ancestors 'none'"},
         {"X-Content-Type-Options", "nosniff"},
         {"X-Frame-Options", "DENY"},
-        {"Referrer-Policy", "no-referrer"},
+        // Same-site requests keep their origin, which a form's POST is checked by;
+        // other sites learn nothing.
+        {"Referrer-Policy", "same-origin"},
         {"Cache-Control", "no-cache"},
     };
     return headers;
@@ -123,21 +118,33 @@ const std::vector<std::pair<std::string, std::string>>& SiteService::SecurityHea
 
 SiteStorage* SiteService::Storage()
 {
-    std::unique_ptr<SiteStorage>& storage = StoragesOfThisThread()[serial_];
-    if (!storage) {
-        QString error;
-        storage = SiteStorage::Open(config_.database, &error);
-        if (!storage)
-            qWarning("letterama-site: database %s: %s", qPrintable(config_.database.Described()), qPrintable(error));
-    }
-    return storage.get();
+    return connections_.OfThisThread();
+}
+
+SiteResponse SiteService::Unavailable()
+{
+    connections_.Lost();
+    return Problem(503, QStringLiteral("Servizio non disponibile"),
+                   QStringLiteral("L'archivio dei record non è raggiungibile in questo momento. Riprova più tardi."));
 }
 
 SiteResponse SiteService::Handle(const SiteRequest& request)
 {
     SiteResponse response;
+    const int lostBefore = connections_.LostCount();
     try {
-        response = Route(request);
+        if (request.method == "POST" && !ComesFromThisSite(request.host, request.origin, request.referer))
+            response = Problem(403, QStringLiteral("Modulo di un altro sito"),
+                               QStringLiteral("Questo modulo non viene da una pagina di questo sito: "
+                                              "il record o la segnalazione non sono stati registrati."));
+        else
+            response = routes_.Answer(request);
+        // A connection that died since its last request (the database restarted) is
+        // found out by the request that uses it: that one is answered again on a new
+        // connection. A write never happened on the dead one, and a token is spent
+        // only once anyway.
+        if (response.status == 503 && connections_.LostCount() != lostBefore)
+            response = routes_.Answer(request);
     } catch (...) {
         // No detail of the failure reaches the page.
         response = Problem(500, QStringLiteral("Errore del sito"),
@@ -148,78 +155,23 @@ SiteResponse SiteService::Handle(const SiteRequest& request)
     return response;
 }
 
-SiteResponse SiteService::Route(const SiteRequest& request)
-{
-    const std::string& path = request.path;
-    const bool get = request.method == "GET" || request.method == "HEAD";
-    const bool post = request.method == "POST";
-    struct Page {
-        const char* path;
-        bool takesPost;
-    };
-    static const Page pages[] = {
-        {"/", false},
-        {"/letterama/online/", false},
-        {"/letterama/online", false},
-        {"/letterama/", false},
-        {"/letterama", false},
-        {"/letterama/recenti", false},
-        {"/letterama.asp", true},
-        {"/letterama/segnala", true},
-        {"/Public/mancanti.txt", false},
-        {"/letterama/letterama_update.txt", false},
-        {"/stile.css", false},
-    };
-    const Page* page = nullptr;
-    for (const Page& candidate : pages) {
-        if (path == candidate.path)
-            page = &candidate;
-    }
-    if (!page)
-        return Problem(404, QStringLiteral("Pagina non trovata"),
-                       QStringLiteral("Il documento che hai richiesto non è stato trovato."));
-    if (!get && !(post && page->takesPost)) {
-        SiteResponse refused = Problem(405, QStringLiteral("Richiesta non ammessa"),
-                                       QStringLiteral("Questa pagina non accetta questo tipo di richiesta."));
-        refused.headers.emplace_back("Allow", page->takesPost ? "GET, HEAD, POST" : "GET, HEAD");
-        return refused;
-    }
-
-    if (path == "/")
-        return Html(200, SitePages::Home());
-    if (path.starts_with("/letterama/online"))
-        return Html(200, SitePages::Online());
-    if (path == "/letterama/" || path == "/letterama")
-        return RecordTable(request);
-    if (path == "/letterama/recenti")
-        return NewestRecords();
-    if (path == "/letterama.asp")
-        return post ? StoreRecord(request) : ShowRecord(request);
-    if (path == "/letterama/segnala")
-        return post ? StoreReport(request) : ReportForm(QString(), 200);
-    if (path == "/Public/mancanti.txt")
-        return MissingWords(request);
-    if (path == "/letterama/letterama_update.txt")
-        return UpdateNotice();
-    return {200, "text/css; charset=utf-8", Bytes(SitePages::StyleSheet()), {}};
-}
-
 SiteResponse SiteService::ShowRecord(const SiteRequest& request)
 {
-    const auto checked = CheckSubmission(FieldsOf(request));
+    const auto checked = CheckSubmission(FieldsOf(request), config_.now().date());
     if (const FieldError* error = std::get_if<FieldError>(&checked))
         return Problem(400, QStringLiteral("Record non valido"), error->message);
     // A GET stores nothing: the token is signed, not recorded. Without a database (or
     // with a read-only one) the record is shown without the button.
     SitePages::RecordForm form{std::get<RecordSubmission>(checked), QByteArray()};
-    if (SiteStorage* storage = Storage(); storage && !storage->TokenSecret().isEmpty())
-        form.token = SubmissionToken::Issue(storage->TokenSecret(), config_.now());
+    if (SiteStorage* storage = Storage(); storage && storage->CanWrite())
+        form.token = SubmissionToken::Issue(storage->TokenSecret(), config_.now(),
+                                            SubmissionToken::ForRecord(form.record));
     return Html(200, SitePages::ConfirmRecord(form));
 }
 
 SiteResponse SiteService::StoreRecord(const SiteRequest& request)
 {
-    const auto checked = CheckSubmission(FieldsOf(request));
+    const auto checked = CheckSubmission(FieldsOf(request), config_.now().date());
     if (const FieldError* error = std::get_if<FieldError>(&checked))
         return Problem(400, QStringLiteral("Record non valido"), error->message);
     const RecordSubmission& record = std::get<RecordSubmission>(checked);
@@ -228,7 +180,7 @@ SiteResponse SiteService::StoreRecord(const SiteRequest& request)
         return Unavailable();
     const QByteArray token = QByteArray::fromStdString(First(request, "token").value_or(std::string()));
     const QDateTime now = config_.now();
-    if (!SubmissionToken::IsGenuine(token, storage->TokenSecret(), now))
+    if (!SubmissionToken::IsGenuine(token, storage->TokenSecret(), now, SubmissionToken::ForRecord(record)))
         return Problem(400, QStringLiteral("Modulo scaduto"),
                        QStringLiteral("Il modulo di conferma non è valido o è scaduto: riapri il collegamento "
                                       "\"Registra record in Internet\" dal gioco."));
@@ -243,6 +195,7 @@ SiteResponse SiteService::StoreRecord(const SiteRequest& request)
                        QStringLiteral("Da questo indirizzo sono arrivati troppi record nell'ultima ora. "
                                       "Riprova più tardi."));
     case SiteStorage::Outcome::Failed:
+        connections_.Lost();
         return Problem(503, QStringLiteral("Record non registrato"),
                        QStringLiteral("Non è stato possibile registrare il record: il sito non riesce a scrivere "
                                       "nel suo archivio. Riprova più tardi."));
@@ -281,17 +234,22 @@ SiteResponse SiteService::Cached(const std::string& key, const std::string& cont
 
 SiteResponse SiteService::RecordTable(const SiteRequest& request)
 {
-    const auto language = static_cast<Language>(NumberOr(request, "Language", 1, 3, 1));
-    const int pageAsked = NumberOr(request, "pagina", 1, 999999999, 1);
-    const int markedId = NumberOr(request, "nuovo", 1, 999999999, 0);
-    // The page that marks a newly stored row is seen once, by its sender: not kept.
-    if (markedId != 0)
-        return RenderTable(language, pageAsked, markedId, nullptr);
-    return Cached("table " + std::to_string(TableOf(language).Number()) + " " + std::to_string(pageAsked),
-                  kHtml, [&](qint64* changeNumber) { return RenderTable(language, pageAsked, 0, changeNumber); });
+    SitePages::RecordTable asked;
+    asked.language = static_cast<Language>(NumberOr(request, "Language", 1, 3, 1));
+    asked.page = NumberOr(request, "pagina", 1, 999999999, 1);
+    asked.markedId = NumberOr(request, "nuovo", 1, 999999999, 0);
+    asked.search = DecodedFieldText(QByteArray::fromStdString(First(request, "nome").value_or(""))).simplified();
+    if (asked.search.size() > SitePages::kLongestSearch)
+        asked.search.truncate(SitePages::kLongestSearch);
+    // The page that marks a newly stored row is seen once, by its sender, and a search
+    // may ask for any text: neither is kept.
+    if (asked.markedId != 0 || !asked.search.isEmpty())
+        return RenderTable(asked, nullptr);
+    return Cached("table " + std::to_string(TableOf(asked.language).Number()) + " " + std::to_string(asked.page),
+                  kHtml, [&](qint64* changeNumber) { return RenderTable(asked, changeNumber); });
 }
 
-SiteResponse SiteService::RenderTable(Language language, int pageAsked, int markedId, qint64* changeNumber)
+SiteResponse SiteService::RenderTable(const SitePages::RecordTable& asked, qint64* changeNumber)
 {
     SiteStorage* storage = Storage();
     if (!storage)
@@ -303,27 +261,38 @@ SiteResponse SiteService::RenderTable(Language language, int pageAsked, int mark
             return Unavailable();
         *changeNumber = *number;
     }
-    SitePages::RecordTable table;
-    table.language = language;
-    const std::optional<int> count = storage->RecordCount(table.language);
+    SitePages::RecordTable table = asked;
+    const std::optional<int> count = storage->RecordCount(table.language, table.search);
     if (!count)
         return Unavailable();
+    table.recordCount = *count;
     table.pageCount = std::max(1, (*count + SitePages::kRecordsPerPage - 1) / SitePages::kRecordsPerPage);
-    table.page = pageAsked <= table.pageCount ? pageAsked : 1;
+    // A page past the last is no page: a 404 that links the last one, never kept.
+    if (table.page > table.pageCount)
+        return Html(404, SitePages::NoSuchTablePage(table));
     const int offset = (table.page - 1) * SitePages::kRecordsPerPage;
-    auto records = storage->BestRecords(table.language, offset, SitePages::kRecordsPerPage);
+    auto records = storage->BestRecords(table.language, offset, SitePages::kRecordsPerPage, table.search);
     if (!records)
         return Unavailable();
     table.records = std::move(*records);
-    std::vector<int> points;
-    for (const StoredRecord& stored : table.records)
-        points.push_back(stored.record.points);
-    const std::optional<int> above =
-        points.empty() ? std::optional<int>(0) : storage->CountAbove(table.language, points.front());
-    if (!above)
-        return Unavailable();
-    table.ranks = RanksOfPage(points, offset, *above);
-    table.markedId = markedId;
+    if (table.search.isEmpty()) {
+        std::vector<int> points;
+        for (const StoredRecord& stored : table.records)
+            points.push_back(stored.record.points);
+        const std::optional<int> above =
+            points.empty() ? std::optional<int>(0) : storage->CountAbove(table.language, points.front());
+        if (!above)
+            return Unavailable();
+        table.ranks = RanksOfPage(points, offset, *above);
+    } else {
+        // A search's rows are scattered over the table: each gets its own place.
+        for (const StoredRecord& stored : table.records) {
+            const std::optional<int> above = storage->CountAbove(table.language, stored.record.points);
+            if (!above)
+                return Unavailable();
+            table.ranks.push_back(*above + 1);
+        }
+    }
     return Html(200, SitePages::Table(table));
 }
 
@@ -341,8 +310,8 @@ SiteResponse SiteService::NewestRecords()
 SiteResponse SiteService::ReportForm(const QString& notice, int status)
 {
     QByteArray token;
-    if (SiteStorage* storage = Storage(); storage && !storage->TokenSecret().isEmpty())
-        token = SubmissionToken::Issue(storage->TokenSecret(), config_.now());
+    if (SiteStorage* storage = Storage(); storage && storage->CanWrite())
+        token = SubmissionToken::Issue(storage->TokenSecret(), config_.now(), SubmissionToken::ForReport());
     return Html(status, SitePages::ReportForm(token, notice));
 }
 
@@ -367,7 +336,7 @@ SiteResponse SiteService::StoreReport(const SiteRequest& request)
         return Unavailable();
     const QByteArray token = QByteArray::fromStdString(First(request, "token").value_or(std::string()));
     const QDateTime now = config_.now();
-    if (!SubmissionToken::IsGenuine(token, storage->TokenSecret(), now))
+    if (!SubmissionToken::IsGenuine(token, storage->TokenSecret(), now, SubmissionToken::ForReport()))
         return ReportForm(QStringLiteral("Il modulo non è valido o è scaduto: scrivi di nuovo la parola."), 400);
     switch (storage->SubmitReport(language, *word, token, QString::fromStdString(request.clientAddress), now,
                                   config_.hourlySubmissions)) {
@@ -382,6 +351,7 @@ SiteResponse SiteService::StoreReport(const SiteRequest& request)
                           429);
     case SiteStorage::Outcome::Failed: break;
     }
+    connections_.Lost();
     return ReportForm(QStringLiteral("Non è stato possibile registrare la segnalazione: il sito non riesce a "
                                      "scrivere nel suo archivio. Riprova più tardi."),
                       503);
@@ -411,8 +381,10 @@ SiteResponse SiteService::RenderMissingWords(Language language, qint64* changeNu
             words = storage->ReportedWords(language);
         }
     }
-    if (!words)
+    if (!words) {
+        connections_.Lost();
         return {503, "text/plain; charset=utf-8", "Elenco non disponibile.\r\n", {}};
+    }
     const SiteLexicons& lexicons = *config_.lexicons;
     const QByteArray list = MissingWordsList(
         *words, language, [&](const QByteArray& word) { return lexicons.Holds(language, word); },
@@ -424,8 +396,10 @@ SiteResponse SiteService::UpdateNotice()
 {
     SiteStorage* storage = Storage();
     const std::optional<QString> version = storage ? storage->LatestVersion() : std::nullopt;
-    if (!version)
+    if (!version) {
+        connections_.Lost();
         return {503, "text/plain; charset=utf-8", "Non disponibile.\r\n", {}};
+    }
     if (version->isEmpty())
         return {404, "text/plain; charset=utf-8", "Nessuna versione annunciata.\r\n", {}};
     return {200, "text/plain; charset=us-ascii", version->toStdString() + "\r\n", {}};

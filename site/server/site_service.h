@@ -4,7 +4,11 @@
 #include "change_watch.h"
 #include "database_address.h"
 #include "page_cache.h"
+#include "site_connections.h"
 #include "site_lexicons.h"
+#include "site_pages.h"
+#include "site_request.h"
+#include "site_routes.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,7 +16,6 @@
 
 #include <chrono>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,31 +35,19 @@ struct SiteConfig {
     ChangeWatch::Clock steadyNow = [] { return std::chrono::steady_clock::now(); };
 };
 
-// A request as the HTTP layer hands it over: the path without its query, and the
-// query's (or a posted form's) keys and percent-decoded values in their order.
-struct SiteRequest {
-    std::string method;
-    std::string path;
-    std::multimap<std::string, std::string> params;
-    std::string clientAddress;
-};
-
-struct SiteResponse {
-    int status = 200;
-    std::string contentType;
-    std::string body;
-    std::vector<std::pair<std::string, std::string>> headers;
-};
-
-// Every path of the site: parses the request, asks the core, renders the answer. It
-// holds no state of its own beyond its configuration; each thread that calls Handle
-// gets its own database connection, opened on its first request.
+// Every page of the site: parses the request, asks the core, renders the answer.
+// Handle may be called by several threads at once; each gets its own database
+// connection from the service's connections. Besides the configuration the service
+// keeps the rendered pages and the database's change number, both shared by every
+// thread under their own locks.
 class SiteService {
 public:
     explicit SiteService(SiteConfig config);
     ~SiteService();
 
     SiteResponse Handle(const SiteRequest& request);
+    // A thread that called Handle ends: its database connection is closed by it.
+    void ThreadEnds();
 
     // The headers every answer carries: no script may run, no other site may frame
     // the pages, no type guessing.
@@ -64,11 +55,12 @@ public:
 
 private:
     SiteStorage* Storage();
-    SiteResponse Route(const SiteRequest& request);
+    // The 503 page; the calling thread's connection is opened again on its next request.
+    SiteResponse Unavailable();
     SiteResponse ShowRecord(const SiteRequest& request);
     SiteResponse StoreRecord(const SiteRequest& request);
     SiteResponse RecordTable(const SiteRequest& request);
-    SiteResponse RenderTable(Language language, int pageAsked, int markedId, qint64* changeNumber);
+    SiteResponse RenderTable(const SitePages::RecordTable& asked, qint64* changeNumber);
     SiteResponse NewestRecords();
     SiteResponse ReportForm(const QString& notice, int status);
     SiteResponse StoreReport(const SiteRequest& request);
@@ -82,7 +74,8 @@ private:
                         const std::function<SiteResponse(qint64* changeNumber)>& render);
 
     SiteConfig config_;
-    quint64 serial_;
+    SiteRoutes routes_;
+    SiteConnections connections_;
     PageCache pages_;
     ChangeWatch changes_;
 };

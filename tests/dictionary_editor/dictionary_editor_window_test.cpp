@@ -203,7 +203,7 @@ TEST_F(EditorWindowTest, MissingWordsFillTheBoxAndAFailedFetchCanBeRetried)
     BulkBox()->setPlainText(QStringLiteral("old"));
     Click("missingWords");
     EXPECT_FALSE(Button("missingWords")->isEnabled());
-    ASSERT_EQ(fakes.http.requested, QStringList({"https://club.example/Public/mancanti.txt"}));
+    ASSERT_EQ(fakes.http.requested, QStringList({"https://club.example/Public/mancanti.txt?Language=1"}));
     fakes.http.Answer(fakes.http.requested.first(), std::nullopt);
     EXPECT_EQ(fakes.dialogs.LastText(), QStringLiteral("Il documento che hai richiesto non è stato trovato"));
     EXPECT_TRUE(Button("missingWords")->isEnabled());

@@ -25,12 +25,15 @@ std::map<std::string, QByteArray> GameFields()
 
 std::variant<RecordSubmission, FieldError> Check(const std::map<std::string, QByteArray>& fields)
 {
-    return CheckSubmission([&fields](const char* key) -> std::optional<QByteArray> {
-        const auto found = fields.find(key);
-        if (found == fields.end())
-            return std::nullopt;
-        return found->second;
-    });
+    // The site's clock reads 10-12-2026.
+    return CheckSubmission(
+        [&fields](const char* key) -> std::optional<QByteArray> {
+            const auto found = fields.find(key);
+            if (found == fields.end())
+                return std::nullopt;
+            return found->second;
+        },
+        QDate(2026, 12, 10));
 }
 
 class SubmissionFields : public ::testing::TestWithParam<SubmissionCase> {};
@@ -81,6 +84,17 @@ INSTANTIATE_TEST_SUITE_P(
                        "\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80"
                        "\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80\xc3\x80",
                        ""},
+        SubmissionCase{"40 accented letters typed decomposed are 40 characters", "Nome",
+                       "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80"
+                       "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80"
+                       "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80"
+                       "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80"
+                       "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80" "E\xcc\x80",
+                       ""},
+        SubmissionCase{"name with an invisible zero-width space", "Nome", "BRU\xe2\x80\x8bNO", "Nome"},
+        SubmissionCase{"name with a right-to-left override", "Nome", "\xe2\x80\xae" "ONURB", "Nome"},
+        SubmissionCase{"name with a byte-order mark inside", "Nome", "BRU\xef\xbb\xbf" "NO", "Nome"},
+        SubmissionCase{"note with a bidi isolate", "Note", "Sono\xe2\x81\xa6_il_migliore", "Note"},
         SubmissionCase{"name with a line break", "Nome", "BRU\nNO", "Nome"},
         SubmissionCase{"name with a tab", "Nome", "BRU\tNO", "Nome"},
         SubmissionCase{"name with a C1 control", "Nome", "BRU\xc2\x85NO", "Nome"},
@@ -96,6 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
         SubmissionCase{"date month first", "data", "12-31-2026", "data"},
         SubmissionCase{"date with slashes", "data", "09/12/2026", "data"},
         SubmissionCase{"date missing", "data", nullptr, "data"},
+        SubmissionCase{"tomorrow, as in a time zone ahead", "data", "11-12-2026", ""},
+        SubmissionCase{"a date after tomorrow", "data", "12-12-2026", "data"},
+        SubmissionCase{"a date far ahead", "data", "31-12-2099", "data"},
         SubmissionCase{"time of day", "ora", "23:59", ""},
         SubmissionCase{"hour 24", "ora", "24:00", "ora"},
         SubmissionCase{"time with seconds", "ora", "21:07:33", "ora"},
@@ -139,6 +156,7 @@ TEST(SubmissionFields, TextIsUtf8AndOlderClientsWindowsCodePage)
         {"UTF-8 as the game sends it", QByteArray("NICCOL\xc3\x92"), QStringLiteral("NICCOLÒ")},
         {"a Windows code page byte", QByteArray("NICCOL\xd2"), QStringLiteral("NICCOLÒ")},
         {"the euro sign of the Windows code page", QByteArray("\x80"), QStringLiteral("€")},
+        {"a letter and its accent typed apart are one letter", QByteArray("NICCOLO\xcc\x80"), QStringLiteral("NICCOLÒ")},
     };
     for (const DecodingCase& row : rows)
         EXPECT_EQ(DecodedFieldText(row.bytes), row.text) << row.what;

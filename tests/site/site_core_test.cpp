@@ -112,6 +112,17 @@ TEST(PageCache, APageIsHandedOutOnlyAtTheNumberItWasRenderedAt)
     }
 }
 
+TEST(PageCache, AtTheBoundPagesOfAnOlderNumberGoFirst)
+{
+    PageCache cache(2);
+    cache.Keep("vecchia", 1, "v");
+    cache.Keep("attuale", 2, "a");
+    cache.Keep("nuova", 2, "n");  // full: the page of number 1 goes, the others stay
+    EXPECT_FALSE(cache.Find("vecchia", 1));
+    ASSERT_TRUE(cache.Find("attuale", 2));
+    ASSERT_TRUE(cache.Find("nuova", 2));
+}
+
 TEST(PageCache, ARenderedAgainPageReplacesTheOldAndTheBoundStartsAfresh)
 {
     PageCache cache(2);
@@ -221,10 +232,20 @@ TEST(VersionDigits, TheKeepersVersionRunsTogetherAsTheGameReadsIt)
     }
 }
 
-TEST(SubmissionToken, OnlyAFreshTokenSignedWithTheSecretIsGenuine)
+TEST(SubmissionToken, OnlyAFreshTokenSignedWithTheSecretForThisFormIsGenuine)
 {
     const QDateTime issued = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
-    const QByteArray token = SubmissionToken::Issue("secret", issued);
+    RecordSubmission record;
+    record.name = QStringLiteral("ANNA");
+    record.program = QStringLiteral("Letterama_ABC");
+    record.playedOn = QDate(2026, 12, 9);
+    record.playedAt = QTime(21, 7);
+    record.points = 300;
+    record.manches = 5;
+    const QByteArray forAnna = SubmissionToken::ForRecord(record);
+    RecordSubmission more = record;
+    more.points = 32767;
+    const QByteArray token = SubmissionToken::Issue("secret", issued, forAnna);
     QByteArray tampered = token;
     tampered[0] = tampered[0] == 'a' ? 'b' : 'a';
     struct Row {
@@ -232,21 +253,26 @@ TEST(SubmissionToken, OnlyAFreshTokenSignedWithTheSecretIsGenuine)
         QByteArray token;
         QByteArray secret;
         qint64 later;
+        QByteArray confirms;
         bool genuine;
     };
     const Row rows[] = {
-        {"just issued", token, "secret", 0, true},
-        {"an hour later", token, "secret", 3600, true},
-        {"past its lifetime", token, "secret", SubmissionToken::kLifetimeSeconds + 1, false},
-        {"another site's secret", token, "other", 0, false},
-        {"a changed nonce", tampered, "secret", 0, false},
-        {"empty", QByteArray(), "secret", 0, false},
-        {"no secret at all", token, QByteArray(), 0, false},
+        {"just issued", token, "secret", 0, forAnna, true},
+        {"an hour later", token, "secret", 3600, forAnna, true},
+        {"past its lifetime", token, "secret", SubmissionToken::kLifetimeSeconds + 1, forAnna, false},
+        {"another site's secret", token, "other", 0, forAnna, false},
+        {"a changed nonce", tampered, "secret", 0, forAnna, false},
+        {"empty", QByteArray(), "secret", 0, forAnna, false},
+        {"no secret at all", token, QByteArray(), 0, forAnna, false},
+        {"for another record", token, "secret", 0, SubmissionToken::ForRecord(more), false},
+        {"the report form's, for a record", SubmissionToken::Issue("secret", issued, SubmissionToken::ForReport()),
+         "secret", 0, forAnna, false},
+        {"a record's, for the report form", token, "secret", 0, SubmissionToken::ForReport(), false},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(SubmissionToken::IsGenuine(row.token, row.secret, issued.addSecs(row.later)), row.genuine)
+        EXPECT_EQ(SubmissionToken::IsGenuine(row.token, row.secret, issued.addSecs(row.later), row.confirms), row.genuine)
             << row.what;
-    EXPECT_NE(SubmissionToken::Issue("secret", issued), token) << "two tokens are never the same";
+    EXPECT_NE(SubmissionToken::Issue("secret", issued, forAnna), token) << "two tokens are never the same";
 }
 
 TEST(DatabaseAddress, SQLiteByDefaultAndPostgreSQLByUrl)

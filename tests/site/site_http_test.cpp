@@ -24,6 +24,9 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <set>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -84,7 +87,7 @@ protected:
         SiteConfig config;
         config.database = *address_;
         config.hourlySubmissions = hourlyLimit;
-        config.lexicons = std::make_shared<SiteLexicons>(SiteLexicons::Load({program_.Path()}));
+        config.lexicons = SiteLexicons::Load({program_.Path()});
         showWithin_ = config.otherWritesShowWithin;
         // The site's steady clock stands still until a test moves it.
         config.steadyNow = [this] { return std::chrono::steady_clock::time_point(steadyTime_.load()); };
@@ -331,6 +334,123 @@ TEST_P(SiteHttpTest, KeptPagesFollowWritesByThisSiteAndByAnotherProcess)
     }
 }
 
+// A confirmation's token confirms the record it was shown with and nothing else, and
+// a form is taken only from a page of this site.
+TEST_P(SiteHttpTest, AFormIsTakenOnlyForWhatItConfirmedAndFromThisSite)
+{
+    const httplib::Result anna = Get(GameRecordAddress(QStringLiteral("ANNA"), 300, QString(), QString()));
+    const httplib::Result report = Get("/letterama/segnala");
+    ASSERT_TRUE(anna && report);
+    const std::string annasToken = FormFields(anna->body).find("token")->second;
+    const std::string reportToken = FormFields(report->body).find("token")->second;
+    const std::string thisSite = "http://127.0.0.1:" + std::to_string(site_->Port());
+
+    struct Row {
+        const char* what;
+        int points;                 // the record posted
+        std::string token;          // empty: the one its own page gave
+        httplib::Headers headers;
+        int status;
+    };
+    const Row rows[] = {
+        {"another record's token, for more points", 32767, annasToken, {}, 400},
+        {"the report form's token", 32767, reportToken, {}, 400},
+        {"a page of another site", 301, "", {{"Origin", "https://evil.example"}}, 403},
+        {"a page of another site, by its address", 302, "", {{"Referer", "https://evil.example/a.html"}}, 403},
+        {"a sandboxed page", 303, "", {{"Origin", "null"}}, 403},
+        {"a page of this site", 304, "", {{"Origin", thisSite}}, 303},
+        {"no page at all (the game, a command line)", 305, "", {}, 303},
+    };
+    for (const Row& row : rows) {
+        const httplib::Result shown = Get(GameRecordAddress(QStringLiteral("BRUNO"), row.points, QString(), QString()));
+        ASSERT_TRUE(shown) << row.what;
+        httplib::Params fields = FormFields(shown->body);
+        if (!row.token.empty()) {
+            fields.erase("token");
+            fields.emplace("token", row.token);
+        }
+        const httplib::Result posted = client_->Post("/letterama.asp", row.headers, fields);
+        ASSERT_TRUE(posted) << row.what;
+        EXPECT_EQ(posted->status, row.status) << row.what;
+    }
+    // The report form's own token still reports a word; ANNA's token her record.
+    httplib::Params word{{"parola", "albero"}, {"Language", "1"}, {"token", reportToken}};
+    EXPECT_EQ(client_->Post("/letterama/segnala", word)->status, 200);
+    EXPECT_EQ(client_->Post("/letterama.asp", FormFields(anna->body))->status, 303);
+    QString error;
+    const auto storage = SiteStorage::Open(*address_, &error);
+    ASSERT_TRUE(storage);
+    const auto stored = storage->AllRecords(Language::Italian);
+    ASSERT_TRUE(stored);
+    std::set<int> points;
+    for (const StoredRecord& record : *stored)
+        points.insert(record.record.points);
+    EXPECT_EQ(points, (std::set<int>{300, 304, 305}));
+}
+
+TEST_P(SiteHttpTest, AnEqualsSignInAValueStaysInIt)
+{
+    std::string address = GameRecordAddress(QStringLiteral("ANNA"), 300, QString(), QString());
+    address.replace(address.find("Nome=ANNA"), 9, "Nome=Anna=Maria");
+    const httplib::Result shown = Get(address);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->status, 200);
+    EXPECT_NE(shown->body.find("<dd>Anna=Maria</dd>"), std::string::npos) << shown->body;
+}
+
+TEST_P(SiteHttpTest, TheTableHasPageNumbersACountAndASearchAndNoPagePastTheLast)
+{
+    QString error;
+    auto storage = SiteStorage::Open(*address_, &error);
+    ASSERT_TRUE(storage);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (int i = 0; i < 60; ++i) {
+        const RecordSubmission record = Record(QStringLiteral("GIOCATORE%1").arg(i), 1000 - i, Language::Latin);
+        ASSERT_EQ(storage->SubmitRecord(record, QByteArray::number(i), QStringLiteral("x"), now, 100).outcome,
+                  SiteStorage::Outcome::Stored);
+    }
+    struct Row {
+        const char* path;
+        int status;
+        std::vector<const char*> shown;
+        std::vector<const char*> notShown;
+    };
+    const Row rows[] = {
+        {"/letterama/?Language=3", 200,
+         {"60 record in latino", "pagina 1 di 3", "<strong aria-current=\"page\">1</strong>",
+          "href=\"/letterama/?Language=3&amp;pagina=3\" aria-label=\"Ultima pagina, 3\""},
+         {"Prima pagina", "GIOCATORE25<"}},
+        {"/letterama/?Language=3&pagina=3", 200,
+         {"pagina 3 di 3", "GIOCATORE59<", "aria-label=\"Prima pagina\""},
+         {"Ultima pagina"}},
+        {"/letterama/?Language=3&pagina=4", 404, {"3 pagine", "href=\"/letterama/?Language=3&amp;pagina=3\""}, {}},
+        {"/letterama/?Language=3&pagina=999999", 404, {"3 pagine"}, {}},
+        {"/letterama/?Language=3&nome=giocatore1", 200,
+         {"11 record in latino con un nome che contiene \"giocatore1\"", "<tr><td>2</td><td>GIOCATORE1<",
+          "<tr><td>11</td><td>GIOCATORE10<"},
+         {"GIOCATORE2<"}},
+        {"/letterama/?Language=3&nome=%25", 200, {"Nessun record in latino con un nome che contiene"}, {}},
+        {"/letterama/recenti", 200, {"Registrato il", "<td class=\"data\">09-12-2026</td>"}, {}},
+    };
+    for (const Row& row : rows) {
+        // Twice: the second may come from the kept pages.
+        for (int time = 0; time < 2; ++time) {
+            const httplib::Result answer = Get(row.path);
+            ASSERT_TRUE(answer) << row.path;
+            EXPECT_EQ(answer->status, row.status) << row.path;
+            for (const char* text : row.shown)
+                EXPECT_NE(answer->body.find(text), std::string::npos) << row.path << ": " << text;
+            for (const char* text : row.notShown)
+                EXPECT_EQ(answer->body.find(text), std::string::npos) << row.path << ": " << text;
+        }
+    }
+    // The stored time, on the site's clock, beside each of the newest records.
+    const httplib::Result newest = Get("/letterama/recenti");
+    ASSERT_TRUE(newest);
+    EXPECT_TRUE(QString::fromStdString(newest->body)
+                    .contains(QRegularExpression(QStringLiteral("<td class=\"data\">\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d</td>"))));
+}
+
 TEST_P(SiteHttpTest, TheUpdateNoticeHoldsTheVersionTheKeeperSet)
 {
     EXPECT_EQ(Get("/letterama/letterama_update.txt")->status, 404);
@@ -409,12 +529,15 @@ protected:
         limits.keepAliveSeconds = 1;
         limits.mostBodyBytes = 4096;
         limits.mostHeaders = 20;
+        limits.mostPerAddress = kMostPerAddress;
         site_ = std::make_unique<RunningSite>(std::move(config), limits);
         ASSERT_GT(site_->Port(), 0);
     }
 
-    // Sends raw bytes and reads until the server closes; gives up after 10 seconds.
-    std::string Raw(const std::string& request, std::chrono::milliseconds* closedAfter = nullptr)
+    static constexpr int kMostPerAddress = 4;
+
+    // A connection to the site; -1 when it cannot connect.
+    int Open()
     {
         const int fd = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
@@ -425,8 +548,17 @@ protected:
         setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
         if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
             close(fd);
-            return {};
+            return -1;
         }
+        return fd;
+    }
+
+    // Sends raw bytes and reads until the server closes; gives up after 10 seconds.
+    std::string Raw(const std::string& request, std::chrono::milliseconds* closedAfter = nullptr)
+    {
+        const int fd = Open();
+        if (fd < 0)
+            return {};
         const auto start = std::chrono::steady_clock::now();
         send(fd, request.data(), request.size(), MSG_NOSIGNAL);
         std::string answer;
@@ -480,6 +612,51 @@ TEST_F(SiteLimitsTest, AClientThatStopsSendingIsDropped)
     EXPECT_LT(closedAfter.count(), 4000);
 }
 
+TEST_F(SiteLimitsTest, AWebSocketIsAcceptedOnTheSamePortFromThisSiteOnly)
+{
+    const std::string upgrade =
+        "GET /letterama/online/ HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n";
+    const struct {
+        const char* origin;
+        const char* status;
+    } rows[] = {
+        {"http://127.0.0.1", "HTTP/1.1 101"},
+        {"https://evil.example", "HTTP/1.1 403"},
+    };
+    for (const auto& row : rows) {
+        const int fd = Open();
+        ASSERT_GE(fd, 0);
+        const std::string request = upgrade + "Origin: " + row.origin + "\r\n\r\n";
+        send(fd, request.data(), request.size(), MSG_NOSIGNAL);
+        char buffer[512] = {};
+        const ssize_t got = recv(fd, buffer, sizeof buffer - 1, 0);
+        close(fd);
+        ASSERT_GT(got, 12) << row.origin;
+        EXPECT_EQ(std::string(buffer, 12), row.status) << row.origin;
+        if (std::string(row.status).ends_with("101"))
+            EXPECT_NE(std::string(buffer).find("s3pPLMBiTxaQ9kYGzzhZRbK+xOo="), std::string::npos);
+    }
+}
+
+TEST_F(SiteLimitsTest, OneAddressHoldsOnlySoManyConnections)
+{
+    std::vector<int> held;
+    for (int i = 0; i < kMostPerAddress; ++i) {
+        held.push_back(Open());
+        ASSERT_GE(held.back(), 0);
+    }
+    // One more is closed at once, without an answer.
+    const std::string refused = Raw("GET / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(refused, "");
+    close(held.back());
+    held.pop_back();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(Raw("GET / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n").substr(0, 12), "HTTP/1.1 200");
+    for (const int fd : held)
+        close(fd);
+}
+
 }  // namespace
 
 namespace {
@@ -507,14 +684,28 @@ TEST(SiteReadOnlyHttp, AReadOnlyDatabaseStillShowsTheTableAndASubmissionSaysItWa
     EXPECT_EQ(table->status, 200);
     EXPECT_NE(table->body.find("ANNA"), std::string::npos);
 
+    // The record's page says it cannot be stored now, without a button that would
+    // only lead to a refusal.
+    const httplib::Result shown = client.Get(
+        "/letterama.asp?Nome=LUCA&programma=Letterama_ABC&data=09-12-2026&punti=500&Manches=5&Note=&E_MAIL=&ora=21:07"
+        "&Language=1");
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->status, 200);
+    EXPECT_EQ(shown->body.find("<button"), std::string::npos);
+    EXPECT_NE(shown->body.find("non può registrare record"), std::string::npos);
+
     // A form signed with the database's secret, as a page shown before the file
     // became read-only would carry.
     auto reader = SiteStorage::Open(address, &error);
     ASSERT_TRUE(reader);
+    RecordSubmission luca = Record(QStringLiteral("LUCA"), 500);
+    luca.note.clear();
+    luca.email.clear();
     httplib::Params fields{{"Nome", "LUCA"},  {"programma", "Letterama_ABC"}, {"data", "09-12-2026"},
                            {"punti", "500"},  {"Manches", "5"},               {"ora", "21:07"},
                            {"Language", "1"}, {"token", SubmissionToken::Issue(reader->TokenSecret(),
-                                                                              QDateTime::currentDateTimeUtc())
+                                                                              QDateTime::currentDateTimeUtc(),
+                                                                              SubmissionToken::ForRecord(luca))
                                                             .toStdString()}};
     const httplib::Result posted = client.Post("/letterama.asp", fields);
     ASSERT_TRUE(posted);

@@ -85,13 +85,14 @@ protected:
     }
 
     // Reports a word through the site's own form, as a player does.
-    void Report(const QString& word)
+    void Report(const QString& word, int language = 1)
     {
         const QString page = address.Page("/letterama/segnala");
         const HttpAnswer form = HttpGet(page);
         ASSERT_EQ(form.status, 200);
         const HttpAnswer sent =
-            HttpPostForm(page, HiddenFields(form.body) + "&Language=1&parola=" + QUrl::toPercentEncoding(word));
+            HttpPostForm(page, HiddenFields(form.body) + "&Language=" + QByteArray::number(language) + "&parola=" +
+                                   QUrl::toPercentEncoding(word));
         ASSERT_LT(sent.status, 400) << word.toStdString() << ": " << sent.body.toStdString();
     }
 
@@ -166,6 +167,24 @@ TEST_F(SiteGameTest, TheEditorDownloadsTheReportedWordsAndImportsThoseItLacks)
     QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("importAll")), Qt::LeftButton);
     EXPECT_EQ(editor.Lists().List(4 - 3).Words(),
               (QStringList{QStringLiteral("CANE"), QStringLiteral("CASA"), QStringLiteral("LUPO"), QStringLiteral("MARE")}));
+}
+
+// Each lexicon's editor gets the words reported for its own language.
+TEST_F(SiteGameTest, TheEnglishEditorDownloadsTheWordsReportedForEnglish)
+{
+    Report(QStringLiteral("LUPO"));
+    Report(QStringLiteral("JEEP"), 2);
+    ASSERT_TRUE(WriteTinyLexicon(2, {QStringLiteral("CASA")}));
+    DictionaryEditorWindow editor({Language::English, QStringLiteral("SLESSICO.2"), folder.Path(), fakes.dialogs, http,
+                                   spelling, [] {}, address});
+    editor.Open();
+    editor.FinishLoad();
+    auto* bulk = editor.findChild<QPlainTextEdit*>(QStringLiteral("bulkBox"));
+    auto* fetch = editor.findChild<QPushButton*>(QStringLiteral("missingWords"));
+    QTest::mouseClick(fetch, Qt::LeftButton);
+    ASSERT_TRUE(RunUntil([fetch] { return fetch->isEnabled(); }, 8000)) << "the site never answered";
+    EXPECT_EQ(bulk->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts).first().trimmed(), QStringLiteral("JEEP"));
+    EXPECT_FALSE(bulk->toPlainText().contains(QStringLiteral("LUPO")));
 }
 
 TEST_F(SiteGameTest, TheRecordLinkOpensAPageThatStoresTheRecordOnceConfirmed)

@@ -104,6 +104,13 @@ bool PostgresServer::Start(QString* whyNot)
         *whyNot = QStringLiteral("initdb failed: ") + QString::fromLocal8Bit(initdb.readAllStandardError());
         return false;
     }
+    return Run(whyNot);
+}
+
+bool PostgresServer::Run(QString* whyNot)
+{
+    const QString bin = ProgramsFolder();
+    const QString data = dir_.filePath(QStringLiteral("data"));
     const auto [program, arguments] = AsServerUser(
         bin + QStringLiteral("/postgres"),
         {QStringLiteral("-D"), data, QStringLiteral("-k"), dir_.path(), QStringLiteral("-c"),
@@ -146,14 +153,25 @@ bool PostgresServer::Start(QString* whyNot)
 
 PostgresServer::~PostgresServer()
 {
-    if (postgres_.state() != QProcess::NotRunning) {
-        // Fast shutdown: connections still open are closed by the server.
-        ::kill(static_cast<pid_t>(postgres_.processId()), SIGINT);
-        if (!postgres_.waitForFinished(15000)) {
-            postgres_.kill();
-            postgres_.waitForFinished(5000);
-        }
-    }
+    Stop();
+}
+
+bool PostgresServer::Stop()
+{
+    if (postgres_.state() == QProcess::NotRunning)
+        return true;
+    // Fast shutdown: connections still open are closed by the server.
+    ::kill(static_cast<pid_t>(postgres_.processId()), SIGINT);
+    if (postgres_.waitForFinished(15000))
+        return true;
+    postgres_.kill();
+    postgres_.waitForFinished(5000);
+    return false;
+}
+
+bool PostgresServer::StartAgain(QString* whyNot)
+{
+    return postgres_.state() != QProcess::NotRunning || Run(whyNot);
 }
 
 QString PostgresServer::CreateDatabase()

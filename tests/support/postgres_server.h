@@ -27,9 +27,15 @@ public:
     // Makes an empty database and returns its name; empty on failure.
     QString CreateDatabase();
 
+    // Stops the server as an administrator would (a fast shutdown: open connections
+    // are closed), and starts it again on the same data, as after a restart.
+    bool Stop();
+    bool StartAgain(QString* whyNot);
+
 private:
     PostgresServer() = default;
     bool Start(QString* whyNot);
+    bool Run(QString* whyNot);
 
     QTemporaryDir dir_;
     QProcess postgres_;
