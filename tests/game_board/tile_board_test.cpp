@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace TileGeometry;
@@ -169,9 +170,59 @@ TEST_F(BoardFixture, TileFliesAlongTheFlyInPath)
     Draw("A");
     Draw("B");
     Draw("C");
-    ASSERT_EQ(recorder.moves.size(), static_cast<size_t>(kFlySteps));
-    for (int step = 0; step < kFlySteps; ++step)
-        EXPECT_EQ(recorder.moves[step], FlyInTopLeft(2, kFlyFirst + step * kFlyStep)) << step;
+    // Only ever forward along the path, from where it enters the board to its end.
+    ASSERT_GE(recorder.moves.size(), 2u);
+    EXPECT_EQ(recorder.moves.back(), FlyInTopLeft(2, kFlyLast));
+    EXPECT_TRUE(QRect(QPoint(0, 0), BoardSize()).intersects(QRect(recorder.moves.front(), QSize(kTileWidth, kTileHeight))));
+    int lastK = kFlyFirst - 1;
+    for (const QPoint& move : recorder.moves) {
+        int k = lastK + 1;
+        while (k <= kFlyLast && FlyInTopLeft(2, k) != move)
+            ++k;
+        ASSERT_LE(k, kFlyLast) << "off the path: " << move.x() << "," << move.y();
+        lastK = k;
+    }
+}
+
+// Where a widget stood each time it was painted.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* watched) { watched->installEventFilter(this); }
+    std::vector<QPoint> painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.push_back(static_cast<QWidget*>(watched)->pos());
+        return false;
+    }
+};
+
+TEST_F(BoardFixture, TheFlyInIsSeenAtManyPlacesOnItsWay)
+{
+    // Painted as the screen shows it, frame by frame: a flight over in a few
+    // milliseconds would be seen once or twice, the tile appearing from nowhere.
+    const struct {
+        int style;
+        bool letterLabelFlies;
+    } flyingStyles[] = {{3, false}, {4, true}, {0, false}};
+    board->resize(board->sizeHint());
+    for (const auto& row : flyingStyles) {
+        board->Reset();
+        state.DrawnLetters.clear();
+        state.Settings.TileStyle = static_cast<TileLook>(row.style);
+        QWidget* flying = row.letterLabelFlies ? static_cast<QWidget*>(board->LetterLabel(1)) : board->Tile(1);
+        PaintRecorder recorder(flying);
+        Draw("A");
+        Draw("B");
+        std::vector<QPoint> distinct;
+        for (const QPoint& at : recorder.painted) {
+            if (std::find(distinct.begin(), distinct.end(), at) == distinct.end())
+                distinct.push_back(at);
+        }
+        EXPECT_GE(distinct.size(), 8u) << "style " << row.style;
+    }
 }
 
 TEST_F(BoardFixture, EveryTilePlaysItsLetterSoundAndWaitsItsHold)
