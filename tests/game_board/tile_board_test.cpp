@@ -184,25 +184,31 @@ TEST_F(BoardFixture, TileFliesAlongTheFlyInPath)
     }
 }
 
-// Where a widget stood each time it was painted.
-class PaintRecorder : public QObject {
+// What a screen of 100 frames a second shows of a widget: where it stands at each
+// frame while it is on the board.
+class FrameSampler : public QObject {
 public:
-    explicit PaintRecorder(QWidget* watched) { watched->installEventFilter(this); }
-    std::vector<QPoint> painted;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    FrameSampler(QWidget* watched, QWidget* board) : watched_(watched), board_(board)
     {
-        if (event->type() == QEvent::Paint)
-            painted.push_back(static_cast<QWidget*>(watched)->pos());
-        return false;
+        frames_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&frames_, &QTimer::timeout, this, [this] {
+            if (watched_->isVisible() && board_->rect().intersects(watched_->geometry()))
+                shown.push_back(watched_->pos());
+        });
+        frames_.start(10);
     }
+    std::vector<QPoint> shown;
+
+private:
+    QWidget* watched_;
+    QWidget* board_;
+    QTimer frames_;
 };
 
 TEST_F(BoardFixture, TheFlyInIsSeenAtManyPlacesOnItsWay)
 {
-    // Painted as the screen shows it, frame by frame: a flight over in a few
-    // milliseconds would be seen once or twice, the tile appearing from nowhere.
+    // A flight over in a few milliseconds is seen in one frame or two, the tile
+    // appearing from nowhere; in a quarter of a second the eye follows it.
     const struct {
         int style;
         bool letterLabelFlies;
@@ -213,15 +219,16 @@ TEST_F(BoardFixture, TheFlyInIsSeenAtManyPlacesOnItsWay)
         state.DrawnLetters.clear();
         state.Settings.TileStyle = static_cast<TileLook>(row.style);
         QWidget* flying = row.letterLabelFlies ? static_cast<QWidget*>(board->LetterLabel(1)) : board->Tile(1);
-        PaintRecorder recorder(flying);
         Draw("A");
+        FrameSampler screen(flying, board);
         Draw("B");
         std::vector<QPoint> distinct;
-        for (const QPoint& at : recorder.painted) {
+        for (const QPoint& at : screen.shown) {
             if (std::find(distinct.begin(), distinct.end(), at) == distinct.end())
                 distinct.push_back(at);
         }
         EXPECT_GE(distinct.size(), 8u) << "style " << row.style;
+        EXPECT_EQ(flying->pos(), RestTopLeft(1)) << "style " << row.style;
     }
 }
 
