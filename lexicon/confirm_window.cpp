@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "confirm_window.h"
 
+#include "button_keys.h"
 #include "program_folder.h"
 #include "shell.h"
 #include "spell_checker.h"
@@ -99,11 +100,16 @@ ConfirmWindow::ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* 
 
     connect(spellButton_, &QPushButton::clicked, this, &ConfirmWindow::CheckSpelling);
     connect(okButton_, &QPushButton::clicked, this, &ConfirmWindow::Confirm);
+    connect(options_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            NameOkButton();
+    });
     connect(picture_, &QPushButton::clicked, this, [this] {
         if (!homePage_.isEmpty())
             shell_.Open(homePage_);
     });
     SetHomePage(QString());
+    ButtonKeys::EnterPressesFocusedButton(this);
 }
 
 void ConfirmWindow::SetHomePage(const QString& address)
@@ -137,6 +143,7 @@ void ConfirmWindow::Prepare(const QString& wordToConfirm)
     wordLabel_->setText(wordToConfirm.toUpper());
     wordBox_->setText(wordToConfirm);
     options_->button(kDoNotAdd)->setChecked(true);
+    NameOkButton();
     okButton_->setFocus();
 
     if (!movie_) {
@@ -154,6 +161,15 @@ void ConfirmWindow::Prepare(const QString& wordToConfirm)
         movie_->start();
         ShowMovieFrame();
     }
+}
+
+void ConfirmWindow::NameOkButton()
+{
+    // The focus opens on OK: a screen reader hears there which word is asked about
+    // and what OK will do with it, before Enter decides unheard.
+    const QAbstractButton* chosen = options_->checkedButton();
+    okButton_->setAccessibleName(QStringLiteral("Parola %1, scelta: %2. OK")
+                                     .arg(wordToConfirm_.toUpper(), chosen ? chosen->text() : QStringLiteral("nessuna")));
 }
 
 void ConfirmWindow::ShowMovieFrame()

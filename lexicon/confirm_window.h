@@ -58,6 +58,8 @@ private:
     void CheckSpelling();
     void Confirm();
     void ShowMovieFrame();
+    // OK's accessible name: the word and the option chosen now.
+    void NameOkButton();
 
     Shell& shell_;
     SpellChecker& spellChecker_;

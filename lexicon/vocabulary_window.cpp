@@ -6,6 +6,7 @@
 #include "language.h"
 #include "lexicon_index.h"
 #include "personal_vocabulary.h"
+#include "spoken_notice.h"
 #include "word_rules.h"
 
 #include <QEvent>
@@ -60,6 +61,11 @@ VocabularyWindow::VocabularyWindow(const GameState& state, Dialogs& dialogs, QWi
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(listLabel);
     listColumn->addWidget(list_);
+    // Says that a word went in, while the focus stays in the word box.
+    added_ = new SpokenNotice(this);
+    added_->setObjectName(QStringLiteral("addedNotice"));
+    added_->hide();
+    listColumn->addWidget(added_);
     auto* buttonColumn = new QVBoxLayout;
     buttonColumn->addWidget(newWordButton_);
     buttonColumn->addWidget(wordBox_);
@@ -154,6 +160,7 @@ void VocabularyWindow::InsertWord()
         list_->addItem(word);
         list_->scrollToItem(list_->item(list_->count() - 1));
         wordBox_->clear();
+        added_->Announce(QStringLiteral("Parola %1 aggiunta al vocabolario personale").arg(word));
         break;
     }
     // Back to the word box, for a correction or for the next word.

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class SpokenNotice;
 
 // The window "Edit vocabolario personale": the player's extra words of the current
 // language in a list that can be added to and deleted from. The list is a working
@@ -51,6 +52,7 @@ private:
     QString readError_;  // why the file could not be read; then it is never rewritten
 
     QListWidget* list_;
+    SpokenNotice* added_;
     QLineEdit* wordBox_;
     QPushButton* newWordButton_;
     QPushButton* insertButton_;

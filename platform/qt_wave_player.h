@@ -21,6 +21,7 @@ public:
     explicit QtWavePlayer(OutputCheck hasOutput = {});
     ~QtWavePlayer() override;
     void Play(const QString& path) override;
+    bool HasOutput() const override { return hasOutput_(); }
 
 private:
     void ReportOnce(const QString& problem);

@@ -9,4 +9,7 @@ class WavePlayer {
 public:
     virtual ~WavePlayer() = default;
     virtual void Play(const QString& path) = 0;
+    // Whether a sound can be heard at all: false on a machine with no audio output,
+    // where nothing that waits for a sound has anything to wait for.
+    virtual bool HasOutput() const { return true; }
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "end_of_game_window.h"
 
+#include "button_keys.h"
 #include "end_of_game_summary.h"
 #include "game_state.h"
 
@@ -23,6 +24,7 @@ EndOfGameWindow::EndOfGameWindow(QWidget* parent) : QDialog(parent)
     games_ = new QListWidget(this);
     games_->setObjectName(QStringLiteral("gamesList"));
     games_->setAccessibleName(heading->text());
+    games_->setAccessibleDescription(QStringLiteral("Vuoi fare un'altra partitina?"));
     heading->setBuddy(games_);
     // The lines are laid out in fixed columns; only a fixed-pitch font keeps them.
     QFont courier(QStringLiteral("Courier"));
@@ -61,6 +63,7 @@ EndOfGameWindow::EndOfGameWindow(QWidget* parent) : QDialog(parent)
 
     setTabOrder(games_, yes_);
     setTabOrder(yes_, quit_);
+    ButtonKeys::EnterPressesFocusedButton(this);
 }
 
 void EndOfGameWindow::Open(const GameState& state)
@@ -69,7 +72,9 @@ void EndOfGameWindow::Open(const GameState& state)
     // and back must not list the same game twice.
     AddFinishedGame(state);
     choice_ = Choice::NewGame;
-    yes_->setFocus();
+    // The window opens on the game just finished, read once; Enter there answers yes,
+    // as on the button.
+    games_->setFocus();
     open();
 }
 
@@ -85,13 +90,13 @@ void EndOfGameWindow::done(int result)
 void EndOfGameWindow::AddFinishedGame(const GameState& state)
 {
     ++gamesPlayed_;
-    // The names and the scores stand on two lines for the eye; a screen reader reads
-    // each player's name with his score, on either line.
-    const QString spoken = SpokenGame(gamesPlayed_, state);
-    for (const QString& line : {EndOfGameSummary::NameLine(gamesPlayed_, state), EndOfGameSummary::ScoreLine(state)}) {
-        auto* item = new QListWidgetItem(EndOfGameSummary::OnScreen(line), games_);
-        item->setData(Qt::AccessibleTextRole, spoken);
-    }
+    // The names and the scores stand on two lines for the eye, in one entry of the
+    // list: a screen reader reads each game once, each name with its score.
+    auto* item = new QListWidgetItem(EndOfGameSummary::OnScreen(EndOfGameSummary::NameLine(gamesPlayed_, state)) +
+                                         QLatin1Char('\n') +
+                                         EndOfGameSummary::OnScreen(EndOfGameSummary::ScoreLine(state)),
+                                     games_);
+    item->setData(Qt::AccessibleTextRole, SpokenGame(gamesPlayed_, state));
     games_->setCurrentRow(games_->count() - 1);
     // Scrolling lays the list out; a hidden list is scrolled when it is shown.
     if (isVisible())

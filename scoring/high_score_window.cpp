@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "high_score_window.h"
 
+#include "button_keys.h"
 #include "dialogs.h"
 #include "game_state.h"
 #include "high_score_file.h"
@@ -23,9 +24,13 @@ namespace {
 
 enum Column { kRankColumn, kNameColumn, kScoreColumn, kColumns };
 
-QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment)
+const QString kFrameTitle = QStringLiteral("Migliori Punteggi");
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment, const QString& spoken)
 {
     auto* item = new QTableWidgetItem(text);
+    // Read with its column's name, so a row is more than a rank and two numbers.
+    item->setData(Qt::AccessibleTextRole, spoken);
     item->setTextAlignment(alignment | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
@@ -64,7 +69,7 @@ HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWid
     setWindowTitle(QStringLiteral("Hiscores Table"));
     setModal(true);
 
-    auto* frame = new QGroupBox(QStringLiteral("Migliori Punteggi"), this);
+    auto* frame = new QGroupBox(kFrameTitle, this);
     grid_ = new QTableWidget(0, kColumns, frame);
     grid_->setObjectName(QStringLiteral("scoreGrid"));
     grid_->setAccessibleName(frame->title());
@@ -130,6 +135,8 @@ HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWid
     setTabOrder(grid_, submission_);
     setTabOrder(submission_, back_);
     resize(600, 640);
+    grid_->setFocus();
+    ButtonKeys::EnterPressesFocusedButton(this);
 }
 
 void HighScoreWindow::SetUp()
@@ -145,11 +152,20 @@ void HighScoreWindow::SetUp()
     grid_->setRowCount(static_cast<int>(entries.size()));
     for (int row = 0; row < grid_->rowCount(); ++row) {
         const HighScoreEntry& entry = entries[row];
-        grid_->setItem(row, kRankColumn, Cell(FormatRank(row + 1), Qt::AlignLeft));
-        grid_->setItem(row, kNameColumn, Cell(entry.Name, Qt::AlignLeft));
-        grid_->setItem(row, kScoreColumn, Cell(FormatScore(entry.Score), Qt::AlignRight));
+        grid_->setItem(row, kRankColumn, Cell(FormatRank(row + 1), Qt::AlignLeft, QStringLiteral("N. %1").arg(row + 1)));
+        grid_->setItem(row, kNameColumn, Cell(entry.Name, Qt::AlignLeft, QStringLiteral("Nome: ") + entry.Name));
+        grid_->setItem(row, kScoreColumn,
+                       Cell(FormatScore(entry.Score), Qt::AlignRight, QStringLiteral("Punti: %1").arg(entry.Score)));
     }
-    bestPlayer_->setText(entries.empty() ? QString() : entries.front().Name);
+    // Entering the grid reads its first row without a key pressed first.
+    if (grid_->rowCount() > 0)
+        grid_->selectionModel()->setCurrentIndex(grid_->model()->index(0, kNameColumn), QItemSelectionModel::NoUpdate);
+    const QString best = entries.empty() ? QString() : entries.front().Name;
+    bestPlayer_->setText(best);
+    // The grid has the focus when the window opens: its name tells the best player,
+    // which the label beside "<---= (The Best)" shows.
+    grid_->setAccessibleName(best.isEmpty() ? kFrameTitle
+                                            : kFrameTitle + QStringLiteral(". Il migliore per adesso: ") + best);
     submission_->SetRecordHolder(setUp.recordHolder);
     LayOutColumns();
 

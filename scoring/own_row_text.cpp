@@ -23,7 +23,11 @@ QString Points(int points)
 QString OwnRowText(const ResultsBoardRow& row)
 {
     const QString word = row.word.trimmed().toLower();
-    if (word.isEmpty())
-        return QStringLiteral("Nessuna parola, ") + Points(row.Points());
-    return QStringLiteral("La tua parola: %1, %2, %3").arg(word, Verdict(row), Points(row.Points()));
+    const QString manche = word.isEmpty()
+                               ? QStringLiteral("Nessuna parola, ") + Points(row.Points())
+                               : QStringLiteral("La tua parola: %1, %2, %3").arg(word, Verdict(row), Points(row.Points()));
+    // The place is said as a number: "1°" would be read as degrees.
+    if (row.rank <= 0)
+        return manche;
+    return manche + QStringLiteral("; totale %1, posizione %2").arg(Points(row.total)).arg(row.rank);
 }

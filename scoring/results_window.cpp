@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_window.h"
 
+#include "button_keys.h"
 #include "confirm_window.h"
 #include "dialogs.h"
 #include "own_row_text.h"
@@ -23,6 +24,13 @@ namespace {
 enum Column { kName, kWord, kValidity, kPoints, kTotal, kRank, kColumnCount };
 
 const QString kContinueName = QStringLiteral("Continua");
+
+// What a screen reader says of a column's cell, the column named: a row read alone
+// would be "500 / 500 / 3°", two bare numbers and a place read as degrees.
+const QString kSpokenColumns[kColumnCount] = {
+    QStringLiteral("Giocatore"), QStringLiteral("Parola"),    QStringLiteral("Valida"),
+    QStringLiteral("Punti ora"), QStringLiteral("Totale"),    QStringLiteral("Posizione"),
+};
 
 }  // namespace
 
@@ -103,6 +111,7 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
 
     setTabOrder(continue_, board_);
     setTabOrder(board_, foundWords_);
+    ButtonKeys::EnterPressesFocusedButton(this);
 }
 
 ResultsWindow::~ResultsWindow()
@@ -232,7 +241,11 @@ void ResultsWindow::PrepareBoard(const std::array<PlayerSlot, GameState::kPlayer
         SetCell(player, kWord, players[player].Word.toLower());
     }
     foundCount_->setText(RoundScoring::FoundCountText(foundCount));
+    // "( 1048 )" alone says nothing of what is counted.
+    foundCount_->setAccessibleName(QStringLiteral("Trovate: %1").arg(foundCount));
+    foundWords_->setAccessibleName(QStringLiteral("Elenco delle parole trovate: %1").arg(foundCount));
     heading_->setText(RoundScoring::Heading(mancheNumber));
+    FitBoardColumns();
     continue_->setEnabled(false);
     continue_->setAccessibleName(kContinueName);
 }
@@ -312,7 +325,9 @@ void ResultsWindow::Complete()
     continue_->setEnabled(true);
     // The focus comes to the button with the player's own row in its name, so a
     // screen reader reads that first; the rest of the board is read in the table.
-    continue_->setAccessibleName(OwnRowText(outcome.rows[0]) + QStringLiteral(". ") + kContinueName);
+    // The heading names the manche; the table's own name would stand in its place.
+    continue_->setAccessibleName(heading_->text() + QStringLiteral(". ") + OwnRowText(outcome.rows[0]) +
+                                 QStringLiteral(". ") + kContinueName);
     continue_->setFocus();
     emit ScoreLabelsChanged(outcome.ScoreLabels());
 }
@@ -331,13 +346,32 @@ void ResultsWindow::ShowOutcome(const ResultsBoardOutcome& outcome)
         ShowVerdict(player, row);
         SetCell(player, kPoints, row.PointsText());
         SetCell(player, kTotal, QString::number(row.total));
-        SetCell(player, kRank, RoundScoring::RankText(row.rank));
+        SetCell(player, kRank, RoundScoring::RankText(row.rank), QString::number(row.rank));
     }
+    FitBoardColumns();
+    // Entering the table reads the player's own row first, as the arrows would; the
+    // row is not selected, so the board looks as before.
+    board_->selectionModel()->setCurrentIndex(board_->model()->index(0, kName), QItemSelectionModel::NoUpdate);
 }
 
-void ResultsWindow::SetCell(int player, int column, const QString& text)
+void ResultsWindow::FitBoardColumns()
 {
-    board_->item(player, column)->setText(text);
+    // Every column whole, without a sideways scroll bar, whatever room the style's
+    // cells and header take ("Posiz." was cut in a style with wide padding).
+    const QAbstractItemView* view = board_;  // the widest cell of a column is asked of any view
+    int width = 2 * board_->frameWidth() + board_->verticalHeader()->sizeHint().width();
+    for (int column = 0; column < kColumnCount; ++column)
+        width += std::max(view->sizeHintForColumn(column), board_->horizontalHeader()->sectionSizeHint(column));
+    board_->setMinimumWidth(width);
+}
+
+void ResultsWindow::SetCell(int player, int column, const QString& text, const QString& spoken)
+{
+    QTableWidgetItem* item = board_->item(player, column);
+    item->setText(text);
+    const QString said = spoken.isNull() ? text : spoken;
+    item->setData(Qt::AccessibleTextRole,
+                  said.isEmpty() ? QVariant() : QVariant(kSpokenColumns[column] + QStringLiteral(": ") + said));
 }
 
 void ResultsWindow::AskConfirmation(const QString& word, int previousChoice)

@@ -91,7 +91,9 @@ private:
     void Complete();
     void ShowVerdict(int player, const ResultsBoardRow& row);
     void ShowOutcome(const ResultsBoardOutcome& outcome);
-    void SetCell(int player, int column, const QString& text);
+    // `spoken`, when given, is what a screen reader hears after the column's name.
+    void FitBoardColumns();
+    void SetCell(int player, int column, const QString& text, const QString& spoken = QString());
     void AskConfirmation(const QString& word, int previousChoice);
     void Continue();
     void StopEvaluation();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's pictures of the main window maximised on a 1920x1080 screen,
 // in a manche just drawn: in the desktop's light theme (docs/main-window-maximised.png)
-// and in a dark one (docs/main-window-dark.png). It runs the real window in a copy of
+// and in a dark one (docs/main-window-dark.png), then paused in the light theme
+// (docs/main-window-paused.png). It runs the real window in a copy of
 // the program folder, with sound off and no network.
 //
 //   take_desktop_screenshots <program folder> <output folder>
@@ -9,6 +10,7 @@
 #include "game_view.h"
 #include "main_window.h"
 #include "manche_controller.h"
+#include "pause_control.h"
 #include "picture_steps.h"
 #include "qt_dialogs.h"
 #include "qt_translations.h"
@@ -86,10 +88,16 @@ int main(int argc, char** argv)
         saved += SavePicture(window.grab(), output.filePath(QStringLiteral("main-window-maximised.png")));
         QApplication::setPalette(DarkTheme());
     });
+    const QPalette light = QApplication::palette();
     steps.After(1500, [&] {
         saved += SavePicture(window.grab(), output.filePath(QStringLiteral("main-window-dark.png")));
+        QApplication::setPalette(light);
+        window.Manche()->Pause()->Pause();
+    });
+    steps.After(1500, [&] {
+        saved += SavePicture(window.grab(), output.filePath(QStringLiteral("main-window-paused.png")));
     });
     const int result = steps.Run();
     window.Manche()->Abandon();
-    return result == 0 && saved == 2 ? 0 : 1;
+    return result == 0 && saved == 3 ? 0 : 1;
 }

@@ -16,9 +16,11 @@
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -60,8 +62,10 @@ bool PictureReadable(const QString& name)
 }  // namespace
 
 TileBoard::TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent)
-    : QWidget(parent), state_(state), sounds_(sounds), stepTimer_(new QTimer(this))
+    : QWidget(parent), state_(state), sounds_(sounds), stepTimer_(new QTimer(this)), frameTimer_(new QTimer(this))
 {
+    frameTimer_->setTimerType(Qt::PreciseTimer);
+    connect(frameTimer_, &QTimer::timeout, this, &TileBoard::MoveFlights);
     stepTimer_->setSingleShot(true);
     // The hold after a sound is 0.6 s to the millisecond, as the game has always paced it.
     stepTimer_->setTimerType(Qt::PreciseTimer);
@@ -292,7 +296,9 @@ void TileBoard::RunWhenInPlace()
 void TileBoard::StopSequence()
 {
     stepTimer_->stop();
+    frameTimer_->stop();
     queue_.clear();
+    flights_.clear();
     phase_ = Phase::Idle;
     flying_ = nullptr;
 }
@@ -301,7 +307,9 @@ void TileBoard::StartNextTile()
 {
     if (queue_.empty()) {
         phase_ = Phase::Idle;
-        RunWhenInPlace();
+        // The last flights report once they have landed.
+        if (flights_.empty())
+            RunWhenInPlace();
         return;
     }
     const PendingTile& tile = queue_.front();
@@ -334,26 +342,14 @@ void TileBoard::Step()
     case Phase::Idle:
         return;
     case Phase::Holding:
-        if (flying_) {
-            Place(flying_, FlyInTopLeft(tile.position, kFlyFirst));
-            flying_->show();
-            flying_->raise();
-        }
-        frame_ = kFlyFirst;
-        phase_ = Phase::Flying;
-        [[fallthrough]];
-    case Phase::Flying:
-        if (flying_)
-            Place(flying_, FlyInTopLeft(tile.position, frame_));
-        frame_ += kFlyStep;
-        if (frame_ <= kFlyLast)
-            break;
         if (!IsThreeD(state_.Settings.TileStyle)) {
+            if (flying_)
+                StartFlight(tile.position, flying_);
             FinishTile();
             return;
         }
         phase_ = Phase::Dropping;
-        break;
+        [[fallthrough]];
     case Phase::Dropping:
         // The 3D styles skip the flight: the tile drops into place, across then down.
         Place(slot.tile, {RestTopLeft(tile.position).x(), NaturalPosition(slot.tile).y()});
@@ -367,7 +363,66 @@ void TileBoard::Step()
         FinishTile();
         return;
     }
-    stepTimer_->start(frameInterval_);
+    stepTimer_->start(0);
+}
+
+int TileBoard::FirstSeenStep(int position, QSize size)
+{
+    // The path begins far below and, for every slot but the first, far to the left:
+    // most of it lies outside the board, where nothing is seen. The flight's time is
+    // spent on the part the board shows, each twip of it a place of its own.
+    using namespace TileGeometry;
+    const QRect board(QPoint(0, 0), BoardSize());
+    for (int k = kFlyFirst; k < kFlyLast; ++k) {
+        if (board.intersects(QRect(FlyInTopLeft(position, k), size)))
+            return k;
+    }
+    return kFlyLast;
+}
+
+void TileBoard::StartFlight(int position, QWidget* element)
+{
+    using namespace TileGeometry;
+    const int firstSeen = FirstSeenStep(position, {kTileWidth, kTileHeight});
+    Place(element, FlyInTopLeft(position, firstSeen));
+    element->show();
+    element->raise();
+    flights_.push_back({position, element, std::chrono::steady_clock::now(), firstSeen});
+    if (!frameTimer_->isActive())
+        frameTimer_->start(flightTime_.count() > 0 ? FramePeriod() : std::chrono::milliseconds(0));
+}
+
+void TileBoard::MoveFlights()
+{
+    using namespace TileGeometry;
+    const auto now = std::chrono::steady_clock::now();
+    for (auto flight = flights_.begin(); flight != flights_.end();) {
+        // Where the time says the tile is: a slow frame makes the tile jump ahead,
+        // never arrive late.
+        const double progress =
+            flightTime_.count() <= 0
+                ? 1.0
+                : std::min(1.0, std::chrono::duration<double>(now - flight->start) /
+                                    std::chrono::duration<double>(flightTime_));
+        const int k = flight->firstSeen + static_cast<int>(std::lround(progress * (kFlyLast - flight->firstSeen)));
+        Place(flight->element, FlyInTopLeft(flight->position, k));
+        if (progress >= 1.0)
+            flight = flights_.erase(flight);
+        else
+            ++flight;
+    }
+    if (!flights_.empty())
+        return;
+    frameTimer_->stop();
+    if (queue_.empty() && phase_ == Phase::Idle)
+        RunWhenInPlace();
+}
+
+std::chrono::milliseconds TileBoard::FramePeriod() const
+{
+    const QScreen* shown = screen();
+    const double hertz = shown && shown->refreshRate() >= 1.0 ? shown->refreshRate() : 60.0;
+    return std::chrono::milliseconds(std::max(1, static_cast<int>(1000.0 / hertz)));
 }
 
 void TileBoard::FinishTile()

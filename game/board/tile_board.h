@@ -25,10 +25,16 @@ struct GameState;
 // The row of up to ten letter tiles of a manche, placed by the main window inside its
 // board panel. Each drawn letter gets a tile painted in the chosen TileStyle, plays
 // its sound and, after the sound's hold, flies into place. The tiles of a draw are
-// shown one after the other as timed steps on the event loop (one frame of the
-// fly-in per step), so the window paints and answers throughout; a Reset (new game,
-// language change) or the board's destruction meanwhile stops the sequence cleanly
-// and nothing stale is drawn afterwards.
+// shown one after the other as timed steps on the event loop, so the window paints
+// and answers throughout; a Reset (new game, language change) or the board's
+// destruction meanwhile stops the sequence cleanly and nothing stale is drawn
+// afterwards.
+//
+// A flight takes kFlightTime whatever the machine's speed, one position per frame
+// of the screen, over the part of the path the board shows, so the eye sees the tile
+// travel. The next tile does not wait for
+// it: its sound and hold begin at once, and with sound off the tiles of a draw fly
+// together, so a whole draw is slower by one flight only.
 //
 // Per slot the board owns a tile (TileFace), a flying letter label (style 4) and an
 // animated picture (style 1). The board caption and the two "Courier New" labels of
@@ -38,6 +44,7 @@ class TileBoard : public QWidget {
     Q_OBJECT
 public:
     static inline const QString kEmptyCaption = QStringLiteral("Area estrazione lettere");
+    static constexpr std::chrono::milliseconds kFlightTime{250};
 
     TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent = nullptr);
     ~TileBoard() override;
@@ -51,11 +58,11 @@ public:
     // Runs `done` once every tile asked for is in place: at once when none is moving.
     // A Reset drops it.
     void WhenTilesInPlace(std::function<void()> done);
-    bool Drawing() const { return !queue_.empty() || phase_ != Phase::Idle; }
+    bool Drawing() const { return !queue_.empty() || phase_ != Phase::Idle || !flights_.empty(); }
 
-    // The pause between two frames of a fly-in: none by default, so the fly-in runs as
-    // fast as the window paints; a benchmark or a screenshot may slow it down.
-    void SetFrameInterval(std::chrono::milliseconds interval) { frameInterval_ = interval; }
+    // How long a flight takes: kFlightTime unless a benchmark or a screenshot asks
+    // for another; zero lands every tile at once.
+    void SetFlightTime(std::chrono::milliseconds time) { flightTime_ = time; }
 
     // The board reset of a new game or manche: every element parked out of view below
     // the board, animations stopped, the text copy hidden, caption kEmptyCaption. Stops
@@ -125,11 +132,26 @@ private:
         QString letter;
         QString drawnSoFar;  // DrawnLetters when the tile was asked for: the text copy
     };
-    // Where the tile at the head of the sequence stands.
-    enum class Phase { Idle, Holding, Flying, Dropping, Landing };
+    // Where the tile at the head of the sequence stands; a flying tile has left the
+    // sequence for the flights.
+    enum class Phase { Idle, Holding, Dropping, Landing };
+    struct Flight {
+        int position;
+        QWidget* element;
+        std::chrono::steady_clock::time_point start;
+        int firstSeen;  // the point of the path, in twips, where the flight begins
+    };
 
     void StartNextTile();
     void Step();
+    void StartFlight(int position, QWidget* element);
+    // The first point of the fly-in path (its k, in twips) at which an element of
+    // `size` at slot `position` shows on the natural board.
+    static int FirstSeenStep(int position, QSize size);
+    // One frame of every flight under way.
+    void MoveFlights();
+    // The time between two frames of the screen the board is on.
+    std::chrono::milliseconds FramePeriod() const;
     void FinishTile();
     void StopSequence();
     void RunWhenInPlace();
@@ -156,10 +178,11 @@ private:
     std::array<Slot, 10> slots_;
     std::deque<PendingTile> queue_;  // the head is the tile on the move
     Phase phase_ = Phase::Idle;
-    int frame_ = 0;                  // the fly-in's position in twips
     QWidget* flying_ = nullptr;      // what flies in: the tile, or the letter label in style 4
     QTimer* stepTimer_;
-    std::chrono::milliseconds frameInterval_{0};
+    std::vector<Flight> flights_;
+    QTimer* frameTimer_;
+    std::chrono::milliseconds flightTime_ = kFlightTime;
     std::vector<std::function<void()>> whenInPlace_;
     std::array<bool, 10> dimmed_{};
     QString caption_;

@@ -90,4 +90,19 @@ QString AnnouncedText(const QList<int>& playerNumbers)
     return QStringLiteral("Giocatori %1 e %2: parole annunciate").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
+QString AnnouncedLengths(const QList<std::pair<int, int>>& lengths)
+{
+    QStringList said;
+    for (const auto& [player, letters] : lengths) {
+        const QString length = letters <= 0   ? QStringLiteral("nessuna parola")
+                               : letters == 1 ? QStringLiteral("1 lettera")
+                                              : QStringLiteral("%1 lettere").arg(letters);
+        said.append(QStringLiteral("giocatore %1: %2").arg(player).arg(length));
+    }
+    QString text = said.join(QStringLiteral("; "));
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
 }  // namespace Announcement

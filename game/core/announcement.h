@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class RandomSource;
 
 // The word a computer player announces ten seconds before the end of a manche,
@@ -41,5 +43,10 @@ int RoundHalfEven(double x);
 // "Giocatore 4: parola annunciata", "Giocatori 2, 3 e 4: parole annunciate". Empty
 // for nobody.
 QString AnnouncedText(const QList<int>& playerNumbers);
+
+// How long each announced word is, as the word boxes show it ("(5 Caratt.)") while
+// the words stay hidden: "Giocatore 2: 5 lettere; giocatore 4: nessuna parola".
+// `lengths` pairs a player number with the letters of that player's word.
+QString AnnouncedLengths(const QList<std::pair<int, int>>& lengths);
 
 }  // namespace Announcement

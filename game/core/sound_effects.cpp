@@ -14,7 +14,9 @@ std::chrono::milliseconds SoundEffects::PlaySound(const QString& fileName)
     if (fileName.isEmpty() || !state_.Settings.SoundOn)
         return std::chrono::milliseconds(0);
     wave_.Play(ProgramFolder::Resolve(fileName));
-    return hold_;
+    // The hold lets a sound be heard before the next; with no device to play it on,
+    // a draw would wait 0.6 s a letter for nothing.
+    return wave_.HasOutput() ? hold_ : std::chrono::milliseconds(0);
 }
 
 void SoundEffects::PlayRepeated(const QString& fileName, int times)

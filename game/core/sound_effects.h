@@ -22,8 +22,8 @@ public:
 
     // Plays `fileName` (matched in the current folder without regard to case) and
     // returns the hold its caller waits before the next step: none for an empty name
-    // or while SoundOn is off. A missing file plays nothing and is not reported, but
-    // the hold still applies.
+    // or while SoundOn is off, or when the machine has no audio output. A missing file
+    // plays nothing and is not reported, but the hold still applies.
     std::chrono::milliseconds PlaySound(const QString& fileName);
 
     // Plays the sound `times` times, one hold apart, without holding the caller.

@@ -21,6 +21,11 @@ QString Letters(const QString& drawnLetters)
     return QStringLiteral("Lettere estratte: ") + letters.join(QLatin1Char(' '));
 }
 
+QString DrawnLetter(const QString& letter, int drawn, int letterCount)
+{
+    return QStringLiteral("Lettera %1, %2 di %3").arg(letter.toUpper()).arg(drawn).arg(letterCount);
+}
+
 QString SecondsLeft(int seconds)
 {
     if (seconds == 1)

@@ -12,6 +12,13 @@ namespace SpokenText {
 // reader spells the board instead of trying to pronounce it as a word.
 QString Letters(const QString& drawnLetters);
 
+// "Lettera A, 3 di 10": a letter drawn on its own (a vowel or a consonant), said
+// once its tile is in place; `drawn` counts it.
+QString DrawnLetter(const QString& letter, int drawn, int letterCount);
+
+// Said when a new game begins, before its first manche is named.
+inline const QString kNewGame = QStringLiteral("Nuova partita");
+
 // "Mancano 10 secondi", "Manca 1 secondo".
 QString SecondsLeft(int seconds);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_window.h"
 
+#include "button_keys.h"
 #include "credits.h"
 #include "dialogs.h"
 #include "program_folder.h"
@@ -19,7 +20,8 @@ AboutWindow::AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, QWidg
     : QDialog(parent), shell_(shell), dialogs_(dialogs), logo_(new QLabel(this)), version_(new QLabel(VersionText(), this)),
       credits_(new QLabel(Credits::AboutText(), this))
 {
-    setWindowTitle(QStringLiteral("Info su Letterama"));
+    // The title is read first when the window opens: the version is heard with it.
+    setWindowTitle(QStringLiteral("Info su Letterama - ") + VersionText());
 
     logo_->setAlignment(Qt::AlignCenter);
     logo_->setAccessibleName(QStringLiteral("Letterama"));
@@ -47,7 +49,7 @@ AboutWindow::AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, QWidg
     for (const auto& link : links) {
         auto* button = new QPushButton(QString::fromUtf8(link.caption), this);
         button->setFlat(true);
-        button->setAutoDefault(false);  // Enter closes the window, it opens no site
+        button->setAutoDefault(false);
         button->setCursor(Qt::PointingHandCursor);
         const QString address = link.address;
         button->setToolTip(address.isEmpty() ? QStringLiteral("Nessun sito di Letterama impostato") : address);
@@ -79,6 +81,7 @@ AboutWindow::AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, QWidg
     layout->addWidget(close);
 
     LoadLogo();
+    ButtonKeys::EnterPressesFocusedButton(this);
 }
 
 QString AboutWindow::VersionText()

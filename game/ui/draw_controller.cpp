@@ -6,6 +6,7 @@
 #include "game_view.h"
 #include "main_menu.h"
 #include "platform.h"
+#include "spoken_text.h"
 #include "tile_board.h"
 
 #include <QAction>
@@ -29,8 +30,16 @@ DrawController::DrawController(GameState& state, const Platform& platform, const
         connect(view_.DrawButtonOf(button), &QPushButton::clicked, this, handler);
     };
     onPress(Button::Auto, [this] { letters_.PressAuto(); });
-    onPress(Button::Vowel, [this] { letters_.PressVowel(); });
-    onPress(Button::Consonant, [this] { letters_.PressConsonant(); });
+    onPress(Button::Vowel, [this] {
+        const qsizetype before = state_.DrawnLetters.size();
+        letters_.PressVowel();
+        SayLetterWhenInPlace(before);
+    });
+    onPress(Button::Consonant, [this] {
+        const qsizetype before = state_.DrawnLetters.size();
+        letters_.PressConsonant();
+        SayLetterWhenInPlace(before);
+    });
     onPress(Button::InputWord, [this] { words_.PressTypedWord(); });
     onPress(Button::ComputerWord, [this] { words_.PressProgramWord(); });
 }
@@ -44,6 +53,17 @@ LetterDraw::Hooks DrawController::LetterHooks()
     // The manche starts once the last tile is in place; a reset meanwhile drops it.
     hooks.drawComplete = [this] { board_.WhenTilesInPlace([this] { CompleteDraw(); }); };
     return hooks;
+}
+
+void DrawController::SayLetterWhenInPlace(qsizetype drawnBefore)
+{
+    // A refused press drew nothing; the last letter of the board is said with all the
+    // others, as the manche starts.
+    const int drawn = static_cast<int>(state_.DrawnLetters.size());
+    if (drawn != drawnBefore + 1 || drawn >= state_.Settings.LetterCount)
+        return;
+    const QString said = SpokenText::DrawnLetter(state_.DrawnLetters.right(1), drawn, state_.Settings.LetterCount);
+    board_.WhenTilesInPlace([this, said] { view_.SpokenLine()->Say(said); });
 }
 
 void DrawController::ResetDraw()

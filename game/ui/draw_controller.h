@@ -44,6 +44,8 @@ public:
 private:
     LetterDraw::Hooks LetterHooks();
     void PrepareDraw();
+    // A letter drawn on its own is said once its tile is in place.
+    void SayLetterWhenInPlace(qsizetype drawnBefore);
     void CompleteDraw();
     void SetDrawMenus(bool available);
 

@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "about_window.h"
+#include "button_keys.h"
 #include "dialogs.h"
 #include "draw_controller.h"
 #include "fill_strip.h"
@@ -30,7 +31,11 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStringList>
+
+#include <algorithm>
 #include <QTimer>
 
 namespace {
@@ -54,7 +59,15 @@ MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWi
       menu_(new MainMenu(menuBar()))
 {
     setWindowTitle(TableOf(state_.Settings.LexiconLanguage).WindowCaption);
-    setCentralWidget(view_);
+    // On a screen too small for the whole game (1920 x 1080 at twice the scale) the
+    // window still fits and the game scrolls inside it, the link buttons included.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("gameScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(view_);
+    setCentralWidget(scroll);
     BuildBoard();
     BuildManche();
     ConnectMenu();
@@ -65,7 +78,10 @@ MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWi
         view_->Player(slot)->ResetForNewGame();
     // As after a new game, the second finish button waits hidden.
     view_->FinishButton(1)->hide();
+    view_->FinishButton(0)->setEnabled(false);
+    FitScreen();
     WindowPlaces::Remember(this, QStringLiteral("partita"));
+    ButtonKeys::EnterPressesFocusedButton(this);
 }
 
 MainWindow::~MainWindow()
@@ -127,6 +143,22 @@ void MainWindow::EndProgram()
     endRequested_ = true;
     close();
     QCoreApplication::quit();
+}
+
+void MainWindow::FitScreen()
+{
+    // The game's own size where the screen has room, less where it has not; a place
+    // kept from the last run (on a screen there is now) comes after this.
+    const QScreen* shown = screen();
+    const QSize wanted = view_->sizeHint() + QSize(0, menuBar()->sizeHint().height());
+    if (!shown) {
+        resize(wanted);
+        return;
+    }
+    const QRect available = shown->availableGeometry();
+    resize(wanted.boundedTo(available.size()));
+    move(available.topLeft() + QPoint(std::max(0, available.width() - width()) / 2,
+                                      std::max(0, available.height() - height()) / 2));
 }
 
 void MainWindow::SetWordMaxLength(int letters)

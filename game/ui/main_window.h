@@ -38,6 +38,8 @@ class MainWindow : public QMainWindow {
 
 public:
     static constexpr const char* kTimeKeyCaption = "&Tempo rimasto";
+    static inline const QString kGiveUpGameQuestion =
+        QStringLiteral("La partita in corso ha già un punteggio e andrà persa. Vuoi davvero abbandonarla?");
 
     // `spellChecker` serves the confirmation of unknown words; it must outlive the window.
     MainWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent = nullptr);
@@ -115,6 +117,8 @@ private:
     // is on the first draw button.
     void WaitForTheDraw();
     void SetWordMaxLength(int letters);
+    // Sizes and centres the window on its screen, no larger than the screen's room.
+    void FitScreen();
     void ApplyLanguageCaption();
     void CheckMarksFromState();
     void PaintBoardBackground();
@@ -130,6 +134,9 @@ private:
     void OnLevelChosen(int level);
     void OnLanguageChosen(int language);
     void OnSoundToggled(bool on);
+    // Whether the game under way may be given up (a new game, another language,
+    // the end of the program): asked, default No, once it has a score.
+    bool MayGiveUpGame();
     void OnEditPersonalVocabulary();
     void OnHighScores();
     void OnManageMainDictionary();

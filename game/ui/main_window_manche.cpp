@@ -92,6 +92,7 @@ QTimer* MainWindow::MancheClock() const
 void MainWindow::StartManche()
 {
     manche_->StartClock();
+    view_->FinishButton(0)->setEnabled(true);
     view_->SpokenLine()->Say(SpokenText::Letters(state_.DrawnLetters));
     FollowLexiconFile();
     search_->Run(CurrentLexicon());
@@ -143,6 +144,8 @@ void MainWindow::ResetViewForNextManche()
 
 void MainWindow::WaitForTheDraw()
 {
+    // No manche runs until the draw is complete: there is no time to end.
+    view_->FinishButton(0)->setEnabled(false);
     view_->SpokenLine()->Clear();
     // The word box that had the focus is disabled now; the focus would move on to
     // whatever comes next, a link picture that Enter opens in the browser.

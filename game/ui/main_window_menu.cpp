@@ -20,6 +20,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 // The main window's menu handlers: one per item. Every item that changes a setting
 // ends by rewriting the settings file.
 
@@ -29,11 +31,17 @@ void MainWindow::ConnectMenu()
     auto onCommand = [this](Command command, auto handler) {
         connect(menu_->Action(command), &QAction::triggered, this, handler);
     };
-    onCommand(Command::NewGame, [this] { NewGame(); });
+    onCommand(Command::NewGame, [this] {
+        if (MayGiveUpGame())
+            NewGame();
+    });
     onCommand(Command::EditVocabulary, [this] { OnEditPersonalVocabulary(); });
     onCommand(Command::HighScores, [this] { OnHighScores(); });
     onCommand(Command::ManageDictionary, [this] { OnManageMainDictionary(); });
-    onCommand(Command::Quit, [this] { EndProgram(); });
+    onCommand(Command::Quit, [this] {
+        if (MayGiveUpGame())
+            EndProgram();
+    });
     onCommand(Command::Sound, [this](bool on) { OnSoundToggled(on); });
     onCommand(Command::Help, [this] { OnHelp(); });
     onCommand(Command::WordRules, [this] { OnWordRules(); });
@@ -116,12 +124,26 @@ void MainWindow::OnLanguageChosen(int number)
         CheckMarksFromState();
         return;
     }
+    if (language != state_.Settings.LexiconLanguage && !MayGiveUpGame()) {
+        CheckMarksFromState();
+        return;
+    }
     MainMenu::CheckOnly(menu_->LanguageGroup(), number);
     state_.Settings.LexiconLanguage = language;
     ApplyLanguageCaption();
     LoadLexicon();
     NewGame();
     SaveSettings();
+}
+
+bool MainWindow::MayGiveUpGame()
+{
+    // A game without a point yet loses nothing; one with a score goes only when the
+    // player says so, and a hasty Enter keeps it.
+    const auto& totals = state_.TotalScores;
+    if (std::none_of(totals.begin(), totals.end(), [](int total) { return total != 0; }))
+        return true;
+    return platform_.dialogs.AskYesNoDefaultNo(kGiveUpGameQuestion) == Dialogs::Answer::Yes;
 }
 
 void MainWindow::OnSoundToggled(bool on)

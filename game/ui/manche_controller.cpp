@@ -91,7 +91,7 @@ RoundClock::Hooks MancheController::ClockHooks()
         view_.ShowAnnouncedWord(slot, word);
         // Running out after "finished", the results follow at once: nothing to say.
         if (!clock_.FastForwarding())
-            view_.SpokenLine()->SayAnnounced(slot + 1);
+            view_.SpokenLine()->SayAnnounced(slot + 1, static_cast<int>(word.trimmed().size()));
     };
     hooks.endOfManche = [this] { flow_.EndOfManche(); };
     return hooks;
@@ -106,7 +106,11 @@ MancheFlow::Hooks MancheController::FlowHooks()
         if (hooks_.resetForNextManche)
             hooks_.resetForNextManche();
     };
-    hooks.setMancheLabel = [this](const QString& text) { view_.MancheLabel()->setText(text); };
+    // Said as well as shown: the players wait for the draw of this manche.
+    hooks.setMancheLabel = [this](const QString& text) {
+        view_.MancheLabel()->setText(text);
+        view_.SpokenLine()->Say(text);
+    };
     hooks.showHighScores = [this] { ShowHighScores(); };
     hooks.showEndOfGame = [this] { ShowEndOfGame(); };
     hooks.newGame = [this] {
@@ -114,6 +118,7 @@ MancheFlow::Hooks MancheController::FlowHooks()
         results_.Abandon();
         if (hooks_.resetForNewGame)
             hooks_.resetForNewGame();
+        view_.SpokenLine()->Say(SpokenText::kNewGame);
     };
     return hooks;
 }

@@ -6,14 +6,44 @@
 #include "round_clock.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 PauseControl::PauseControl(const RoundClock& clock, GameView& view, QObject* parent)
-    : QObject(parent), clock_(clock), view_(view)
+    : QObject(parent), clock_(clock), view_(view), notice_(new QLabel(kPausedCaption, view.BoardPanel()))
 {
+    // Over the whole board, large: a pause is seen from across the room, and the
+    // focus rests on it, so that a screen reader says it instead of whatever
+    // control the focus would fall to.
+    notice_->setObjectName(QStringLiteral("pauseNotice"));
+    notice_->setAlignment(Qt::AlignCenter);
+    notice_->setWordWrap(true);
+    notice_->setFocusPolicy(Qt::StrongFocus);
+    notice_->setAutoFillBackground(true);
+    notice_->setFrameShape(QFrame::Box);
+    QFont large = notice_->font();
+    large.setPointSizeF(large.pointSizeF() * 2.5);
+    large.setBold(true);
+    notice_->setFont(large);
+    notice_->hide();
+    view.BoardPanel()->installEventFilter(this);
+}
+
+void PauseControl::CoverBoardPanel()
+{
+    QWidget* panel = view_.BoardPanel();
+    notice_->setGeometry(panel->contentsRect());
+    notice_->raise();
+}
+
+bool PauseControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view_.BoardPanel() && event->type() == QEvent::Resize && paused_)
+        CoverBoardPanel();
+    return QObject::eventFilter(watched, event);
 }
 
 bool PauseControl::CanPause() const
@@ -57,6 +87,10 @@ void PauseControl::Pause()
     }
     captionBefore_ = view_.BoardPanel()->title();
     view_.BoardPanel()->setTitle(kPausedCaption);
+    CoverBoardPanel();
+    notice_->show();
+    notice_->setFocus(Qt::OtherFocusReason);
+    view_.SpokenLine()->Say(kPausedCaption);
     emit PausedChanged(true);
 }
 
@@ -75,10 +109,12 @@ void PauseControl::Resume()
     }
     hidden_.clear();
     disabled_.clear();
+    notice_->hide();
     if (view_.BoardPanel()->title() == kPausedCaption)
         view_.BoardPanel()->setTitle(captionBefore_);
     if (focusBefore_ && focusBefore_->isVisible() && focusBefore_->isEnabled())
         focusBefore_->setFocus(Qt::OtherFocusReason);
     focusBefore_.clear();
+    view_.SpokenLine()->Say(kResumed);
     emit PausedChanged(false);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class GameView;
+class QLabel;
 class QWidget;
 class RoundClock;
 
@@ -21,6 +22,7 @@ class PauseControl : public QObject {
 
 public:
     static inline const QString kPausedCaption = QStringLiteral("Pausa: premi P per continuare");
+    static inline const QString kResumed = QStringLiteral("Si riprende");
 
     PauseControl(const RoundClock& clock, GameView& view, QObject* parent = nullptr);
 
@@ -37,10 +39,18 @@ public:
     // everything it hid shows again.
     void Clear() { Resume(); }
 
+    // The large notice over the whole board while the game is paused.
+    QLabel* Notice() const { return notice_; }
+
 signals:
     void PausedChanged(bool paused);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void CoverBoardPanel();
+
     const RoundClock& clock_;
     GameView& view_;
     QPointer<QWidget> board_;
@@ -49,4 +59,5 @@ private:
     QList<QPointer<QWidget>> hidden_;
     QList<QPointer<QWidget>> disabled_;
     QPointer<QWidget> focusBefore_;
+    QLabel* notice_;
 };

@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 PlayerPanel::PlayerPanel(int slot, const QString& name, QWidget* parent)
     : QGroupBox(QStringLiteral("Giocatore %1 :").arg(slot + 1), parent),
@@ -18,6 +20,17 @@ PlayerPanel::PlayerPanel(int slot, const QString& name, QWidget* parent)
     nameBox_->setToolTip(QStringLiteral("Cambia nome giocatore ") + number);
     nameBox_->setAccessibleName(title());
     nameBox_->setAccessibleDescription(nameBox_->toolTip());
+    // A computer's name shows whole in any style, however much room its frame takes:
+    // a style with wide padding cut "Valentina (CPU)" to "alentina (CPU)".
+    QStyleOptionFrame frame;
+    frame.initFrom(nameBox_);
+    frame.lineWidth = nameBox_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, nameBox_);
+    const QMargins text = nameBox_->textMargins();
+    const QSize nameText(nameBox_->fontMetrics().horizontalAdvance(QStringLiteral("Valentina (CPU)")) +
+                             nameBox_->fontMetrics().averageCharWidth() + text.left() + text.right() + 4,
+                         nameBox_->fontMetrics().height());
+    nameBox_->setMinimumWidth(
+        nameBox_->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, nameText, nameBox_).width());
 
     QFont wordFont = wordBox_->font();
     wordFont.setPointSizeF(wordFont.pointSizeF() * 1.4);

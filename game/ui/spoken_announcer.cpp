@@ -3,40 +3,10 @@
 
 #include "announcement.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QTimer>
 
-namespace {
-
-class SpokenAnnouncerAccessible : public QAccessibleWidget {
-public:
-    explicit SpokenAnnouncerAccessible(SpokenAnnouncer* line) : QAccessibleWidget(line, QAccessible::Notification) {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return static_cast<const SpokenAnnouncer*>(widget())->text();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface* MakeSpokenAnnouncerAccessible(const QString& className, QObject* object)
+SpokenAnnouncer::SpokenAnnouncer(QWidget* parent) : SpokenNotice(parent), flush_(new QTimer(this)), fade_(new QTimer(this))
 {
-    if (className == QLatin1String("SpokenAnnouncer") && object && object->isWidgetType())
-        return new SpokenAnnouncerAccessible(static_cast<SpokenAnnouncer*>(object));
-    return nullptr;
-}
-
-}  // namespace
-
-SpokenAnnouncer::SpokenAnnouncer(QWidget* parent) : QLabel(parent), flush_(new QTimer(this))
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(MakeSpokenAnnouncerAccessible);
-        return true;
-    }();
-    (void)installed;
     setObjectName(QStringLiteral("spokenLine"));
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
@@ -47,6 +17,9 @@ SpokenAnnouncer::SpokenAnnouncer(QWidget* parent) : QLabel(parent), flush_(new Q
     flush_->setSingleShot(true);
     flush_->setInterval(0);
     connect(flush_, &QTimer::timeout, this, &SpokenAnnouncer::Flush);
+    fade_->setSingleShot(true);
+    fade_->setInterval(kShownMs);
+    connect(fade_, &QTimer::timeout, this, &QWidget::hide);
 }
 
 void SpokenAnnouncer::Say(const QString& message)
@@ -57,9 +30,9 @@ void SpokenAnnouncer::Say(const QString& message)
     flush_->start();
 }
 
-void SpokenAnnouncer::SayAnnounced(int playerNumber)
+void SpokenAnnouncer::SayAnnounced(int playerNumber, int letters)
 {
-    announced_.append(playerNumber);
+    announced_.append({playerNumber, letters});
     flush_->start();
 }
 
@@ -68,23 +41,27 @@ void SpokenAnnouncer::Clear()
     pending_.clear();
     announced_.clear();
     flush_->stop();
+    fade_->stop();
     hide();
     clear();
 }
 
 void SpokenAnnouncer::Flush()
 {
-    if (!announced_.isEmpty())
-        pending_.append(Announcement::AnnouncedText(announced_));
+    if (!announced_.isEmpty()) {
+        QList<int> players;
+        for (const auto& announced : std::as_const(announced_))
+            players.append(announced.first);
+        pending_.append(Announcement::AnnouncedText(players));
+        pending_.append(Announcement::AnnouncedLengths(announced_));
+    }
     announced_.clear();
     if (pending_.isEmpty())
         return;
     const QString message = pending_.join(QStringLiteral(". "));
     pending_.clear();
-    // A notification is read when it appears: it goes away first, so that the same
-    // words said twice (the time key pressed again) are read twice.
-    hide();
-    setText(message);
-    show();
+    // The time key pressed twice says the same words twice.
+    Announce(message);
+    fade_->start();
     spoken_.append(message);
 }

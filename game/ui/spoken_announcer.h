@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLabel>
+#include "spoken_notice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,24 +12,26 @@ class QTimer;
 // the player stays in the word box: the drawn letters, the seconds left, the computer
 // players' announcement, the time asked for with its key.
 //
-// Orca 43 with Qt 6.4 does not speak a change of a control's name or description (Qt
-// hands Orca the object instead of the new text) nor an alert on a label the player
-// is not on; it does speak a notification that is shown. So this label is known to
-// assistive tools as a notification, and each message hides it, takes the new text
-// and shows it again. Messages said within one pass of the event loop (the seconds
-// and the announcement of the same tick) go out together, as one utterance.
-class SpokenAnnouncer : public QLabel {
+// Messages said within one pass of the event loop (the seconds and the announcement
+// of the same tick) go out together, as one utterance.
+//
+// The line is seen too, so it goes away a few seconds after it spoke: "Mancano 30
+// secondi" must not stand on the window at 44 of 60.
+class SpokenAnnouncer : public SpokenNotice {
     Q_OBJECT
 
 public:
+    static constexpr int kShownMs = 4000;
+
     explicit SpokenAnnouncer(QWidget* parent = nullptr);
 
     // Queues `message`; it is spoken, with any other queued in the same pass, once
     // control is back in the event loop. Nothing is said for an empty message.
     void Say(const QString& message);
-    // Queues that player `playerNumber` (1 to 4) has announced a word; the players of
-    // one pass are named together, after the other messages of that pass.
-    void SayAnnounced(int playerNumber);
+    // Queues that player `playerNumber` (1 to 4) has announced a word of `letters`
+    // letters; the players of one pass are named together, with the length of each
+    // word, after the other messages of that pass.
+    void SayAnnounced(int playerNumber, int letters);
     // Drops what is queued and empties the line (a new draw, a new game).
     void Clear();
 
@@ -39,7 +42,8 @@ private:
     void Flush();
 
     QStringList pending_;
-    QList<int> announced_;
+    QList<std::pair<int, int>> announced_;  // player number, letters
     QStringList spoken_;
     QTimer* flush_;
+    QTimer* fade_;
 };

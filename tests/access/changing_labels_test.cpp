@@ -122,10 +122,11 @@ TEST(SpokenLine, IsANotificationThatShowsEachMessageAfresh)
 
     // The seconds and the announcement of one tick go out as one utterance.
     line->Say(QStringLiteral("Mancano 10 secondi"));
-    line->SayAnnounced(2);
-    line->SayAnnounced(4);
+    line->SayAnnounced(2, 5);
+    line->SayAnnounced(4, 0);
     ASSERT_TRUE(RunUntil([line] { return !line->Spoken().isEmpty(); }, 2000));
-    EXPECT_EQ(line->Spoken(), QStringList{QStringLiteral("Mancano 10 secondi. Giocatori 2 e 4: parole annunciate")});
+    EXPECT_EQ(line->Spoken(), QStringList{QStringLiteral("Mancano 10 secondi. Giocatori 2 e 4: parole annunciate. "
+                                                         "Giocatore 2: 5 lettere; giocatore 4: nessuna parola")});
     EXPECT_EQ(face->text(QAccessible::Name), line->Spoken().back());
     EXPECT_TRUE(line->isVisible());
 
@@ -138,11 +139,11 @@ TEST(SpokenLine, AnnouncedWordStaysMaskedAndUnspoken)
 {
     GameView view(Names());
     view.ShowAnnouncedWord(2, QStringLiteral("CASA"));
-    view.SpokenLine()->SayAnnounced(3);
+    view.SpokenLine()->SayAnnounced(3, 4);
     ASSERT_TRUE(RunUntil([&view] { return !view.SpokenLine()->Spoken().isEmpty(); }, 2000));
     EXPECT_EQ(view.WordBox(2)->text(), QStringLiteral("CASA"));
     const QString spoken = view.SpokenLine()->Spoken().join(QLatin1Char('|'));
-    EXPECT_EQ(spoken, QStringLiteral("Giocatore 3: parola annunciata"));
+    EXPECT_EQ(spoken, QStringLiteral("Giocatore 3: parola annunciata. Giocatore 3: 4 lettere"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_window.h"
+#include "confirm_window.h"
+#include "link_picture.h"
 #include "end_of_game_window.h"
 #include "high_score_window.h"
 #include "main_window_fixture.h"
@@ -35,6 +37,9 @@ TEST_F(ScreenFitTest, EveryGameWindowFitsTheScreen)
 {
     Start();
     ExpectFits(&Window(), "main window");
+    // The way to the maker's pages, at the bottom, is still within reach.
+    QWidget* link = View().OnlineLink();
+    ASSERT_TRUE(link->isVisibleTo(&Window()));
     Window().showMaximized();
     QApplication::processEvents();
     EXPECT_TRUE(Available().contains(Window().frameGeometry()));
@@ -53,4 +58,8 @@ TEST_F(ScreenFitTest, EveryGameWindowFitsTheScreen)
     Window().Results()->hide();
     AboutWindow about(fakes.shell, fakes.dialogs, SiteAddress(), &Window());
     ExpectFits(&about, "about");
+    ConfirmWindow question(fakes.shell, spelling, &Window());
+    question.Ask(QStringLiteral("ZORBATO"), 3);
+    ExpectFits(&question, "confirmation");
+    question.reject();
 }

@@ -211,7 +211,10 @@ TEST_F(MainWindowTest, NewGameResetsTheBoardPlayersAndCounters)
         player->ScoreLabel()->setText(QStringLiteral("800"));
     }
 
+    // The game has a score: the player is asked first, and says yes.
+    fakes.dialogs.answers.push_back(Dialogs::Answer::Yes);
     Choose(Window().Menu()->Action(MainMenu::Command::NewGame));
+    EXPECT_EQ(fakes.dialogs.LastText(), MainWindow::kGiveUpGameQuestion);
 
     EXPECT_TRUE(State().DrawnLetters.isEmpty());
     EXPECT_EQ(State().VowelsDrawn, 0);

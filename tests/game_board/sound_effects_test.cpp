@@ -73,3 +73,12 @@ TEST(SoundEffects, RepeatsStillPendingAreDroppedWithTheEffects)
     QTest::qWait(30);
     EXPECT_EQ(wave.played.size(), 1);
 }
+
+TEST_F(SoundFixture, NoSoundDeviceMeansNoHold)
+{
+    // The sound is still asked for (a device may come back), but nothing is heard,
+    // so nothing is waited for.
+    fake.wave.hasOutput = false;
+    EXPECT_EQ(sounds.PlaySound("A.WAV"), milliseconds(0));
+    EXPECT_EQ(fake.wave.played, QStringList({"A.WAV"}));
+}

@@ -92,4 +92,22 @@ INSTANTIATE_TEST_SUITE_P(Players, AnnouncedPlayers,
                                            AnnouncedRow{{2, 3, 4}, "Giocatori 2, 3 e 4: parole annunciate"},
                                            AnnouncedRow{{}, ""}));
 
+struct LengthsRow {
+    QList<std::pair<int, int>> lengths;
+    const char* spoken;
+};
+
+class AnnouncedWordLengths : public ::testing::TestWithParam<LengthsRow> {};
+
+TEST_P(AnnouncedWordLengths, SayHowLongEachHiddenWordIs)
+{
+    EXPECT_EQ(Announcement::AnnouncedLengths(GetParam().lengths), QString::fromUtf8(GetParam().spoken));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, AnnouncedWordLengths,
+    ::testing::Values(LengthsRow{{{2, 5}, {3, 7}, {4, 0}},
+                                 "Giocatore 2: 5 lettere; giocatore 3: 7 lettere; giocatore 4: nessuna parola"},
+                      LengthsRow{{{3, 1}}, "Giocatore 3: 1 lettera"}, LengthsRow{{}, ""}));
+
 }  // namespace

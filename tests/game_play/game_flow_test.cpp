@@ -4,6 +4,7 @@
 #include "end_of_game_window.h"
 #include "fill_strip.h"
 #include "high_score_window.h"
+#include "language.h"
 #include "main_menu.h"
 #include "manche_controller.h"
 #include "results_window.h"
@@ -152,10 +153,12 @@ TEST_F(GameFlowTest, FiveManchesEndWithTheHighScoresTheListOfGamesAndANewGame)
     EXPECT_EQ(end->GamesPlayed(), 1);
     const auto* games = end->findChild<QListWidget*>();
     ASSERT_NE(games, nullptr);
-    ASSERT_EQ(games->count(), 2);
-    EXPECT_TRUE(games->item(0)->text().endsWith(QStringLiteral("Anonimo")) ||
-                games->item(0)->text().contains(QStringLiteral("Anonimo")));
-    EXPECT_TRUE(games->item(1)->text().contains(QStringLiteral("6000")));
+    // One entry of two lines: the names, then the totals.
+    ASSERT_EQ(games->count(), 1);
+    const QStringList lines = games->item(0)->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Anonimo")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("6000")));
 
     // The next game starts from its own draw.
     Press(GameView::DrawButton::Auto);
@@ -190,6 +193,7 @@ struct InterruptRow {
     const char* what;
     std::function<void(MainWindow&)> act;
     bool windowClosed;
+    bool asksToGiveUp = false;  // the game has a score by now: the player says yes
 };
 
 class ResultsInterruptedRows : public GameFlowTest, public ::testing::WithParamInterface<InterruptRow> {};
@@ -199,6 +203,8 @@ TEST_P(ResultsInterruptedRows, NothingOfTheInterruptedMancheIsWrittenAfterwards)
     const InterruptRow row = GetParam();
     Start("Tempo=30");
     WriteLexicon(2);
+    if (row.asksToGiveUp)
+        fakes.dialogs.answers.push_back(Dialogs::Answer::Yes);
     player.onResults = [&](ResultsWindow&) { row.act(Window()); };
     PlayManche(QStringLiteral("locale"));
     EXPECT_EQ(player.resultsShown, 1);
@@ -217,7 +223,8 @@ TEST_P(ResultsInterruptedRows, NothingOfTheInterruptedMancheIsWrittenAfterwards)
 INSTANTIATE_TEST_SUITE_P(
     Changes, ResultsInterruptedRows,
     ::testing::Values(InterruptRow{"new game", [](MainWindow& w) { w.NewGame(); }, false},
-                      InterruptRow{"language", [](MainWindow& w) { w.Menu()->LanguageItem(2)->trigger(); }, false},
+                      InterruptRow{"language", [](MainWindow& w) { w.Menu()->LanguageItem(2)->trigger(); }, false,
+                                   true},
                       InterruptRow{"close", [](MainWindow& w) { w.close(); }, true}));
 
 TEST_F(GameFlowTest, FirstClickOnTheBoardGivesTheNewGameHintOnce)
@@ -227,3 +234,50 @@ TEST_F(GameFlowTest, FirstClickOnTheBoardGivesTheNewGameHintOnce)
     QTest::mouseClick(Window().Board(), Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(5, 5));
     EXPECT_EQ(fakes.dialogs.Texts(), QStringList{"Premi il tasto <F2> per nuova partita"});
 }
+
+// ---- A game with a score is given up only on a yes ----
+
+struct GiveUpRow {
+    const char* what;
+    std::function<void(MainWindow&)> act;
+    bool endsTheProgram = false;  // on a game without a score it goes ahead at once
+};
+
+class GiveUpRows : public GameFlowTest, public ::testing::WithParamInterface<GiveUpRow> {};
+
+TEST_P(GiveUpRows, AreAskedFirstOnceTheGameHasAScoreAndNoKeepsIt)
+{
+    const GiveUpRow& row = GetParam();
+    Start();
+    WriteLexicon(2);
+    // No point yet: nothing to lose, nothing asked.
+    if (!row.endsTheProgram) {
+        row.act(Window());
+        EXPECT_TRUE(fakes.dialogs.asked.empty()) << row.what;
+        Window().NewGame();
+    }
+    State().MancheNumber = 2;
+    State().TotalScores = {700, 500, 0, 300};
+    const Language language = State().Settings.LexiconLanguage;
+    row.act(Window());  // unscripted, the question takes its default: No
+    ASSERT_EQ(fakes.dialogs.asked.size(), 1u) << row.what;
+    EXPECT_EQ(fakes.dialogs.asked.back().kind, QStringLiteral("yesno-default-no"));
+    EXPECT_EQ(fakes.dialogs.asked.back().text, MainWindow::kGiveUpGameQuestion);
+    EXPECT_EQ(State().TotalScores, (std::array<int, 4>{700, 500, 0, 300})) << row.what;
+    EXPECT_EQ(State().MancheNumber, 2);
+    EXPECT_EQ(State().Settings.LexiconLanguage, language);
+    EXPECT_FALSE(Window().EndRequested());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, GiveUpRows,
+    // F2 and Ctrl+N are the keys of "&Nuova Partita", Ctrl+Q of "&Fine".
+    ::testing::Values(GiveUpRow{"new game",
+                                [](MainWindow& w) { w.Menu()->Action(MainMenu::Command::NewGame)->trigger(); }},
+                      GiveUpRow{"quit", [](MainWindow& w) { w.Menu()->Action(MainMenu::Command::Quit)->trigger(); },
+                                true},
+                      GiveUpRow{"another language", [](MainWindow& w) {
+                                    const bool italian = w.State().Settings.LexiconLanguage == Language::Italian;
+                                    w.Menu()->LanguageItem(italian ? 2 : 1)->trigger();
+                                }}));
+

@@ -11,6 +11,8 @@
 #include "tiny_lexicon.h"
 #include "when_modal_opens.h"
 
+#include <QAccessible>
+#include <QLabel>
 #include <QFile>
 #include <QFileDevice>
 #include <QLineEdit>
@@ -111,6 +113,11 @@ TEST_F(VocabularyWindowTest, NewWordJoinsTheEndOfTheListInUpperCaseOnEnterOrButt
     QTest::keyClicks(WordBox(), "Topolino");
     Click("insertWord");
     EXPECT_EQ(window.Words(), QStringList({"PIPPO", "PLUTO", "PAPERINO", "TOPOLINO"}));
+    // Said while the focus stays in the word box, on a line a screen reader speaks.
+    const auto* added = window.findChild<QLabel*>(QStringLiteral("addedNotice"));
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->text(), QStringLiteral("Parola TOPOLINO aggiunta al vocabolario personale"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(added))->role(), QAccessible::Notification);
 
     Enter("paperino");  // the same word a second time
     EXPECT_EQ(dialogs.LastText(), QStringLiteral("Parola già inserita nel vocabolario personale!"));

@@ -13,6 +13,8 @@ struct OwnRow {
     int wordPoints;
     int bonus;
     const char* spoken;
+    int total = 0;
+    int rank = 0;  // 0: not ranked yet
 };
 
 class OwnRowSentence : public ::testing::TestWithParam<OwnRow> {};
@@ -26,6 +28,8 @@ TEST_P(OwnRowSentence, TellsWordVerdictAndPoints)
     board.verdict = row.verdict;
     board.wordPoints = row.wordPoints;
     board.bonus = row.bonus;
+    board.total = row.total;
+    board.rank = row.rank;
     EXPECT_EQ(OwnRowText(board), QString::fromUtf8(row.spoken));
 }
 
@@ -38,6 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                              "La tua parola: castelloar, non valida, 0 punti"},
                       OwnRow{"ZZZ", QStringLiteral("NO2"), 0, 0, "La tua parola: zzz, non valida, 0 punti"},
                       OwnRow{"CASA", QString(), 0, 0, "La tua parola: casa, non giudicata, 0 punti"},
-                      OwnRow{"", QStringLiteral("NO2"), 0, 0, "Nessuna parola, 0 punti"}));
+                      OwnRow{"", QStringLiteral("NO2"), 0, 0, "Nessuna parola, 0 punti"},
+                      OwnRow{"MONTANE", QStringLiteral("SI"), 700, 0,
+                             "La tua parola: montane, valida, 700 punti; totale 700 punti, posizione 1", 700, 1},
+                      OwnRow{"", QStringLiteral("NO2"), 0, 0, "Nessuna parola, 0 punti; totale 2300 punti, posizione 3",
+                             2300, 3}));
 
 }  // namespace

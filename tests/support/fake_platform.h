@@ -86,7 +86,9 @@ public:
 class FakeWavePlayer : public WavePlayer {
 public:
     void Play(const QString& path) override { played.append(path); }
+    bool HasOutput() const override { return hasOutput; }
     QStringList played;
+    bool hasOutput = true;  // false acts out a machine without a sound device
 };
 
 // A clock that stands still until Advance moves it.

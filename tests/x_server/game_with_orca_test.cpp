@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window_fixture.h"
 
+#include "confirm_window.h"
+#include "end_of_game_window.h"
+#include "high_score_window.h"
+#include "main_menu.h"
 #include "manche_controller.h"
 #include "orca_log.h"
 #include "results_window.h"
 #include "run_until.h"
+#include "tile_board.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -36,6 +42,8 @@ protected:
         orca = std::make_unique<OrcaLog>(log);
         // A window shown before Orca listens would never be announced to it.
         ASSERT_TRUE(WaitForOrca()) << "Orca did not start";
+        // A best score no game here reaches: the high scores name its holder.
+        folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 30000\r\n");
         Start("Tempo=30\r\nNumeroLettere=10");
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), 10000));
@@ -45,6 +53,22 @@ protected:
     }
 
     void TearDown() override { window.reset(); }
+
+    // The modal window on top once it is on screen and active, so Orca has met it.
+    template <typename Window>
+    static Window* WaitForModal()
+    {
+        Window* found = nullptr;
+        const bool open = RunUntil(
+            [&found] {
+                found = qobject_cast<Window*>(QApplication::activeModalWidget());
+                if (found && !found->isActiveWindow())
+                    found->activateWindow();
+                return found && found->isActiveWindow();
+            },
+            20000);
+        return open ? found : nullptr;
+    }
 
     bool WaitForOrca() const
     {
@@ -101,6 +125,81 @@ TEST_F(GameWithOrca, HearsTheLettersTheSecondsTheAnnouncementAndTheOwnResult)
     EXPECT_EQ(CountContaining(said, QStringLiteral("Lettere estratte")), 1) << said.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(CountContaining(said, QStringLiteral("Mancano 10 secondi")), 1);
     EXPECT_EQ(CountContaining(said, QStringLiteral("percent")), 0) << "the time bar is not read every few seconds";
+}
+
+TEST_F(GameWithOrca, HearsSingleDrawsTheQuestionThePauseTheMancheTheRecordAndTheGamesPlayed)
+{
+    // Single letters, said as each one lands.
+    qsizetype heard = orca->Utterances().size();
+    for (int letter = 0; letter < 10; ++letter) {
+        Press(letter % 2 == 0 ? GameView::DrawButton::Vowel : GameView::DrawButton::Consonant);
+        if (letter == 0) {
+            EXPECT_TRUE(orca->WaitForUtterance({QStringLiteral("Lettera"), QStringLiteral("1 di 10")}, heard, kSpeechMs))
+                << "the first single letter drawn";
+        }
+    }
+    ASSERT_TRUE(Window().MancheClock()->isActive());
+    Window().MancheClock()->stop();
+    EXPECT_TRUE(orca->WaitForUtterance({QStringLiteral("Lettera"), QStringLiteral("9 di 10")}, heard, kSpeechMs))
+        << "the ninth single letter drawn";
+
+    // The pause, said where the focus would otherwise fall on a link picture.
+    heard = orca->Utterances().size();
+    Window().Menu()->Action(MainMenu::Command::Pause)->trigger();
+    EXPECT_TRUE(orca->WaitForUtterance({QStringLiteral("Pausa")}, heard, kSpeechMs)) << "the pause";
+    Window().Menu()->Action(MainMenu::Command::Pause)->trigger();
+
+    // A word spelt from the letters that no list knows: the question says which word
+    // and which choice Enter would confirm.
+    const QString unknown = State().DrawnLetters.left(4).toLower();
+    QLineEdit* box = View().WordBox(0);
+    box->setFocus();
+    QTest::keyClicks(box, unknown);
+    State().MancheNumber = 2;
+    heard = orca->Utterances().size();
+    QTest::keyClick(box, Qt::Key_Return);
+    ConfirmWindow* question = WaitForModal<ConfirmWindow>();
+    ASSERT_NE(question, nullptr) << "no confirmation for " << unknown.toStdString();
+    EXPECT_TRUE(orca->WaitForUtterance({unknown.toUpper(), QStringLiteral("Non inserire nel dizionario personale")},
+                                       heard, kSpeechMs))
+        << "the word and the option chosen, when the question opens";
+
+    // The results name the manche and the player's total and place.
+    heard = orca->Utterances().size();
+    QTest::keyClick(question->findChild<QPushButton*>(QStringLiteral("ok")), Qt::Key_Return);
+    ResultsWindow* results = Window().Results();
+    ASSERT_TRUE(RunUntil([results] { return results->isVisible() && results->Evaluated(); }, 20000));
+    results->activateWindow();
+    EXPECT_TRUE(orca->WaitForUtterance({QStringLiteral("Situazione della manche 2/5"), QStringLiteral("totale"),
+                                        QStringLiteral("posizione")},
+                                       heard, kSpeechMs))
+        << "the manche, the total and the place in the results";
+    heard = orca->Utterances().size();
+    results->findChild<QPushButton*>(QStringLiteral("continueButton"))->click();
+    EXPECT_TRUE(orca->WaitForUtterance({QStringLiteral("Manche 3/5")}, heard, kSpeechMs))
+        << "the manche that starts";
+
+    // The last manche, run out at once: the high scores name the best player.
+    State().MancheNumber = 5;
+    DrawTyped(QStringLiteral("CASTELLOAR"));
+    heard = orca->Utterances().size();
+    QTest::keyClick(View().WordBox(0), Qt::Key_Return);
+    ASSERT_TRUE(RunUntil([results] { return results->isVisible() && results->Evaluated(); }, 20000));
+    results->findChild<QPushButton*>(QStringLiteral("continueButton"))->click();
+    HighScoreWindow* scores = WaitForModal<HighScoreWindow>();
+    ASSERT_NE(scores, nullptr);
+    EXPECT_TRUE(orca->WaitForUtterance({QStringLiteral("migliore"), QStringLiteral("Bruno")}, heard, kSpeechMs))
+        << "the best player's name in the high scores";
+
+    // The games played: this one, read once as the window opens.
+    heard = orca->Utterances().size();
+    scores->findChild<QPushButton*>(QStringLiteral("backButton"))->click();
+    ASSERT_NE(WaitForModal<EndOfGameWindow>(), nullptr);
+    const QString game = QStringLiteral("1) ") + State().Players[0].Name.trimmed();
+    EXPECT_TRUE(orca->WaitForUtterance({game}, heard, kSpeechMs)) << "the game just played";
+    QTest::qWait(2000);
+    const QStringList said = orca->Utterances().mid(heard);
+    EXPECT_EQ(CountContaining(said, game), 1) << said.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace
