@@ -26,7 +26,7 @@ LexiconWords::LexiconWords(QByteArray bytes)
 
 const AnagramIndex& LexiconWords::Anagrams() const
 {
-    if (!anagrams_) {
+    std::call_once(anagramsBuilt_, [this] {
         auto anagrams = std::make_unique<AnagramIndex>();
         // The parsed counts never reach past the end of the file, so every section
         // lies wholly inside bytes_.
@@ -35,7 +35,7 @@ const AnagramIndex& LexiconWords::Anagrams() const
             anagrams->Build(n, count > 0 ? bytes_.constData() + index_.SectionStart[n] - 1 : nullptr, count);
         }
         anagrams_ = std::move(anagrams);
-    }
+    });
     return *anagrams_;
 }
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string_view>
 
 // The words of one lexicon file held in memory with their anagram index, so that the
@@ -17,7 +18,8 @@
 // after a rebuild); the anagram index is built when it is first asked for (the
 // first search or lookup), so that loading costs no more than reading the file and
 // start-up does not wait for it. A holder keeps it alive even when the game has moved
-// on to another lexicon meanwhile.
+// on to another lexicon meanwhile. Once loaded it never changes but for that one
+// build, which is guarded: games on several threads may share one.
 class LexiconWords {
 public:
     // Reads the index and the word area of the file at `path` (the exact path; callers
@@ -44,5 +46,7 @@ private:
 
     QByteArray bytes_;
     LexiconIndex index_;
-    mutable std::unique_ptr<AnagramIndex> anagrams_;  // single-threaded, like every reader
+    // Built once, by the first reader of whatever thread; read-only from then on.
+    mutable std::once_flag anagramsBuilt_;
+    mutable std::unique_ptr<AnagramIndex> anagrams_;
 };

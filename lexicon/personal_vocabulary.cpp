@@ -4,6 +4,7 @@
 #include "language.h"
 #include "lexicon_file.h"
 #include "lexicon_index.h"
+#include "program_files.h"
 #include "program_folder.h"
 #include "single_byte_text.h"
 #include "single_byte_upper_case.h"
@@ -28,6 +29,10 @@ bool FitsOneBytePerCharacter(const QString& word)
 
 PersonalVocabulary::PersonalVocabulary(int language) : language_(language) {}
 
+PersonalVocabulary::PersonalVocabulary(int language, const ProgramFiles& files) : language_(language), files_(&files)
+{
+}
+
 QString PersonalVocabulary::FileName(int language)
 {
     return QStringLiteral("USERVOCA.") + QString::number(language);
@@ -35,17 +40,18 @@ QString PersonalVocabulary::FileName(int language)
 
 bool PersonalVocabulary::Exists() const
 {
-    return ProgramFolder::Exists(FileName());
+    return files_ ? files_->Exists(FileName()) : ProgramFolder::Exists(FileName());
 }
 
 bool PersonalVocabulary::EnsureExists(QString* error) const
 {
-    return ProgramFolder::CreateIfMissing(FileName(), error);
+    return files_ ? files_->CreateIfMissing(FileName(), error) : ProgramFolder::CreateIfMissing(FileName(), error);
 }
 
 QStringList PersonalVocabulary::Read(QString* error) const
 {
-    const ProgramFolder::ReadResult file = ProgramFolder::Read(FileName(), kMaxFileBytes);
+    const ProgramFolder::ReadResult file =
+        files_ ? files_->Read(FileName(), kMaxFileBytes) : ProgramFolder::Read(FileName(), kMaxFileBytes);
     if (error)
         *error = file.status == ProgramFolder::ReadStatus::Missing
                      ? QString()
@@ -61,7 +67,8 @@ bool PersonalVocabulary::Save(const QStringList& words, QString* error) const
             *error = QStringLiteral("una parola contiene caratteri che il file non può contenere");
         return false;
     }
-    return ProgramFolder::WriteAtomically(FileName(), *bytes, error);
+    return files_ ? files_->WriteWhole(FileName(), *bytes, error)
+                  : ProgramFolder::WriteAtomically(FileName(), *bytes, error);
 }
 
 bool PersonalVocabulary::AppendWord(const QString& word, QString* error) const
@@ -75,7 +82,8 @@ bool PersonalVocabulary::AppendWord(const QString& word, QString* error) const
 
     // The append closes a last line left without its end (a file edited by hand)
     // and writes the whole record or nothing.
-    return ProgramFolder::AppendLine(FileName(), *SingleByteText::Encode(entry), error);
+    const QByteArray record = *SingleByteText::Encode(entry);
+    return files_ ? files_->AppendLine(FileName(), record, error) : ProgramFolder::AppendLine(FileName(), record, error);
 }
 
 QStringList PersonalVocabulary::ParseEntries(const QByteArray& bytes)

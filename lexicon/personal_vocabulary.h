@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class ProgramFiles;
+
 // The player's own list of extra words for one language, kept beside the main
 // lexicon in "USERVOCA." + language number: plain text, one byte per character,
 // one word per line ended by CR LF, no header, in the single-byte code page
@@ -14,7 +16,10 @@
 // readers upper-case every line, so a line typed in lower case by hand still counts.
 class PersonalVocabulary {
 public:
+    // The file of the program folder that start-up made current.
     explicit PersonalVocabulary(int language);
+    // The file among `files` (kept by the caller for the life of this object).
+    PersonalVocabulary(int language, const ProgramFiles& files);
 
     // "USERVOCA." followed by the language number.
     static QString FileName(int language);
@@ -59,6 +64,7 @@ public:
 
 private:
     int language_;
+    const ProgramFiles* files_ = nullptr;  // none: the current folder's
 };
 
 // Where a word stands in the main lexicon of a language.

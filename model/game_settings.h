@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game_rules.h"
 #include "language.h"
 
 #include <QString>
@@ -23,7 +24,7 @@ enum class TileLook {
 // player's slot name in the game state. An eighth line, "Sito=", is there only when
 // the player has written it.
 struct GameSettings {
-    static constexpr int kUnlimitedSeconds = 32000;
+    static constexpr int kUnlimitedSeconds = GameRules::kUnlimitedSeconds;
 
     int LetterCount = 10;   // 8, 9 or 10 letters per manche; also the word boxes' maximum length
     int RoundSeconds = 0;   // 30, 60, 90, or kUnlimitedSeconds; 0 until the first start-up

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game_rules.h"
 #include "game_settings.h"
 
 #include <QString>
@@ -23,7 +24,7 @@ bool IsComputerPlayer(const QString& name);
 // and read by every part of the game. Numbers are 16-bit in the game's own terms;
 // they are kept in int here.
 struct GameState {
-    static constexpr int kPlayers = 4;
+    static constexpr int kPlayers = GameRules::kPlayers;
     static constexpr int kUnlimitedSeconds = GameSettings::kUnlimitedSeconds;
 
     GameSettings Settings;

@@ -167,9 +167,20 @@ bool Exists(const QString& name)
     return QFileInfo(Resolve(name)).isFile();
 }
 
+QString FindInFolder(const QString& folder, const QString& fileName)
+{
+    const QDir dir(folder);
+    const QString entry = FindEntry(dir, fileName);
+    return entry.isEmpty() ? QString() : dir.filePath(entry);
+}
+
 ReadResult Read(const QString& name, qint64 maxBytes)
 {
-    const QString path = Resolve(name);
+    return ReadPath(Resolve(name), maxBytes);
+}
+
+ReadResult ReadPath(const QString& path, qint64 maxBytes)
+{
     const QFileInfo info(path);
     if (!info.exists())
         return {info.isSymLink() ? ReadStatus::Unreadable : ReadStatus::Missing, {}};

@@ -63,6 +63,11 @@ QString Resolve(const QString& name);
 // Whether a file of that name exists, without regard to case.
 bool Exists(const QString& name);
 
+// The path of the entry of `folder` named `fileName` without regard to case (a
+// folder or special file too, so that a reader can say what is in the way); an empty
+// string when there is none.
+QString FindInFolder(const QString& folder, const QString& fileName);
+
 // Why a file could not be read. Only a regular file is ever opened: a FIFO would
 // hold the reader forever and a device such as /dev/zero never ends.
 enum class ReadStatus { Ok, Missing, Unreadable, NotARegularFile, TooLarge };
@@ -78,6 +83,10 @@ inline constexpr qint64 kDefaultReadLimit = 64LL * 1024 * 1024;
 
 // The whole file when it is a regular file of at most `maxBytes` bytes, otherwise why not.
 ReadResult Read(const QString& name, qint64 maxBytes);
+
+// The same bounded read of the file at exactly `path`, no letter case resolved: the
+// one read every reader of the programs' files shares.
+ReadResult ReadPath(const QString& path, qint64 maxBytes);
 
 // The user's message for a failed read of `fileName`, in the program's words.
 QString ReadFailureText(ReadStatus status, const QString& fileName);

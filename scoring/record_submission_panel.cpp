@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "dialogs.h"
+#include "game_rules.h"
 #include "game_state.h"
 #include "program_folder.h"
 #include "record_address.h"
@@ -17,12 +18,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-
-namespace {
-
-constexpr int kManchesPerGame = 5;
-
-}  // namespace
 
 RecordSubmissionPanel::RecordSubmissionPanel(const GameState& state, Platform platform, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform)
@@ -108,7 +103,7 @@ void RecordSubmissionPanel::Submit()
     // player 1's.
     record.points = state_.TotalScores[*holder_];
     // The manche counter has already moved past the last manche when a game ends.
-    record.manches = std::clamp(state_.MancheNumber, 1, kManchesPerGame);
+    record.manches = std::clamp(state_.MancheNumber, 1, GameRules::kManchesPerGame);
     record.note = note_->text();
     record.email = email_->text();
     record.language = state_.Settings.LexiconLanguage;

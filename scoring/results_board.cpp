@@ -3,6 +3,7 @@
 
 #include "dialogs.h"
 #include "personal_vocabulary.h"
+#include "program_files.h"
 #include "word_lookup.h"
 
 namespace {
@@ -27,7 +28,8 @@ PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs,
                 const ResultsEvaluation::RowShown& rowShown, bool& lexiconFailed)
 {
     PassEnd end;
-    const QString vocabulary = PersonalVocabulary::FileName(input.lexiconLanguage);
+    const QString fileName = PersonalVocabulary::FileName(input.lexiconLanguage);
+    const QString vocabulary = input.files ? input.files->Resolve(fileName) : fileName;
     for (int p = 0; p < GameState::kPlayers; ++p) {
         ResultsBoardRow& row = rows[p];
         row.name = input.players[p].Name;
@@ -117,7 +119,9 @@ void ResultsEvaluation::Confirm(int choice)
         // decision: the choice still applies to this manche, and the window says so.
         QString error;
         const QString word = row.word.trimmed();
-        if (!PersonalVocabulary::AppendWord(input_.lexiconLanguage, word, &error)) {
+        const PersonalVocabulary vocabulary = input_.files ? PersonalVocabulary(input_.lexiconLanguage, *input_.files)
+                                                           : PersonalVocabulary(input_.lexiconLanguage);
+        if (!vocabulary.AppendWord(word, &error)) {
             outcome_.vocabularyError = QStringLiteral("La parola ") + word +
                                        QStringLiteral(" non è stata aggiunta al vocabolario personale (") +
                                        PersonalVocabulary::FileName(input_.lexiconLanguage) +

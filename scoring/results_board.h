@@ -13,6 +13,7 @@
 #include <optional>
 
 class Dialogs;
+class ProgramFiles;
 
 // What the board of one manche is judged from.
 struct ResultsBoardInput {
@@ -24,6 +25,8 @@ struct ResultsBoardInput {
     LexiconSource lexicon;
     int lexiconLanguage = 1;     // which personal vocabulary: "USERVOCA." + language
     int confirmChoice = 0;       // the option chosen at the last confirmation, offered again
+    // Where the personal vocabulary is read and added to; none: the current folder.
+    const ProgramFiles* files = nullptr;
 };
 
 // One row of the board, player 1 to 4.

@@ -11,7 +11,6 @@ namespace RoundScoring {
 
 namespace {
 
-constexpr int kLastManche = 5;
 constexpr int kScoreLabelWidth = 5;
 
 }  // namespace
@@ -109,10 +108,10 @@ QString ScoreLabelText(int total, int rank)
 
 QString Heading(int mancheNumber)
 {
-    if (mancheNumber == kLastManche)
+    if (mancheNumber == GameRules::kManchesPerGame)
         return QStringLiteral("Tempo scaduto - Situazione a fine partita");
     return QStringLiteral("Tempo scaduto - Situazione della manche ") + QString::number(mancheNumber) +
-           QStringLiteral("/5");
+           QLatin1Char('/') + QString::number(GameRules::kManchesPerGame);
 }
 
 QString FoundCountText(int foundCount)

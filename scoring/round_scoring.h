@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game_rules.h"
+
 #include <QString>
 
 #include <array>
@@ -10,11 +12,11 @@
 // totals, and the texts the board and the main window show for them.
 namespace RoundScoring {
 
-inline constexpr int kPlayers = 4;
-inline constexpr int kPointsPerLetter = 100;
-inline constexpr int kBonusPerSecond = 10;
+inline constexpr int kPlayers = GameRules::kPlayers;
+inline constexpr int kPointsPerLetter = GameRules::kPointsPerLetter;
+inline constexpr int kBonusPerSecond = GameRules::kBonusPerSecond;
 // Finishing after this many seconds, or running to the time limit, earns no bonus.
-inline constexpr int kBonusSeconds = 60;
+inline constexpr int kBonusSeconds = GameRules::kBonusSeconds;
 // A human's word is refused when this many of its first letters, or more, stand
 // together in the source word of a shuffled draw.
 inline constexpr int kShortestCopiedStart = 4;

@@ -2,6 +2,7 @@
 #include "letter_draw.h"
 
 #include "dialogs.h"
+#include "game_resets.h"
 #include "game_state.h"
 #include "random_source.h"
 
@@ -131,9 +132,7 @@ void LetterDraw::FinishWordDraw(std::uint64_t generation)
 
 void LetterDraw::EmptyForNewDraw()
 {
-    state_.DrawnLetters.clear();
-    // A source word belongs to the draw made from it; no later draw inherits it.
-    state_.SourceWord.clear();
+    GameResets::ForNewDraw(state_);
 }
 
 bool LetterDraw::Appended(const QString& pool, int position)

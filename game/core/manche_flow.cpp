@@ -2,6 +2,7 @@
 #include "manche_flow.h"
 
 #include "dialogs.h"
+#include "game_resets.h"
 #include "game_state.h"
 #include "round_clock.h"
 
@@ -76,32 +77,15 @@ void MancheFlow::EndOfGameClosed(EndOfGameChoice choice)
 void MancheFlow::ResetForNextManche()
 {
     clock_.Stop();
-    EmptyDraw();
+    GameResets::ForNewManche(state_);
     Run(hooks_.resetForNextManche);
-}
-
-void MancheFlow::EmptyDraw()
-{
-    state_.DrawnLetters.clear();
-    // The source word belongs to the draw made from it; a later draw of single
-    // letters must not be judged against it.
-    state_.SourceWord.clear();
-    state_.VowelsDrawn = 0;
-    state_.ConsonantsDrawn = 0;
-    state_.FoundWords.clear();
-    state_.ElapsedSeconds = 0;
-    for (PlayerSlot& player : state_.Players)
-        player.Word.clear();
 }
 
 void MancheFlow::NewGame()
 {
     waiting_ = Waiting::Nothing;
     clock_.Stop();
-    EmptyDraw();
-    state_.TotalScores.fill(0);
-    state_.MancheNumber = 1;
-    state_.GameOver = false;
+    GameResets::ForNewGame(state_);
     Run(hooks_.newGame);
     Run(hooks_.setMancheLabel, MancheLabel(1));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game_rules.h"
+
 #include <QString>
 
 #include <functional>
@@ -30,7 +32,7 @@ struct GameState;
 // so a manche is never counted twice and no game starts over a newer one.
 class MancheFlow {
 public:
-    static constexpr int kManchesPerGame = 5;
+    static constexpr int kManchesPerGame = GameRules::kManchesPerGame;
 
     static inline const QString kBoardHint = QStringLiteral("Premi il tasto <F2> per nuova partita");
     // Board panel captions: after a new game, and while waiting for the next draw.
@@ -91,12 +93,11 @@ public:
     enum class Waiting { Nothing, Results, HighScores, EndOfGame };
     Waiting WaitingFor() const { return waiting_; }
 
-    // "Manche " + n + "/5".
+    // "Manche " + n + "/" + kManchesPerGame: "Manche 2/5".
     static QString MancheLabel(int manche);
 
 private:
     void ResetForNextManche();
-    void EmptyDraw();
 
     GameState& state_;
     RoundClock& clock_;

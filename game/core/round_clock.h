@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game_rules.h"
+
 #include <QRectF>
 #include <QString>
 
@@ -37,7 +39,7 @@ public:
     static constexpr int kUnlimitedFinishSeconds = 31989;
     // FinishSeconds of a manche that ran out of time: no time bonus.
     static constexpr int kTimeUpFinishSeconds = 60;
-    static constexpr int kAnnounceBeforeEnd = 10;
+    static constexpr int kAnnounceBeforeEnd = GameRules::kAnnounceBeforeEnd;
 
     static inline const QString kTickSound = QStringLiteral("TIC.WAV");
     static inline const QString kAnnounceSound = QStringLiteral("Sound2.wav");

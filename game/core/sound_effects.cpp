@@ -2,18 +2,22 @@
 #include "sound_effects.h"
 
 #include "game_state.h"
+#include "program_files.h"
 #include "program_folder.h"
 #include "wave_player.h"
 
 #include <QTimer>
 
-SoundEffects::SoundEffects(const GameState& state, WavePlayer& wave) : state_(state), wave_(wave) {}
+SoundEffects::SoundEffects(const GameState& state, WavePlayer& wave, const ProgramFiles* files)
+    : state_(state), wave_(wave), files_(files)
+{
+}
 
 std::chrono::milliseconds SoundEffects::PlaySound(const QString& fileName)
 {
     if (fileName.isEmpty() || !state_.Settings.SoundOn)
         return std::chrono::milliseconds(0);
-    wave_.Play(ProgramFolder::Resolve(fileName));
+    wave_.Play(files_ ? files_->Resolve(fileName) : ProgramFolder::Resolve(fileName));
     // The hold lets a sound be heard before the next; with no device to play it on,
     // a draw would wait 0.6 s a letter for nothing.
     return wave_.HasOutput() ? hold_ : std::chrono::milliseconds(0);

@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+class ProgramFiles;
 class WavePlayer;
 struct GameState;
 
@@ -18,7 +19,8 @@ class SoundEffects {
 public:
     static constexpr std::chrono::milliseconds kHold{600};
 
-    SoundEffects(const GameState& state, WavePlayer& wave);
+    // Sounds of the current folder, or of `files` (kept by the caller) when given.
+    SoundEffects(const GameState& state, WavePlayer& wave, const ProgramFiles* files = nullptr);
 
     // Plays `fileName` (matched in the current folder without regard to case) and
     // returns the hold its caller waits before the next step: none for an empty name
@@ -37,6 +39,7 @@ public:
 private:
     const GameState& state_;
     WavePlayer& wave_;
+    const ProgramFiles* files_;
     std::chrono::milliseconds hold_ = kHold;
     // Parent of the timers of pending repeats.
     QObject repeats_;

@@ -7,6 +7,7 @@
 #include "letter_draw.h"
 #include "lexicon_file.h"
 #include "lexicon_index.h"
+#include "lexicon_words.h"
 #include "program_folder.h"
 #include "random_source.h"
 
@@ -54,6 +55,22 @@ void WordDraw::PressProgramWord()
     const std::uint64_t generation = draw_.Generation();
     const QString word = PickLexiconWord();
     DrawFrom(Scramble(word, random_).toUpper(), generation);
+}
+
+void WordDraw::DrawString(const QString& letters)
+{
+    if (!draw_.BeginWordDraw())
+        return;
+    DrawFrom(letters.toUpper(), draw_.Generation());
+}
+
+QString WordDraw::PickWord(const LexiconWords& words, int length, RandomSource& random)
+{
+    const std::int32_t count = words.Count(length);
+    if (count <= 0)
+        return {};
+    const auto k = std::min(static_cast<std::int32_t>(random.Next() * count), count - 1);
+    return QString::fromLatin1(words.Word(length, k));
 }
 
 void WordDraw::DrawFrom(const QString& letters, std::uint64_t generation)

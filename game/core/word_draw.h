@@ -10,6 +10,7 @@ class LetterDraw;
 class RandomSource;
 struct GameState;
 struct LexiconIndex;
+class LexiconWords;
 
 // The two draws made from a whole string: a string typed by a player, used in the
 // order typed, and a word of LetterCount letters chosen from the lexicon and
@@ -28,6 +29,16 @@ public:
     // "Fi&ssa PC": picks a lexicon word, scrambles it and draws it (a missing lexicon
     // shows its message, then beeps like a wrong string).
     void PressProgramWord();
+
+    // A draw of exactly `letters` (a string already typed, or a word already
+    // scrambled): they become the manche's letters and its source word, or, when they
+    // cannot be (wrong length, a character outside Alphabet), a beep and no draw.
+    // Nothing happens while the draw is complete.
+    void DrawString(const QString& letters);
+
+    // One word of `length` letters picked uniformly from words held in memory, as
+    // PickLexiconWord picks from the file: empty when there is none of that length.
+    static QString PickWord(const LexiconWords& words, int length, RandomSource& random);
 
     // One word of exactly LetterCount letters picked uniformly from the lexicon file
     // of LexiconLanguage, or an empty string (no such words, or the file is missing:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record_submission.h"
 
+#include "game_rules.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -10,7 +12,7 @@ constexpr int kLongestName = 40;
 constexpr int kLongestNote = 100;
 constexpr int kLongestEmail = 254;
 constexpr int kHighestPoints = 32767;
-constexpr int kMostManches = 5;
+constexpr int kMostManches = GameRules::kManchesPerGame;
 
 FieldError Refused(const char* key, const QString& why)
 {

@@ -241,8 +241,9 @@ TEST_F(ResultsBoardTest, UnwritableVocabularyStillLetsChoiceOneScoreAndSaysTheWo
         TempProgramFolder folder;
         EXPECT_TRUE(MancheFixture::WriteLexicon(1));
         input.lexicon = LexiconSource::ForLanguage(Language::Italian);
-        if (c.folderInTheWay)
+        if (c.folderInTheWay) {
             ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("USERVOCA.1")));
+        }
         if (c.fullDisk)
             ProgramFolder::ReplaceWriteStep([](QFileDevice&, const QByteArray&) { return false; });
         input.players = Players("SALTO", "", "", "");

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game_rules.h"
+#include "game_settings.h"
+#include "game_state.h"
+#include "letter_draw.h"
+#include "lexicon_source.h"
+#include "manche_flow.h"
+#include "results_board.h"
+#include "round_clock.h"
+#include "sound_effects.h"
+#include "word_draw.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class ProgramFiles;
+class RandomSource;
+class WavePlayer;
+
+// One game of Letterama: five manches of four players, each manche a draw of
+// letters, a clock, the computer players' search and announcements, the players'
+// words, and the judging and scoring of them. Its state is its own: whoever holds a
+// Game (the main window, a test, a table of the site) asks it to act by the
+// operations the rules name and hears what changed by its signals; nobody else
+// writes its letters, clock, words or scores.
+//
+// A game owns no timer and asks nothing: the clock moves when Tick is called (the
+// holder's QTimer follows timerPeriodChanged), a message for the player comes out as
+// told(), and a word that no list knows waits in confirmationNeeded until the holder
+// answers with Confirm. So many games run side by side in one process, each on the
+// thread that calls it, sharing only what is immutable (the lexicon's words).
+//
+// A manche:
+//     DrawVowel / DrawConsonant / DrawAuto / DrawTypedWord / DrawComputerWord
+//         ... drawCompleted: the board is full and the computers have searched
+//     StartClock, then Tick once a period; EnterWord and FinishNow meanwhile
+//         ... wordAnnounced ten seconds before the end, then mancheEnded
+//     JudgeManche (Confirm when asked) ... mancheJudged with the board
+//     NextManche ... mancheStarted, or gameEnded after the fifth
+class Game : public QObject {
+    Q_OBJECT
+
+public:
+    // What a game needs from outside, each kept by the caller for the game's life.
+    struct Services {
+        RandomSource& random;      // every draw, scramble and announcement
+        const ProgramFiles& files;  // the personal vocabulary, the sounds
+        WavePlayer& wave;           // the sounds, while the settings have them on
+    };
+
+    enum class Phase {
+        Drawing,   // the board is filling
+        Drawn,     // the board is full; the clock has not started
+        Playing,   // the clock runs
+        Judging,   // the manche is over; its board is judged
+        Judged,    // the board is complete; the next manche waits
+        Over,      // the fifth manche has been judged
+    };
+
+    using Totals = std::array<int, GameRules::kPlayers>;
+
+    // `lexicon` is the language's lexicon file and its words, shared with other games.
+    Game(const GameSettings& settings, LexiconSource lexicon, Services services, QObject* parent = nullptr);
+    ~Game() override;
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // A new game: manche 1, no letters, no words, every total 0.
+    void NewGame();
+
+    // The settings in force from the next draw on; refused (false) once a letter of
+    // the manche is drawn, or while its clock runs. Another language needs its lexicon.
+    bool ApplySettings(const GameSettings& settings);
+    bool ApplySettings(const GameSettings& settings, LexiconSource lexicon);
+    // A player's name; a name holding "(CPU)" makes the slot a computer player.
+    // Refused while a manche is under way, as the name boxes are.
+    bool SetPlayerName(int slot, const QString& name);
+
+    // The draws. A vowel or consonant past the limit is told and draws nothing; a
+    // typed string that is not LetterCount letters of the alphabet is refused.
+    void DrawVowel();
+    void DrawConsonant();
+    void DrawAuto();
+    void DrawTypedWord(const QString& letters);
+    // A word of LetterCount letters from the lexicon, scrambled.
+    void DrawComputerWord();
+
+    // The clock: Start once the board is full, Tick once a period (the period comes
+    // with timerPeriodChanged), FinishNow when the human ends early.
+    void StartClock();
+    void Tick();
+    void FinishNow();
+    // A modal window of the holder is open: ticks are dropped meanwhile.
+    void SetSuspended(bool suspended) { suspended_ = suspended; }
+
+    // A human player's word, as typed so far; refused outside a running manche and for
+    // a computer player's slot.
+    bool EnterWord(int slot, const QString& word);
+
+    // Judges the ended manche until a word needs the human's answer (then
+    // confirmationNeeded, and NeedsConfirmation) or the board is complete (then the
+    // totals are updated, mancheJudged, and Complete).
+    ResultsEvaluation::Status JudgeManche();
+    // The human's answer to confirmationNeeded: 1 add and score, 2 add only, 3 leave
+    // out. Judging then goes on with JudgeManche.
+    void Confirm(int choice);
+
+    // After the judged manche: the next one, or the end of the game after the fifth.
+    void NextManche();
+
+    // What a holder may read.
+    Phase CurrentPhase() const { return phase_; }
+    const GameSettings& Settings() const { return state_.Settings; }
+    const QString& Letters() const { return state_.DrawnLetters; }
+    const QString& SourceWord() const { return state_.SourceWord; }
+    const QString& Alphabet() const { return state_.Alphabet; }
+    const QStringList& FoundWords() const { return state_.FoundWords; }
+    int ElapsedSeconds() const { return state_.ElapsedSeconds; }
+    int MancheNumber() const { return state_.MancheNumber; }
+    bool IsOver() const { return state_.GameOver; }
+    const Totals& TotalScores() const { return state_.TotalScores; }
+    const PlayerSlot& Player(int slot) const { return state_.Players.at(slot); }
+    // The board of the last manche judged, if any.
+    const std::optional<ResultsBoardOutcome>& LastBoard() const { return lastBoard_; }
+    bool ClockRunning() const { return clock_.Running(); }
+
+signals:
+    void letterDrawn(int position, const QString& letter);
+    // The board is full (`letters`), and FoundWords holds the computers' finds.
+    void drawCompleted(const QString& letters);
+    // The holder's timer ticks every `ms` milliseconds, the first `firstAfter` from
+    // now; 0 stops it.
+    void timerPeriodChanged(int ms, std::chrono::milliseconds firstAfter);
+    void secondsChanged(int elapsed);
+    void wordAnnounced(int slot, const QString& word);
+    void mancheEnded();
+    void confirmationNeeded(const QString& word, int previousChoice);
+    void mancheJudged(const ResultsBoardOutcome& board);
+    void mancheStarted(int manche);
+    void gameEnded(const Game::Totals& totals);
+    // A message for the player (a limit reached, a word refused, a file missing).
+    void told(const QString& text);
+    // A string that cannot be drawn: the holder beeps.
+    void refused();
+
+private:
+    class Messages;
+
+    LetterDraw::Hooks DrawHooks();
+    RoundClock::Hooks ClockHooks();
+    MancheFlow::Hooks FlowHooks();
+    void SearchComputerWords();
+
+    GameState state_;
+    LexiconSource lexicon_;
+    RandomSource& random_;
+    const ProgramFiles& files_;
+    LexiconIndex index_;  // of the shared words, for the word draw
+    std::unique_ptr<Messages> messages_;
+    SoundEffects sounds_;
+    LetterDraw letters_;
+    WordDraw words_;
+    RoundClock clock_;
+    MancheFlow flow_;
+    Phase phase_ = Phase::Drawing;
+    bool suspended_ = false;
+    int confirmChoice_ = 0;  // offered again at the next confirmation
+    std::unique_ptr<ResultsEvaluation> evaluation_;
+    std::optional<ResultsBoardOutcome> lastBoard_;
+};
