@@ -56,7 +56,7 @@ void DictionaryEditorWindow::InsertTypedWord()
 void DictionaryEditorWindow::DeleteWord()
 {
     const int k = lists_.CurrentList();
-    QModelIndexList selected = views_[k]->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = views_[k]->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         setup_.dialogs.Inform(EditorMessages::kSelectFirst);
         return;
@@ -177,7 +177,8 @@ void DictionaryEditorWindow::ExportFiles()
         return;
     }
     // Where the files went: an installed copy writes them into the user's folder.
-    const QString written = QFileInfo(PerLengthFiles::PathOf(setup_.programFolder, EditorWordLists::kShortest)).absolutePath();
+    const QString written =
+        QFileInfo(PerLengthFiles::PathOf(setup_.programFolder, EditorWordLists::kShortest)).absolutePath();
     const bool inProgramFolder =
         QFileInfo(written).canonicalFilePath() == QFileInfo(setup_.programFolder).canonicalFilePath();
     setup_.dialogs.Inform((inProgramFolder ? EditorMessages::kExported : EditorMessages::kExportedToUserFolder) +

@@ -20,8 +20,7 @@ int main(int argc, char** argv)
     const CommandLine::Program program{
         QStringLiteral("gleaner"), QStringLiteral(LETTERAMA_VERSION),
         QStringLiteral("Raccoglitore di parole: aggiunge agli elenchi di parole per lunghezza (2.txt ... 15.txt) "
-                       "le parole di un file di testo che quegli elenchi non contengono ancora; con la casella "
-                       "\"Salta le parole già nel dizionario\" salta anche quelle del dizionario di Letterama.")};
+                       "le parole di un file di testo che quegli elenchi non contengono ancora.")};
     if (const auto answer = CommandLine::AnswerWithoutWindow(CommandLine::ArgumentsOf(argc, argv), program))
         return CommandLine::Print(*answer);
 

@@ -63,7 +63,7 @@ int RunExportCommand(const QStringList& arguments, DictIo& io)
                 byFile.append(QStringLiteral("%1.TXT: %2").arg(k + EditorWordLists::kShortest).arg(losses.lost[k]));
         }
         io.err << "letterama-dict export: the word files in " << folder << " hold " << losses.Total()
-               << " words that " << lexiconName << " lacks (" << byFile.join(QStringLiteral(", "))
+               << (losses.Total() == 1 ? " word" : " words") << " that " << lexiconName << " lacks (" << byFile.join(QStringLiteral(", "))
                << ").\nNothing written: rebuild the lexicon with them first (letterama-dict rebuild --add), "
                   "or use --force to write over them.\n";
         return kDictRefused;
