@@ -6,6 +6,13 @@
 # The programs are stripped at package time (the build keeps its debug information);
 # each package depends on the libraries its own programs link, as dpkg-shlibdeps
 # (package dpkg-dev) finds them, so the game pulls in no HTTP server or SQL library.
+# lintian --pedantic finds no error, warning or pedantic tag; the info tags it keeps:
+#   arch-dep-package-has-big-usr-share  the lexicons are most of the game's package;
+#       a third, architecture-independent data package would be needed to avoid it.
+#   package-contains-documentation-outside-usr-share-doc  Letterama.htm and
+#       REGPAROL.TXT are files the game reads (its help page, its word rules).
+#   package-supports-alternative-init-but-no-init.d-script  the site's service
+#       relies on systemd (its state folder, its sandbox); there is no sysvinit script.
 set(CPACK_PACKAGE_NAME letterama)
 set(CPACK_PACKAGE_VENDOR "Letterama")
 set(CPACK_PACKAGE_CONTACT "${LETTERAMA_MAINTAINER}")

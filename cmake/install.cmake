@@ -90,8 +90,9 @@ install(FILES ${packaging_dir}/copyright ${packaging_dir}/changelog.gz DESTINATI
 # The pictures the README links (docs/...), beside it as in the source tree.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/README.md)
 file(READ ${PROJECT_SOURCE_DIR}/README.md readme)
-string(REGEX MATCHALL "\\]\\(docs/[^)]+" readme_pictures "${readme}")
-list(TRANSFORM readme_pictures REPLACE "^\\]\\(" "")
+# (The matches leave out the link's "]": a list item holding a bracket would not split.)
+string(REGEX MATCHALL "\\(docs/[^)]+" readme_pictures "${readme}")
+list(TRANSFORM readme_pictures REPLACE "^\\(" "")
 list(REMOVE_DUPLICATES readme_pictures)
 foreach(picture IN LISTS readme_pictures)
   get_filename_component(picture_dir ${picture} DIRECTORY)
