@@ -14,9 +14,12 @@
 #include <QDateTime>
 #include <QString>
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +64,16 @@ private:
     SiteResponse StoreRecord(const SiteRequest& request);
     SiteResponse RecordTable(const SiteRequest& request);
     SiteResponse RenderTable(const SitePages::RecordTable& asked, qint64* changeNumber);
+    // Every page of a language's table at once, from one read of its records, when
+    // it has at most kPagesRenderedTogether pages: each page kept but the one asked
+    // for, which is returned. Random page numbers then cost one read per change of
+    // the database instead of one per page.
+    std::optional<SiteResponse> RenderWholeTable(const SitePages::RecordTable& asked, qint64* changeNumber);
+    static std::string TableKey(Language language, int page);
+    static constexpr int kPagesRenderedTogether = 2048;
+    // One thread at a time renders a language's whole table; the others wait for it
+    // and take their page from what it kept.
+    std::array<std::mutex, 3> wholeTableRendering_;
     SiteResponse NewestRecords();
     SiteResponse ReportForm(const QString& notice, int status);
     SiteResponse StoreReport(const SiteRequest& request);
