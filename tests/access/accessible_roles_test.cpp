@@ -56,8 +56,9 @@ TEST_P(FillStripTable, ReportsProgressAndKeepsShareWhenResized)
     EXPECT_EQ(value->currentValue().toInt(), row.expectedPercent) << row.what;
     EXPECT_EQ(value->maximumValue().toInt(), 100);
     EXPECT_EQ(face->text(QAccessible::Value), QStringLiteral("%1%").arg(row.expectedPercent)) << row.what;
-    if (!row.boxes.empty())
+    if (!row.boxes.empty()) {
         EXPECT_NEAR(strip.Boxes().back().area.right(), row.expectedRightAfterResize, 0.01) << row.what;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -61,8 +61,9 @@ TEST(PaletteColors, AFillTooFaintOnItsGroundTakesAReadableShadeOfItsHue)
         const QColor shown = PaletteColors::ReadableOn(row.fill, row.ground);
         EXPECT_EQ(shown == row.fill, row.unchanged) << row.what;
         EXPECT_GE(PaletteColors::Contrast(shown, row.ground), 3.0) << row.what;
-        if (!row.unchanged)
+        if (!row.unchanged) {
             EXPECT_NEAR(shown.toHsl().hslHue(), row.fill.toHsl().hslHue(), 2) << row.what;
+        }
     }
 }
 

@@ -57,8 +57,9 @@ TEST(WindowPlaces, AClosedWindowOpensAgainWhereItWas)
         again.show();
         QApplication::processEvents();
         EXPECT_EQ(again.isMaximized(), row.maximised) << row.what;
-        if (!row.maximised)
+        if (!row.maximised) {
             EXPECT_EQ(again.geometry(), row.geometry) << row.what;
+        }
     }
 }
 

@@ -142,8 +142,9 @@ TEST_F(ConfirmWindowTest, PictureOpensTheSitesHomePageOrSaysThereIsNoSite)
             auto* picture = Child<QPushButton>(modal, "picture");
             EXPECT_FALSE(picture->accessibleName().isEmpty());
             EXPECT_EQ(picture->isEnabled(), !row.homePage.isEmpty());
-            if (row.homePage.isEmpty())
+            if (row.homePage.isEmpty()) {
                 EXPECT_TRUE(picture->accessibleDescription().contains(QStringLiteral("Nessun sito")));
+            }
             Click(modal, "picture");
             EXPECT_TRUE(modal->isVisible()) << "the window waits for OK";
             Click(modal, "ok");

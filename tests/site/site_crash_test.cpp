@@ -153,8 +153,9 @@ TEST_P(SiteCrashTest, KillingTheSiteLosesNoRecordItConfirmed)
         stored.insert(record.record.name);
     for (const int n : confirmed)
         EXPECT_TRUE(stored.count(QStringLiteral("GIOCATORE%1").arg(n))) << "record " << n << " was lost";
-    if (database->kind == DatabaseAddress::Kind::SQLite)
+    if (database->kind == DatabaseAddress::Kind::SQLite) {
         EXPECT_EQ(IntegrityOf(database->path), QStringLiteral("ok"));
+    }
 }
 
 // The SQLite file and its log may not grow: the site goes on showing the table, a
