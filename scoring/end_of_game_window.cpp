@@ -2,6 +2,7 @@
 #include "end_of_game_window.h"
 
 #include "button_keys.h"
+#include "current_item_on_focus.h"
 #include "end_of_game_summary.h"
 #include "game_state.h"
 
@@ -25,6 +26,7 @@ EndOfGameWindow::EndOfGameWindow(QWidget* parent) : QDialog(parent)
     games_->setObjectName(QStringLiteral("gamesList"));
     games_->setAccessibleName(heading->text());
     games_->setAccessibleDescription(QStringLiteral("Vuoi fare un'altra partitina?"));
+    CurrentItemOnFocus::Announce(games_);
     heading->setBuddy(games_);
     // The lines are laid out in fixed columns; only a fixed-pitch font keeps them.
     QFont courier(QStringLiteral("Courier"));

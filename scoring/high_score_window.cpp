@@ -2,6 +2,7 @@
 #include "high_score_window.h"
 
 #include "button_keys.h"
+#include "current_item_on_focus.h"
 #include "dialogs.h"
 #include "game_state.h"
 #include "high_score_file.h"
@@ -80,6 +81,7 @@ HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWid
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setTabKeyNavigation(false);  // Tab leaves the grid; arrows move inside it
+    CurrentItemOnFocus::Announce(grid_);
     // The grid scrolls its rows: it needs little height of its own, so the window
     // fits a small or enlarged screen.
     grid_->setMinimumSize(420, 140);

@@ -2,6 +2,7 @@
 #include "results_window.h"
 
 #include "button_keys.h"
+#include "current_item_on_focus.h"
 #include "confirm_window.h"
 #include "dialogs.h"
 #include "own_row_text.h"
@@ -58,6 +59,7 @@ ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecke
     board_->horizontalHeader()->setStretchLastSection(true);
     board_->setAccessibleName(QStringLiteral("Punteggi della manche"));
     board_->setTabKeyNavigation(false);  // Tab leaves the table, the arrows move inside it
+    CurrentItemOnFocus::Announce(board_);
     for (int player = 0; player < GameState::kPlayers; ++player) {
         for (int column = 0; column < kColumnCount; ++column)
             board_->setItem(player, column, new QTableWidgetItem);

@@ -35,6 +35,11 @@ protected:
 
 TEST_F(ScreenFitTest, EveryGameWindowFitsTheScreen)
 {
+    // A desktop's own font is larger than the bare default, and everything grows with
+    // it: the game must still fit, scrolling inside its window where it must.
+    QFont desktopFont = QApplication::font();
+    desktopFont.setPointSizeF(11);
+    QApplication::setFont(desktopFont);
     Start();
     ExpectFits(&Window(), "main window");
     // The way to the maker's pages, at the bottom, is still within reach.
