@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vocabulary_window.h"
 
+#include "current_item_on_focus.h"
 #include "dialogs.h"
 #include "game_state.h"
 #include "language.h"
@@ -41,6 +42,7 @@ VocabularyWindow::VocabularyWindow(const GameState& state, Dialogs& dialogs, QWi
     list_->setObjectName(QStringLiteral("words"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setAccessibleName(QStringLiteral("Parole già inserite:"));
+    CurrentItemOnFocus::Announce(list_);
     listLabel->setBuddy(list_);
 
     wordBox_ = new QLineEdit(this);

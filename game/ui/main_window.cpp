@@ -131,7 +131,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the main window ends the program, whatever other window is open; work
-    // still under way stops at its next pause.
+    // still under way stops at its next pause. The title bar's X asks first, as
+    // "&Fine" does, before a game with a score is lost; the program's own ends have
+    // asked already or have nothing to ask.
+    if (!endRequested_ && !MayGiveUpGame()) {
+        event->ignore();
+        return;
+    }
     endRequested_ = true;
     manche_->Abandon();
     event->accept();

@@ -136,7 +136,7 @@ private:
     void OnLanguageChosen(int language);
     void OnSoundToggled(bool on);
     // Whether the game under way may be given up (a new game, another language,
-    // the end of the program): asked, default No, once it has a score.
+    // the end of the program, the window closed): asked, default No, once it has a score.
     bool MayGiveUpGame();
     void OnEditPersonalVocabulary();
     void OnHighScores();

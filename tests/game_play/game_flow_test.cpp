@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(InterruptRow{"new game", [](MainWindow& w) { w.NewGame(); }, false},
                       InterruptRow{"language", [](MainWindow& w) { w.Menu()->LanguageItem(2)->trigger(); }, false,
                                    true},
-                      InterruptRow{"close", [](MainWindow& w) { w.close(); }, true}));
+                      InterruptRow{"close", [](MainWindow& w) { w.close(); }, true, true}));
 
 TEST_F(GameFlowTest, FirstClickOnTheBoardGivesTheNewGameHintOnce)
 {
@@ -249,6 +249,7 @@ TEST_P(GiveUpRows, AreAskedFirstOnceTheGameHasAScoreAndNoKeepsIt)
 {
     const GiveUpRow& row = GetParam();
     Start();
+    Window().show();
     WriteLexicon(2);
     // No point yet: nothing to lose, nothing asked.
     if (!row.endsTheProgram) {
@@ -267,6 +268,7 @@ TEST_P(GiveUpRows, AreAskedFirstOnceTheGameHasAScoreAndNoKeepsIt)
     EXPECT_EQ(State().MancheNumber, 2);
     EXPECT_EQ(State().Settings.LexiconLanguage, language);
     EXPECT_FALSE(Window().EndRequested());
+    EXPECT_TRUE(Window().isVisible()) << row.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -276,6 +278,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](MainWindow& w) { w.Menu()->Action(MainMenu::Command::NewGame)->trigger(); }},
                       GiveUpRow{"quit", [](MainWindow& w) { w.Menu()->Action(MainMenu::Command::Quit)->trigger(); },
                                 true},
+                      GiveUpRow{"title-bar close", [](MainWindow& w) { w.close(); }, true},
                       GiveUpRow{"another language", [](MainWindow& w) {
                                     const bool italian = w.State().Settings.LexiconLanguage == Language::Italian;
                                     w.Menu()->LanguageItem(italian ? 2 : 1)->trigger();

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QFile>
 #include <QFileDevice>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -184,6 +185,28 @@ TEST_F(VocabularyWindowTest, DeleteNeedsAWordAndASelection)
 
     Click("deleteWord");
     EXPECT_EQ(dialogs.LastText(), QStringLiteral("Non ci sono parole da cancellare dal vocabolario privato!"));
+}
+
+TEST_F(VocabularyWindowTest, EnteringTheListTellsOfItsCurrentWord)
+{
+    OpenWindow();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Button("newWord")->setFocus();
+    List()->setCurrentRow(1);
+    // A view tells a screen reader of an item when its current one changes while it
+    // has the focus; the rows it would tell of are the ones changed that way.
+    QList<int> toldRows;
+    QObject::connect(List()->selectionModel(), &QItemSelectionModel::currentChanged, &window,
+            [&](const QModelIndex& current) {
+                if (List()->hasFocus() && current.isValid())
+                    toldRows.append(current.row());
+            });
+
+    List()->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(RunUntil([&] { return !toldRows.isEmpty(); }, 2000)) << "the list was heard by its name alone";
+    EXPECT_EQ(toldRows.count(1), toldRows.size()) << "only the current word is told";
+    EXPECT_EQ(List()->currentRow(), 1) << "the first Down goes on from the word heard";
 }
 
 TEST_F(VocabularyWindowTest, GoingBackAfterDeletingEverythingLeavesAnEmptyFile)
