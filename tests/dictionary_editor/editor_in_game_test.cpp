@@ -18,9 +18,48 @@
 
 #include <gtest/gtest.h>
 
+// The results board, once judged, is read and closed as the player would. Any other
+// modal window (the confirmation of an unknown word) is closed and counted, so that a
+// word the game does not know fails the test instead of holding it.
+class EditorInGameTest : public PlayTest {
+protected:
+    struct Manche {
+        int humanPoints = -1;
+        int otherWindows = 0;
+    };
+
+    // Plays a manche on CASTELLOAR with "cartello" typed, up to its judged results.
+    Manche PlayCartello()
+    {
+        Manche manche;
+        QTimer answer;
+        answer.setInterval(1);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* results = qobject_cast<ResultsWindow*>(modal);
+            if (modal && !results && modal->isVisible()) {
+                ++manche.otherWindows;
+                modal->close();
+                return;
+            }
+            if (!results || !results->Evaluated())
+                return;
+            answer.stop();
+            manche.humanPoints = State().TotalScores[0];
+            results->findChild<QPushButton*>(QStringLiteral("continueButton"))->click();
+        });
+        answer.start();
+        DrawTyped(QStringLiteral("CASTELLOAR"));
+        QTest::keyClicks(View().WordBox(0), QStringLiteral("cartello"));
+        QTest::keyClick(View().WordBox(0), Qt::Key_Return);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return manche.humanPoints >= 0; }, 10000)) << "no judged results";
+        return manche;
+    }
+};
+
 // A keeper adds a word in the dictionary editor and rebuilds the lexicon; the very
 // next manche judges that word with the new lexicon, without a restart.
-TEST_F(PlayTest, AWordAddedAndRebuiltInTheEditorCountsInTheNextManche)
+TEST_F(EditorInGameTest, AWordAddedAndRebuiltInTheEditorCountsInTheNextManche)
 {
     Start();
     ASSERT_EQ(Window().Lexicon().SectionCount[8], 1) << "CASTELLO only";
@@ -43,32 +82,10 @@ TEST_F(PlayTest, AWordAddedAndRebuiltInTheEditorCountsInTheNextManche)
     EXPECT_EQ(Window().Lexicon().SectionCount[8], 2) << "the game reloaded the rebuilt lexicon";
     editor->findChild<QPushButton*>(QStringLiteral("exit"))->click();
 
-    // The results board, once judged, is read and closed as the player would.
-    // Any other modal window (the confirmation of an unknown word) is closed, so that
-    // a word the game does not know fails the test instead of holding it.
-    int humanPoints = -1;
-    int otherWindows = 0;
-    QTimer answer;
-    answer.setInterval(1);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* results = qobject_cast<ResultsWindow*>(modal);
-        if (modal && !results && modal->isVisible()) {
-            ++otherWindows;
-            modal->close();
-            return;
-        }
-        if (!results || !results->Evaluated())
-            return;
-        answer.stop();
-        humanPoints = State().TotalScores[0];
-        results->findChild<QPushButton*>(QStringLiteral("continueButton"))->click();
-    });
-    answer.start();
-    DrawTyped(QStringLiteral("CASTELLOAR"));
-    QTest::keyClicks(View().WordBox(0), QStringLiteral("cartello"));
-    QTest::keyClick(View().WordBox(0), Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return humanPoints >= 0; }, 10000));
+    const Manche manche = PlayCartello();
+    ASSERT_GE(manche.humanPoints, 0);
+    const int humanPoints = manche.humanPoints;
+    const int otherWindows = manche.otherWindows;
     EXPECT_GE(humanPoints, 800) << "CARTELLO judged SI: 100 points a letter";
     EXPECT_EQ(otherWindows, 0) << "no confirmation of an unknown word";
     for (const FakeDialogs::Question& question : fakes.dialogs.asked)
@@ -77,7 +94,7 @@ TEST_F(PlayTest, AWordAddedAndRebuiltInTheEditorCountsInTheNextManche)
 
 // The same word rebuilt into the lexicon by letterama-dict while the game runs: the
 // game sees the file changed before the manche is judged and judges with it.
-TEST_F(PlayTest, AWordAddedByTheLexiconToolCountsInTheNextMancheWithoutARestart)
+TEST_F(EditorInGameTest, AWordAddedByTheLexiconToolCountsInTheNextMancheWithoutARestart)
 {
     Start();
     ASSERT_EQ(Window().Lexicon().SectionCount[8], 1) << "CASTELLO only";
@@ -90,29 +107,10 @@ TEST_F(PlayTest, AWordAddedByTheLexiconToolCountsInTheNextMancheWithoutARestart)
     DictIo io{outStream, errStream};
     ASSERT_EQ(RunDictCommandLine({"rebuild", "raccolta", "--add"}, io), kDictSuccess) << err.toStdString();
 
-    int humanPoints = -1;
-    int otherWindows = 0;
-    QTimer answer;
-    answer.setInterval(1);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* results = qobject_cast<ResultsWindow*>(modal);
-        if (modal && !results && modal->isVisible()) {
-            ++otherWindows;
-            modal->close();
-            return;
-        }
-        if (!results || !results->Evaluated())
-            return;
-        answer.stop();
-        humanPoints = State().TotalScores[0];
-        results->findChild<QPushButton*>(QStringLiteral("continueButton"))->click();
-    });
-    answer.start();
-    DrawTyped(QStringLiteral("CASTELLOAR"));
-    QTest::keyClicks(View().WordBox(0), QStringLiteral("cartello"));
-    QTest::keyClick(View().WordBox(0), Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return humanPoints >= 0; }, 10000));
+    const Manche manche = PlayCartello();
+    ASSERT_GE(manche.humanPoints, 0);
+    const int humanPoints = manche.humanPoints;
+    const int otherWindows = manche.otherWindows;
     EXPECT_GE(humanPoints, 800) << "CARTELLO judged SI";
     EXPECT_EQ(otherWindows, 0) << "no confirmation of an unknown word";
     EXPECT_EQ(Window().Lexicon().SectionCount[8], 2) << "the game follows the rebuilt file";
