@@ -12,11 +12,16 @@ namespace {
 
 class Announcer : public QObject {
 public:
-    explicit Announcer(QAbstractItemView* view) : QObject(view), view_(view) { view->installEventFilter(this); }
+    explicit Announcer(QAbstractItemView* view) : QObject(view), watched_(view), view_(view)
+    {
+        view->installEventFilter(this);
+    }
 
+    // Compared as a plain QObject: while the view is being destroyed it still sends
+    // focus events, and it is no longer an item view by then.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == view_ && event->type() == QEvent::FocusIn)
+        if (event->type() == QEvent::FocusIn && watched == watched_)
             QTimer::singleShot(0, this, [this] { Repeat(); });
         return false;
     }
@@ -35,6 +40,7 @@ private:
         selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     }
 
+    const QObject* const watched_;
     QPointer<QAbstractItemView> view_;
 };
 
