@@ -7,7 +7,7 @@
 #include "program_folder.h"
 #include "qt_platform.h"
 #include "qt_translations.h"
-#include "settings_file.h"
+#include "settings_lines.h"
 #include "site_address.h"
 #include "window_places.h"
 
@@ -39,12 +39,12 @@ int main(int argc, char** argv)
     GleanerWindow window(platform, programFolder);
     // The game's settings file, beside Gleaner, may name the player's own Letterama site.
     const ProgramFolder::ReadResult settings = ProgramFolder::Read(
-        QDir(programFolder).filePath(QString::fromLatin1(SettingsFile::kFileName)), SettingsFile::kMaxFileBytes);
+        QDir(programFolder).filePath(QString::fromLatin1(SettingsLines::kFileName)), SettingsLines::kMaxFileBytes);
     if (settings.Ok()) {
-        const StoredSettings stored = SettingsFile::Parse(settings.bytes);
-        window.SetSite(SiteAddress::ForPlayer(stored.Site.value_or(QString())));
+        window.SetSite(SiteAddress::ForPlayer(SettingsLines::Site(settings.bytes).value_or(QString())));
         // The words to skip are those of the game's lexicon, in the game's language.
-        if (const std::optional<Language> language = LanguageFromNumber(stored.LexiconLanguage.value_or(1)))
+        if (const std::optional<Language> language =
+                LanguageFromNumber(SettingsLines::LexiconLanguage(settings.bytes).value_or(1)))
             window.SetLexiconFile(QDir(programFolder).filePath(TableOf(*language).LexiconFileName()));
     }
     window.show();

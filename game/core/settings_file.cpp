@@ -3,54 +3,15 @@
 
 #include "numeric_value.h"
 #include "program_folder.h"
+#include "settings_lines.h"
 #include "single_byte_text.h"
 #include "single_byte_upper_case.h"
 
 #include <QStringList>
 
-#include <array>
-
 namespace {
 
-enum class Key { Level, Sound, TileStyle, Time, LetterCount, PlayerName, Language, Site };
-
-struct KeyName {
-    Key key;
-    const char* text;
-};
-
-// The order in which keys are tried against a line: the first one found wins. The
-// site comes last, so a line that names one of the seven older keys stays theirs.
-constexpr std::array<KeyName, 8> kRecognitionOrder{{{Key::Level, "Livello"},
-                                                    {Key::Sound, "Suono"},
-                                                    {Key::TileStyle, "SfondoCasella"},
-                                                    {Key::Time, "Tempo"},
-                                                    {Key::LetterCount, "NumeroLettere"},
-                                                    {Key::PlayerName, "Giocatore1"},
-                                                    {Key::Language, "Dizionario"},
-                                                    {Key::Site, "Sito"}}};
-
-// A line written by this program starts with its own key; a player named, say,
-// "Tempo" must not turn the name line into a time line. Only a line that starts with
-// no key is searched for a key anywhere in it.
-std::optional<Key> KeyOfLine(const QString& line)
-{
-    for (const KeyName& candidate : kRecognitionOrder) {
-        if (line.startsWith(QLatin1String(candidate.text) + QLatin1Char('=')))
-            return candidate.key;
-    }
-    for (const KeyName& candidate : kRecognitionOrder) {
-        if (line.contains(QLatin1String(candidate.text)))
-            return candidate.key;
-    }
-    return std::nullopt;
-}
-
-QString ValueOfLine(const QString& line)
-{
-    const qsizetype equals = line.indexOf(QLatin1Char('='));
-    return equals < 0 ? QString() : line.mid(equals + 1);
-}
+using SettingsLines::Key;
 
 QString LeftTrimmed(const QString& text)
 {
@@ -60,22 +21,12 @@ QString LeftTrimmed(const QString& text)
     return text.mid(i);
 }
 
-// Lines end at CR LF as written; a lone CR or LF (a file edited elsewhere) ends a
-// line too.
-QStringList SplitLines(const QString& text)
-{
-    QString unified = text;
-    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return unified.split(QLatin1Char('\n'));
-}
-
 void ApplyLine(const QString& line, StoredSettings& stored)
 {
-    const std::optional<Key> key = KeyOfLine(line);
+    const std::optional<Key> key = SettingsLines::KeyOf(line);
     if (!key)
         return;
-    const QString value = ValueOfLine(line);
+    const QString value = SettingsLines::ValueOf(line);
     const QString word = SingleByteUpperCase(LeftTrimmed(value));
     const QString number = value.trimmed();
     switch (*key) {
@@ -147,7 +98,7 @@ namespace SettingsFile {
 StoredSettings Parse(const QByteArray& bytes)
 {
     StoredSettings stored;
-    for (const QString& line : SplitLines(SingleByteText::Decode(bytes)))
+    for (const QString& line : SettingsLines::Split(SingleByteText::Decode(bytes)))
         ApplyLine(line, stored);
     return stored;
 }

@@ -3,6 +3,7 @@
 
 #include "game_settings.h"
 #include "program_folder.h"
+#include "settings_lines.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,9 +32,8 @@ struct StoredSettings {
 // lines, and an eighth "Sito=" only when the player has named a site of their own.
 namespace SettingsFile {
 
-inline constexpr const char* kFileName = "LETTRAMA.INI";
-// Eight short lines at most; anything near this size is not a settings file.
-inline constexpr qint64 kMaxFileBytes = 64 * 1024;
+inline constexpr const char* kFileName = SettingsLines::kFileName;
+inline constexpr qint64 kMaxFileBytes = SettingsLines::kMaxFileBytes;
 
 // Reads the lines of a settings file. A line belongs to the first key found in it
 // (keys compare case-sensitively) and its value is everything after the first "=".
