@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "per_length_files.h"
 
+#include "bounded_read.h"
 #include "program_folder.h"
 #include "safe_file_write.h"
 #include "single_byte_text.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace PerLengthFiles {
 
@@ -52,31 +51,19 @@ ReadResult Read(const QString& folder, int length)
 {
     ReadResult result;
     const QString path = PathOf(folder, length);
-    const QFileInfo info(path);
-    if (!info.exists())
-        return result;
-    const QString name = QDir::toNativeSeparators(path);
-    result.status = ReadResult::Status::Unreadable;
-    if (!info.isFile()) {
-        result.error = QStringLiteral("Il file ") + name + QStringLiteral(" non è un file di testo normale");
-        return result;
+    const BoundedRead::Result file = BoundedRead::Read(path, kMaxFileBytes);
+    switch (file.status) {
+    case BoundedRead::Status::Ok:
+        result.words = SplitLines(SingleByteText::DecodeAny(file.bytes));
+        result.status = ReadResult::Status::Read;
+        break;
+    case BoundedRead::Status::Missing:
+        break;
+    default:
+        result.status = ReadResult::Status::Unreadable;
+        result.error = BoundedRead::FailureText(file.status, QDir::toNativeSeparators(path));
+        break;
     }
-    if (info.size() > kMaxFileBytes) {
-        result.error = QStringLiteral("Il file ") + name + QStringLiteral(" è troppo grande per un file di parole");
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Impossibile leggere il file ") + name + QStringLiteral(": ") + file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (bytes.size() > kMaxFileBytes) {
-        result.error = QStringLiteral("Il file ") + name + QStringLiteral(" è troppo grande per un file di parole");
-        return result;
-    }
-    result.words = SplitLines(SingleByteText::DecodeAny(bytes));
-    result.status = ReadResult::Status::Read;
     return result;
 }
 

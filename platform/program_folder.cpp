@@ -179,45 +179,6 @@ ReadResult Read(const QString& name, qint64 maxBytes)
     return ReadPath(Resolve(name), maxBytes);
 }
 
-ReadResult ReadPath(const QString& path, qint64 maxBytes)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {info.isSymLink() ? ReadStatus::Unreadable : ReadStatus::Missing, {}};
-    if (!info.isFile())
-        return {ReadStatus::NotARegularFile, {}};
-    if (info.size() > maxBytes)
-        return {ReadStatus::TooLarge, {}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ReadStatus::Unreadable, {}};
-    // The file may have grown since it was measured: read no more than the limit allows.
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {ReadStatus::Unreadable, {}};
-    if (bytes.size() > maxBytes)
-        return {ReadStatus::TooLarge, {}};
-    return {ReadStatus::Ok, std::move(bytes)};
-}
-
-QString ReadFailureText(ReadStatus status, const QString& fileName)
-{
-    switch (status) {
-    case ReadStatus::Ok:
-        return {};
-    case ReadStatus::Missing:
-        return QStringLiteral("File ") + fileName + QStringLiteral(" non trovato.");
-    case ReadStatus::Unreadable:
-        return QStringLiteral("Impossibile leggere il file ") + fileName +
-               QStringLiteral(": accesso negato o errore di lettura.");
-    case ReadStatus::NotARegularFile:
-        return QStringLiteral("Impossibile leggere ") + fileName + QStringLiteral(": non è un file normale.");
-    case ReadStatus::TooLarge:
-        return QStringLiteral("Il file ") + fileName + QStringLiteral(" è troppo grande e non viene letto.");
-    }
-    return {};
-}
-
 std::optional<QByteArray> ReadAll(const QString& name, qint64 maxBytes)
 {
     ReadResult result = Read(name, maxBytes);

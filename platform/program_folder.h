@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "bounded_read.h"
 #include "safe_file_write.h"
 
 #include <QByteArray>
@@ -68,15 +69,9 @@ bool Exists(const QString& name);
 // string when there is none.
 QString FindInFolder(const QString& folder, const QString& fileName);
 
-// Why a file could not be read. Only a regular file is ever opened: a FIFO would
-// hold the reader forever and a device such as /dev/zero never ends.
-enum class ReadStatus { Ok, Missing, Unreadable, NotARegularFile, TooLarge };
-
-struct ReadResult {
-    ReadStatus status = ReadStatus::Missing;
-    QByteArray bytes;  // the whole file when status is Ok, empty otherwise
-    bool Ok() const { return status == ReadStatus::Ok; }
-};
+// Why a file could not be read, and the whole file when it could (BoundedRead).
+using ReadStatus = BoundedRead::Status;
+using ReadResult = BoundedRead::Result;
 
 // Large enough for any text file of the game; each reader passes its own, smaller limit.
 inline constexpr qint64 kDefaultReadLimit = 64LL * 1024 * 1024;
@@ -84,12 +79,17 @@ inline constexpr qint64 kDefaultReadLimit = 64LL * 1024 * 1024;
 // The whole file when it is a regular file of at most `maxBytes` bytes, otherwise why not.
 ReadResult Read(const QString& name, qint64 maxBytes);
 
-// The same bounded read of the file at exactly `path`, no letter case resolved: the
-// one read every reader of the programs' files shares.
-ReadResult ReadPath(const QString& path, qint64 maxBytes);
+// The same bounded read of the file at exactly `path`, no letter case resolved.
+inline ReadResult ReadPath(const QString& path, qint64 maxBytes)
+{
+    return BoundedRead::Read(path, maxBytes);
+}
 
 // The user's message for a failed read of `fileName`, in the program's words.
-QString ReadFailureText(ReadStatus status, const QString& fileName);
+inline QString ReadFailureText(ReadStatus status, const QString& fileName)
+{
+    return BoundedRead::FailureText(status, fileName);
+}
 
 // The whole file, or nothing when it is missing, unreadable, not a regular file or
 // larger than `maxBytes`.

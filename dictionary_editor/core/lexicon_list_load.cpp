@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon_list_load.h"
 
+#include "bounded_read.h"
 #include "program_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -13,35 +13,22 @@ LexiconFileBytes ReadLexiconFile(const QString& name)
 {
     LexiconFileBytes result;
     const QString path = ProgramFolder::Resolve(name);
-    const QFileInfo info(path);
-    const QString shown = QDir::toNativeSeparators(info.fileName());
-    if (!info.exists()) {
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).fileName());
+    BoundedRead::Result file = BoundedRead::Read(path, kLargestLexiconFile);
+    switch (file.status) {
+    case BoundedRead::Status::Ok:
+        result.bytes = std::move(file.bytes);
+        result.status = LexiconFileBytes::Status::Read;
+        break;
+    case BoundedRead::Status::Missing:
+        // The lexicon's own numbered error, as every reader of the lexicon says it.
         result.error = QStringLiteral("Errore 0002: Non trovato file di vocabolario ") + shown;
-        return result;
+        break;
+    default:
+        result.status = LexiconFileBytes::Status::Unreadable;
+        result.error = BoundedRead::FailureText(file.status, shown);
+        break;
     }
-    result.status = LexiconFileBytes::Status::Unreadable;
-    if (!info.isFile()) {
-        result.error = QStringLiteral("Il file di vocabolario ") + shown + QStringLiteral(" non è un file normale");
-        return result;
-    }
-    if (info.size() > kLargestLexiconFile) {
-        result.error = QStringLiteral("Il file di vocabolario ") + shown + QStringLiteral(" è troppo grande");
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Impossibile leggere il file di vocabolario ") + shown + QStringLiteral(": ") +
-                       file.errorString();
-        return result;
-    }
-    result.bytes = file.read(kLargestLexiconFile + 1);
-    if (file.error() != QFileDevice::NoError || result.bytes.size() > kLargestLexiconFile) {
-        result.error = QStringLiteral("Impossibile leggere il file di vocabolario ") + shown + QStringLiteral(": ") +
-                       file.errorString();
-        result.bytes.clear();
-        return result;
-    }
-    result.status = LexiconFileBytes::Status::Read;
     return result;
 }
 

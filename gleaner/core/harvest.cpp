@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "harvest.h"
 
+#include "bounded_read.h"
 #include "single_byte_text.h"
 
 #include <QDir>
@@ -59,23 +60,10 @@ Harvest::State Harvest::Fail(QString error)
 bool Harvest::Open()
 {
     const QString name = QDir::toNativeSeparators(sourcePath_);
-    const QFileInfo info(sourcePath_);
-    if (!info.exists()) {
-        Fail(QStringLiteral("Il file ") + name + QStringLiteral(" non esiste"));
-        return false;
-    }
     // A folder, a pipe or a device is no text: opening a pipe could wait for ever.
-    if (!info.isFile()) {
-        Fail(QStringLiteral("Il file ") + name + QStringLiteral(" non è un file di testo normale"));
-        return false;
-    }
-    if (info.size() > kMaxSourceBytes) {
-        Fail(QStringLiteral("Il file ") + name + QStringLiteral(" è troppo grande"));
-        return false;
-    }
-    source_.setFileName(sourcePath_);
-    if (!source_.open(QIODevice::ReadOnly)) {
-        Fail(QStringLiteral("Impossibile leggere il file ") + name);
+    if (const BoundedRead::Status opened = BoundedRead::Open(source_, sourcePath_, kMaxSourceBytes);
+        opened != BoundedRead::Status::Ok) {
+        Fail(BoundedRead::FailureText(opened, name));
         return false;
     }
     if (source_.peek(kBinaryProbeBytes).contains('\0')) {
@@ -83,7 +71,7 @@ bool Harvest::Open()
         return false;
     }
     // A file that grows meanwhile is read up to the length it had.
-    sourceBytes_ = info.size();
+    sourceBytes_ = source_.size();
     reader_ = std::make_unique<BoundedLineReader>(source_, sourceBytes_);
     return true;
 }

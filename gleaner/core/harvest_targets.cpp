@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "harvest_targets.h"
 
+#include "bounded_read.h"
 #include "per_length_files.h"
 
 #include <QDir>
@@ -43,28 +44,14 @@ HarvestTargets::Outcome HarvestTargets::Add(const QByteArray& word, QString* err
 bool HarvestTargets::Load(int length, Target& target, QString* error) const
 {
     target.path = PerLengthFiles::AppendPathOf(folder_, length);
-    const QFileInfo info(target.path);
-    if (!info.exists())
+    const BoundedRead::Result file = BoundedRead::Read(target.path, PerLengthFiles::kMaxFileBytes);
+    if (file.status == BoundedRead::Status::Missing)
         return true;
-    const QString name = NativeName(target.path);
-    if (!info.isFile()) {
-        *error = QStringLiteral("Il file ") + name + QStringLiteral(" non è un file di testo normale");
+    if (!file.Ok()) {
+        *error = BoundedRead::FailureText(file.status, NativeName(target.path));
         return false;
     }
-    if (info.size() > PerLengthFiles::kMaxFileBytes) {
-        *error = QStringLiteral("Il file ") + name + QStringLiteral(" è troppo grande per un file di parole");
-        return false;
-    }
-    QFile file(target.path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Impossibile leggere il file ") + name;
-        return false;
-    }
-    const QByteArray bytes = file.read(PerLengthFiles::kMaxFileBytes + 1);
-    if (bytes.size() > PerLengthFiles::kMaxFileBytes) {
-        *error = QStringLiteral("Il file ") + name + QStringLiteral(" è troppo grande per un file di parole");
-        return false;
-    }
+    const QByteArray& bytes = file.bytes;
     // Lines end at CR LF, CR or LF; only a line of `length` plain capitals can be a
     // word of the file, since the words compared are plain capitals.
     const char* data = bytes.constData();
