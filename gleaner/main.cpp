@@ -9,6 +9,7 @@
 #include "qt_translations.h"
 #include "settings_lines.h"
 #include "site_address.h"
+#include "version.h"
 #include "window_places.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ int main(int argc, char** argv)
 {
     // Asked for its help or version, the program prints them without a window or a display.
     const CommandLine::Program program{
-        QStringLiteral("gleaner"), QStringLiteral(LETTERAMA_VERSION),
+        QStringLiteral("gleaner"), QString::fromLatin1(Version::kText),
         QStringLiteral("Raccoglitore di parole: aggiunge agli elenchi di parole per lunghezza (2.txt ... 15.txt) "
                        "le parole di un file di testo che quegli elenchi non contengono ancora.")};
     if (const auto answer = CommandLine::AnswerWithoutWindow(CommandLine::ArgumentsOf(argc, argv), program))

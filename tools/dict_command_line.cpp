@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dict_command.h"
 
-#include <algorithm>
+#include "version.h"
 
-// Set by the build to the project's version.
-#ifndef LETTERAMA_VERSION
-#define LETTERAMA_VERSION "0"
-#endif
+#include <algorithm>
 
 namespace {
 
@@ -69,7 +66,7 @@ int RunDictCommandLine(const QStringList& arguments, DictIo& io)
         return kDictSuccess;
     }
     if (name == QLatin1String("--version") || name == QLatin1String("-v")) {
-        io.out << "letterama-dict " << LETTERAMA_VERSION << '\n';
+        io.out << "letterama-dict " << Version::kText << '\n';
         return kDictSuccess;
     }
     const DictCommand* command = FindDictCommand(name);

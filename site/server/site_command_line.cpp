@@ -5,6 +5,7 @@
 #include "program_folder.h"
 #include "site_server.h"
 #include "site_storage.h"
+#include "version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -263,7 +264,7 @@ int RunSiteCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         return 0;
     }
     if (arguments.contains(QStringLiteral("--version"))) {
-        out << "letterama-site " << LETTERAMA_VERSION << "\n";
+        out << "letterama-site " << Version::kText << "\n";
         return 0;
     }
     const std::optional<Options> options = Parse(arguments, err);

@@ -2,6 +2,7 @@
 #include "dict_command.h"
 #include "lexicon_writer.h"
 #include "temp_program_folder.h"
+#include "version.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,6 +107,17 @@ TEST(DictCommandLine, HelpGoesToStandardOutputAndSucceeds)
     EXPECT_EQ(build.status, kDictSuccess);
     EXPECT_TRUE(build.out.startsWith(QLatin1String("Usage: letterama-dict build --language N")));
     EXPECT_EQ(RunCommandLine({"help", "info"}).out, RunCommandLine({"info", "-h"}).out);
+}
+
+// The tool reports the version the game's about window shows, both from one header.
+TEST(DictCommandLine, ReportsTheGamesVersion)
+{
+    const QString game = QStringLiteral("%1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision);
+    for (const char* option : {"--version", "-v"}) {
+        const CommandRun run = RunCommandLine({QString::fromLatin1(option)});
+        EXPECT_EQ(run.status, kDictSuccess);
+        EXPECT_EQ(run.out, QStringLiteral("letterama-dict ") + game + QLatin1Char('\n')) << option;
+    }
 }
 
 TEST(DictBuild, WritesTheDefaultFileFromEveryListGiven)
