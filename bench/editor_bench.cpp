@@ -5,7 +5,7 @@
 #include "lexicon_changes.h"
 #include "lexicon_rebuild.h"
 #include "word_file_exchange.h"
-#include "word_search.h"
+#include "editor_word_search.h"
 
 #include "dialogs.h"
 #include "http_fetcher.h"
@@ -190,7 +190,7 @@ void BM_SearchAWord(benchmark::State& state)
     const EditorWordLists& lists = ItalianLists();
     const QString typed = state.range(0) == 0 ? QStringLiteral("LETTERA") : QStringLiteral("CA");
     for (auto _ : state)
-        benchmark::DoNotOptimize(WordSearch::FindMatch(lists, typed, 3));
+        benchmark::DoNotOptimize(EditorWordSearch::FindMatch(lists, typed, 3));
 }
 BENCHMARK(BM_SearchAWord)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

@@ -6,7 +6,7 @@
 
 #include "editor_messages.h"
 #include "lexicon_changes_model.h"
-#include "word_search.h"
+#include "editor_word_search.h"
 
 #include "dialogs.h"
 
@@ -100,8 +100,8 @@ void DictionaryEditorWindow::Search(bool next)
     }
     // A match is a row of the whole list.
     SetReviewing(false);
-    const qsizetype count = WordSearch::CountMatches(lists_, typed);
-    const std::optional<WordSearch::Match> match = WordSearch::FindMatch(lists_, typed, searchOrdinal_);
+    const qsizetype count = EditorWordSearch::CountMatches(lists_, typed);
+    const std::optional<EditorWordSearch::Match> match = EditorWordSearch::FindMatch(lists_, typed, searchOrdinal_);
     if (!match) {
         statusLabel_->setText(EditorMessages::NotFound(typed));
         return;

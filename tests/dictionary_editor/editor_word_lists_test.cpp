@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_word_lists.h"
 #include "lexicon_changes.h"
-#include "word_search.h"
+#include "editor_word_search.h"
 
 #include "language.h"
 
@@ -226,14 +226,14 @@ TEST(WordSearch, FindsTheWordThenTheLongerWordsThatBeginWithIt)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed.toStdString() + " #" + std::to_string(row.ordinal));
-        const std::optional<WordSearch::Match> match = WordSearch::FindMatch(lists, row.typed, row.ordinal);
+        const std::optional<EditorWordSearch::Match> match = EditorWordSearch::FindMatch(lists, row.typed, row.ordinal);
         ASSERT_EQ(match.has_value(), row.list >= 0);
         if (!match)
             continue;
         EXPECT_EQ(match->list, row.list);
         EXPECT_EQ(lists.List(match->list).At(match->row), row.word);
     }
-    EXPECT_EQ(WordSearch::CountMatches(lists, "CAS"), 4);
+    EXPECT_EQ(EditorWordSearch::CountMatches(lists, "CAS"), 4);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_command.h"
+#include "dict_run.h"
 #include "search_fixture.h"
 #include "temp_program_folder.h"
 
@@ -12,24 +12,6 @@
 #include <set>
 
 namespace {
-
-struct Result {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Result RunInProcess(const QStringList& arguments)
-{
-    Result result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    DictIo io{out, err};
-    result.status = RunDictCommandLine(arguments, io);
-    out.flush();
-    err.flush();
-    return result;
-}
 
 // The words of the output lines, "(n) -   WORD" each.
 std::set<QString> WordsOfLines(const QString& output)
@@ -57,7 +39,7 @@ TEST(DictSolve, PrintsTheFoundWordsListOfTheGame)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("it.lex"), LexiconBytes({"CASTA", "ASTA", "TOCCA", "OCA", "ACCATTONAS", "CASA"}));
 
-    const Result result = RunInProcess({"solve", "--lexicon", "IT.LEX", "accattonas"});
+    const DictRun result = RunDict({"solve", "--lexicon", "IT.LEX", "accattonas"});
 
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(result.out, QStringLiteral("(3) -   OCA\n(4) -   ASTA\n(4) -   CASA\n(5) -   CASTA\n(5) -   TOCCA\n"
@@ -84,7 +66,7 @@ TEST(DictSolveAndLookup, RefuseBadArgumentsAndMissingFiles)
          "no such vocabulary file: USERVOCA.9"},
     };
     for (const Row& row : rows) {
-        const Result result = RunInProcess(row.arguments);
+        const DictRun result = RunDict(row.arguments);
         EXPECT_EQ(result.status, row.status) << row.arguments.join(' ').toStdString();
         EXPECT_TRUE(result.err.contains(QLatin1String(row.complaint))) << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
@@ -109,7 +91,7 @@ TEST(DictLookup, PrintsTheVerdictOfTheGame)
         {{"--vocabulary", "USERVOCA.1", "CASTAPOROX", "TOPPO"}, "NO2"},
     };
     for (const Row& row : rows) {
-        const Result result = RunInProcess(QStringList{"lookup", "--lexicon", "SLESSICO.1"} + row.arguments);
+        const DictRun result = RunDict(QStringList{"lookup", "--lexicon", "SLESSICO.1"} + row.arguments);
         EXPECT_EQ(result.status, 0) << result.err.toStdString();
         EXPECT_EQ(result.out, QString::fromLatin1(row.verdict) + '\n') << row.arguments.join(' ').toStdString();
     }

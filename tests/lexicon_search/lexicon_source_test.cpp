@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_command.h"
+#include "dict_run.h"
 #include "lexicon_scan.h"
 #include "lexicon_source.h"
 #include "program_folder.h"
@@ -13,27 +13,6 @@
 
 #include <functional>
 #include <optional>
-
-namespace {
-
-struct ToolRun {
-    int status = -1;
-    QString err;
-};
-
-ToolRun RunTool(const QStringList& arguments)
-{
-    ToolRun run;
-    QString out;
-    QTextStream outStream(&out);
-    QTextStream errStream(&run.err);
-    DictIo io{outStream, errStream};
-    run.status = RunDictCommandLine(arguments, io);
-    errStream.flush();
-    return run;
-}
-
-}  // namespace
 
 // A missing lexicon and one that is there but cannot be read are different errors,
 // for the game's readers and for the single-query pass alike; the message names the
@@ -89,7 +68,7 @@ TEST(LexiconSource, MissingAndUnreadableFilesGiveTheirOwnError)
 
         const auto opened = LexiconSource::ForLanguage(Language::Italian, words).Open();
         const auto scan = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
-        const ToolRun tool = RunTool({"lookup", "--lexicon", "SLESSICO.1", "CASA", "CASA"});
+        const DictRun tool = RunDict({"lookup", "--lexicon", "SLESSICO.1", "CASA", "CASA"});
 
         ASSERT_EQ(opened.HasValue(), !row.error);
         ASSERT_EQ(scan.HasValue(), !row.error);

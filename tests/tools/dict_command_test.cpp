@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_command.h"
+#include "dict_run.h"
 #include "lexicon_writer.h"
 #include "temp_program_folder.h"
 #include "version.h"
@@ -17,24 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
-CommandRun RunCommandLine(const QStringList& arguments)
-{
-    CommandRun run{};
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    DictIo io{out, err};
-    run.status = RunDictCommandLine(arguments, io);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 QString InfoLines(std::initializer_list<const char*> lines)
 {
@@ -57,7 +39,7 @@ TEST_P(DictArguments, AreRefusedWithAMessageAndNoFileWritten)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("words.txt"), "casa\n");
-    const CommandRun run = RunCommandLine(GetParam().arguments);
+    const DictRun run = RunDict(GetParam().arguments);
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_TRUE(run.err.contains(QLatin1String(GetParam().complaint))) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
@@ -97,16 +79,16 @@ TEST(DictCommandLine, HelpGoesToStandardOutputAndSucceeds)
 {
     for (const QStringList& arguments :
          {QStringList{"--help"}, QStringList{"help"}, QStringList{"-h"}}) {
-        const CommandRun run = RunCommandLine(arguments);
+        const DictRun run = RunDict(arguments);
         EXPECT_EQ(run.status, kDictSuccess);
         for (const DictCommand& command : DictCommands())
             EXPECT_TRUE(run.out.contains(QLatin1String(command.name))) << command.name;
         EXPECT_TRUE(run.err.isEmpty());
     }
-    const CommandRun build = RunCommandLine({"build", "--language", "1", "--help"});
+    const DictRun build = RunDict({"build", "--language", "1", "--help"});
     EXPECT_EQ(build.status, kDictSuccess);
     EXPECT_TRUE(build.out.startsWith(QLatin1String("Usage: letterama-dict build --language N")));
-    EXPECT_EQ(RunCommandLine({"help", "info"}).out, RunCommandLine({"info", "-h"}).out);
+    EXPECT_EQ(RunDict({"help", "info"}).out, RunDict({"info", "-h"}).out);
 }
 
 // The tool reports the version the game's about window shows, both from one header.
@@ -114,7 +96,7 @@ TEST(DictCommandLine, ReportsTheGamesVersion)
 {
     const QString game = QStringLiteral("%1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kRevision);
     for (const char* option : {"--version", "-v"}) {
-        const CommandRun run = RunCommandLine({QString::fromLatin1(option)});
+        const DictRun run = RunDict({QString::fromLatin1(option)});
         EXPECT_EQ(run.status, kDictSuccess);
         EXPECT_EQ(run.out, QStringLiteral("letterama-dict ") + game + QLatin1Char('\n')) << option;
     }
@@ -126,14 +108,14 @@ TEST(DictBuild, WritesTheDefaultFileFromEveryListGiven)
     folder.Write(QStringLiteral("a.txt"), "casa\nmare\ncitt\xC3\xA0\n");
     folder.Write(QStringLiteral("b.txt"), "PASTA\r\nCASA\r\nJAZZ\r\n");
 
-    const CommandRun run = RunCommandLine({"build", "--language", "1", "a.txt", "b.txt"});
+    const DictRun run = RunDict({"build", "--language", "1", "a.txt", "b.txt"});
 
     ASSERT_EQ(run.status, kDictSuccess) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty());
     EXPECT_TRUE(run.out.contains(QLatin1String("SLESSICO.1: 4 words"))) << run.out.toStdString();
     const QByteArray file = folder.Read(QStringLiteral("SLESSICO.1"));
     EXPECT_EQ(file.mid(439), "CASAMARECITTAPASTA");
-    EXPECT_EQ(RunCommandLine({"info", "SLESSICO.1"}).out,
+    EXPECT_EQ(RunDict({"info", "SLESSICO.1"}).out,
               InfoLines({"3 0 0", "4 440 2", "5 448 2", "6 0 0", "7 0 0", "8 0 0", "9 0 0", "10 0 0", "11 0 0",
                          "12 0 0", "13 0 0", "14 0 0", "15 0 0"}));
 }
@@ -142,8 +124,8 @@ TEST(DictBuild, TheLanguageSetsTheAlphabetAndTheDefaultName)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("w.txt"), "jazz\nkiwi\n");
-    ASSERT_EQ(RunCommandLine({"build", "--language=2", "w.txt"}).status, kDictSuccess);
-    ASSERT_EQ(RunCommandLine({"build", "-l", "1", "-o", "it.lex", "w.txt"}).status, kDictSuccess);
+    ASSERT_EQ(RunDict({"build", "--language=2", "w.txt"}).status, kDictSuccess);
+    ASSERT_EQ(RunDict({"build", "-l", "1", "-o", "it.lex", "w.txt"}).status, kDictSuccess);
     EXPECT_EQ(folder.Read(QStringLiteral("SLESSICO.2")).mid(439, 8), "JAZZKIWI");
     EXPECT_EQ(folder.Read(QStringLiteral("it.lex")).size(), 455) << "no Italian word among them";
 }
@@ -152,7 +134,7 @@ TEST(DictBuild, AnUnwritableOutputIsAFailure)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("w.txt"), "casa\n");
-    const CommandRun run = RunCommandLine({"build", "--language", "1", "-o", "no/such/folder/SLESSICO.1", "w.txt"});
+    const DictRun run = RunDict({"build", "--language", "1", "-o", "no/such/folder/SLESSICO.1", "w.txt"});
     EXPECT_EQ(run.status, kDictFailure);
     EXPECT_TRUE(run.err.contains(QLatin1String("cannot write 'no/such/folder/SLESSICO.1'"))) << run.err.toStdString();
 }
@@ -167,7 +149,7 @@ TEST(DictInfo, ReadsTheIndexAsTheGameDoesEvenWhenItIsNonsense)
     bytes.append("ASIBUE");                       // but the file holds only two
     folder.Write(QStringLiteral("slessico.1"), bytes);
 
-    const CommandRun run = RunCommandLine({"info", "SLESSICO.1"});
+    const DictRun run = RunDict({"info", "SLESSICO.1"});
 
     EXPECT_EQ(run.status, kDictSuccess);
     EXPECT_TRUE(run.out.startsWith(InfoLines({"3 440 2", "4 99999999 0", "5 0 0", "6 0 0"}))) << run.out.toStdString();
@@ -238,7 +220,7 @@ TEST(DictLexiconFile, ACommandSaysWhatStandsWhereTheLexiconShouldBe)
             if (row.what == InTheWay::HugeSparseFile && QFileInfo(folder.FilePath(QStringLiteral("SLESSICO.1"))).size() == 0)
                 GTEST_SKIP() << "this file system makes no sparse files";
 
-            const CommandRun run = RunCommandLine(command);
+            const DictRun run = RunDict(command);
             if (reader >= 0)
                 ::close(reader);
 
@@ -267,12 +249,12 @@ TEST(DictRebuildAndExport, NeverWriteThroughALinkToAnythingButARegularFile)
         QDir(folder.Path()).mkdir(QStringLiteral("out"));
         folder.Write(QStringLiteral("words/3.TXT"), "ORA\r\n");
         folder.Write(QStringLiteral("words/5.TXT"), "TRENO\r\n");
-        ASSERT_EQ(RunCommandLine({"rebuild", "words", "-o", "SLESSICO.1"}).status, kDictSuccess);
+        ASSERT_EQ(RunDict({"rebuild", "words", "-o", "SLESSICO.1"}).status, kDictSuccess);
 
         const int rebuildReader = MakeInTheWay(folder, QStringLiteral("linked.1"), row.what);
-        const CommandRun rebuild = RunCommandLine({"rebuild", "words", "-o", "linked.1"});
+        const DictRun rebuild = RunDict({"rebuild", "words", "-o", "linked.1"});
         const int exportReader = MakeInTheWay(folder, QStringLiteral("out/5.TXT"), row.what);
-        const CommandRun exported = RunCommandLine({"export", "SLESSICO.1", "out"});
+        const DictRun exported = RunDict({"export", "SLESSICO.1", "out"});
         for (const int reader : {rebuildReader, exportReader}) {
             char byte = 0;
             EXPECT_LE(::read(reader, &byte, 1), 0);  // nothing reached a pipe

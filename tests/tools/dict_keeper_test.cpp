@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // letterama-dict as careful as the editor: export and rebuild never lose a word the
 // files or the lexicon hold unless told to, and only one rebuild writes at a time.
-#include "dict_command.h"
+#include "dict_run.h"
 #include "lexicon_words.h"
 #include "temp_program_folder.h"
 #include "tiny_lexicon.h"
@@ -15,24 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct DictRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-DictRun Dict(const QStringList& arguments)
-{
-    DictRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    DictIo io{out, err};
-    run.status = RunDictCommandLine(arguments, io);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 // The words of one length of a lexicon file of the current folder.
 QStringList WordsOf(const QString& file, int length)
@@ -68,7 +50,7 @@ TEST_F(DictKeeperTest, ExportDoesNotWriteOverHarvestedWordsUnlessForced)
     folder.Write(QStringLiteral("words/6.txt"), "ALBERO\r\nCAVOLO\r\n");
     const QByteArray four = folder.Read(QStringLiteral("words/4.txt"));
 
-    const DictRun refused = Dict({"export", "SLESSICO.1", "words"});
+    const DictRun refused = RunDict({"export", "SLESSICO.1", "words"});
     EXPECT_EQ(refused.status, kDictRefused);
     EXPECT_TRUE(refused.err.contains("hold 3 words that SLESSICO.1 lacks (4.TXT: 2, 6.TXT: 1)")) << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains("--force"));
@@ -76,12 +58,12 @@ TEST_F(DictKeeperTest, ExportDoesNotWriteOverHarvestedWordsUnlessForced)
     EXPECT_EQ(folder.Read(QStringLiteral("words/4.txt")), four);
     EXPECT_FALSE(folder.Exists(QStringLiteral("words/5.TXT"))) << "nothing written at all";
 
-    const DictRun forced = Dict({"export", "--force", "SLESSICO.1", "words"});
+    const DictRun forced = RunDict({"export", "--force", "SLESSICO.1", "words"});
     ASSERT_EQ(forced.status, kDictSuccess) << forced.err.toStdString();
     EXPECT_EQ(folder.Read(QStringLiteral("words/4.txt")), "CASA\r\nLUPO\r\nZERO\r\n");
 
     // Files that hold nothing the lexicon lacks are written over without --force.
-    const DictRun again = Dict({"export", "SLESSICO.1", "words"});
+    const DictRun again = RunDict({"export", "SLESSICO.1", "words"});
     EXPECT_EQ(again.status, kDictSuccess) << again.err.toStdString();
 }
 
@@ -123,7 +105,7 @@ TEST_F(DictKeeperTest, RebuildRefusesToLoseWordsOfTheLexiconItReplaces)
         for (const auto& [name, bytes] : row.files)
             folder.Write("words/" + name, bytes);
 
-        const DictRun run = Dict(QStringList{"rebuild", "words"} + row.options);
+        const DictRun run = RunDict(QStringList{"rebuild", "words"} + row.options);
         EXPECT_EQ(run.status, row.status) << run.err.toStdString();
         if (row.status == kDictRefused) {
             EXPECT_TRUE(run.err.contains(QLatin1String(row.says))) << run.err.toStdString();
@@ -151,7 +133,7 @@ TEST_F(DictKeeperTest, ARebuildUnderWayStopsAnotherUntilItEndsEvenByAKill)
     ASSERT_TRUE(QTest::qWaitFor([&] { return folder.Exists(QStringLiteral("SLESSICO.1.lock")); }, 5000));
     QTest::qWait(200);  // the lock is taken just after the file is made
 
-    const DictRun busy = Dict({"rebuild", "words", "--add"});
+    const DictRun busy = RunDict({"rebuild", "words", "--add"});
     EXPECT_EQ(busy.status, kDictRefused);
     EXPECT_TRUE(busy.err.contains("another rebuild of SLESSICO.1 is under way")) << busy.err.toStdString();
     EXPECT_EQ(folder.Read(QStringLiteral("SLESSICO.1")), lexicon);
@@ -159,7 +141,7 @@ TEST_F(DictKeeperTest, ARebuildUnderWayStopsAnotherUntilItEndsEvenByAKill)
     writer.kill();
     ASSERT_TRUE(writer.waitForFinished());
     EXPECT_TRUE(folder.Exists(QStringLiteral("SLESSICO.1.lock"))) << "a killed writer leaves its lock file";
-    const DictRun after = Dict({"rebuild", "words", "--add"});
+    const DictRun after = RunDict({"rebuild", "words", "--add"});
     EXPECT_EQ(after.status, kDictSuccess) << after.err.toStdString();
     EXPECT_TRUE(WordsOf(QStringLiteral("SLESSICO.1"), 5).contains("MARMO"));
     EXPECT_FALSE(folder.Exists(QStringLiteral("SLESSICO.1.lock"))) << "released and removed on exit";

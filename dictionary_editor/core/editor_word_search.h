@@ -11,7 +11,7 @@
 // word itself first (it heads the list of its own length), then the longer words that
 // start with it, list by list. Each list is searched by binary search, so a search
 // over the whole lexicon costs a few comparisons per list.
-namespace WordSearch {
+namespace EditorWordSearch {
 
 struct Match {
     int list = -1;
@@ -25,4 +25,4 @@ qsizetype CountMatches(const EditorWordLists& lists, const QString& typed);
 // match goes back to the first); nothing when no entry begins with `typed`.
 std::optional<Match> FindMatch(const EditorWordLists& lists, const QString& typed, qsizetype ordinal);
 
-}  // namespace WordSearch
+}  // namespace EditorWordSearch

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "word_search.h"
+#include "editor_word_search.h"
 
 #include <algorithm>
 
@@ -29,7 +29,7 @@ int FirstList(const QString& prefix)
 
 }  // namespace
 
-namespace WordSearch {
+namespace EditorWordSearch {
 
 qsizetype CountMatches(const EditorWordLists& lists, const QString& typed)
 {
@@ -60,4 +60,4 @@ std::optional<Match> FindMatch(const EditorWordLists& lists, const QString& type
     return std::nullopt;
 }
 
-}  // namespace WordSearch
+}  // namespace EditorWordSearch
