@@ -85,8 +85,9 @@ TEST_P(ReadmeProcedure, EndsWithEveryShippedWordPlusTheHarvestsNewOnes)
     editor.FinishLoad();
     QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("importFiles")), Qt::LeftButton);
     EXPECT_EQ(fakes.dialogs.asked.size(), 2u) << "the question, then what was added";
-    if (!fakes.dialogs.asked.empty())
+    if (!fakes.dialogs.asked.empty()) {
         EXPECT_EQ(fakes.dialogs.asked.front().kind, QStringLiteral("yesno-default-no"));
+    }
 
     // 3. Review: the name is selected among the novelties and deleted.
     editor.findChild<QCheckBox*>(QStringLiteral("reviewChanges"))->setChecked(true);

@@ -364,8 +364,9 @@ TEST_P(CommandLineAndWindow, LeaveIdenticalFiles)
     }
     const QString textPath = byWindow.WriteText(QStringLiteral("mare.txt"), row.text);
     const QString lexicon = byWindow.TextPath(QStringLiteral("SLESSICO.1"));
-    if (!row.lexicon.isEmpty())
+    if (!row.lexicon.isEmpty()) {
         ASSERT_TRUE(WriteLexiconAt(lexicon, row.lexicon));
+    }
 
     FakePlatform fake;
     GleanerWindow window(fake.platform(), byWindow.words.path());

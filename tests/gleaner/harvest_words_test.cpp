@@ -55,10 +55,11 @@ TEST_P(PlainWord, KeepsLettersAndAccentedVowelsOnly)
 {
     const std::optional<QByteArray> word =
         HarvestWords::PlainWord(QString::fromUtf8(GetParam().token), GetParam().foreignLetters);
-    if (GetParam().word)
+    if (GetParam().word) {
         EXPECT_EQ(word.value_or("<none>"), QByteArray(GetParam().word));
-    else
+    } else {
         EXPECT_FALSE(word.has_value()) << word->toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

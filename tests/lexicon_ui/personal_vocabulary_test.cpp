@@ -197,12 +197,13 @@ TEST(WordRules, AFileThatCannotBeShownIsToldAndNeverHoldsTheWindow)
         SCOPED_TRACE(row.label);
         TempProgramFolder folder;
         const QString path = folder.FilePath(QStringLiteral("REGPAROL.TXT"));
-        if (row.kind == 0)
+        if (row.kind == 0) {
             ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("REGPAROL.TXT")));
-        else if (row.kind == 1)
+        } else if (row.kind == 1) {
             ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else
+        } else {
             folder.Write(QStringLiteral("REGPAROL.TXT"), QByteArray(WordRules::kMaxFileBytes + 1, 'x'));
+        }
         QString failure;
         EXPECT_FALSE(WordRules::ReadLines(&failure).has_value());
         EXPECT_TRUE(failure.contains(QString::fromUtf8(row.said))) << failure.toStdString();

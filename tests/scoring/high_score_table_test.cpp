@@ -178,9 +178,10 @@ TEST(HighScoreSetUp, AFileThatCannotBeReadIsReportedAndNeverRewritten)
         EXPECT_FALSE(setUp.recordHolder.has_value());
         EXPECT_TRUE(setUp.readError.contains(QStringLiteral("Lettrama.HIS")));
         EXPECT_TRUE(setUp.writeError.contains(QStringLiteral("Lettrama.HIS")));
-        if (!c.folderInTheWay)
+        if (!c.folderInTheWay) {
             EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), file);
-        else
+        } else {
             EXPECT_TRUE(QFileInfo(folder.FilePath(QStringLiteral("Lettrama.HIS"))).isDir());
+        }
     }
 }

@@ -66,10 +66,11 @@ TEST(MissingWords, AReportedWordIsThreeToTenLettersOfItsLanguage)
     };
     for (const ReportableCase& row : rows) {
         const std::optional<QByteArray> word = ReportableWord(row.typed, row.language);
-        if (row.word)
+        if (row.word) {
             EXPECT_EQ(word, QByteArray(row.word)) << row.what;
-        else
+        } else {
             EXPECT_FALSE(word) << row.what;
+        }
     }
 }
 
@@ -225,10 +226,11 @@ TEST(VersionDigits, TheKeepersVersionRunsTogetherAsTheGameReadsIt)
     };
     for (const auto& [text, digits] : rows) {
         const std::optional<QString> result = VersionDigits(QString::fromLatin1(text));
-        if (digits)
+        if (digits) {
             EXPECT_EQ(result, QString::fromLatin1(digits)) << text;
-        else
+        } else {
             EXPECT_FALSE(result) << text;
+        }
     }
 }
 

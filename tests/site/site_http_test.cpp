@@ -634,8 +634,9 @@ TEST_F(SiteLimitsTest, AWebSocketIsAcceptedOnTheSamePortFromThisSiteOnly)
         close(fd);
         ASSERT_GT(got, 12) << row.origin;
         EXPECT_EQ(std::string(buffer, 12), row.status) << row.origin;
-        if (std::string(row.status).ends_with("101"))
+        if (std::string(row.status).ends_with("101")) {
             EXPECT_NE(std::string(buffer).find("s3pPLMBiTxaQ9kYGzzhZRbK+xOo="), std::string::npos);
+        }
     }
 }
 

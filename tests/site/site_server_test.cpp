@@ -158,8 +158,9 @@ TEST(SiteUnderLoad, AHugeHeaderBlockIsRefusedBeforeItIsReadWhole)
     Send(fd, "\r\n");
     close(fd);
     EXPECT_LT(refusedAfter, kBlock) << "the site read the whole megabyte";
-    if (!answer.empty())
+    if (!answer.empty()) {
         EXPECT_EQ(answer.substr(0, 12), "HTTP/1.1 431") << answer.substr(0, 200);
+    }
     EXPECT_LT(ResidentKiB(site.Pid()) - idleKiB, 10 * 1024);
     EXPECT_LT(VisitorWaits(site.Port()).count(), 1000);
 }

@@ -60,9 +60,14 @@ std::optional<QString> FakeDialogs::InputBox(const QString& prompt, const QStrin
     Ask(QStringLiteral("input"), prompt);
     if (inputs.empty())
         return std::nullopt;
-    auto answer = inputs.front();
+    // Taken as a plain value: copying the optional itself makes GCC warn of a string
+    // that may be uninitialised.
+    const bool answered = inputs.front().has_value();
+    const QString text = inputs.front().value_or(QString());
     inputs.pop_front();
-    return answer;
+    if (!answered)
+        return std::nullopt;
+    return text;
 }
 
 QStringList FakeDialogs::Texts() const
