@@ -62,14 +62,19 @@ bool PictureReadable(const QString& name)
 }  // namespace
 
 TileBoard::TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent)
-    : QWidget(parent), state_(state), sounds_(sounds), stepTimer_(new QTimer(this)), frameTimer_(new QTimer(this))
+    : QWidget(parent),
+      state_(state),
+      sounds_(sounds),
+      sequence_(*this),
+      stepTimer_(new QTimer(this)),
+      frameTimer_(new QTimer(this))
 {
     frameTimer_->setTimerType(Qt::PreciseTimer);
-    connect(frameTimer_, &QTimer::timeout, this, &TileBoard::MoveFlights);
+    connect(frameTimer_, &QTimer::timeout, this, [this] { sequence_.Frame(FlyInSequence::Clock::now()); });
     stepTimer_->setSingleShot(true);
     // The hold after a sound is 0.6 s to the millisecond, as the game has always paced it.
     stepTimer_->setTimerType(Qt::PreciseTimer);
-    connect(stepTimer_, &QTimer::timeout, this, &TileBoard::Step);
+    connect(stepTimer_, &QTimer::timeout, this, [this] { sequence_.Step(FlyInSequence::Clock::now()); });
     using namespace TileGeometry;
     for (int i = 0; i < kSlots; ++i) {
         Slot& slot = slots_[i];
@@ -270,9 +275,7 @@ void TileBoard::DrawTile(int position, const QString& letter)
 {
     if (position < 0 || position >= TileGeometry::kSlots || letter.isEmpty())
         return;
-    queue_.push_back({position, letter, state_.DrawnLetters});
-    if (phase_ == Phase::Idle)
-        StartNextTile();
+    sequence_.Add({position, letter, state_.DrawnLetters});
 }
 
 void TileBoard::WhenTilesInPlace(std::function<void()> done)
@@ -297,22 +300,12 @@ void TileBoard::StopSequence()
 {
     stepTimer_->stop();
     frameTimer_->stop();
-    queue_.clear();
-    flights_.clear();
-    phase_ = Phase::Idle;
-    flying_ = nullptr;
+    sequence_.Stop();
+    flying_.fill(nullptr);
 }
 
-void TileBoard::StartNextTile()
+FlyInSequence::Board::Shown TileBoard::Show(const FlyInSequence::Tile& tile)
 {
-    if (queue_.empty()) {
-        phase_ = Phase::Idle;
-        // The last flights report once they have landed.
-        if (flights_.empty())
-            RunWhenInPlace();
-        return;
-    }
-    const PendingTile& tile = queue_.front();
     const TileLook style = state_.Settings.TileStyle;
     SetCaption(QString());
     ShowTextCopy(tile.drawnSoFar);
@@ -320,102 +313,64 @@ void TileBoard::StartNextTile()
     const std::chrono::milliseconds hold = sounds_.PlaySound(tile.letter + QStringLiteral(".WAV"));
 
     Slot& slot = slots_[tile.position];
-    flying_ = nullptr;
+    QWidget* flying = nullptr;
     if (style == TileLook::ClassicLight)
-        flying_ = slot.letterLabel;
+        flying = slot.letterLabel;
     else if (TileFlies(style))
-        flying_ = slot.tile;
-    phase_ = Phase::Holding;
-    stepTimer_->start(hold);
+        flying = slot.tile;
+    flying_[tile.position] = flying;
+    // The 3D styles skip the flight: the tile drops into place.
+    return {hold, !IsThreeD(style)};
 }
 
-void TileBoard::Step()
+void TileBoard::StepAfter(std::chrono::milliseconds wait)
 {
-    using namespace TileGeometry;
-    if (queue_.empty()) {
-        phase_ = Phase::Idle;
-        return;
-    }
-    const PendingTile& tile = queue_.front();
-    Slot& slot = slots_[tile.position];
-    switch (phase_) {
-    case Phase::Idle:
-        return;
-    case Phase::Holding:
-        if (!IsThreeD(state_.Settings.TileStyle)) {
-            if (flying_)
-                StartFlight(tile.position, flying_);
-            FinishTile();
-            return;
-        }
-        phase_ = Phase::Dropping;
-        [[fallthrough]];
-    case Phase::Dropping:
-        // The 3D styles skip the flight: the tile drops into place, across then down.
-        Place(slot.tile, {RestTopLeft(tile.position).x(), NaturalPosition(slot.tile).y()});
-        slot.tile->show();
-        phase_ = Phase::Landing;
-        break;
-    case Phase::Landing:
-        Place(slot.tile, RestTopLeft(tile.position));
-        if (state_.Settings.TileStyle == TileLook::AnimatedThreeD)
-            StartMovie(tile.position, tile.letter);
-        FinishTile();
-        return;
-    }
-    stepTimer_->start(0);
+    stepTimer_->start(wait);
 }
 
-int TileBoard::FirstSeenStep(int position, QSize size)
+void TileBoard::DropAcross(int position)
 {
-    // The path begins far below and, for every slot but the first, far to the left:
-    // most of it lies outside the board, where nothing is seen. The flight's time is
-    // spent on the part the board shows, each twip of it a place of its own.
-    using namespace TileGeometry;
-    const QRect board(QPoint(0, 0), BoardSize());
-    for (int k = kFlyFirst; k < kFlyLast; ++k) {
-        if (board.intersects(QRect(FlyInTopLeft(position, k), size)))
-            return k;
-    }
-    return kFlyLast;
+    TileFace* tile = slots_[position].tile;
+    Place(tile, {TileGeometry::RestTopLeft(position).x(), NaturalPosition(tile).y()});
+    tile->show();
 }
 
-void TileBoard::StartFlight(int position, QWidget* element)
+void TileBoard::Land(const FlyInSequence::Tile& tile)
 {
-    using namespace TileGeometry;
-    const int firstSeen = FirstSeenStep(position, {kTileWidth, kTileHeight});
-    Place(element, FlyInTopLeft(position, firstSeen));
+    Place(slots_[tile.position].tile, TileGeometry::RestTopLeft(tile.position));
+    if (state_.Settings.TileStyle == TileLook::AnimatedThreeD)
+        StartMovie(tile.position, tile.letter);
+}
+
+void TileBoard::Launch(int position, int k)
+{
+    QWidget* element = flying_[position];
+    if (!element)
+        return;
+    Place(element, TileGeometry::FlyInTopLeft(position, k));
     element->show();
     element->raise();
-    flights_.push_back({position, element, std::chrono::steady_clock::now(), firstSeen});
-    if (!frameTimer_->isActive())
-        frameTimer_->start(flightTime_.count() > 0 ? FramePeriod() : std::chrono::milliseconds(0));
 }
 
-void TileBoard::MoveFlights()
+void TileBoard::FlyTo(int position, int k)
 {
-    using namespace TileGeometry;
-    const auto now = std::chrono::steady_clock::now();
-    for (auto flight = flights_.begin(); flight != flights_.end();) {
-        // Where the time says the tile is: a slow frame makes the tile jump ahead,
-        // never arrive late.
-        const double progress =
-            flightTime_.count() <= 0
-                ? 1.0
-                : std::min(1.0, std::chrono::duration<double>(now - flight->start) /
-                                    std::chrono::duration<double>(flightTime_));
-        const int k = flight->firstSeen + static_cast<int>(std::lround(progress * (kFlyLast - flight->firstSeen)));
-        Place(flight->element, FlyInTopLeft(flight->position, k));
-        if (progress >= 1.0)
-            flight = flights_.erase(flight);
-        else
-            ++flight;
-    }
-    if (!flights_.empty())
-        return;
+    if (QWidget* element = flying_[position])
+        Place(element, TileGeometry::FlyInTopLeft(position, k));
+}
+
+void TileBoard::StartFrames()
+{
+    frameTimer_->start(sequence_.FlightTime().count() > 0 ? FramePeriod() : std::chrono::milliseconds(0));
+}
+
+void TileBoard::StopFrames()
+{
     frameTimer_->stop();
-    if (queue_.empty() && phase_ == Phase::Idle)
-        RunWhenInPlace();
+}
+
+void TileBoard::AllInPlace()
+{
+    RunWhenInPlace();
 }
 
 std::chrono::milliseconds TileBoard::FramePeriod() const
@@ -423,12 +378,6 @@ std::chrono::milliseconds TileBoard::FramePeriod() const
     const QScreen* shown = screen();
     const double hertz = shown && shown->refreshRate() >= 1.0 ? shown->refreshRate() : 60.0;
     return std::chrono::milliseconds(std::max(1, static_cast<int>(1000.0 / hertz)));
-}
-
-void TileBoard::FinishTile()
-{
-    queue_.pop_front();
-    StartNextTile();
 }
 
 void TileBoard::AnimateClick(int position, bool letterLabel, const std::function<void()>& atBottom)

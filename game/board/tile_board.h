@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fly_in_sequence.h"
 #include "game_settings.h"
 
 #include <QHash>
@@ -11,7 +12,6 @@
 
 #include <array>
 #include <chrono>
-#include <deque>
 #include <functional>
 #include <vector>
 
@@ -36,15 +36,18 @@ struct GameState;
 // it: its sound and hold begin at once, and with sound off the tiles of a draw fly
 // together, so a whole draw is slower by one flight only.
 //
+// The order and timing of the tiles is FlyInSequence's; the board shows each step
+// and runs its timers.
+//
 // Per slot the board owns a tile (TileFace), a flying letter label (style 4) and an
 // animated picture (style 1). The board caption and the two "Courier New" labels of
 // the screen-reader text copy belong to the main window: the caption goes out through
 // CaptionChanged, the labels are handed in with SetScreenReaderLabels.
-class TileBoard : public QWidget {
+class TileBoard : public QWidget, private FlyInSequence::Board {
     Q_OBJECT
 public:
     static inline const QString kEmptyCaption = QStringLiteral("Area estrazione lettere");
-    static constexpr std::chrono::milliseconds kFlightTime{250};
+    static constexpr std::chrono::milliseconds kFlightTime = FlyInSequence::kFlightTime;
 
     TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent = nullptr);
     ~TileBoard() override;
@@ -58,11 +61,11 @@ public:
     // Runs `done` once every tile asked for is in place: at once when none is moving.
     // A Reset drops it.
     void WhenTilesInPlace(std::function<void()> done);
-    bool Drawing() const { return !queue_.empty() || phase_ != Phase::Idle || !flights_.empty(); }
+    bool Drawing() const { return sequence_.Drawing(); }
 
     // How long a flight takes: kFlightTime unless a benchmark or a screenshot asks
     // for another; zero lands every tile at once.
-    void SetFlightTime(std::chrono::milliseconds time) { flightTime_ = time; }
+    void SetFlightTime(std::chrono::milliseconds time) { sequence_.SetFlightTime(time); }
 
     // The board reset of a new game or manche: every element parked out of view below
     // the board, animations stopped, the text copy hidden, caption kEmptyCaption. Stops
@@ -127,32 +130,18 @@ private:
         QLabel* pictureLabel = nullptr;
         QMovie* movie = nullptr;
     };
-    struct PendingTile {
-        int position;
-        QString letter;
-        QString drawnSoFar;  // DrawnLetters when the tile was asked for: the text copy
-    };
-    // Where the tile at the head of the sequence stands; a flying tile has left the
-    // sequence for the flights.
-    enum class Phase { Idle, Holding, Dropping, Landing };
-    struct Flight {
-        int position;
-        QWidget* element;
-        std::chrono::steady_clock::time_point start;
-        int firstSeen;  // the point of the path, in twips, where the flight begins
-    };
-
-    void StartNextTile();
-    void Step();
-    void StartFlight(int position, QWidget* element);
-    // The first point of the fly-in path (its k, in twips) at which an element of
-    // `size` at slot `position` shows on the natural board.
-    static int FirstSeenStep(int position, QSize size);
-    // One frame of every flight under way.
-    void MoveFlights();
+    // The steps of the fly-in sequence.
+    Shown Show(const FlyInSequence::Tile& tile) override;
+    void StepAfter(std::chrono::milliseconds wait) override;
+    void StartFrames() override;
+    void StopFrames() override;
+    void Launch(int position, int k) override;
+    void FlyTo(int position, int k) override;
+    void DropAcross(int position) override;
+    void Land(const FlyInSequence::Tile& tile) override;
+    void AllInPlace() override;
     // The time between two frames of the screen the board is on.
     std::chrono::milliseconds FramePeriod() const;
-    void FinishTile();
     void StopSequence();
     void RunWhenInPlace();
 
@@ -176,13 +165,11 @@ private:
     const GameState& state_;
     SoundEffects& sounds_;
     std::array<Slot, 10> slots_;
-    std::deque<PendingTile> queue_;  // the head is the tile on the move
-    Phase phase_ = Phase::Idle;
-    QWidget* flying_ = nullptr;      // what flies in: the tile, or the letter label in style 4
+    FlyInSequence sequence_;
+    // What flies in at each slot: the tile, or the letter label in style 4.
+    std::array<QWidget*, 10> flying_{};
     QTimer* stepTimer_;
-    std::vector<Flight> flights_;
     QTimer* frameTimer_;
-    std::chrono::milliseconds flightTime_ = kFlightTime;
     std::vector<std::function<void()>> whenInPlace_;
     std::array<bool, 10> dimmed_{};
     QString caption_;
