@@ -9,7 +9,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QVariant>
 
 #include <benchmark/benchmark.h>
 
@@ -97,6 +100,64 @@ void BM_MissingWordsList(benchmark::State& state)
         benchmark::DoNotOptimize(site.service->Handle(request));
 }
 BENCHMARK(BM_MissingWordsList)->Unit(benchmark::kMicrosecond);
+
+// A table of 50,000 records written straight into a database the site laid out, as
+// bench/site/site_load.sh does.
+struct BigTable {
+    QTemporaryDir folder;
+    DatabaseAddress address;
+
+    BigTable()
+    {
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("big.sqlite"));
+        address = DatabaseAddress::Parse(path).value();
+        QString error;
+        if (!SiteStorage::Open(address, &error))
+            qFatal("database: %s", qPrintable(error));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench filler"));
+            db.setDatabaseName(path);
+            db.open();
+            db.transaction();
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral(
+                "INSERT INTO records (language, name, points, manches, note, email, program, played_on, played_at,"
+                " stored_at, address) VALUES (1, ?, ?, 5, 'Sono_il_migliore', '', 'Letterama_ABC', '2026-12-09',"
+                " '21:07', ?, '127.0.0.1')"));
+            for (int n = 0; n < 50'000; ++n) {
+                insert.addBindValue(QStringLiteral("GIOCATORE%1").arg(n));
+                insert.addBindValue(n * 7919 % 30000);
+                insert.addBindValue(1'800'000'000 + n);
+                insert.exec();
+            }
+            db.commit();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("bench filler"));
+    }
+};
+
+// The first request for a page of a table of 50,000 records on a site that has
+// rendered none yet: the read of every record and the rendering of all its pages.
+void BM_WholeTableFirstRender(benchmark::State& state)
+{
+    static BigTable table;
+    const SiteRequest warm{"GET", "/letterama/letterama_update.txt", {}, "127.0.0.1", "", "", ""};
+    const SiteRequest first{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1", "", "", ""};
+    for (auto _ : state) {
+        state.PauseTiming();
+        SiteConfig config;
+        config.database = table.address;
+        auto service = std::make_unique<SiteService>(std::move(config));
+        service->Handle(warm);  // opens this thread's connection
+        state.ResumeTiming();
+        if (service->Handle(first).status != 200)
+            state.SkipWithError("no table page");
+        state.PauseTiming();
+        service.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WholeTableFirstRender)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

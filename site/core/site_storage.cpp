@@ -222,6 +222,8 @@ QSqlQuery& SiteStorage::Prepared(const char* sql)
     std::unique_ptr<QSqlQuery>& query = prepared_[sql];
     if (!query) {
         query = std::make_unique<QSqlQuery>(db_);
+        // Rows are read once, in order: Qt keeps no copy of those already read.
+        query->setForwardOnly(true);
         query->prepare(QString::fromLatin1(sql));
     }
     return *query;

@@ -28,6 +28,11 @@ SiteResponse Html(int status, const QByteArray& page)
     return {status, kHtml, Bytes(page), {}};
 }
 
+SiteResponse Html(int status, std::string page)
+{
+    return {status, kHtml, std::move(page), {}};
+}
+
 SiteResponse Problem(int status, const QString& title, const QString& message)
 {
     return Html(status, SitePages::Problem(title, message));
