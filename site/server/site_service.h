@@ -64,16 +64,25 @@ private:
     SiteResponse StoreRecord(const SiteRequest& request);
     SiteResponse RecordTable(const SiteRequest& request);
     SiteResponse RenderTable(const SitePages::RecordTable& asked, qint64* changeNumber);
-    // Every page of a language's table at once, from one read of its records, when
-    // it has at most kPagesRenderedTogether pages: each page kept but the one asked
-    // for, which is returned. Random page numbers then cost one read per change of
-    // the database instead of one per page.
-    std::optional<SiteResponse> RenderWholeTable(const SitePages::RecordTable& asked, qint64* changeNumber);
+    // A page of a language's table from the whole table's rows, read at once and kept
+    // in memory for as long as the database's change number stays, when it has at
+    // most kPagesFromOneRead pages: random page numbers then cost one read per change
+    // of the database instead of one per page, and each page is rendered only when
+    // first asked for. Nothing for a page past the last or when the read fails.
+    std::optional<SiteResponse> RenderFromWholeTable(const SitePages::RecordTable& asked, qint64* changeNumber);
     static std::string TableKey(Language language, int page);
-    static constexpr int kPagesRenderedTogether = 2048;
-    // One thread at a time renders a language's whole table; the others wait for it
-    // and take their page from what it kept.
-    std::array<std::mutex, 3> wholeTableRendering_;
+    static constexpr int kPagesFromOneRead = 2048;
+    // A language's table read whole: its rows in table order, their ranks, and the
+    // change number they were read at.
+    struct WholeTable {
+        qint64 changeNumber = 0;
+        std::vector<StoredRecord> records;
+        std::vector<int> ranks;
+    };
+    // One thread at a time reads a language's whole table; the others wait for it and
+    // render their page from what it read.
+    std::array<std::mutex, 3> wholeTableReading_;
+    std::array<std::shared_ptr<const WholeTable>, 3> wholeTables_;  // under wholeTableReading_
     SiteResponse NewestRecords();
     SiteResponse ReportForm(const QString& notice, int status);
     SiteResponse StoreReport(const SiteRequest& request);
