@@ -160,6 +160,37 @@ SiteResponse SiteService::Handle(const SiteRequest& request)
     return response;
 }
 
+std::optional<SiteService::KeptPage> SiteService::Kept(const SiteRequest& request)
+{
+    if (request.method != "GET" && request.method != "HEAD")
+        return std::nullopt;
+    std::string key;
+    const std::string* contentType = nullptr;
+    if (request.path == "/letterama/" || request.path == "/letterama") {
+        // A page that marks a new record or a search is never kept: Handle answers it.
+        if (request.params.count("nuovo") || request.params.count("nome"))
+            return std::nullopt;
+        key = TableKey(static_cast<Language>(NumberOr(request, "Language", 1, 3, 1)),
+                       NumberOr(request, "pagina", 1, 999999999, 1));
+        contentType = &kHtml;
+    } else if (request.path == "/Public/mancanti.txt") {
+        const int languageNumber = NumberOr(request, "Language", 1, 3, 0);
+        if (First(request, "Language") && languageNumber == 0)
+            return std::nullopt;
+        key = ListKey(static_cast<Language>(languageNumber == 0 ? 1 : languageNumber));
+        contentType = &kWordList;
+    } else {
+        return std::nullopt;
+    }
+    const std::optional<qint64> number = changes_.Fresh();
+    if (!number)
+        return std::nullopt;
+    std::shared_ptr<const std::string> page = pages_.Find(key, *number);
+    if (!page)
+        return std::nullopt;
+    return KeptPage{std::move(page), *contentType};
+}
+
 SiteResponse SiteService::ShowRecord(const SiteRequest& request)
 {
     const auto checked = CheckSubmission(FieldsOf(request), config_.now().date());
@@ -255,6 +286,11 @@ SiteResponse SiteService::RecordTable(const SiteRequest& request)
             return std::move(*page);
         return RenderTable(asked, changeNumber);
     });
+}
+
+std::string SiteService::ListKey(Language language)
+{
+    return "mancanti " + std::to_string(TableOf(language).Number());
 }
 
 std::string SiteService::TableKey(Language language, int page)
@@ -427,7 +463,7 @@ SiteResponse SiteService::MissingWords(const SiteRequest& request)
     if (First(request, "Language") && languageNumber == 0)
         return {400, "text/plain; charset=utf-8", "Language deve essere 1, 2 o 3.\r\n", {}};
     const Language language = static_cast<Language>(languageNumber == 0 ? 1 : languageNumber);
-    return Cached("mancanti " + std::to_string(TableOf(language).Number()), kWordList,
+    return Cached(ListKey(language), kWordList,
                   [&](qint64* changeNumber) { return RenderMissingWords(language, changeNumber); });
 }
 

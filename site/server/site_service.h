@@ -49,6 +49,18 @@ public:
     ~SiteService();
 
     SiteResponse Handle(const SiteRequest& request);
+
+    // A page kept rendered, as it is sent: shared with the cache, never copied.
+    struct KeptPage {
+        std::shared_ptr<const std::string> body;
+        const std::string& contentType;
+    };
+    // The answer to a GET or HEAD of a table page or list kept rendered at the
+    // database's change number as last read, while that reading is fresh; nothing
+    // otherwise. It never waits for the database, so the event loop answers most
+    // requests itself and hands only the others to Handle on the page pool. Every
+    // answer carries SecurityHeaders().
+    std::optional<KeptPage> Kept(const SiteRequest& request);
     // A thread that called Handle ends: its database connection is closed by it.
     void ThreadEnds();
 
@@ -88,6 +100,7 @@ private:
     SiteResponse StoreReport(const SiteRequest& request);
     SiteResponse MissingWords(const SiteRequest& request);
     SiteResponse RenderMissingWords(Language language, qint64* changeNumber);
+    static std::string ListKey(Language language);
     SiteResponse UpdateNotice();
     // The table or list kept for `key` when the database has not changed since it was
     // rendered; otherwise `render` makes it (reading the change number in its own
