@@ -39,10 +39,11 @@ struct SiteConfig {
 };
 
 // Every page of the site: parses the request, asks the core, renders the answer.
-// Handle may be called by several threads at once; each gets its own database
-// connection from the service's connections. Besides the configuration the service
-// keeps the rendered pages and the database's change number, both shared by every
-// thread under their own locks.
+// Handle and Kept may be called by several threads at once; each thread gets its own
+// database connection from the service's connections. Besides the configuration
+// (lexicons included, const once loaded) the service keeps the rendered pages, the
+// database's change number and each language's table as last read whole, all shared
+// by every thread under their own locks.
 class SiteService {
 public:
     explicit SiteService(SiteConfig config);
