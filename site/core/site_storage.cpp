@@ -199,10 +199,20 @@ bool SiteStorage::LayOut(QString* error)
 void SiteStorage::AddTableIndex()
 {
     // Databases laid out before it get it on their first start; a read-only one, or
-    // one where another process makes it at the same moment, reads without it.
+    // one where another process makes it at the same moment, reads without it. It is
+    // looked for first: PostgreSQL's CREATE INDEX locks out writes even when the index
+    // is there.
     QSqlQuery query(db_);
-    query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS records_for_table ON records"
-                              " (language, points DESC, id, name, played_on, note)"));
+    const bool there =
+        query.exec(QString::fromLatin1(address_.kind == DatabaseAddress::Kind::PostgreSQL
+                                           ? "SELECT 1 FROM pg_indexes WHERE indexname = 'records_for_table'"
+                                           : "SELECT 1 FROM sqlite_master WHERE type = 'index'"
+                                             " AND name = 'records_for_table'")) &&
+        query.next();
+    query.finish();
+    if (!there)
+        query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS records_for_table ON records"
+                                  " (language, points DESC, id, name, played_on, note)"));
 }
 
 bool SiteStorage::ReadOrMakeSecret(QString* error)
