@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The site's answers without the network: a record submission (checking, token,
-// hourly limit, one transaction), the record table page and the missing-words list.
+// hourly limit, one transaction), the record table page, the missing-words list and
+// the first page of a table of 50,000 records.
 // SQLite in a temporary folder, or the database in LETTERAMA_SITE_BENCH_DATABASE
 // (bench/site/site_load.sh passes a PostgreSQL one).
 #include "site_service.h"
@@ -9,7 +10,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QVariant>
 
 #include <benchmark/benchmark.h>
 
@@ -97,6 +101,64 @@ void BM_MissingWordsList(benchmark::State& state)
         benchmark::DoNotOptimize(site.service->Handle(request));
 }
 BENCHMARK(BM_MissingWordsList)->Unit(benchmark::kMicrosecond);
+
+// A table of 50,000 records written straight into a database the site laid out, as
+// bench/site/site_load.sh does.
+struct BigTable {
+    QTemporaryDir folder;
+    DatabaseAddress address;
+
+    BigTable()
+    {
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("big.sqlite"));
+        address = DatabaseAddress::Parse(path).value();
+        QString error;
+        if (!SiteStorage::Open(address, &error))
+            qFatal("database: %s", qPrintable(error));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench filler"));
+            db.setDatabaseName(path);
+            db.open();
+            db.transaction();
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral(
+                "INSERT INTO records (language, name, points, manches, note, email, program, played_on, played_at,"
+                " stored_at, address) VALUES (1, ?, ?, 5, 'Sono_il_migliore', '', 'Letterama_ABC', '2026-12-09',"
+                " '21:07', ?, '127.0.0.1')"));
+            for (int n = 0; n < 50'000; ++n) {
+                insert.addBindValue(QStringLiteral("GIOCATORE%1").arg(n));
+                insert.addBindValue(n * 7919 % 30000);
+                insert.addBindValue(1'800'000'000 + n);
+                insert.exec();
+            }
+            db.commit();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("bench filler"));
+    }
+};
+
+// The first request for the table of 50,000 records on a site that has read none
+// of it yet: the read of every record in table order and the rendering of page 1.
+void BM_FirstPageOfBigTable(benchmark::State& state)
+{
+    static BigTable table;
+    const SiteRequest warm{"GET", "/letterama/letterama_update.txt", {}, "127.0.0.1", "", "", ""};
+    const SiteRequest first{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1", "", "", ""};
+    for (auto _ : state) {
+        state.PauseTiming();
+        SiteConfig config;
+        config.database = table.address;
+        auto service = std::make_unique<SiteService>(std::move(config));
+        service->Handle(warm);  // opens this thread's connection
+        state.ResumeTiming();
+        if (service->Handle(first).status != 200)
+            state.SkipWithError("no table page");
+        state.PauseTiming();
+        service.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstPageOfBigTable)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,8 +5,10 @@
 # of the same table page in the same run (the ceiling); the table again while 10,000
 # idle connections are held open (hold_connections.py); random page numbers of a
 # table of 50,000 records beside its first page (random_page.lua). Then a record
-# submission timed without the network (site_bench). Prints requests per second and
-# the 99th-percentile latency.
+# submission and the first page of 50,000 records timed without the network
+# (site_bench). Prints the README's table: requests per second and the
+# 99th-percentile latency, the site's rate as a share of nginx's, and the load the
+# machine had (figures from a shared machine are low; compare within one run).
 #   bench/site/site_load.sh [BUILD_DIR] [SECONDS]
 # Aim: the table page at least 0.8 of nginx's rate with p99 under 10 ms, also with
 # 10,000 idle connections held; random pages of 50,000 records at least half the
@@ -66,13 +68,22 @@ seed() {
   done
 }
 
-# wrk on a URL (with a script of requests as a third argument); prints one line:
-# name, requests per second, p99.
+# wrk on a URL (with a script of requests as a third argument); prints one row of
+# the table: name, requests per second, p99. The rate is kept in $rate.
 measure() {
   local name=$1 url=$2 script=${3:-} out
   out=$(setsid wrk -t2 -c"$connections" -d"${seconds}s" --latency ${script:+-s "$script"} "$url")
-  printf '%-34s %12s req/s   p99 %s\n' "$name" "$(awk '/Requests\/sec/ {print $2}' <<<"$out")" \
-    "$(awk '$1 == "99%" {print $2}' <<<"$out")"
+  rate=$(awk '/Requests\/sec/ {printf "%d", $2}' <<<"$out")
+  printf '| %s | %s | %s |\n' "$name" "$rate" "$(awk '$1 == "99%" {print $2}' <<<"$out")"
+}
+# The share of $2 in $1, two decimals.
+share() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+# One benchmark of site_bench as a row of the table: name, time per run.
+bench_row() {
+  local name=$1 filter=$2
+  shift 2
+  "$@" "$bench_program" --benchmark_filter="$filter" --benchmark_min_time=1 2>/dev/null |
+    awk -v name="$name" '/^BM_/ {printf "| %s | %s %s (%s %s of it CPU) | |\n", name, $2, $3, $4, $5}'
 }
 
 # nginx serving a static copy of the table page, two workers as the site has two cores.
@@ -103,18 +114,24 @@ CONF
   sleep 0.5
 }
 
-echo "== SQLite"
+echo "Load average before the run: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores, ${seconds} s a row"
+echo
+echo "| Page | req/s | p99 |"
+echo "|---|---|---|"
 start_site "sqlite:$work/site.sqlite"
 seed
 start_nginx
-measure "nginx, static table page" "http://127.0.0.1:18080/letterama/"
-measure "letterama-site table (SQLite)" "$site_url/letterama/?Language=1"
-measure "letterama-site mancanti (SQLite)" "$site_url/Public/mancanti.txt"
+measure "nginx, static copy of the table page (same run)" "http://127.0.0.1:18080/letterama/"
+nginx_rate=$rate
+measure "table, SQLite" "$site_url/letterama/?Language=1"
+table_share=$(share "$rate" "$nginx_rate")
+measure "missing-words list, SQLite" "$site_url/Public/mancanti.txt"
 setsid python3 "$here/hold_connections.py" 127.0.0.1 "${site_url##*:}" 10000 >"$work/hold.out" &
 holder=$!
 pids+=($holder)
 for _ in $(seq 300); do grep -q held "$work/hold.out" && break; sleep 0.1; done
-measure "table, 10,000 idle connections held" "$site_url/letterama/?Language=1"
+measure "table, SQLite, 10,000 idle connections held" "$site_url/letterama/?Language=1"
+held_share=$(share "$rate" "$nginx_rate")
 kill "$holder"
 
 # 50,000 records written straight into a new database the site laid out.
@@ -135,16 +152,24 @@ db.execute("INSERT INTO settings (name, value) VALUES ('change-number', '1') ON 
 db.commit()
 PY
 start_site "sqlite:$work/big.sqlite"
-measure "table of 50,000, page 1" "$site_url/letterama/?Language=1"
-PAGES=2000 measure "table of 50,000, random pages" "$site_url" "$here/random_page.lua"
-"$bench_program" --benchmark_filter=BM_SubmitRecord --benchmark_min_time=1 2>/dev/null | grep BM_
+measure "table of 50,000 records, page 1" "$site_url/letterama/?Language=1"
+first_rate=$rate
+PAGES=2000 measure "table of 50,000 records, random pages" "$site_url" "$here/random_page.lua"
+random_share=$(share "$rate" "$first_rate")
+bench_row "first page of 50,000 records, nothing read yet (site_bench)" BM_FirstPageOfBigTable
+bench_row "a submission, SQLite (site_bench)" BM_SubmitRecord
+summary() {
+  echo
+  echo "Table at $table_share of nginx's rate, $held_share with 10,000 idle connections held;" \
+    "random pages of 50,000 records at $random_share of page 1's rate."
+}
 
 pg_bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
 if [ -z "$pg_bin" ]; then
-  echo "== PostgreSQL: not installed (Debian package postgresql), skipped"
+  summary
+  echo "PostgreSQL not installed (Debian package postgresql): its rows skipped."
   exit 0
 fi
-echo "== PostgreSQL"
 as_server=()
 if [ "$(id -u)" -eq 0 ]; then
   chown nobody "$work"
@@ -160,7 +185,7 @@ database="postgresql:///postgres?host=$work&user=letterama"
 kill "$site_pid"
 start_site "$database"
 seed
-measure "letterama-site table (PostgreSQL)" "$site_url/letterama/?Language=1"
-measure "letterama-site mancanti (PostgreSQL)" "$site_url/Public/mancanti.txt"
-LETTERAMA_SITE_BENCH_DATABASE=$database "$bench_program" --benchmark_filter=BM_SubmitRecord --benchmark_min_time=1 \
-  2>/dev/null | grep BM_
+measure "table, PostgreSQL" "$site_url/letterama/?Language=1"
+measure "missing-words list, PostgreSQL" "$site_url/Public/mancanti.txt"
+bench_row "a submission, PostgreSQL (site_bench)" BM_SubmitRecord env LETTERAMA_SITE_BENCH_DATABASE="$database"
+summary

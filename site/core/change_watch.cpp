@@ -25,6 +25,14 @@ std::optional<qint64> ChangeWatch::Current(const std::function<std::optional<qin
     return number;
 }
 
+std::optional<qint64> ChangeWatch::Fresh()
+{
+    std::lock_guard lock(mutex_);
+    if (known_ && clock_() - readAt_ < freshFor_)
+        return number_;
+    return std::nullopt;
+}
+
 void ChangeWatch::Forget()
 {
     std::lock_guard lock(mutex_);

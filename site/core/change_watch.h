@@ -24,6 +24,9 @@ public:
     // The number, read with `read` when the last reading is too old or forgotten;
     // nothing when that read fails.
     std::optional<qint64> Current(const std::function<std::optional<qint64>()>& read);
+    // The number while the last reading is still fresh, without reading it: an answer
+    // that may not wait for the database asks this.
+    std::optional<qint64> Fresh();
     // After this process wrote: the next request reads the number again.
     void Forget();
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // The site's pages as UTF-8 HTML, in Italian, with no script. Every value from a
@@ -38,7 +39,8 @@ QString LanguageName(Language language);
 
 QByteArray Home();
 QByteArray Online();
-QByteArray Table(const RecordTable& table);
+// Written into one buffer reserved for it: a table's pages are made thousands at once.
+std::string Table(const RecordTable& table);
 // The answer to a page number past the table's last page: links to the last one.
 QByteArray NoSuchTablePage(const RecordTable& table);
 QByteArray Newest(const std::vector<StoredRecord>& records);

@@ -79,6 +79,9 @@ public:
     std::optional<std::vector<StoredRecord>> BestRecords(Language language, int offset, int count,
                                                          const QString& search = QString());
     std::optional<int> RecordCount(Language language, const QString& search = QString());
+    // Every record of a language in table order with only what the table shows of it
+    // (number, name, points, date, note): a whole table read at once to be rendered.
+    std::optional<std::vector<StoredRecord>> TableRecords(Language language);
     // How many records of the language have more points.
     std::optional<int> CountAbove(Language language, int points);
     // The 0-based place of a record in its language's table, with its language.
@@ -113,6 +116,9 @@ private:
     SiteStorage() = default;
     bool LayOut(QString* error);
     bool ReadOrMakeSecret(QString* error);
+    // An index that holds every column the record table shows, in table order: a
+    // whole table is read from it alone, in order, without a lookup per row.
+    void AddTableIndex();
     // A write undone at once: whether the database takes writes now.
     bool TakesWrites();
     QSqlQuery& Prepared(const char* sql);

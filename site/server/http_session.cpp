@@ -10,11 +10,13 @@
 
 #include <boost/asio/dispatch.hpp>
 #include <boost/asio/post.hpp>
+#include <boost/asio/write.hpp>
 #include <boost/beast/http/error.hpp>
 #include <boost/beast/http/read.hpp>
 #include <boost/beast/http/write.hpp>
 #include <boost/beast/websocket/rfc6455.hpp>
 
+#include <array>
 #include <chrono>
 
 namespace net = boost::asio;
@@ -192,7 +194,12 @@ void HttpSession::Serve(const Request& request)
     const unsigned version = request.version();
     const bool keepAlive = request.keep_alive();
     const bool head = request.method() == http::verb::head;
-    // The page is made on the pool, the answer written on this connection's strand.
+    // A kept page is sent at once from the loop; any other is made on the pool, and
+    // the answer written on this connection's strand.
+    if (std::optional<SiteService::KeptPage> kept = context_.service.Kept(asked)) {
+        WriteKept(std::move(*kept), version, keepAlive, head);
+        return;
+    }
     net::post(context_.pagePool, [self = shared_from_this(), asked = std::move(asked), version, keepAlive, head] {
         SiteResponse answer = self->context_.service.Handle(asked);
         net::post(self->stream_.get_executor(), [self, answer = std::move(answer), version, keepAlive, head]() mutable {
@@ -216,6 +223,36 @@ void HttpSession::Write(SiteResponse answer, unsigned version, bool keepAlive, b
     response_ = response;
     stream_.expires_after(std::chrono::seconds(context_.limits.writeTimeoutSeconds));
     http::async_write(stream_, *response, [self = shared_from_this(), keepAlive](beast::error_code error, std::size_t) {
+        self->OnWritten(keepAlive, error);
+    });
+}
+
+void HttpSession::WriteKept(SiteService::KeptPage page, unsigned version, bool keepAlive, bool head)
+{
+    // The security headers, written once for every kept page.
+    static const std::string kSecurityLines = [] {
+        std::string lines;
+        for (const auto& [name, value] : SiteService::SecurityHeaders())
+            lines += name + ": " + value + "\r\n";
+        return lines;
+    }();
+    keptHead_.assign(version == 10 ? "HTTP/1.0 200 OK\r\nContent-Type: " : "HTTP/1.1 200 OK\r\nContent-Type: ");
+    keptHead_ += page.contentType;
+    keptHead_ += "\r\n";
+    keptHead_ += kSecurityLines;
+    keptHead_ += "Content-Length: ";
+    keptHead_ += std::to_string(page.body->size());
+    // HTTP/1.1 keeps a connection unless told, HTTP/1.0 closes it unless told.
+    if (version == 10 && keepAlive)
+        keptHead_ += "\r\nConnection: keep-alive";
+    else if (version != 10 && !keepAlive)
+        keptHead_ += "\r\nConnection: close";
+    keptHead_ += "\r\n\r\n";
+    const std::array<net::const_buffer, 2> buffers{net::buffer(keptHead_),
+                                                   head ? net::const_buffer() : net::buffer(*page.body)};
+    response_ = std::move(page.body);
+    stream_.expires_after(std::chrono::seconds(context_.limits.writeTimeoutSeconds));
+    net::async_write(stream_, buffers, [self = shared_from_this(), keepAlive](beast::error_code error, std::size_t) {
         self->OnWritten(keepAlive, error);
     });
 }

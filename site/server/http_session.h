@@ -3,6 +3,7 @@
 
 #include "connection_limit.h"
 #include "site_request.h"
+#include "site_service.h"
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
@@ -15,7 +16,6 @@
 #include <optional>
 #include <string>
 
-class SiteService;
 struct ServerLimits;
 
 // What every connection shares: the pages, the limits, and the pool that makes pages
@@ -48,6 +48,9 @@ private:
     void UpgradeToWebSocket(Request request);
     void Serve(const Request& request);
     void Write(SiteResponse answer, unsigned version, bool keepAlive, bool head);
+    // A kept page straight from the cache: its head written into one buffer the
+    // session reuses, the page itself sent from where the cache holds it.
+    void WriteKept(SiteService::KeptPage page, unsigned version, bool keepAlive, bool head);
     void OnWritten(bool keepAlive, boost::beast::error_code error);
     // Stops sending, then reads and drops what the client still sends for a moment, so
     // that the answer is not lost to a reset.
@@ -58,7 +61,8 @@ private:
     boost::beast::tcp_stream stream_;
     boost::beast::flat_buffer buffer_;
     std::optional<boost::beast::http::request_parser<boost::beast::http::string_body>> parser_;
-    std::shared_ptr<void> response_;  // the answer being written
+    std::shared_ptr<const void> response_;  // the answer being written
+    std::string keptHead_;            // the head of a kept page being written
     const SessionContext& context_;
     ConnectionLimit::Ticket ticket_;
     const std::string peerAddress_;

@@ -28,6 +28,11 @@ SiteResponse Html(int status, const QByteArray& page)
     return {status, kHtml, Bytes(page), {}};
 }
 
+SiteResponse Html(int status, std::string page)
+{
+    return {status, kHtml, std::move(page), {}};
+}
+
 SiteResponse Problem(int status, const QString& title, const QString& message)
 {
     return Html(status, SitePages::Problem(title, message));
@@ -155,6 +160,37 @@ SiteResponse SiteService::Handle(const SiteRequest& request)
     return response;
 }
 
+std::optional<SiteService::KeptPage> SiteService::Kept(const SiteRequest& request)
+{
+    if (request.method != "GET" && request.method != "HEAD")
+        return std::nullopt;
+    std::string key;
+    const std::string* contentType = nullptr;
+    if (request.path == "/letterama/" || request.path == "/letterama") {
+        // A page that marks a new record or a search is never kept: Handle answers it.
+        if (request.params.count("nuovo") || request.params.count("nome"))
+            return std::nullopt;
+        key = TableKey(static_cast<Language>(NumberOr(request, "Language", 1, 3, 1)),
+                       NumberOr(request, "pagina", 1, 999999999, 1));
+        contentType = &kHtml;
+    } else if (request.path == "/Public/mancanti.txt") {
+        const int languageNumber = NumberOr(request, "Language", 1, 3, 0);
+        if (First(request, "Language") && languageNumber == 0)
+            return std::nullopt;
+        key = ListKey(static_cast<Language>(languageNumber == 0 ? 1 : languageNumber));
+        contentType = &kWordList;
+    } else {
+        return std::nullopt;
+    }
+    const std::optional<qint64> number = changes_.Fresh();
+    if (!number)
+        return std::nullopt;
+    std::shared_ptr<const std::string> page = pages_.Find(key, *number);
+    if (!page)
+        return std::nullopt;
+    return KeptPage{std::move(page), *contentType};
+}
+
 SiteResponse SiteService::ShowRecord(const SiteRequest& request)
 {
     const auto checked = CheckSubmission(FieldsOf(request), config_.now().date());
@@ -246,10 +282,15 @@ SiteResponse SiteService::RecordTable(const SiteRequest& request)
     if (asked.markedId != 0 || !asked.search.isEmpty())
         return RenderTable(asked, nullptr);
     return Cached(TableKey(asked.language, asked.page), kHtml, [&](qint64* changeNumber) {
-        if (std::optional<SiteResponse> page = RenderWholeTable(asked, changeNumber))
+        if (std::optional<SiteResponse> page = RenderFromWholeTable(asked, changeNumber))
             return std::move(*page);
         return RenderTable(asked, changeNumber);
     });
+}
+
+std::string SiteService::ListKey(Language language)
+{
+    return "mancanti " + std::to_string(TableOf(language).Number());
 }
 
 std::string SiteService::TableKey(Language language, int page)
@@ -257,54 +298,55 @@ std::string SiteService::TableKey(Language language, int page)
     return "table " + std::to_string(TableOf(language).Number()) + " " + std::to_string(page);
 }
 
-std::optional<SiteResponse> SiteService::RenderWholeTable(const SitePages::RecordTable& asked, qint64* changeNumber)
+std::optional<SiteResponse> SiteService::RenderFromWholeTable(const SitePages::RecordTable& asked,
+                                                             qint64* changeNumber)
 {
     SiteStorage* storage = Storage();
     if (!storage)
         return std::nullopt;
-    const std::lock_guard rendering(wholeTableRendering_[TableOf(asked.language).Number() - 1]);
-    const SiteStorage::ReadSnapshot snapshot(*storage);
-    const std::optional<qint64> number = storage->ChangeNumber();
-    // Rendered meanwhile by the thread this one waited for.
-    if (number) {
-        if (const std::shared_ptr<const std::string> kept = pages_.Find(TableKey(asked.language, asked.page), *number)) {
-            *changeNumber = *number;
-            return SiteResponse{200, kHtml, *kept, {}};
+    const int slot = TableOf(asked.language).Number() - 1;
+    std::shared_ptr<const WholeTable> whole;
+    {
+        const std::lock_guard reading(wholeTableReading_[slot]);
+        const SiteStorage::ReadSnapshot snapshot(*storage);
+        const std::optional<qint64> number = storage->ChangeNumber();
+        if (!number)
+            return std::nullopt;
+        if (wholeTables_[slot] && wholeTables_[slot]->changeNumber == *number) {
+            whole = wholeTables_[slot];
+        } else {
+            const std::optional<int> count = storage->RecordCount(asked.language);
+            if (!count || *count > kPagesFromOneRead * SitePages::kRecordsPerPage)
+                return std::nullopt;
+            std::optional<std::vector<StoredRecord>> records = storage->TableRecords(asked.language);
+            // The count and the rows come from one snapshot; should they ever differ,
+            // the page is read on its own.
+            if (!records || records->size() != static_cast<std::size_t>(*count))
+                return std::nullopt;
+            auto read = std::make_shared<WholeTable>();
+            read->changeNumber = *number;
+            read->records = std::move(*records);
+            std::vector<int> points;
+            points.reserve(read->records.size());
+            for (const StoredRecord& stored : read->records)
+                points.push_back(stored.record.points);
+            read->ranks = RanksOfPage(points, 0, 0);
+            whole = wholeTables_[slot] = std::move(read);
         }
     }
-    const std::optional<int> count = number ? storage->RecordCount(asked.language) : std::nullopt;
-    const int pageCount = count ? std::max(1, (*count + SitePages::kRecordsPerPage - 1) / SitePages::kRecordsPerPage) : 0;
-    // Past the last page, a very large table, or a failed read: the page on its own.
-    if (!count || asked.page > pageCount || pageCount > kPagesRenderedTogether)
+    SitePages::RecordTable table;
+    table.language = asked.language;
+    table.page = asked.page;
+    table.recordCount = static_cast<int>(whole->records.size());
+    table.pageCount = std::max(1, (table.recordCount + SitePages::kRecordsPerPage - 1) / SitePages::kRecordsPerPage);
+    if (table.page > table.pageCount)
         return std::nullopt;
-    std::optional<std::vector<StoredRecord>> records = storage->BestRecords(asked.language, 0, *count);
-    if (!records)
-        return std::nullopt;
-    std::vector<int> points;
-    points.reserve(records->size());
-    for (const StoredRecord& stored : *records)
-        points.push_back(stored.record.points);
-    const std::vector<int> ranks = RanksOfPage(points, 0, 0);
-    SiteResponse answer;
-    for (int page = 1; page <= pageCount; ++page) {
-        SitePages::RecordTable table;
-        table.language = asked.language;
-        table.page = page;
-        table.pageCount = pageCount;
-        table.recordCount = *count;
-        const std::size_t first = static_cast<std::size_t>(page - 1) * SitePages::kRecordsPerPage;
-        const std::size_t end = std::min(records->size(), first + SitePages::kRecordsPerPage);
-        table.records.assign(std::make_move_iterator(records->begin() + first),
-                             std::make_move_iterator(records->begin() + end));
-        table.ranks.assign(ranks.begin() + first, ranks.begin() + end);
-        SiteResponse rendered = Html(200, SitePages::Table(table));
-        if (page == asked.page)
-            answer = std::move(rendered);
-        else
-            pages_.Keep(TableKey(asked.language, page), *number, std::move(rendered.body));
-    }
-    *changeNumber = *number;
-    return answer;
+    const std::size_t first = static_cast<std::size_t>(table.page - 1) * SitePages::kRecordsPerPage;
+    const std::size_t end = std::min(whole->records.size(), first + SitePages::kRecordsPerPage);
+    table.records.assign(whole->records.begin() + first, whole->records.begin() + end);
+    table.ranks.assign(whole->ranks.begin() + first, whole->ranks.begin() + end);
+    *changeNumber = whole->changeNumber;
+    return Html(200, SitePages::Table(table));
 }
 
 SiteResponse SiteService::RenderTable(const SitePages::RecordTable& asked, qint64* changeNumber)
@@ -421,7 +463,7 @@ SiteResponse SiteService::MissingWords(const SiteRequest& request)
     if (First(request, "Language") && languageNumber == 0)
         return {400, "text/plain; charset=utf-8", "Language deve essere 1, 2 o 3.\r\n", {}};
     const Language language = static_cast<Language>(languageNumber == 0 ? 1 : languageNumber);
-    return Cached("mancanti " + std::to_string(TableOf(language).Number()), kWordList,
+    return Cached(ListKey(language), kWordList,
                   [&](qint64* changeNumber) { return RenderMissingWords(language, changeNumber); });
 }
 

@@ -39,16 +39,29 @@ struct SiteConfig {
 };
 
 // Every page of the site: parses the request, asks the core, renders the answer.
-// Handle may be called by several threads at once; each gets its own database
-// connection from the service's connections. Besides the configuration the service
-// keeps the rendered pages and the database's change number, both shared by every
-// thread under their own locks.
+// Handle and Kept may be called by several threads at once; each thread gets its own
+// database connection from the service's connections. Besides the configuration
+// (lexicons included, const once loaded) the service keeps the rendered pages, the
+// database's change number and each language's table as last read whole, all shared
+// by every thread under their own locks.
 class SiteService {
 public:
     explicit SiteService(SiteConfig config);
     ~SiteService();
 
     SiteResponse Handle(const SiteRequest& request);
+
+    // A page kept rendered, as it is sent: shared with the cache, never copied.
+    struct KeptPage {
+        std::shared_ptr<const std::string> body;
+        const std::string& contentType;
+    };
+    // The answer to a GET or HEAD of a table page or list kept rendered at the
+    // database's change number as last read, while that reading is fresh; nothing
+    // otherwise. It never waits for the database, so the event loop answers most
+    // requests itself and hands only the others to Handle on the page pool. Every
+    // answer carries SecurityHeaders().
+    std::optional<KeptPage> Kept(const SiteRequest& request);
     // A thread that called Handle ends: its database connection is closed by it.
     void ThreadEnds();
 
@@ -64,21 +77,31 @@ private:
     SiteResponse StoreRecord(const SiteRequest& request);
     SiteResponse RecordTable(const SiteRequest& request);
     SiteResponse RenderTable(const SitePages::RecordTable& asked, qint64* changeNumber);
-    // Every page of a language's table at once, from one read of its records, when
-    // it has at most kPagesRenderedTogether pages: each page kept but the one asked
-    // for, which is returned. Random page numbers then cost one read per change of
-    // the database instead of one per page.
-    std::optional<SiteResponse> RenderWholeTable(const SitePages::RecordTable& asked, qint64* changeNumber);
+    // A page of a language's table from the whole table's rows, read at once and kept
+    // in memory for as long as the database's change number stays, when it has at
+    // most kPagesFromOneRead pages: random page numbers then cost one read per change
+    // of the database instead of one per page, and each page is rendered only when
+    // first asked for. Nothing for a page past the last or when the read fails.
+    std::optional<SiteResponse> RenderFromWholeTable(const SitePages::RecordTable& asked, qint64* changeNumber);
     static std::string TableKey(Language language, int page);
-    static constexpr int kPagesRenderedTogether = 2048;
-    // One thread at a time renders a language's whole table; the others wait for it
-    // and take their page from what it kept.
-    std::array<std::mutex, 3> wholeTableRendering_;
+    static constexpr int kPagesFromOneRead = 2048;
+    // A language's table read whole: its rows in table order, their ranks, and the
+    // change number they were read at.
+    struct WholeTable {
+        qint64 changeNumber = 0;
+        std::vector<StoredRecord> records;
+        std::vector<int> ranks;
+    };
+    // One thread at a time reads a language's whole table; the others wait for it and
+    // render their page from what it read.
+    std::array<std::mutex, 3> wholeTableReading_;
+    std::array<std::shared_ptr<const WholeTable>, 3> wholeTables_;  // under wholeTableReading_
     SiteResponse NewestRecords();
     SiteResponse ReportForm(const QString& notice, int status);
     SiteResponse StoreReport(const SiteRequest& request);
     SiteResponse MissingWords(const SiteRequest& request);
     SiteResponse RenderMissingWords(Language language, qint64* changeNumber);
+    static std::string ListKey(Language language);
     SiteResponse UpdateNotice();
     // The table or list kept for `key` when the database has not changed since it was
     // rendered; otherwise `render` makes it (reading the change number in its own

@@ -217,6 +217,27 @@ TEST(HtmlText, MarkupAndQuotesBecomeText)
               QStringLiteral("&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; &#39;y&#39;"));
 }
 
+TEST(HtmlText, WrittenStraightIntoAPageItIsTheSameTextInUtf8)
+{
+    const QString rows[] = {
+        QStringLiteral("<script>alert(\"x\")</script> & 'y'"),
+        QStringLiteral("CITTÀ è ß"),
+        QStringLiteral("€ <b>"),
+        QStringLiteral("EMOJI \U0001F600&"),
+        QString(),
+    };
+    for (const QString& text : rows) {
+        std::string page = "<td>";
+        AppendHtmlEscaped(page, text);
+        EXPECT_EQ(page, "<td>" + HtmlEscaped(text).toStdString()) << text.toStdString();
+    }
+    // Half of a pair on its own is no character: it stands as U+FFFD, and the letters
+    // around it are kept.
+    std::string page;
+    AppendHtmlEscaped(page, QString(QChar(0xD83D)) + QStringLiteral("A") + QChar(0xDE00));
+    EXPECT_EQ(page, "\xEF\xBF\xBD" "A" "\xEF\xBF\xBD");
+}
+
 TEST(VersionDigits, TheKeepersVersionRunsTogetherAsTheGameReadsIt)
 {
     const std::pair<const char*, const char*> rows[] = {
