@@ -108,7 +108,8 @@ QString RecordRow(const QString& rank, const StoredRecord& stored, bool marked, 
     QString row = marked ? QStringLiteral("<tr class=\"nuovo\" id=\"nuovo\">") : QStringLiteral("<tr>");
     row += QStringLiteral("<td>%1</td><td>%2%3</td><td>%4</td>")
                .arg(rank, HtmlEscaped(stored.record.name),
-                    marked ? QStringLiteral(" <strong>(il tuo record)</strong>") : QString(),
+                    (marked ? QStringLiteral(" <strong>(il tuo record)</strong>") : QString()) +
+                        (stored.verified ? QStringLiteral(" <small>(giocato on-line)</small>") : QString()),
                     QString::number(stored.record.points));
     if (newest)
         row += QStringLiteral("<td>%1</td>").arg(LanguageName(stored.record.language));

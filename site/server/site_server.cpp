@@ -39,7 +39,7 @@ std::string AddressText(const net::ip::address& address)
 struct SiteServer::Loop {
     Loop(SiteService& service, const ServerLimits& limits)
         : connections(limits.mostPerAddress, limits.trustedProxies),
-          context{service, limits, pagePool},
+          context{service, limits, pagePool, &webSocketRoute},
           acceptor(events),
           retryTimer(events),
           pagePoolWork(net::make_work_guard(pagePool))
@@ -78,6 +78,7 @@ struct SiteServer::Loop {
     // before the event loop their sockets belong to, and both before the limit and
     // the context every session holds on to.
     ConnectionLimit connections;
+    WebSocketRoute webSocketRoute;
     SessionContext context;
     net::io_context events;
     tcp::acceptor acceptor;
@@ -158,6 +159,16 @@ void SiteServer::Stop()
         return;
     loop_->events.stop();
     loop_->pagePool.stop();
+}
+
+void SiteServer::ServeWebSockets(WebSocketRoute route)
+{
+    loop_->webSocketRoute = std::move(route);
+}
+
+void SiteServer::RunOffLoop(std::function<void()> work)
+{
+    net::post(loop_->pagePool, std::move(work));
 }
 
 bool SiteServer::WaitUntilReady(int milliseconds) const
