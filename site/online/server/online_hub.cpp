@@ -83,7 +83,10 @@ void LiveTable::SetClock(int ms, std::chrono::milliseconds firstAfter)
     clock_.cancel();
     if (ms <= 0)
         return;
-    clock_.expires_after(firstAfter);
+    // As the desktop's timer: the first tick a period from now, or a period after a
+    // longer wait.
+    const std::chrono::milliseconds period(ms);
+    clock_.expires_after(firstAfter <= period ? period : firstAfter + period);
     WaitTick();
 }
 
