@@ -208,6 +208,17 @@ TEST_F(TableFixture, NoWordReachesAnotherBrowserBeforeTheManchesEnd)
     for (const ClientId client : {kAnna, kBruno, kWatcher})
         EXPECT_FALSE(holds(client, QStringLiteral("SALE"))) << client;
     // Only the lengths travel.
+    const auto lengthSent = [&](ClientId client, int seat, int length) {
+        for (const std::string& message : sent[client]) {
+            const QJsonObject parsed = Parsed(message);
+            if (parsed[QStringLiteral("t")] == QStringLiteral("length") && parsed[QStringLiteral("seat")] == seat &&
+                parsed[QStringLiteral("length")] == length)
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(lengthSent(kBruno, 0, 5));
+    EXPECT_TRUE(lengthSent(kWatcher, 1, 5));
     const QJsonArray seats = StateOf(kBruno)[QStringLiteral("seats")].toArray();
     EXPECT_EQ(seats[0][QStringLiteral("length")].toInt(), 5);
     EXPECT_EQ(seats[2][QStringLiteral("length")].toInt(), 4);

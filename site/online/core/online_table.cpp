@@ -322,7 +322,12 @@ void OnlineTable::Word(int seat, const OnlineProtocol::Request& request)
         Refuse(seats_[seat].client, "clock");
         return;
     }
-    SendStates();
+    // A letter typed is the hot path: the typer gets the table back, everyone else
+    // only the new length.
+    const std::string length =
+        Message("length", {{QStringLiteral("seat"), seat}, {QStringLiteral("length"), word.size()}});
+    for (const auto& [client, clientSeat] : clients_)
+        hooks_.send(client, clientSeat == seat ? StateFor(client) : length);
 }
 
 void OnlineTable::Done(int seat)

@@ -209,6 +209,12 @@ function onMessage(event) {
       sayNow('Mancano 10 secondi');
     break;
   }
+  case 'length':
+    if (state) {
+      state.seats[message.seat].length = message.length;
+      showSeats();
+    }
+    break;
   case 'announce':
     if (state)
       say(state.seats[message.seat].name + ' annuncia una parola di ' + message.length + ' lettere.');
