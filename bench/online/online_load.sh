@@ -25,8 +25,12 @@ PY
 "$build/letterama/letterama-dict" build --language 1 -o "$data/SLESSICO.1" "$data/parole.txt" >/dev/null
 "$build/letterama/letterama-site" serve --port 0 --data "$data" --per-address 100000 >"$data/site.out" 2>/dev/null &
 site=$!
-sleep 1
-port=$(sed -n 's/.*127\.0\.0\.1:\([0-9]*\).*/\1/p' "$data/site.out")
+port=""
+for _ in $(seq 100); do
+  port=$(sed -n 's/.*127\.0\.0\.1:\([0-9]*\).*/\1/p' "$data/site.out")
+  [ -n "$port" ] && break
+  sleep 0.1
+done
 rss() { awk '/VmRSS/ {print $2}' /proc/$site/status; }
 before=$(rss)
 "$build/bench/online_load" "$port" "$tables" "$seconds" &
