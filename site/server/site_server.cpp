@@ -78,9 +78,10 @@ struct SiteServer::Loop {
     // before the event loop their sockets belong to, and both before the limit and
     // the context every session holds on to.
     ConnectionLimit connections;
-    WebSocketRoute webSocketRoute;
     SessionContext context;
     net::io_context events;
+    // After the loop: the live tables it holds, with their timers, go before the loop.
+    WebSocketRoute webSocketRoute;
     tcp::acceptor acceptor;
     net::steady_timer retryTimer;
     net::io_context pagePool;
