@@ -21,8 +21,8 @@ AnagramIndex IndexOf(const LexiconWords& words)
 
 }  // namespace
 
-SiteLexicons::Lexicon::Lexicon(std::shared_ptr<const LexiconWords> loaded)
-    : words(std::move(loaded)), anagrams(IndexOf(*words))
+SiteLexicons::Lexicon::Lexicon(std::shared_ptr<const LexiconWords> loaded, QString path)
+    : words(std::move(loaded)), path(std::move(path)), anagrams(IndexOf(*words))
 {
 }
 
@@ -37,7 +37,7 @@ std::shared_ptr<const SiteLexicons> SiteLexicons::Load(const QStringList& folder
             std::shared_ptr<const LexiconWords> words = LexiconWords::Load(file.filePath());
             if (!words)
                 continue;
-            lexicons[TableOf(language).Number() - 1] = std::make_unique<const Lexicon>(std::move(words));
+            lexicons[TableOf(language).Number() - 1] = std::make_unique<const Lexicon>(std::move(words), file.absoluteFilePath());
             break;
         }
     }
@@ -72,4 +72,12 @@ bool SiteLexicons::Holds(Language language, const QByteArray& word) const
     }
     const std::span<const std::uint32_t> odd = lexicon->anagrams.OddWords(length);
     return std::any_of(odd.begin(), odd.end(), same);
+}
+
+LexiconSource SiteLexicons::SourceOf(Language language) const
+{
+    const std::unique_ptr<const Lexicon>& lexicon = lexicons_[TableOf(language).Number() - 1];
+    if (!lexicon)
+        return LexiconSource{language, QString(), nullptr};
+    return LexiconSource{language, lexicon->path, lexicon->words};
 }

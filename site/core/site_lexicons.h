@@ -3,6 +3,7 @@
 
 #include "anagram_index.h"
 #include "language.h"
+#include "lexicon_source.h"
 #include "lexicon_words.h"
 
 #include <QByteArray>
@@ -27,11 +28,15 @@ public:
     // Whether the lexicon of the language holds the word (its letters as the lexicon
     // spells them); false without a lexicon.
     bool Holds(Language language, const QByteArray& word) const;
+    // The language's lexicon as a game reads it (its file and the words loaded from
+    // it); no words and no file without a lexicon.
+    LexiconSource SourceOf(Language language) const;
 
 private:
     struct Lexicon {
-        explicit Lexicon(std::shared_ptr<const LexiconWords> loaded);
+        Lexicon(std::shared_ptr<const LexiconWords> loaded, QString path);
         const std::shared_ptr<const LexiconWords> words;
+        const QString path;
         const AnagramIndex anagrams;
     };
     using Lexicons = std::array<std::unique_ptr<const Lexicon>, 3>;

@@ -156,6 +156,8 @@ void AppendRecordRow(std::string& page, int rank, const StoredRecord& stored, bo
     AppendHtmlEscaped(page, stored.record.name);
     if (marked)
         page += " <strong>(il tuo record)</strong>";
+    if (stored.verified)
+        page += " <small>(giocato on-line)</small>";
     page += "</td><td>";
     AppendNumber(page, stored.record.points);
     page += "</td>";

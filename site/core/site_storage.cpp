@@ -4,8 +4,10 @@
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -17,12 +19,14 @@ const char* const kRecordsSQLite =
     "CREATE TABLE records (id INTEGER PRIMARY KEY, language INTEGER NOT NULL, name TEXT NOT NULL,"
     " points INTEGER NOT NULL, manches INTEGER NOT NULL, note TEXT NOT NULL, email TEXT NOT NULL,"
     " program TEXT NOT NULL, played_on TEXT NOT NULL, played_at TEXT NOT NULL, stored_at BIGINT NOT NULL,"
-    " address TEXT NOT NULL, UNIQUE (program, name, points, played_on, played_at))";
+    " address TEXT NOT NULL, verified INTEGER NOT NULL DEFAULT 0, UNIQUE (program, name, points, played_on, played_at))";
 const char* const kRecordsPostgreSQL =
     "CREATE TABLE records (id BIGSERIAL PRIMARY KEY, language INTEGER NOT NULL, name TEXT NOT NULL,"
     " points INTEGER NOT NULL, manches INTEGER NOT NULL, note TEXT NOT NULL, email TEXT NOT NULL,"
     " program TEXT NOT NULL, played_on TEXT NOT NULL, played_at TEXT NOT NULL, stored_at BIGINT NOT NULL,"
-    " address TEXT NOT NULL, UNIQUE (program, name, points, played_on, played_at))";
+    " address TEXT NOT NULL, verified INTEGER NOT NULL DEFAULT 0, UNIQUE (program, name, points, played_on, played_at))";
+// A record of a game played at a live table of the site: 1.
+const char* const kAddVerified = "ALTER TABLE records ADD COLUMN verified INTEGER NOT NULL DEFAULT 0";
 const char* const kOtherTables[] = {
     "CREATE INDEX records_by_rank ON records (language, points DESC, id)",
     "CREATE INDEX records_by_age ON records (stored_at DESC, id DESC)",
@@ -78,6 +82,7 @@ StoredRecord RecordFrom(const QSqlQuery& query)
     stored.record.playedOn = DateFrom(query.value(8).toString());
     stored.record.playedAt = QTime::fromString(query.value(9).toString(), QStringLiteral("HH:mm"));
     stored.storedAt = query.value(10).toLongLong();
+    stored.verified = query.value(11).toInt() != 0;
     return stored;
 }
 
@@ -160,8 +165,17 @@ std::unique_ptr<SiteStorage> SiteStorage::Open(const DatabaseAddress& address, Q
 bool SiteStorage::LayOut(QString* error)
 {
     const bool postgres = address_.kind == DatabaseAddress::Kind::PostgreSQL;
-    if (!postgres && db_.tables().contains(QStringLiteral("records")))
+    if (!postgres && db_.tables().contains(QStringLiteral("records"))) {
+        // A database laid out before the live tables gains their column.
+        if (db_.record(QStringLiteral("records")).contains(QStringLiteral("verified")))
+            return true;
+        QSqlQuery alter(db_);
+        if (!alter.exec(QString::fromLatin1(kAddVerified))) {
+            *error = alter.lastError().text();
+            return false;
+        }
         return true;
+    }
     // Several processes may start on one new database at once: PostgreSQL lets one
     // lay it out while the others wait, SQLite's immediate transaction does the same.
     if (!Begin()) {
@@ -179,6 +193,12 @@ bool SiteStorage::LayOut(QString* error)
                                        query.next()
                                  : db_.tables().contains(QStringLiteral("records"));
     query.finish();
+    if (exists && !query.exec(QStringLiteral("ALTER TABLE records ADD COLUMN IF NOT EXISTS verified INTEGER NOT NULL "
+                                             "DEFAULT 0"))) {
+        *error = query.lastError().text();
+        Rollback();
+        return false;
+    }
     if (!exists) {
         bool done = query.exec(QString::fromLatin1(postgres ? kRecordsPostgreSQL : kRecordsSQLite));
         for (const char* const sql : kOtherTables)
@@ -388,6 +408,36 @@ SiteStorage::Submitted SiteStorage::SubmitRecord(const RecordSubmission& record,
     return {Outcome::Stored, id};
 }
 
+std::optional<qint64> SiteStorage::StoreVerifiedRecord(const RecordSubmission& record, const QString& address,
+                                                       const QDateTime& now)
+{
+    if (!Begin())
+        return std::nullopt;
+    QSqlQuery& insert = Prepared(
+        "INSERT INTO records (language, name, points, manches, note, email, program, played_on, played_at,"
+        " stored_at, address, verified) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1) ON CONFLICT DO NOTHING");
+    insert.addBindValue(TableOf(record.language).Number());
+    insert.addBindValue(NotNull(record.name));
+    insert.addBindValue(record.points);
+    insert.addBindValue(record.manches);
+    insert.addBindValue(NotNull(record.note));
+    insert.addBindValue(NotNull(record.email));
+    insert.addBindValue(record.program);
+    insert.addBindValue(record.playedOn.toString(Qt::ISODate));
+    insert.addBindValue(record.playedAt.toString(QStringLiteral("HH:mm")));
+    insert.addBindValue(now.toSecsSinceEpoch());
+    insert.addBindValue(address);
+    if (!insert.exec()) {
+        Rollback();
+        return std::nullopt;
+    }
+    const qint64 stored = std::max(0, insert.numRowsAffected());
+    insert.finish();
+    if (!Commit())
+        return std::nullopt;
+    return stored;
+}
+
 SiteStorage::Outcome SiteStorage::SubmitReport(Language language, const QByteArray& word, const QByteArray& token,
                                                const QString& address, const QDateTime& now, int hourlyLimit)
 {
@@ -430,7 +480,7 @@ std::optional<std::vector<StoredRecord>> SiteStorage::BestRecords(Language langu
 {
     if (!search.isEmpty()) {
         QSqlQuery& query = Prepared(
-            "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
+            "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at, verified"
             " FROM records WHERE language = ? AND lower(name) LIKE ? ESCAPE '\\'"
             " ORDER BY points DESC, id LIMIT ? OFFSET ?");
         query.addBindValue(TableOf(language).Number());
@@ -440,7 +490,7 @@ std::optional<std::vector<StoredRecord>> SiteStorage::BestRecords(Language langu
         return RecordsOf(query);
     }
     QSqlQuery& query = Prepared(
-        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
+        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at, verified"
         " FROM records WHERE language = ? ORDER BY points DESC, id LIMIT ? OFFSET ?");
     query.addBindValue(TableOf(language).Number());
     query.addBindValue(count);
@@ -508,7 +558,7 @@ std::optional<std::pair<Language, int>> SiteStorage::PlaceOf(qint64 id)
 std::optional<std::vector<StoredRecord>> SiteStorage::NewestRecords(int count)
 {
     QSqlQuery& query = Prepared(
-        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
+        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at, verified"
         " FROM records ORDER BY stored_at DESC, id DESC LIMIT ?");
     query.addBindValue(count);
     return RecordsOf(query);
@@ -517,7 +567,7 @@ std::optional<std::vector<StoredRecord>> SiteStorage::NewestRecords(int count)
 std::optional<std::vector<StoredRecord>> SiteStorage::AllRecords(std::optional<Language> language)
 {
     QSqlQuery& query = Prepared(
-        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at"
+        "SELECT id, language, name, points, manches, note, email, program, played_on, played_at, stored_at, verified"
         " FROM records WHERE ? = 0 OR language = ? ORDER BY language, points DESC, id");
     const int number = language ? TableOf(*language).Number() : 0;
     query.addBindValue(number);

@@ -22,6 +22,7 @@ struct StoredRecord {
     qint64 id = 0;
     RecordSubmission record;
     qint64 storedAt = 0;  // seconds since the epoch
+    bool verified = false;  // played to the end at a live table of the site
 };
 
 // Every read and write of the site's database, one SQL text per operation and bound
@@ -52,6 +53,11 @@ public:
     // returned.
     Submitted SubmitRecord(const RecordSubmission& record, const QByteArray& token, const QString& address,
                            const QDateTime& now, int hourlyLimit);
+    // The winner's total of a game played at a live table: stored as verified, with no
+    // token or hourly limit (the site saw the game). Nothing on failure, else how many
+    // rows were stored (0: the same record was there).
+    std::optional<qint64> StoreVerifiedRecord(const RecordSubmission& record, const QString& address,
+                                              const QDateTime& now);
     // The same for a word reported missing: its count goes up by one.
     Outcome SubmitReport(Language language, const QByteArray& word, const QByteArray& token, const QString& address,
                          const QDateTime& now, int hourlyLimit);

@@ -148,6 +148,13 @@ void HttpSession::UpgradeToWebSocket(Request request)
         return;
     }
     stream_.expires_never();
+    const std::string_view target = request.target();
+    const WebSocketRoute* route = context_.webSocket;
+    if (route && route->make && target.substr(0, target.find('?')) == route->path) {
+        const std::string client = ClientAddress(request);
+        route->make(std::move(stream_), std::move(ticket_), client)->Accept(std::move(request));
+        return;
+    }
     std::make_shared<WebSocketSession>(std::move(stream_), std::move(ticket_))->Accept(std::move(request));
 }
 

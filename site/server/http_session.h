@@ -12,11 +12,22 @@
 #include <boost/beast/http/parser.hpp>
 #include <boost/beast/http/string_body.hpp>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+class WebSocketSession;
 struct ServerLimits;
+
+// The page that takes WebSocket connections of its own (the live tables): an upgrade
+// asked at `path` gets the session `make` returns; any other the plain session.
+struct WebSocketRoute {
+    std::string path;
+    std::function<std::shared_ptr<WebSocketSession>(boost::beast::tcp_stream&& stream, ConnectionLimit::Ticket ticket,
+                                                    const std::string& clientAddress)>
+        make;
+};
 
 // What every connection shares: the pages, the limits, and the pool that makes pages
 // off the event loop.
@@ -24,6 +35,7 @@ struct SessionContext {
     SiteService& service;
     const ServerLimits& limits;
     boost::asio::io_context& pagePool;
+    const WebSocketRoute* webSocket = nullptr;
 };
 
 // One HTTP connection on the event loop, on a strand of its own: reads a request

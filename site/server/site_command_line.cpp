@@ -2,6 +2,8 @@
 #include "site_command_line.h"
 
 #include "keeper_commands.h"
+#include "online_hub.h"
+#include "online_tables.h"
 #include "program_folder.h"
 #include "site_server.h"
 #include "site_storage.h"
@@ -147,7 +149,7 @@ int Serve(const Options& options, QTextStream& out, QTextStream& err)
             err << "letterama-site: manca " << TableOf(language).LexiconFileName()
                 << ": l'elenco delle parole mancanti di questa lingua non toglie le parole già note\n";
     }
-    config.lexicons = std::move(lexicons);
+    config.lexicons = lexicons;
     SiteService service(std::move(config));
     ServerLimits limits;
     limits.threads = *threads;
@@ -162,6 +164,7 @@ int Serve(const Options& options, QTextStream& out, QTextStream& err)
     }
     RaiseOpenFileLimit();
     SiteServer server(service, limits);
+    const std::shared_ptr<OnlineHub> tables = ServeOnlineTables(server, service, lexicons);
     const QString host = options.values.value(QStringLiteral("--host"), QStringLiteral("127.0.0.1"));
     const int bound = server.Bind(host.toStdString(), *port);
     if (bound < 0) {

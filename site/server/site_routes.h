@@ -14,7 +14,10 @@ class SiteRoutes {
 public:
     using Handler = std::function<SiteResponse(const SiteRequest&)>;
 
+    // A path added again answers with its new handlers.
     void Add(std::string path, Handler get, Handler post = nullptr);
+    // Every path that starts with `prefix` and is not in the table takes GET and HEAD.
+    void AddPrefix(std::string prefix, Handler get);
     SiteResponse Answer(const SiteRequest& request) const;
 
 private:
@@ -24,4 +27,5 @@ private:
         Handler post;
     };
     std::vector<Route> routes_;
+    std::vector<Route> prefixes_;
 };

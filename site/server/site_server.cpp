@@ -39,7 +39,7 @@ std::string AddressText(const net::ip::address& address)
 struct SiteServer::Loop {
     Loop(SiteService& service, const ServerLimits& limits)
         : connections(limits.mostPerAddress, limits.trustedProxies),
-          context{service, limits, pagePool},
+          context{service, limits, pagePool, &webSocketRoute},
           acceptor(events),
           retryTimer(events),
           pagePoolWork(net::make_work_guard(pagePool))
@@ -80,6 +80,8 @@ struct SiteServer::Loop {
     ConnectionLimit connections;
     SessionContext context;
     net::io_context events;
+    // After the loop: the live tables it holds, with their timers, go before the loop.
+    WebSocketRoute webSocketRoute;
     tcp::acceptor acceptor;
     net::steady_timer retryTimer;
     net::io_context pagePool;
@@ -158,6 +160,16 @@ void SiteServer::Stop()
         return;
     loop_->events.stop();
     loop_->pagePool.stop();
+}
+
+void SiteServer::ServeWebSockets(WebSocketRoute route)
+{
+    loop_->webSocketRoute = std::move(route);
+}
+
+void SiteServer::RunOffLoop(std::function<void()> work)
+{
+    net::post(loop_->pagePool, std::move(work));
 }
 
 bool SiteServer::WaitUntilReady(int milliseconds) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "http_session.h"
 #include "site_service.h"
 
 #include <atomic>
@@ -58,6 +59,10 @@ public:
     // Waits until the server accepts connections (after Bind, while Listen runs);
     // false when it did not within `milliseconds`.
     bool WaitUntilReady(int milliseconds) const;
+    // The page whose WebSocket connections get sessions of their own; before Listen.
+    void ServeWebSockets(WebSocketRoute route);
+    // Runs `work` on the pool that makes the pages (database work of the live tables).
+    void RunOffLoop(std::function<void()> work);
 
     struct Loop;
 

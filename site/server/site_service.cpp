@@ -2,6 +2,7 @@
 #include "site_service.h"
 
 #include "missing_words.h"
+#include "online_pages.h"
 #include "record_ranking.h"
 #include "record_submission.h"
 #include "site_pages.h"
@@ -83,8 +84,7 @@ SiteService::SiteService(SiteConfig config)
         return [this, answer](const SiteRequest& request) { return (this->*answer)(request); };
     };
     routes_.Add("/", page(&SitePages::Home));
-    routes_.Add("/letterama/online/", page(&SitePages::Online));
-    routes_.Add("/letterama/online", page(&SitePages::Online));
+    OnlinePages::AddTo(routes_);
     routes_.Add("/letterama/", member(&SiteService::RecordTable));
     routes_.Add("/letterama", member(&SiteService::RecordTable));
     routes_.Add("/letterama/recenti", [this](const SiteRequest&) { return NewestRecords(); });
@@ -109,8 +109,8 @@ const std::vector<std::pair<std::string, std::string>>& SiteService::SecurityHea
 {
     static const std::vector<std::pair<std::string, std::string>> headers{
         {"Content-Security-Policy",
-         "default-src 'none'; style-src 'self'; img-src 'self'; form-action 'self'; base-uri 'none'; "
-         "frame-ancestors 'none'"},
+         "default-src 'none'; script-src 'self'; connect-src 'self'; style-src 'self'; img-src 'self'; "
+         "form-action 'self'; base-uri 'none'; frame-ancestors 'none'"},
         {"X-Content-Type-Options", "nosniff"},
         {"X-Frame-Options", "DENY"},
         // Same-site requests keep their origin, which a form's POST is checked by;
@@ -503,4 +503,49 @@ SiteResponse SiteService::UpdateNotice()
     if (version->isEmpty())
         return {404, "text/plain; charset=utf-8", "Nessuna versione annunciata.\r\n", {}};
     return {200, "text/plain; charset=us-ascii", version->toStdString() + "\r\n", {}};
+}
+
+bool SiteService::ReportFromTable(Language language, const QString& word, const std::string& clientAddress)
+{
+    const std::optional<QByteArray> reported = ReportableWord(word, language);
+    SiteStorage* storage = reported ? Storage() : nullptr;
+    if (!storage || !storage->CanWrite())
+        return false;
+    const QDateTime now = config_.now();
+    const QByteArray token = SubmissionToken::Issue(storage->TokenSecret(), now, SubmissionToken::ForReport());
+    const SiteStorage::Outcome outcome = storage->SubmitReport(language, *reported, token,
+                                                               QString::fromStdString(clientAddress), now,
+                                                               config_.hourlySubmissions);
+    if (outcome == SiteStorage::Outcome::Failed)
+        connections_.Lost();
+    if (outcome != SiteStorage::Outcome::Stored)
+        return false;
+    changes_.Forget();
+    return true;
+}
+
+bool SiteService::RecordFromTable(Language language, const QString& name, int points, const std::string& clientAddress)
+{
+    SiteStorage* storage = Storage();
+    if (!storage || !storage->CanWrite() || points <= 0)
+        return false;
+    const QDateTime now = config_.now();
+    RecordSubmission record;
+    record.name = name;
+    // As the game names its copy: "Letterama_" and three capitals; "WEB" for the site.
+    record.program = QStringLiteral("Letterama_WEB");
+    record.playedOn = now.date();
+    record.playedAt = QTime(now.time().hour(), now.time().minute());
+    record.points = std::min(points, 32767);
+    record.manches = 5;
+    record.note = QStringLiteral("Partita on-line");
+    record.language = language;
+    const std::optional<qint64> stored =
+        storage->StoreVerifiedRecord(record, QString::fromStdString(clientAddress), now);
+    if (!stored) {
+        connections_.Lost();
+        return false;
+    }
+    changes_.Forget();
+    return *stored > 0;
 }

@@ -69,6 +69,14 @@ public:
     // the pages, no type guessing.
     static const std::vector<std::pair<std::string, std::string>>& SecurityHeaders();
 
+    // "Segnala" at a live table: the word goes to the missing-words list as the report
+    // form sends it, under the same hourly limit of the player's address. Off the
+    // event loop, like Handle. False when it was not stored.
+    bool ReportFromTable(Language language, const QString& word, const std::string& clientAddress);
+    // The winner's total of a game played to its end at a live table: a verified
+    // record of the table of its language, when above 0. Off the event loop.
+    bool RecordFromTable(Language language, const QString& name, int points, const std::string& clientAddress);
+
 private:
     SiteStorage* Storage();
     // The 503 page; the calling thread's connection is opened again on its next request.

@@ -22,14 +22,18 @@ void WebSocketSession::Accept(beast::http::request<beast::http::string_body> upg
     socket_.async_accept(upgrade, [self = shared_from_this()](beast::error_code error) {
         if (!error)
             self->Read();
+        else
+            self->OnClosed();
     });
 }
 
 void WebSocketSession::Read()
 {
     socket_.async_read(buffer_, [self = shared_from_this()](beast::error_code error, std::size_t) {
-        if (error)
+        if (error) {
+            self->OnClosed();
             return;
+        }
         if (self->socket_.got_text())
             self->OnMessage(beast::buffers_to_string(self->buffer_.data()));
         self->buffer_.consume(self->buffer_.size());
@@ -41,6 +45,12 @@ void WebSocketSession::OnMessage(const std::string&) {}
 
 void WebSocketSession::Send(std::string text)
 {
+    if (closing_)
+        return;
+    if (outgoing_.size() >= kMostQueuedMessages) {
+        Close();
+        return;
+    }
     outgoing_.push_back(std::move(text));
     if (outgoing_.size() == 1)
         WriteNext();
@@ -56,5 +66,27 @@ void WebSocketSession::WriteNext()
                             self->outgoing_.pop_front();
                             if (!self->outgoing_.empty())
                                 self->WriteNext();
+                            else if (self->closing_)
+                                self->CloseNow();
                         });
+}
+
+void WebSocketSession::Close()
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    // A write under way finishes first (one write at a time): what is queued behind it
+    // is dropped, and its completion closes.
+    if (outgoing_.empty()) {
+        CloseNow();
+        return;
+    }
+    outgoing_.resize(1);
+}
+
+void WebSocketSession::CloseNow()
+{
+    // The read under way fails once the connection is closed; that reports OnClosed.
+    socket_.async_close(websocket::close_code::policy_error, [self = shared_from_this()](beast::error_code) {});
 }
