@@ -9,7 +9,6 @@
 #include "qt_translations.h"
 #include "settings_file.h"
 #include "site_address.h"
-#include "window_places.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +26,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Gleaner"));
-    WindowPlaces::UseUserSettings(QStringLiteral("Letterama"));
     IdentifyToDesktop(kGleanerDesktopEntry);
 
     QtPlatform qt(QStringLiteral("Gleaner"));
