@@ -44,10 +44,10 @@ int main(int argc, char** argv)
         platform.dialogs);
     step("platform");
 
-    MainWindow window(platform, spellChecker);
+    MainWindow window(platform, ProgramFiles(QString::fromLocal8Bit(argv[1])), spellChecker);
     game = &window;
     step("main window made");
-    if (!window.Startup(QString::fromLocal8Bit(argv[1])))
+    if (!window.Startup())
         return 1;
     step("start-up (settings, board, lexicon)");
     window.show();

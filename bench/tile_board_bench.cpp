@@ -54,7 +54,7 @@ void FullBoardFlyIn(benchmark::State& run, TileLook style, bool soundOn = false)
     state.Settings.SoundOn = soundOn;
     state.Settings.TileStyle = style;
     SilentWave wave;
-    SoundEffects sounds(state, wave);
+    SoundEffects sounds(state.Settings.SoundOn, wave);
     TileBoard board(state, sounds);
     board.show();
     ResponsivenessProbe probe;

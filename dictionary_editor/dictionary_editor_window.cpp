@@ -61,7 +61,8 @@ DictionaryEditorWindow::DictionaryEditorWindow(DictionaryEditorSetup setup, QWid
     : QDialog(parent), setup_(std::move(setup)), lists_(TableOf(setup_.language).Alphabet), loadTimer_(new QTimer(this))
 {
     setWindowTitle(EditorMessages::kCaption);
-    WindowPlaces::Remember(this, QStringLiteral("dizionario"));
+    if (setup_.places)
+        setup_.places->Remember(this, QStringLiteral("dizionario"));
     setObjectName(QStringLiteral("dictionaryEditor"));
     loadTimer_->setInterval(0);
     connect(loadTimer_, &QTimer::timeout, this, &DictionaryEditorWindow::LoadStep);

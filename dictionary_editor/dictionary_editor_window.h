@@ -30,6 +30,7 @@ class QScrollArea;
 class QTimer;
 class QToolButton;
 class SpellChecker;
+class WindowPlaces;
 
 // What the editor needs from the game: the language it edits, where its files are,
 // the platform's services and whom to tell that the lexicon file has been rewritten.
@@ -44,6 +45,8 @@ struct DictionaryEditorSetup {
     std::function<void()> lexiconRebuilt;
     // Where the missing-words list comes from; with no site the button says so.
     SiteAddress site = {};
+    // Where the window keeps its size and place; none remembers nothing.
+    const WindowPlaces* places = nullptr;
 };
 
 // The window "Letterama - Dizionario principale": the whole lexicon of a language as

@@ -8,7 +8,6 @@
 #include "qt_platform.h"
 #include "qt_translations.h"
 #include "version.h"
-#include "window_places.h"
 
 #include <QApplication>
 
@@ -26,7 +25,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Letterama"));
-    WindowPlaces::UseUserSettings(QStringLiteral("Letterama"));
     IdentifyToDesktop(kGameDesktopEntry);
 
     QtPlatform qt(QStringLiteral("Letterama"));
@@ -38,9 +36,9 @@ int main(int argc, char** argv)
         [&game] { return TableOf(game ? game->State().Settings.LexiconLanguage : Language::Italian).HunspellLocale; },
         platform.dialogs);
 
-    MainWindow window(platform, spellChecker);
+    MainWindow window(platform, ProgramFiles::OfRunningProgram(), spellChecker);
     game = &window;
-    if (!window.Startup(ProgramFolder::ProgramFolderOfRunningProgram()))
+    if (!window.Startup())
         return 1;
     window.show();
     return app.exec();

@@ -50,7 +50,7 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
       scroll_(new QScrollArea(this))
 {
     setWindowTitle(kCaption);
-    WindowPlaces::Remember(this, QStringLiteral("gleaner"));
+    platform_.places.Remember(this, QStringLiteral("gleaner"));
     setFont(QFont(QStringLiteral("Tahoma")));
 
     foreignLetters_->setObjectName(QStringLiteral("foreignLetters"));

@@ -10,7 +10,6 @@
 #include "settings_lines.h"
 #include "site_address.h"
 #include "version.h"
-#include "window_places.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +27,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallItalianQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Gleaner"));
-    WindowPlaces::UseUserSettings(QStringLiteral("Letterama"));
     IdentifyToDesktop(kGleanerDesktopEntry);
 
     QtPlatform qt(QStringLiteral("Gleaner"));

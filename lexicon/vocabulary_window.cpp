@@ -3,7 +3,7 @@
 
 #include "current_item_on_focus.h"
 #include "dialogs.h"
-#include "game_state.h"
+#include "game_settings.h"
 #include "language.h"
 #include "lexicon_index.h"
 #include "personal_vocabulary.h"
@@ -32,8 +32,9 @@ QPushButton* MakeButton(const QString& caption, const char* objectName, QWidget*
 
 }  // namespace
 
-VocabularyWindow::VocabularyWindow(const GameState& state, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), state_(state), dialogs_(dialogs)
+VocabularyWindow::VocabularyWindow(const GameSettings& settings, const ProgramFiles& files, Dialogs& dialogs,
+                                   QWidget* parent)
+    : QDialog(parent), settings_(settings), files_(files), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Edit vocabolario personale"));
 
@@ -95,8 +96,8 @@ void VocabularyWindow::Open()
 
 void VocabularyWindow::Load()
 {
-    language_ = TableOf(state_.Settings.LexiconLanguage).Number();
-    const PersonalVocabulary vocabulary(language_);
+    language_ = TableOf(settings_.LexiconLanguage).Number();
+    const PersonalVocabulary vocabulary(language_, files_);
     vocabulary.EnsureExists();
     list_->clear();
     readError_.clear();
@@ -143,7 +144,7 @@ void VocabularyWindow::InsertWord()
         break;
     case NewWordVerdict::TooShort:
         if (dialogs_.AskOkCancel(QStringLiteral("La parola deve essere composta da 3 a ") +
-                                 QString::number(state_.Settings.LetterCount) +
+                                 QString::number(settings_.LetterCount) +
                                  QStringLiteral(" caratteri, vuoi continuare?")) == Dialogs::Answer::Cancel) {
             EndEntry();
             return;
@@ -192,7 +193,7 @@ void VocabularyWindow::ShowRules()
 void VocabularyWindow::ReturnToGame()
 {
     QString error;
-    const PersonalVocabulary vocabulary(language_);
+    const PersonalVocabulary vocabulary(language_, files_);
     if (!readError_.isEmpty()) {
         EndEntry();
         QDialog::accept();
@@ -236,5 +237,5 @@ bool VocabularyWindow::eventFilter(QObject* watched, QEvent* event)
 
 QString VocabularyWindow::Alphabet() const
 {
-    return state_.Alphabet.isEmpty() ? TableOf(static_cast<Language>(language_)).Alphabet : state_.Alphabet;
+    return TableOf(static_cast<Language>(language_)).Alphabet;
 }

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 class Dialogs;
-struct GameState;
+class ProgramFiles;
+struct GameSettings;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,7 +19,10 @@ class SpokenNotice;
 class VocabularyWindow : public QDialog {
     Q_OBJECT
 public:
-    VocabularyWindow(const GameState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    // `settings` (the language and the board size) are the game's and `files` hold the
+    // vocabularies, both kept by the caller.
+    VocabularyWindow(const GameSettings& settings, const ProgramFiles& files, Dialogs& dialogs,
+                     QWidget* parent = nullptr);
 
     // Fills the list from the file of the current language and opens the window
     // modally; returns at once, and `finished` follows when the player goes back to
@@ -46,7 +50,8 @@ private:
     void EndEntry();
     QString Alphabet() const;
 
-    const GameState& state_;
+    const GameSettings& settings_;
+    const ProgramFiles& files_;
     Dialogs& dialogs_;
     int language_ = 1;  // the language whose file the list was read from
     QString readError_;  // why the file could not be read; then it is never rewritten

@@ -7,6 +7,7 @@ class HttpFetcher;
 class RandomSource;
 class Shell;
 class WavePlayer;
+class WindowPlaces;
 
 // Everything a window needs from the outside world, handed in by the program's
 // main() (the Qt implementations) or by a test (the fakes of tests/support).
@@ -17,4 +18,6 @@ struct Platform {
     WavePlayer& wave;
     Clock& clock;
     RandomSource& random;
+    // Where windows keep their size and place between runs.
+    const WindowPlaces& places;
 };

@@ -28,7 +28,11 @@ ProgramFiles::ProgramFiles(const QString& programFolder, const QString& userFold
 
 ProgramFiles ProgramFiles::OfRunningProgram(const QString& userFolder)
 {
-    const QString program = ProgramFolder::ProgramFolderOfRunningProgram();
+    return Of(ProgramFolder::ProgramFolderOfRunningProgram(), userFolder);
+}
+
+ProgramFiles ProgramFiles::Of(const QString& program, const QString& userFolder)
+{
     if (userFolder.isEmpty() || !ProgramFolder::IsInstalledCopy(program))
         return ProgramFiles(program);
     // Some files are appended by opening them directly: the folder must be there

@@ -33,6 +33,9 @@ public:
     // The running program's files: its program folder, with `userFolder` laid over it
     // when the install marked that folder as an installed copy's data.
     static ProgramFiles OfRunningProgram(const QString& userFolder = ProgramFolder::DefaultUserFolder());
+    // The files of `programFolder`, with `userFolder` laid over it when the install
+    // marked that folder as an installed copy's data.
+    static ProgramFiles Of(const QString& programFolder, const QString& userFolder = ProgramFolder::DefaultUserFolder());
 
     QString ProgramFolder() const { return programFolder_; }
     // Where the files written go: the user's folder, or the program folder itself.

@@ -8,6 +8,7 @@
 #include "qt_wave_player.h"
 #include "system_clock.h"
 #include "system_random.h"
+#include "window_places.h"
 
 // The Qt implementations of every platform service, owned together for a program's
 // whole run: what the game and Gleaner hand to their windows.
@@ -24,7 +25,7 @@ public:
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
-    Platform Services() { return Platform{dialogs_, shell_, http_, wave_, clock_, random_}; }
+    Platform Services() { return Platform{dialogs_, shell_, http_, wave_, clock_, random_, places_}; }
 
 private:
     QtDialogs dialogs_;
@@ -33,4 +34,6 @@ private:
     QtWavePlayer wave_;
     SystemClock clock_;
     SystemRandom random_;
+    // The game and Gleaner keep their windows' places in one file of the user's.
+    WindowPlaces places_ = WindowPlaces::InUserSettings(QStringLiteral("Letterama"));
 };

@@ -9,14 +9,7 @@
 #include <QSettings>
 #include <QWidget>
 
-namespace WindowPlaces {
 namespace {
-
-QString& PlacesFile()
-{
-    static QString path;
-    return path;
-}
 
 QString KeyOf(const QString& key)
 {
@@ -26,7 +19,11 @@ QString KeyOf(const QString& key)
 // Saves the window's place whenever it is hidden or closed.
 class PlaceKeeper : public QObject {
 public:
-    PlaceKeeper(QWidget* window, const QString& key) : QObject(window), key_(key) { window->installEventFilter(this); }
+    PlaceKeeper(QWidget* window, WindowPlaces places, const QString& key)
+        : QObject(window), places_(std::move(places)), key_(key)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -35,12 +32,13 @@ protected:
             const auto* window = static_cast<const QWidget*>(watched);
             // A window that was never shown has no place of its own to keep.
             if (window->testAttribute(Qt::WA_WState_Created) && !window->isMinimized())
-                Save(window, key_);
+                places_.Save(window, key_);
         }
         return false;
     }
 
 private:
+    WindowPlaces places_;
     QString key_;
 };
 
@@ -58,30 +56,20 @@ bool OnSomeScreen(const QWidget* window)
 
 }  // namespace
 
-void UseFile(const QString& iniPath)
-{
-    PlacesFile() = iniPath;
-}
-
-void UseUserSettings(const QString& program)
+WindowPlaces WindowPlaces::InUserSettings(const QString& program)
 {
     const QSettings user(QSettings::IniFormat, QSettings::UserScope, program, QStringLiteral("finestre"));
-    PlacesFile() = user.fileName();
+    return WindowPlaces(user.fileName());
 }
 
-QString File()
+bool WindowPlaces::Restore(QWidget* window, const QString& key) const
 {
-    return PlacesFile();
-}
-
-bool Restore(QWidget* window, const QString& key)
-{
-    if (PlacesFile().isEmpty())
+    if (file_.isEmpty())
         return false;
-    const QFileInfo info(PlacesFile());
+    const QFileInfo info(file_);
     if (!info.exists() || !info.isFile())
         return false;
-    const QSettings places(PlacesFile(), QSettings::IniFormat);
+    const QSettings places(file_, QSettings::IniFormat);
     const QByteArray kept = places.value(KeyOf(key)).toByteArray();
     if (kept.isEmpty())
         return false;
@@ -97,23 +85,21 @@ bool Restore(QWidget* window, const QString& key)
     return true;
 }
 
-void Save(const QWidget* window, const QString& key)
+void WindowPlaces::Save(const QWidget* window, const QString& key) const
 {
-    if (PlacesFile().isEmpty())
+    if (file_.isEmpty())
         return;
-    const QFileInfo info(PlacesFile());
+    const QFileInfo info(file_);
     // Only a regular file (or none yet) is written.
     if (info.exists() && !info.isFile())
         return;
-    QSettings places(PlacesFile(), QSettings::IniFormat);
+    QSettings places(file_, QSettings::IniFormat);
     places.setValue(KeyOf(key), window->saveGeometry());
     places.sync();
 }
 
-void Remember(QWidget* window, const QString& key)
+void WindowPlaces::Remember(QWidget* window, const QString& key) const
 {
     Restore(window, key);
-    new PlaceKeeper(window, key);
+    new PlaceKeeper(window, *this, key);
 }
-
-}  // namespace WindowPlaces

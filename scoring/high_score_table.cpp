@@ -53,18 +53,19 @@ std::optional<int> HighScoreTable::RecordHolder(const GameState& state) const
     return std::nullopt;
 }
 
-HighScoreSetUp HighScoreSetUp::Run(const GameState& state)
+HighScoreSetUp HighScoreSetUp::Run(const GameState& state, HighScoreMode mode)
 {
     HighScoreSetUp setUp;
     const HighScoreFile::LoadResult file = HighScoreFile::Load();
     if (!file.Readable())
         setUp.readError = ProgramFolder::ReadFailureText(file.status, QString::fromLatin1(HighScoreFile::kFileName));
     setUp.table = HighScoreTable(file.contents.entries);
-    if (state.GameOver)
+    const bool afterGame = mode == HighScoreMode::AfterGame;
+    if (afterGame)
         setUp.table.AddFinishedGame(state);
     setUp.table.SortByScore();
     setUp.table.KeepBest();
-    if (!state.GameOver)
+    if (!afterGame)
         return setUp;
 
     if (!setUp.readError.isEmpty()) {

@@ -43,8 +43,12 @@ private:
     std::vector<HighScoreEntry> entries_;
 };
 
+// Why the high-score table is opened: at the end of a game, with the game's humans to
+// enter, or from the menu, only to be shown.
+enum class HighScoreMode { AfterGame, ViewOnly };
+
 // What opening the high-score window does to the table, without any window: read the
-// file; at the end of a game (`GameOver`) merge the game's humans, rewrite the file
+// file; at the end of a game (HighScoreMode::AfterGame) merge the game's humans, rewrite the file
 // (lines it could not parse stay below the table) and find the record holder. Opened
 // from the menu it only reads, and never creates a file that does not exist. A file
 // that is there but cannot be read is never rewritten.
@@ -55,5 +59,5 @@ struct HighScoreSetUp {
     QString writeError;                  // why the file could not be rewritten, if so
     QString readError;                   // why the file could not be read; it is then never rewritten
 
-    static HighScoreSetUp Run(const GameState& state);
+    static HighScoreSetUp Run(const GameState& state, HighScoreMode mode);
 };

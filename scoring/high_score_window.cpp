@@ -41,9 +41,9 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment, const QStri
 
 namespace {
 
-HighScoreWindow* OpenNew(GameState& state, Platform platform, QWidget* parent)
+HighScoreWindow* OpenNew(const GameState& state, HighScoreMode mode, Platform platform, QWidget* parent)
 {
-    auto* window = new HighScoreWindow(state, platform, parent);
+    auto* window = new HighScoreWindow(state, mode, platform, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->SetUp();
     window->open();
@@ -52,20 +52,18 @@ HighScoreWindow* OpenNew(GameState& state, Platform platform, QWidget* parent)
 
 }  // namespace
 
-HighScoreWindow* HighScoreWindow::OpenAfterGame(GameState& state, Platform platform, QWidget* parent)
+HighScoreWindow* HighScoreWindow::OpenAfterGame(const GameState& state, Platform platform, QWidget* parent)
 {
-    state.GameOver = true;
-    return OpenNew(state, platform, parent);
+    return OpenNew(state, HighScoreMode::AfterGame, platform, parent);
 }
 
-HighScoreWindow* HighScoreWindow::OpenFromMenu(GameState& state, Platform platform, QWidget* parent)
+HighScoreWindow* HighScoreWindow::OpenFromMenu(const GameState& state, Platform platform, QWidget* parent)
 {
-    state.GameOver = false;
-    return OpenNew(state, platform, parent);
+    return OpenNew(state, HighScoreMode::ViewOnly, platform, parent);
 }
 
-HighScoreWindow::HighScoreWindow(const GameState& state, Platform platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform)
+HighScoreWindow::HighScoreWindow(const GameState& state, HighScoreMode mode, Platform platform, QWidget* parent)
+    : QDialog(parent), state_(state), mode_(mode), platform_(platform)
 {
     setWindowTitle(QStringLiteral("Hiscores Table"));
     setModal(true);
@@ -147,7 +145,7 @@ void HighScoreWindow::SetUp()
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 
-    const HighScoreSetUp setUp = HighScoreSetUp::Run(state_);
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(state_, mode_);
     const std::vector<HighScoreEntry>& entries = setUp.table.Entries();
 
     grid_->clearContents();
@@ -173,9 +171,9 @@ void HighScoreWindow::SetUp()
 
     // From the menu the table is only read: a file that is there but cannot be read
     // is told, not shown as an empty table.
-    if (!state_.GameOver && !setUp.readError.isEmpty())
+    if (mode_ == HighScoreMode::ViewOnly && !setUp.readError.isEmpty())
         platform_.dialogs.Inform(setUp.readError);
-    if (state_.GameOver && !setUp.fileWritten) {
+    if (mode_ == HighScoreMode::AfterGame && !setUp.fileWritten) {
         platform_.dialogs.Inform(QStringLiteral("Impossibile salvare la tabella dei punteggi nel file ") +
                                  QString::fromLatin1(HighScoreFile::kFileName) + QStringLiteral(": ") +
                                  setUp.writeError);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "high_score_table.h"
 #include "platform.h"
 
 #include <QDialog>
@@ -27,15 +28,15 @@ class HighScoreWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // Sets `GameOver` and opens the window modally; RecordHolderName() then names the
-    // player of this game who holds the top entry (or is empty).
-    static HighScoreWindow* OpenAfterGame(GameState& state, Platform platform, QWidget* parent = nullptr);
-    // Clears `GameOver` and opens the table modally, view only.
-    static HighScoreWindow* OpenFromMenu(GameState& state, Platform platform, QWidget* parent = nullptr);
+    // Opens the window modally after the game of `state`; RecordHolderName() then
+    // names the player of this game who holds the top entry (or is empty).
+    static HighScoreWindow* OpenAfterGame(const GameState& state, Platform platform, QWidget* parent = nullptr);
+    // Opens the table modally, view only.
+    static HighScoreWindow* OpenFromMenu(const GameState& state, Platform platform, QWidget* parent = nullptr);
 
-    HighScoreWindow(const GameState& state, Platform platform, QWidget* parent = nullptr);
+    HighScoreWindow(const GameState& state, HighScoreMode mode, Platform platform, QWidget* parent = nullptr);
 
-    // Reads the table (merging and rewriting it when `GameOver` is set), fills the
+    // Reads the table (merging and rewriting it after a game), fills the
     // grid and the best-player label, and enables the submission for a record holder.
     // A file that cannot be rewritten is reported through the dialogs.
     void SetUp();
@@ -50,6 +51,7 @@ private:
     void LayOutColumns();
 
     const GameState& state_;
+    HighScoreMode mode_;
     Platform platform_;
     QTableWidget* grid_;
     QLabel* bestPlayer_;

@@ -35,6 +35,13 @@ const QString kSpokenColumns[kColumnCount] = {
 
 }  // namespace
 
+ResultsWindow::ResultsWindow(const Platform& platform, const ProgramFiles& files, SpellChecker& spellChecker,
+                             QWidget* parent)
+    : ResultsWindow(platform, spellChecker, parent)
+{
+    files_ = &files;
+}
+
 ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent)
     : QDialog(parent), dialogs_(platform.dialogs), shell_(platform.shell), spellChecker_(spellChecker)
 {
@@ -158,7 +165,7 @@ QStringList ResultsWindow::FoundWordLines() const
     return lines;
 }
 
-void ResultsWindow::StartManche(GameState& state, const std::array<PlayerSlot, GameState::kPlayers>& players,
+void ResultsWindow::StartManche(const GameState& state, const std::array<PlayerSlot, GameState::kPlayers>& players,
                                 const LexiconSource& lexicon)
 {
     if (pending_ || evaluation_)
@@ -173,6 +180,7 @@ void ResultsWindow::StartManche(GameState& state, const std::array<PlayerSlot, G
     input.lexicon = lexicon;
     input.lexiconLanguage = TableOf(state.Settings.LexiconLanguage).Number();
     input.confirmChoice = confirmChoice_;
+    input.files = files_;
     pending_ = std::move(input);
     state_ = &state;
     outcome_.reset();
@@ -317,10 +325,10 @@ void ResultsWindow::Complete()
 {
     const ResultsBoardOutcome outcome = evaluation_->Outcome();
     evaluation_.reset();
-    state_->TotalScores = outcome.totals;
     confirmChoice_ = outcome.confirmChoice;
-    ShowOutcome(outcome);
     outcome_ = outcome;
+    emit Judged(outcome);
+    ShowOutcome(outcome);
     if (!outcome.vocabularyError.isEmpty())
         dialogs_.Inform(outcome.vocabularyError);
     evaluated_ = true;

@@ -13,6 +13,7 @@
 #include <optional>
 
 class ConfirmWindow;
+class ProgramFiles;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -30,16 +31,21 @@ class SpellChecker;
 // At the end of a manche, with the words read from the word boxes:
 //   results->StartManche(state, players, lexiconSource);
 // opens the window modally and returns at once. Once the window is on screen it
-// evaluates, asking the player about unknown words in the confirmation window, writes
-// `TotalScores` and sends the four score labels by ScoreLabelsChanged; "&Continua" (or
+// evaluates, asking the player about unknown words in the confirmation window, sends
+// the complete board by Judged (whose totals the game's owner keeps) and the four
+// score labels by ScoreLabelsChanged; "&Continua" (or
 // closing the window) then closes it, and `finished` follows. A new game or another
-// language meanwhile calls Abandon(): the evaluation stops, nothing is written, and
+// language meanwhile calls Abandon(): the evaluation stops, nothing is sent, and
 // the window closes. So does closing the window before the board is complete.
 class ResultsWindow : public QDialog {
     Q_OBJECT
 
 public:
     ResultsWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent = nullptr);
+    // The personal vocabularies judged with and added to are those of `files`, kept by
+    // the caller; without them, those of the current folder.
+    ResultsWindow(const Platform& platform, const ProgramFiles& files, SpellChecker& spellChecker,
+                  QWidget* parent = nullptr);
     ~ResultsWindow() override;
 
     // Puts unknown words to `confirm` instead of the confirmation window.
@@ -56,11 +62,11 @@ public:
     // found words, language, totals) with `players`' names and words, as described
     // above. `state` must outlive the window's showing. A call while a manche is
     // showing is ignored.
-    void StartManche(GameState& state, const std::array<PlayerSlot, GameState::kPlayers>& players,
+    void StartManche(const GameState& state, const std::array<PlayerSlot, GameState::kPlayers>& players,
                      const LexiconSource& lexicon);
 
-    // Stops an evaluation in progress, writing nothing, and closes the window. A board
-    // already complete has been written and is returned by RunManche as usual.
+    // Stops an evaluation in progress, sending nothing, and closes the window. A board
+    // already complete has been sent by Judged and is kept as LastOutcome.
     void Abandon();
 
     // True from the end of the evaluation until the window closes for the next manche.
@@ -72,6 +78,8 @@ public:
     int ConfirmChoice() const { return confirmChoice_; }
 
 signals:
+    // The board is complete: its totals are the game's new totals.
+    void Judged(const ResultsBoardOutcome& outcome);
     // The main window's score labels, player 1 first: total and rank, " 1080 (1°)".
     void ScoreLabelsChanged(const QStringList& labels);
 
@@ -100,6 +108,7 @@ private:
 
     Dialogs& dialogs_;
     Shell& shell_;
+    const ProgramFiles* files_ = nullptr;
     SpellChecker& spellChecker_;
     ResultsBoard::ConfirmWord confirmOverride_;
     ConfirmWindow* confirmWindow_ = nullptr;
@@ -109,7 +118,7 @@ private:
     // Shared with the evaluation step under way: a message box it opens may close or
     // destroy this window before the step returns.
     std::shared_ptr<ResultsEvaluation> evaluation_;
-    GameState* state_ = nullptr;
+    const GameState* state_ = nullptr;
     std::optional<ResultsBoardOutcome> outcome_;
     bool evaluated_ = false;
     int confirmChoice_ = 0;

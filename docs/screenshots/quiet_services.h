@@ -12,6 +12,7 @@
 #include "system_clock.h"
 #include "system_random.h"
 #include "wave_player.h"
+#include "window_places.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,8 +65,9 @@ struct QuietServices {
     SystemClock clock;
     SystemRandom random{clock};
     NoSpelling spelling;
+    WindowPlaces places;  // none kept
 
-    Platform With(Dialogs& dialogs) { return Platform{dialogs, shell, http, wave, clock, random}; }
+    Platform With(Dialogs& dialogs) { return Platform{dialogs, shell, http, wave, clock, random, places}; }
 };
 
 inline bool SavePicture(const QPixmap& picture, const QString& file)

@@ -70,8 +70,8 @@ int main(int argc, char** argv)
 
     QtDialogs dialogs(QStringLiteral("Letterama"));
     QuietServices quiet;
-    MainWindow window(quiet.With(dialogs), quiet.spelling);
-    if (!window.Startup(programFolder.path()))
+    MainWindow window(quiet.With(dialogs), ProgramFiles(programFolder.path()), quiet.spelling);
+    if (!window.Startup())
         return 1;
     // A virtual screen has no window manager to maximise it: the window takes the
     // whole screen itself, as a maximised window does.

@@ -46,8 +46,8 @@ int main(int argc, char** argv)
 
     QtDialogs dialogs(QStringLiteral("Letterama"));
     QuietServices quiet;
-    MainWindow window(quiet.With(dialogs), quiet.spelling);
-    if (!window.Startup(programFolder.path()))
+    MainWindow window(quiet.With(dialogs), ProgramFiles(programFolder.path()), quiet.spelling);
+    if (!window.Startup())
         return 1;
     window.resize(window.sizeHint().boundedTo(window.screen()->availableGeometry().size()));
     window.show();

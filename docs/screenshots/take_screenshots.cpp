@@ -45,8 +45,8 @@ int main(int argc, char** argv)
 
     FixedAnswers dialogs;
     QuietServices quiet;
-    MainWindow window(quiet.With(dialogs), quiet.spelling);
-    if (!window.Startup(programFolder.path()))
+    MainWindow window(quiet.With(dialogs), ProgramFiles(programFolder.path()), quiet.spelling);
+    if (!window.Startup())
         return 1;
     window.resize(1100, window.sizeHint().height());
     window.show();

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_box_filter.h"
 
-#include "game_state.h"
 #include "word_entry.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
-WordBoxFilter::WordBoxFilter(QLineEdit* box, const GameState& state, std::function<void()> finish,
+WordBoxFilter::WordBoxFilter(QLineEdit* box, const QString& alphabet, std::function<void()> finish,
                              std::function<void()> focused)
-    : QObject(box), box_(box), state_(state), finish_(std::move(finish)), focused_(std::move(focused))
+    : QObject(box), box_(box), alphabet_(alphabet), finish_(std::move(finish)), focused_(std::move(focused))
 {
     box_->installEventFilter(this);
     connect(box_, &QLineEdit::textEdited, this, &WordBoxFilter::CleanEditedText);
@@ -22,7 +21,7 @@ bool WordBoxFilter::eventFilter(QObject* watched, QEvent* event)
     if (watched != box_ || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    switch (ClassifyWordBoxKey(key->key(), key->modifiers(), key->text(), state_.Alphabet)) {
+    switch (ClassifyWordBoxKey(key->key(), key->modifiers(), key->text(), alphabet_)) {
     case WordBoxKey::Finish:
         if (finish_)
             finish_();
@@ -73,7 +72,7 @@ void WordBoxFilter::CleanEditedText(const QString& text)
     QString kept;
     int cursor = box_->cursorPosition();
     for (int i = 0; i < text.size(); ++i) {
-        if (WordEntry::FilterKey(text.at(i), state_.Alphabet) == WordEntry::KeyVerdict::Keep &&
+        if (WordEntry::FilterKey(text.at(i), alphabet_) == WordEntry::KeyVerdict::Keep &&
             text.at(i) != QChar(8))
             kept.append(text.at(i));
         else if (i < box_->cursorPosition())

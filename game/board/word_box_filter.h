@@ -6,7 +6,6 @@
 #include <functional>
 
 class QLineEdit;
-struct GameState;
 
 // Keeps out of a player's word box every key the word rules discard (digits,
 // blanks, punctuation, accented letters, letters outside the current Alphabet) and
@@ -15,12 +14,13 @@ struct GameState;
 // type nothing keep working, so the boxes stay usable from the keyboard alone.
 //
 // Made as a child of the box, so it lives exactly as long as the box:
-//   new WordBoxFilter(wordBox, state, [this] { FinishNow(); }, [this] { ActiveWordBox = 2; });
+//   new WordBoxFilter(wordBox, alphabet, [this] { FinishNow(); }, [this] { ActiveWordBox = 2; });
 class WordBoxFilter : public QObject {
     Q_OBJECT
 public:
+    // `alphabet` is the game's, kept by the caller: it follows a change of language.
     // `finish` runs on Enter; `focused`, when given, each time the box gains the focus.
-    WordBoxFilter(QLineEdit* box, const GameState& state, std::function<void()> finish,
+    WordBoxFilter(QLineEdit* box, const QString& alphabet, std::function<void()> finish,
                   std::function<void()> focused = {});
 
 protected:
@@ -30,7 +30,7 @@ private:
     void CleanEditedText(const QString& text);
 
     QLineEdit* box_;
-    const GameState& state_;
+    const QString& alphabet_;
     std::function<void()> finish_;
     std::function<void()> focused_;
 };

@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound_effects.h"
 
-#include "game_state.h"
 #include "program_files.h"
 #include "program_folder.h"
 #include "wave_player.h"
 
 #include <QTimer>
 
-SoundEffects::SoundEffects(const GameState& state, WavePlayer& wave, const ProgramFiles* files)
-    : state_(state), wave_(wave), files_(files)
+SoundEffects::SoundEffects(const bool& soundOn, WavePlayer& wave, const ProgramFiles* files)
+    : soundOn_(soundOn), wave_(wave), files_(files)
 {
 }
 
 std::chrono::milliseconds SoundEffects::PlaySound(const QString& fileName)
 {
-    if (fileName.isEmpty() || !state_.Settings.SoundOn)
+    if (fileName.isEmpty() || !soundOn_)
         return std::chrono::milliseconds(0);
     wave_.Play(files_ ? files_->Resolve(fileName) : ProgramFolder::Resolve(fileName));
     // The hold lets a sound be heard before the next; with no device to play it on,
@@ -25,7 +24,7 @@ std::chrono::milliseconds SoundEffects::PlaySound(const QString& fileName)
 
 void SoundEffects::PlayRepeated(const QString& fileName, int times)
 {
-    if (times <= 0 || fileName.isEmpty() || !state_.Settings.SoundOn)
+    if (times <= 0 || fileName.isEmpty() || !soundOn_)
         return;
     PlaySound(fileName);
     for (int i = 1; i < times; ++i) {

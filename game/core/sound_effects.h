@@ -8,7 +8,6 @@
 
 class ProgramFiles;
 class WavePlayer;
-struct GameState;
 
 // Every sound of the game: a wave file of the program folder, played when sound
 // effects are on. A sound is followed by a fixed hold of 0.6 seconds that paces the
@@ -19,12 +18,13 @@ class SoundEffects {
 public:
     static constexpr std::chrono::milliseconds kHold{600};
 
-    // Sounds of the current folder, or of `files` (kept by the caller) when given.
-    SoundEffects(const GameState& state, WavePlayer& wave, const ProgramFiles* files = nullptr);
+    // Sounds of the current folder, or of `files` (kept by the caller) when given,
+    // played while `soundOn` (the player's setting, kept by the caller) is true.
+    SoundEffects(const bool& soundOn, WavePlayer& wave, const ProgramFiles* files = nullptr);
 
     // Plays `fileName` (matched in the current folder without regard to case) and
     // returns the hold its caller waits before the next step: none for an empty name
-    // or while SoundOn is off, or when the machine has no audio output. A missing file
+    // or while the sound is off, or when the machine has no audio output. A missing file
     // plays nothing and is not reported, but the hold still applies.
     std::chrono::milliseconds PlaySound(const QString& fileName);
 
@@ -37,7 +37,7 @@ public:
     void SetHold(std::chrono::milliseconds hold) { hold_ = hold; }
 
 private:
-    const GameState& state_;
+    const bool& soundOn_;
     WavePlayer& wave_;
     const ProgramFiles* files_;
     std::chrono::milliseconds hold_ = kHold;

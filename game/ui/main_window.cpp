@@ -50,11 +50,12 @@ QStringList NamesOf(const GameState& state)
 
 }  // namespace
 
-MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent)
+MainWindow::MainWindow(const Platform& platform, ProgramFiles files, SpellChecker& spellChecker, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
+      files_(std::move(files)),
       spellChecker_(spellChecker),
-      sounds_(state_, platform_.wave),
+      sounds_(state_.Settings.SoundOn, platform_.wave, &files_),
       view_(new GameView(NamesOf(state_), this)),
       menu_(new MainMenu(menuBar()))
 {
@@ -80,7 +81,7 @@ MainWindow::MainWindow(const Platform& platform, SpellChecker& spellChecker, QWi
     view_->FinishButton(1)->hide();
     view_->FinishButton(0)->setEnabled(false);
     FitScreen();
-    WindowPlaces::Remember(this, QStringLiteral("partita"));
+    platform_.places.Remember(this, QStringLiteral("partita"));
     ButtonKeys::EnterPressesFocusedButton(this);
 }
 
@@ -190,7 +191,7 @@ void MainWindow::CheckMarksFromState()
 
 // ---- Start-up ----
 
-bool MainWindow::Startup(const QString& programFolder)
+bool MainWindow::Startup()
 {
     // Only the first start-up of a run sets the defaults and reads the settings file.
     if (state_.Settings.RoundSeconds == 0) {
@@ -198,8 +199,13 @@ bool MainWindow::Startup(const QString& programFolder)
         state_.VowelsDrawn = 0;
         state_.Settings = GameSettings{};
         state_.Settings.RoundSeconds = 60;
-        QDir::setCurrent(programFolder);
-        ProgramFolder::UseUserFolderIfInstalled(programFolder);
+        // The readers that are not handed the files yet find them by the current
+        // folder and the user's folder laid over it.
+        QDir::setCurrent(files_.ProgramFolder());
+        if (files_.HasUserFolder())
+            ProgramFolder::UseUserFolderIfInstalled(files_.ProgramFolder(), files_.WriteFolder());
+        else
+            ProgramFolder::UseProgramFolderOnly();
         programFolderReady_ = true;
         LoadSettings();
     }
@@ -269,9 +275,10 @@ bool MainWindow::LoadLexicon()
 {
     const QString fileName = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
     std::shared_ptr<const LexiconWords> words;
-    const LexiconFileStamp stamp = LexiconFileStamp::Of(fileName);
-    if (ProgramFolder::Exists(fileName))
-        words = LexiconWords::Load(ProgramFolder::Resolve(fileName));
+    const QString path = files_.Resolve(fileName);
+    const LexiconFileStamp stamp = LexiconFileStamp::Of(path);
+    if (files_.Exists(fileName))
+        words = LexiconWords::Load(path);
     if (!words) {
         platform_.dialogs.Inform(QStringLiteral("Errore fatale! non trovato file di vocabolario: ") + fileName);
         return false;
@@ -287,10 +294,11 @@ bool MainWindow::LoadLexicon()
 void MainWindow::FollowLexiconFile()
 {
     const QString fileName = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
-    const LexiconFileStamp stamp = LexiconFileStamp::Of(fileName);
+    const QString path = files_.Resolve(fileName);
+    const LexiconFileStamp stamp = LexiconFileStamp::Of(path);
     if (stamp == lexiconStamp_ || !stamp.exists)
         return;
-    std::shared_ptr<const LexiconWords> words = LexiconWords::Load(ProgramFolder::Resolve(fileName));
+    std::shared_ptr<const LexiconWords> words = LexiconWords::Load(path);
     if (!words)
         return;
     words_ = std::move(words);

@@ -7,6 +7,7 @@
 #include "lexicon_source.h"
 #include "lexicon_words.h"
 #include "platform.h"
+#include "program_files.h"
 #include "search_runner.h"
 #include "site_address.h"
 #include "sound_effects.h"
@@ -41,15 +42,15 @@ public:
     static inline const QString kGiveUpGameQuestion =
         QStringLiteral("La partita in corso ha già un punteggio e andrà persa. Vuoi davvero abbandonarla?");
 
-    // `spellChecker` serves the confirmation of unknown words; it must outlive the window.
-    MainWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent = nullptr);
+    // `files` are the game's program folder and the user's files; `spellChecker` serves
+    // the confirmation of unknown words and must outlive the window.
+    MainWindow(const Platform& platform, ProgramFiles files, SpellChecker& spellChecker, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Start-up: asks for the update notice, makes `programFolder` the current folder,
-    // reads the settings, prepares the board and loads the lexicon index. Returns
-    // false when the program must end (no lexicon for the language: the user has been
-    // told; or the user chose to download a new version).
-    bool Startup(const QString& programFolder);
+    // Start-up: asks for the update notice, reads the settings, prepares the board and
+    // loads the lexicon index. Returns false when the program must end (no lexicon for
+    // the language: the user has been told; or the user chose to download a new version).
+    bool Startup();
 
     // Reads the settings file, if there is one, into the state and the check marks.
     void LoadSettings();
@@ -77,6 +78,7 @@ public:
     GameState& State() { return state_; }
     const GameState& State() const { return state_; }
     const Platform& PlatformServices() const { return platform_; }
+    const ProgramFiles& Files() const { return files_; }
     const LexiconIndex& Lexicon() const { return lexicon_; }
     GameView* View() const { return view_; }
     MainMenu* Menu() const { return menu_; }
@@ -151,6 +153,7 @@ private:
     void OpenSitePage(const char* path);
 
     Platform platform_;
+    ProgramFiles files_;
     SpellChecker& spellChecker_;
     GameState state_;
     LexiconIndex lexicon_;

@@ -52,7 +52,7 @@ void MainWindow::BuildManche()
     draw_ = new DrawController(state_, platform_, lexicon_, *view_, *menu_, *board_, std::move(drawHooks), this);
 
     // Made now and kept hidden, so that the search can fill its list of found words.
-    results_ = new ResultsWindow(platform_, spellChecker_, this);
+    results_ = new ResultsWindow(platform_, files_, spellChecker_, this);
     connect(results_, &ResultsWindow::ScoreLabelsChanged, this, [this](const QStringList& labels) {
         for (int slot = 0; slot < GameState::kPlayers && slot < labels.size(); ++slot)
             view_->Player(slot)->ScoreLabel()->setText(labels.at(slot));

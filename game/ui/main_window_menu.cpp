@@ -155,14 +155,14 @@ void MainWindow::OnSoundToggled(bool on)
 void MainWindow::OnEditPersonalVocabulary()
 {
     // Modal: the game's clock waits until the player goes back to the game.
-    auto* window = new VocabularyWindow(state_, platform_.dialogs, this);
+    auto* window = new VocabularyWindow(state_.Settings, files_, platform_.dialogs, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Open();
 }
 
 void MainWindow::OnHighScores()
 {
-    // Clears GameOver: from the menu the table is only shown.
+    // From the menu the table is only shown, whatever the state of the game.
     HighScoreWindow::OpenFromMenu(state_, platform_, this);
 }
 
@@ -172,7 +172,8 @@ void MainWindow::OnManageMainDictionary()
     // rebuild the game reloads its lexicon, so the next manche judges with it.
     auto* editor = new DictionaryEditorWindow(
         {state_.Settings.LexiconLanguage, TableOf(state_.Settings.LexiconLanguage).LexiconFileName(),
-         QDir::currentPath(), platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }, Site()},
+         files_.ProgramFolder(), platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }, Site(),
+         &platform_.places},
         this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->setWindowModality(Qt::WindowModal);

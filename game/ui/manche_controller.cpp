@@ -42,6 +42,8 @@ MancheController::MancheController(GameState& state, const Platform& platform, S
     pause_ = new PauseControl(clock_, view_, this);
     delayedStart_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [this] { clock_.ClockTick(); });
+    connect(&results_, &ResultsWindow::Judged, this,
+            [this](const ResultsBoardOutcome& outcome) { state_.TotalScores = outcome.totals; });
     connect(&results_, &QDialog::finished, this, [this] { flow_.ResultsClosed(); });
     for (int i = 0; i < 2; ++i)
         connect(view_.FinishButton(i), &QPushButton::clicked, this, [this] { FinishNow(); });

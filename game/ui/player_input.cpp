@@ -27,7 +27,7 @@ PlayerInput::PlayerInput(GameState& state, GameView& view, TileBoard& board, Sou
 {
     for (int slot = 0; slot < GameState::kPlayers; ++slot) {
         QLineEdit* box = view_.WordBox(slot);
-        new WordBoxFilter(box, state_, finish, [this, slot] { activeWordBox_ = slot; });
+        new WordBoxFilter(box, state_.Alphabet, finish, [this, slot] { activeWordBox_ = slot; });
         connect(box, &QLineEdit::textChanged, this, [this, slot](const QString& word) {
             view_.Player(slot)->WordCaption()->setText(WordEntry::Caption(static_cast<int>(word.size())));
             ShowLetterUse(slot, word);

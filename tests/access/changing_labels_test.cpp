@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                          [](Services& s) { return std::make_unique<GleanerWindow>(s.fakes.platform(), s.folder.Path()); },
                          [](QWidget& w) { return Child(w, "status"); }, SetLabelText, "Ultimato il giro"},
         ChangingLabelRow{"best player",
-                         [](Services& s) { return std::make_unique<HighScoreWindow>(s.state, s.fakes.platform()); },
+                         [](Services& s) { return std::make_unique<HighScoreWindow>(s.state, HighScoreMode::ViewOnly, s.fakes.platform()); },
                          [](QWidget& w) { return Child(w, "bestPlayerLabel"); }, SetLabelText, "Valentina"}),
     [](const auto& info) {
         std::string name = info.param.what;

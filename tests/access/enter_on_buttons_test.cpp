@@ -39,7 +39,7 @@ GameState FinishedGame()
 const GameWindow kWindows[] = {
     {"high scores, with a record to send",
      [](FakePlatform& fake, FakeSpellChecker&, GameState& state) -> std::unique_ptr<QWidget> {
-         auto window = std::make_unique<HighScoreWindow>(state, fake.platform());
+         auto window = std::make_unique<HighScoreWindow>(state, HighScoreMode::AfterGame, fake.platform());
          window->SetUp();
          window->open();
          return window;

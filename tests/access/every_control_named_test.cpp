@@ -9,6 +9,7 @@
 #include "game_view.h"
 #include "gleaner_window.h"
 #include "high_score_window.h"
+#include "program_files.h"
 #include "results_window.h"
 #include "temp_program_folder.h"
 #include "vocabulary_window.h"
@@ -41,6 +42,7 @@ QStringList UnnamedControls(QWidget& window)
 
 struct Services {
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakePlatform fakes;
     FakeSpellChecker spelling;
     GameState state;
@@ -72,11 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
                   [](Services& s) { return std::make_unique<AboutWindow>(s.fakes.shell, s.fakes.dialogs, SiteAddress()); }},
         WindowRow{"confirm", [](Services& s) { return std::make_unique<ConfirmWindow>(s.fakes.shell, s.spelling); }},
         WindowRow{"vocabulary",
-                  [](Services& s) { return std::make_unique<VocabularyWindow>(s.state, s.fakes.dialogs); }},
+                  [](Services& s) { return std::make_unique<VocabularyWindow>(s.state.Settings, s.files, s.fakes.dialogs); }},
         WindowRow{"results",
                   [](Services& s) { return std::make_unique<ResultsWindow>(s.fakes.platform(), s.spelling); }},
         WindowRow{"high_scores",
-                  [](Services& s) { return std::make_unique<HighScoreWindow>(s.state, s.fakes.platform()); }},
+                  [](Services& s) { return std::make_unique<HighScoreWindow>(s.state, HighScoreMode::ViewOnly, s.fakes.platform()); }},
         WindowRow{"end_of_game", [](Services&) { return std::make_unique<EndOfGameWindow>(); }},
         WindowRow{"dictionary_editor",
                   [](Services& s) {

@@ -67,7 +67,7 @@ TEST(SharpPicture, AnEnlargedBoardShowsThe3DLettersAtTwiceTheResolution)
     GameState state;
     state.Settings.SoundOn = false;
     state.Settings.TileStyle = TileLook::ThreeD;
-    SoundEffects sounds(state, fake.wave);
+    SoundEffects sounds(state.Settings.SoundOn, fake.wave);
     for (const int scale : {1, 2}) {
         TileBoard board(state, sounds);
         board.resize(680 * scale, 200 * scale);

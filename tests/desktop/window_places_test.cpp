@@ -12,19 +12,17 @@
 
 namespace {
 
-// Keeps the places in a file of a temporary folder for one test, and names no file
-// afterwards, as in every other test.
+// Places kept in a file of a temporary folder for one test.
 struct PlacesInTemporaryFolder {
-    PlacesInTemporaryFolder() { WindowPlaces::UseFile(folder.filePath(QStringLiteral("finestre.ini"))); }
-    ~PlacesInTemporaryFolder() { WindowPlaces::UseFile(QString()); }
     QTemporaryDir folder;
+    WindowPlaces places{folder.filePath(QStringLiteral("finestre.ini"))};
 };
 
 // A window shown with `geometry`, then closed: its place is kept under `key`.
-void ShowAndClose(const QString& key, const QRect& geometry, bool maximised)
+void ShowAndClose(const WindowPlaces& places, const QString& key, const QRect& geometry, bool maximised)
 {
     QWidget window;
-    WindowPlaces::Remember(&window, key);
+    places.Remember(&window, key);
     window.setGeometry(geometry);
     if (maximised)
         window.showMaximized();
@@ -49,11 +47,11 @@ TEST(WindowPlaces, AClosedWindowOpensAgainWhereItWas)
         {"maximised", QRect(60, 70, 400, 300), true},
     };
     for (const Row& row : rows) {
-        PlacesInTemporaryFolder places;
-        ShowAndClose(QStringLiteral("prova"), row.geometry, row.maximised);
+        PlacesInTemporaryFolder kept;
+        ShowAndClose(kept.places, QStringLiteral("prova"), row.geometry, row.maximised);
 
         QWidget again;
-        WindowPlaces::Remember(&again, QStringLiteral("prova"));
+        kept.places.Remember(&again, QStringLiteral("prova"));
         again.show();
         QApplication::processEvents();
         EXPECT_EQ(again.isMaximized(), row.maximised) << row.what;
@@ -67,26 +65,26 @@ TEST(WindowPlaces, NothingIsKeptOrRestoredWhereItShouldNotBe)
 {
     struct Row {
         const char* what;
-        std::function<void(QTemporaryDir&)> prepare;
+        std::function<void(PlacesInTemporaryFolder&)> prepare;
         QString restoredKey;
     };
     const QRect kept(100, 120, 500, 400);
     const Row rows[] = {
         // Each window has its own place.
-        {"another window", [](QTemporaryDir&) {}, QStringLiteral("altra")},
+        {"another window", [](PlacesInTemporaryFolder&) {}, QStringLiteral("altra")},
         // The file's name is taken by a folder: nothing is written into it or read.
-        {"a folder in the way", [](QTemporaryDir& dir) { QDir(dir.path()).mkdir(QStringLiteral("finestre.ini")); },
+        {"a folder in the way", [](PlacesInTemporaryFolder& kept) { QDir(kept.folder.path()).mkdir(QStringLiteral("finestre.ini")); },
          QStringLiteral("prova")},
         // No file named: the program does not remember places (as in the tests).
-        {"no file named", [](QTemporaryDir&) { WindowPlaces::UseFile(QString()); }, QStringLiteral("prova")},
+        {"no file named", [](PlacesInTemporaryFolder& kept) { kept.places = WindowPlaces(); }, QStringLiteral("prova")},
     };
     for (const Row& row : rows) {
         PlacesInTemporaryFolder places;
-        row.prepare(places.folder);
-        ShowAndClose(QStringLiteral("prova"), kept, false);
+        row.prepare(places);
+        ShowAndClose(places.places, QStringLiteral("prova"), kept, false);
         QWidget again;
         again.setGeometry(5, 25, 200, 150);
-        EXPECT_FALSE(WindowPlaces::Restore(&again, row.restoredKey)) << row.what;
+        EXPECT_FALSE(places.places.Restore(&again, row.restoredKey)) << row.what;
         EXPECT_EQ(again.geometry(), QRect(5, 25, 200, 150)) << row.what;
     }
 }
@@ -95,7 +93,8 @@ class MainWindowPlaceTest : public PlayTest {};
 
 TEST_F(MainWindowPlaceTest, TheGameOpensMaximisedWhenItWasClosedMaximised)
 {
-    PlacesInTemporaryFolder places;
+    PlacesInTemporaryFolder kept;
+    fakes.places = kept.places;
     Start();
     Window().showMaximized();
     QApplication::processEvents();
@@ -105,4 +104,17 @@ TEST_F(MainWindowPlaceTest, TheGameOpensMaximisedWhenItWasClosedMaximised)
     Start();
     QApplication::processEvents();
     EXPECT_TRUE(Window().isMaximized());
+}
+
+TEST(WindowPlaces, TwoFilesOfPlacesInOneProcessKeepApart)
+{
+    // Two programs in one process (or two tests) each keep their own places.
+    PlacesInTemporaryFolder first;
+    PlacesInTemporaryFolder second;
+    ShowAndClose(first.places, QStringLiteral("prova"), QRect(100, 120, 500, 400), false);
+    QWidget again;
+    again.setGeometry(5, 25, 200, 150);
+    EXPECT_FALSE(second.places.Restore(&again, QStringLiteral("prova")));
+    EXPECT_TRUE(first.places.Restore(&again, QStringLiteral("prova")));
+    EXPECT_EQ(again.geometry(), QRect(100, 120, 500, 400));
 }

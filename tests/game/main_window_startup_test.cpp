@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, LaterStartUpKeepsTheSettingsOfTheRun)
     WriteSettings("Tempo=30\r\n");
     State().Settings.LexiconLanguage = static_cast<Language>(9);
 
-    ASSERT_TRUE(Window().Startup(folder.Path()));
+    ASSERT_TRUE(Window().Startup());
     EXPECT_EQ(State().Settings.RoundSeconds, 90);
     EXPECT_EQ(static_cast<int>(State().Settings.LexiconLanguage), 1);
 }

@@ -20,7 +20,7 @@ TEST(BoardCaption, AnEmptiedBoardAlwaysSaysItsCaptionAgain)
     FakePlatform fake;
     GameState state;
     state.Settings.SoundOn = false;
-    SoundEffects sounds{state, fake.wave};
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
     QGroupBox panel;
     auto* board = new TileBoard(state, sounds, &panel);
     QObject::connect(board, &TileBoard::CaptionChanged, &panel, &QGroupBox::setTitle);

@@ -19,7 +19,7 @@ struct SoundFixture : ::testing::Test {
     TempProgramFolder folder;
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state, fake.wave};
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
 };
 
 }  // namespace
@@ -66,7 +66,7 @@ TEST(SoundEffects, RepeatsStillPendingAreDroppedWithTheEffects)
     GameState state;
     FakeWavePlayer wave;
     {
-        SoundEffects sounds(state, wave);
+        SoundEffects sounds(state.Settings.SoundOn, wave);
         sounds.SetHold(milliseconds(5));
         sounds.PlayRepeated("Sound2.wav", 3);
     }

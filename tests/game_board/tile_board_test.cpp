@@ -59,7 +59,7 @@ struct BoardFixture : ::testing::Test {
     TempProgramFolder folder;
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state, fake.wave};
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
     QWidget window;
     QLabel* textCopy = new QLabel("123456789", &window);
     QLabel* secondLabel = new QLabel("(Label per screen reader)", &window);

@@ -70,7 +70,7 @@ struct AccessKeyFixture : ::testing::Test {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(box);
         layout->addWidget(vowel);
-        new WordBoxFilter(box, state, [] {});
+        new WordBoxFilter(box, state.Alphabet, [] {});
         QObject::connect(vowel, &QPushButton::clicked, [this] { ++clicks; });
         window.show();
         QApplication::setActiveWindow(&window);

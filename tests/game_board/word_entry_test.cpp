@@ -32,7 +32,7 @@ struct WordBoxFixture : ::testing::Test {
 
     void SetUp() override
     {
-        new WordBoxFilter(&box, state, [this] { ++finishes; }, [this] { ++focusings; });
+        new WordBoxFilter(&box, state.Alphabet, [this] { ++finishes; }, [this] { ++focusings; });
     }
 
     // Types each character as its own key, accented letters included (which the

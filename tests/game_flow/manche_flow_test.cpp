@@ -19,7 +19,7 @@ namespace {
 struct FlowFixture : ::testing::Test {
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state, fake.wave};
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
     QStringList log;
     std::function<void()> onResults;
     std::function<void()> onHighScores;

@@ -19,7 +19,7 @@ struct ClockFixture : ::testing::Test {
     TempProgramFolder folder;
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state, fake.wave};
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
     QStringList periods;     // "1000", "1", "stop"
     QStringList firstAfter;  // the wait before the first tick of each period, in ms
     bool modalOpen = false;

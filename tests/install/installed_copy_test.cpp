@@ -100,8 +100,8 @@ TEST_F(InstalledCopy, WritesNothingUnderItsTreeAndKeepsTheUsersFilesInTheDataFol
     const Snapshot installed = SnapshotOf(prefix_);
     FakePlatform fakes;
     FakeSpellChecker spelling;
-    MainWindow window(fakes.platform(), spelling);
-    ASSERT_TRUE(window.Startup(programFolder)) << fakes.dialogs.Texts().join(QLatin1Char('\n')).toStdString();
+    MainWindow window(fakes.platform(), ProgramFiles::Of(programFolder), spelling);
+    ASSERT_TRUE(window.Startup()) << fakes.dialogs.Texts().join(QLatin1Char('\n')).toStdString();
     const QString user = QDir(home_.path()).filePath(QStringLiteral("letterama"));
     EXPECT_EQ(ProgramFolder::UserFolder(), user);
 

@@ -5,6 +5,7 @@
 #include "game_state.h"
 #include "language.h"
 #include "personal_vocabulary.h"
+#include "program_files.h"
 #include "program_folder.h"
 #include "run_until.h"
 #include "temp_program_folder.h"
@@ -12,6 +13,7 @@
 #include "when_modal_opens.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QLabel>
 #include <QFile>
 #include <QFileDevice>
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -57,9 +60,10 @@ protected:
     }
 
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     GameState state;
     FakeDialogs dialogs;
-    VocabularyWindow window{state, dialogs};
+    VocabularyWindow window{state.Settings, files, dialogs};
 };
 
 TEST_F(VocabularyWindowTest, ListShowsTheFileInUpperCaseAndTheWordBoxWaitsForNuovaParola)
@@ -328,3 +332,17 @@ TEST_F(VocabularyWindowTest, EnglishTakesJAndReadsItsOwnFile)
 }
 
 }  // namespace
+
+TEST_F(VocabularyWindowTest, ReadsAndSavesTheVocabularyOfTheFilesItIsHanded)
+{
+    // Another copy's folder, not the current one: its list is shown and saved there.
+    QTemporaryDir other;
+    ProgramFiles otherFiles(other.path());
+    ASSERT_TRUE(otherFiles.WriteWhole(QStringLiteral("USERVOCA.1"), "CANE\r\n"));
+    VocabularyWindow elsewhere(state.Settings, otherFiles, dialogs);
+    elsewhere.Load();
+    EXPECT_EQ(elsewhere.Words(), QStringList({"CANE"}));
+    elsewhere.reject();
+    EXPECT_EQ(otherFiles.ReadAll(QStringLiteral("USERVOCA.1")), QByteArray("CANE\r\n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("USERVOCA.1")), QByteArray("PIPPO\r\npluto\r\n"));
+}

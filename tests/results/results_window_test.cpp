@@ -4,6 +4,7 @@
 #include "confirm_window.h"
 #include "fake_spell_checker.h"
 #include "manche_fixture.h"
+#include "program_files.h"
 #include "run_until.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -60,6 +62,9 @@ protected:
         state.DrawnLetters = MancheFixture::kLetters;
         state.FinishSeconds = 12;
         state.MancheNumber = 2;
+        // As the game's owner does, the totals of each complete board are kept.
+        QObject::connect(window, &ResultsWindow::Judged,
+                         [this](const ResultsBoardOutcome& outcome) { state.TotalScores = outcome.totals; });
         QObject::connect(window, &ResultsWindow::ScoreLabelsChanged,
                          [this](const QStringList& labels) { scoreLabels.push_back(labels); });
     }
@@ -256,6 +261,23 @@ TEST_F(ResultsWindowTest, UnknownWordIsPutToThePlayerThroughTheConfirmationWindo
     EXPECT_EQ(folder.Read(QStringLiteral("USERVOCA.1")), QByteArray("SALTO\r\n"));
     EXPECT_EQ(window->ConfirmChoice(), 1);
     EXPECT_EQ(state.TotalScores[0], 500);
+}
+
+TEST_F(ResultsWindowTest, TheVocabularyJudgedWithIsThatOfTheFilesHandedIn)
+{
+    // Another copy's folder knows SALTO: no question, and the word scores.
+    QTemporaryDir other;
+    const ProgramFiles otherFiles(other.path());
+    ASSERT_TRUE(otherFiles.WriteWhole(QStringLiteral("USERVOCA.1"), "SALTO\r\n"));
+    delete window;
+    window = new ResultsWindow(fake.platform(), otherFiles, speller);
+    WhenEvaluated([this] { EXPECT_EQ(Row(0), (QStringList{"Anonimo", "salto", "SI", "500", "500", "1°"})); });
+    const std::optional<ResultsBoardOutcome> outcome = Run(Players("salto", "CELLA", "SALE", "ORA"));
+
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(outcome->totals[0], 500);
+    EXPECT_TRUE(fake.dialogs.asked.empty());
+    EXPECT_FALSE(folder.Exists(QStringLiteral("USERVOCA.1")));
 }
 
 TEST_F(ResultsWindowTest, AWordThatCouldNotBeAddedIsToldToThePlayer)

@@ -83,9 +83,8 @@ TEST(HighScoreSetUp, FromTheMenuNeverWritesEvenADamagedFile)
     TempProgramFolder folder;
     const QByteArray damaged = "Bruno, 900\r\nrotto\r\nAda, 1000\r\n";
     folder.Write(QStringLiteral("Lettrama.HIS"), damaged);
-    GameState state = FinishedGame({4000, 0, 0, 0});
-    state.GameOver = false;
-    const HighScoreSetUp setUp = HighScoreSetUp::Run(state);
+    // The game is over, but the menu only shows the table.
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({4000, 0, 0, 0}), HighScoreMode::ViewOnly);
     EXPECT_EQ(setUp.table.Entries(), (Entries{{QStringLiteral("Ada"), 1000}, {QStringLiteral("Bruno"), 900}}));
     EXPECT_FALSE(setUp.recordHolder.has_value());
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), damaged);
@@ -98,7 +97,7 @@ TEST(HighScoreSetUp, GameOfComputersOnlyRewritesTheTableUnchanged)
     folder.Write(QStringLiteral("Lettrama.HIS"), file);
     GameState state = FinishedGame({0, 9000, 8000, 7000});
     state.Players[0].Name = QStringLiteral("Pinco (CPU)");
-    const HighScoreSetUp setUp = HighScoreSetUp::Run(state);
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(state, HighScoreMode::AfterGame);
     EXPECT_TRUE(setUp.fileWritten);
     EXPECT_FALSE(setUp.recordHolder.has_value());
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), file);
@@ -108,7 +107,7 @@ TEST(HighScoreSetUp, TieWithTheTopIsWrittenBelowIt)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 3000\r\n");
-    EXPECT_FALSE(HighScoreSetUp::Run(FinishedGame({3000, 0, 0, 0})).recordHolder.has_value());
+    EXPECT_FALSE(HighScoreSetUp::Run(FinishedGame({3000, 0, 0, 0}), HighScoreMode::AfterGame).recordHolder.has_value());
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), QByteArray("Bruno, 3000\r\nANONIMO, 3000\r\n"));
 }
 
@@ -133,7 +132,7 @@ TEST(HighScoreSetUp, FileNeverHoldsMoreThan50Lines)
     for (const auto& c : cases) {
         TempProgramFolder folder;
         folder.Write(QStringLiteral("Lettrama.HIS"), c.file);
-        HighScoreSetUp::Run(FinishedGame({c.human, 0, 0, 0}));
+        HighScoreSetUp::Run(FinishedGame({c.human, 0, 0, 0}), HighScoreMode::AfterGame);
         const QByteArray written = folder.Read(QStringLiteral("Lettrama.HIS"));
         EXPECT_EQ(written.count("\r\n"), c.lines) << c.label;
         const Entries entries = HighScoreFile::Parse(written);
@@ -146,7 +145,7 @@ TEST(HighScoreSetUp, UnparsedLinesStayBelowTheTableAtTheRewrite)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 40000\r\nAda, 1000\r\n\"rotto, 5\r\n");
-    const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({2000, 0, 0, 0}));
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({2000, 0, 0, 0}), HighScoreMode::AfterGame);
     EXPECT_TRUE(setUp.fileWritten);
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")),
               QByteArray("ANONIMO, 2000\r\nAda, 1000\r\nBruno, 40000\r\n\"rotto, 5\r\n"));
@@ -173,7 +172,7 @@ TEST(HighScoreSetUp, AFileThatCannotBeReadIsReportedAndNeverRewritten)
                 file += "Ada, 1000\r\n";
             folder.Write(QStringLiteral("Lettrama.HIS"), file);
         }
-        const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({2000, 0, 0, 0}));
+        const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({2000, 0, 0, 0}), HighScoreMode::AfterGame);
         EXPECT_FALSE(setUp.fileWritten);
         EXPECT_FALSE(setUp.recordHolder.has_value());
         EXPECT_TRUE(setUp.readError.contains(QStringLiteral("Lettrama.HIS")));

@@ -80,7 +80,7 @@ TEST_F(HighScoreWindowTest, NewRecordOpensTheSubmissionWithTheHoldersRecord)
     folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 3000\r\n");
     state.Players[1].Name = QStringLiteral("Ugo");  // a second human at the keyboard
     state.TotalScores = {2000, 3100, 0, 0};
-    HighScoreWindow window(state, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
     window.SetUp();
     window.show();
 
@@ -111,7 +111,7 @@ TEST_F(HighScoreWindowTest, TieWithTheTopLeavesTheSubmissionClosed)
 {
     folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 3000\r\n");
     state.TotalScores = {3000, 0, 0, 0};
-    HighScoreWindow window(state, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
     window.SetUp();
     window.show();
 
@@ -130,7 +130,7 @@ TEST_F(HighScoreWindowTest, WithNoSiteTheRecordLinkAndTheSiteButtonSaySoAndOpenN
         GTEST_SKIP() << "this build names a site of its own";
     state.Settings.Site.clear();
     state.TotalScores = {4000, 0, 0, 0};
-    HighScoreWindow window(state, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
     window.SetUp();
     window.show();
     ASSERT_TRUE(SubmissionEnabled(window));
@@ -153,9 +153,9 @@ TEST_F(HighScoreWindowTest, MenuWithoutAFileShowsAnEmptyGridAndCreatesNoFile)
         EXPECT_FALSE(SubmissionEnabled(*modal));
         QTest::mouseClick(Find<QPushButton>(*modal, "backButton"), Qt::LeftButton);
     });
+    // The fixture's game is over: from the menu the table is still only shown.
     WaitUntilClosed(HighScoreWindow::OpenFromMenu(state, fake.platform()));
 
-    EXPECT_FALSE(state.GameOver);
     EXPECT_EQ(rows, 0);
     EXPECT_EQ(title, QStringLiteral("Hiscores Table"));
     EXPECT_TRUE(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
@@ -186,9 +186,9 @@ TEST_F(HighScoreWindowTest, AfterGameTheTableIsMergedRewrittenAndShown)
         submission = SubmissionEnabled(*modal);
         QTest::keyClick(modal, Qt::Key_Return);  // "Torna al gioco" is the default button
     });
+    // Merged after the game whatever the state says of it.
     const QString holder = WaitUntilClosed(HighScoreWindow::OpenAfterGame(state, fake.platform()));
 
-    EXPECT_TRUE(state.GameOver);
     EXPECT_EQ(grid, (std::vector<QStringList>{
                         {QStringLiteral("  01"), QStringLiteral("Bruno"), QStringLiteral(" 03,000")},
                         {QStringLiteral("  02"), QStringLiteral("ANONIMO"), QStringLiteral(" 02,500")},
@@ -205,7 +205,7 @@ TEST_F(HighScoreWindowTest, FailedRewriteIsReportedAndTheTableStillShown)
     // A folder in the file's place: no user, not even root, can write the table there.
     ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("Lettrama.HIS")));
     state.TotalScores = {100, 0, 0, 0};
-    HighScoreWindow window(state, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
     window.SetUp();
 
     ASSERT_EQ(fake.dialogs.asked.size(), 1u);
@@ -219,7 +219,7 @@ TEST_F(HighScoreWindowTest, FailedRewriteIsReportedAndTheTableStillShown)
 TEST_F(HighScoreWindowTest, EveryControlIsNamedAndReachableByKeyboard)
 {
     state.TotalScores = {100, 0, 0, 0};  // a record: every control enabled
-    HighScoreWindow window(state, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
     window.SetUp();
     window.show();
     QApplication::setActiveWindow(&window);

@@ -125,9 +125,9 @@ TEST_F(SiteGameTest, StartUpAsksForTheUpdateNoticeOfTheSiteAndOffersOnlyANewerVe
         fakes.dialogs.answers = {Dialogs::Answer::No};
         // Only the network is real: the question is answered by the script.
         CountingFetcher counting(http);
-        const Platform platform{fakes.dialogs, fakes.shell, counting, fakes.wave, fakes.clock, fakes.random};
-        window = std::make_unique<MainWindow>(platform, spelling);
-        ASSERT_TRUE(window->Startup(folder.Path()));
+        const Platform platform{fakes.dialogs, fakes.shell, counting, fakes.wave, fakes.clock, fakes.random, fakes.places};
+        window = std::make_unique<MainWindow>(platform, ProgramFiles(folder.Path()), spelling);
+        ASSERT_TRUE(window->Startup());
         ASSERT_TRUE(RunUntil([&counting] { return counting.answers == 1; }, 8000)) << "the site never answered";
         if (row.offered) {
             ASSERT_EQ(fakes.dialogs.asked.size(), 1u);
@@ -210,7 +210,7 @@ TEST_F(SiteGameTest, TheRecordLinkOpensAPageThatStoresTheRecordOnceConfirmed)
         state.GameOver = true;
         state.Settings.Site = site.Address();
         fakes.shell.opened.clear();
-        HighScoreWindow window(state, fakes.platform());
+        HighScoreWindow window(state, HighScoreMode::AfterGame, fakes.platform());
         window.SetUp();
         window.show();
         auto* note = window.findChild<QLineEdit*>(QStringLiteral("noteBox"));

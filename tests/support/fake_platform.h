@@ -8,6 +8,7 @@
 #include "random_source.h"
 #include "shell.h"
 #include "wave_player.h"
+#include "window_places.h"
 
 #include <QDateTime>
 #include <QString>
@@ -126,6 +127,8 @@ struct FakePlatform {
     FakeWavePlayer wave;
     FakeClock clock;
     FakeRandom random;
+    // Remembers no window's place unless a test names a file.
+    WindowPlaces places;
 
-    Platform platform() { return Platform{dialogs, shell, http, wave, clock, random}; }
+    Platform platform() { return Platform{dialogs, shell, http, wave, clock, random, places}; }
 };

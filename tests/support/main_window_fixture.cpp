@@ -73,8 +73,8 @@ void MainWindowTest::WriteLexicon(int language)
 
 bool MainWindowTest::Start()
 {
-    window = std::make_unique<MainWindow>(fakes.platform(), spelling);
-    return window->Startup(folder.Path());
+    window = std::make_unique<MainWindow>(fakes.platform(), ProgramFiles(folder.Path()), spelling);
+    return window->Startup();
 }
 
 const QStringList PlayTest::kWords = {
@@ -93,7 +93,7 @@ void PlayTest::Start(const QByteArray& settings, int language, const QStringList
     WriteLexicon(language, words);
     folder.Write(QStringLiteral("LETTRAMA.INI"),
                  "Suono=No\r\n" + settings + "\r\nDizionario= " + QByteArray::number(language) + "\r\n");
-    window = std::make_unique<MainWindow>(fakes.platform(), spelling);
-    ASSERT_TRUE(window->Startup(folder.Path()));
+    window = std::make_unique<MainWindow>(fakes.platform(), ProgramFiles(folder.Path()), spelling);
+    ASSERT_TRUE(window->Startup());
     window->show();
 }

@@ -29,9 +29,9 @@ protected:
             GTEST_SKIP() << NoXServerReason().toStdString();
         WriteLexicon(1);
         folder.Write(QStringLiteral("LETTRAMA.INI"), "Suono=No\r\nTempo=60\r\nNumeroLettere=10\r\nDizionario= 1\r\n");
-        const Platform platform{dialogs, fakes.shell, fakes.http, fakes.wave, fakes.clock, fakes.random};
-        window = std::make_unique<MainWindow>(platform, spelling);
-        ASSERT_TRUE(window->Startup(folder.Path()));
+        const Platform platform{dialogs, fakes.shell, fakes.http, fakes.wave, fakes.clock, fakes.random, fakes.places};
+        window = std::make_unique<MainWindow>(platform, ProgramFiles(folder.Path()), spelling);
+        ASSERT_TRUE(window->Startup());
         window->show();
         ASSERT_TRUE(GiveFocus(window.get()));
     }
