@@ -232,7 +232,7 @@ void SiteStorage::AddTableIndex()
     query.finish();
     if (!there)
         query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS records_for_table ON records"
-                                  " (language, points DESC, id, name, played_on, note)"));
+                                  " (language, points DESC, id, name, played_on, note, verified)"));
 }
 
 bool SiteStorage::ReadOrMakeSecret(QString* error)
@@ -501,7 +501,7 @@ std::optional<std::vector<StoredRecord>> SiteStorage::BestRecords(Language langu
 std::optional<std::vector<StoredRecord>> SiteStorage::TableRecords(Language language)
 {
     QSqlQuery& query =
-        Prepared("SELECT id, name, points, played_on, note FROM records WHERE language = ? ORDER BY points DESC, id");
+        Prepared("SELECT id, name, points, played_on, note, verified FROM records WHERE language = ? ORDER BY points DESC, id");
     query.addBindValue(TableOf(language).Number());
     if (!query.exec())
         return std::nullopt;
@@ -514,6 +514,7 @@ std::optional<std::vector<StoredRecord>> SiteStorage::TableRecords(Language lang
         stored.record.points = query.value(2).toInt();
         stored.record.playedOn = DateFrom(query.value(3).toString());
         stored.record.note = query.value(4).toString();
+        stored.verified = query.value(5).toInt() != 0;
     }
     query.finish();
     return records;
