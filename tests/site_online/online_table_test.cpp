@@ -183,8 +183,9 @@ TEST_F(TableFixture, EachRequestOutOfTurnSeatOrTimeIsRefusedAndChangesNothing)
         row.reach(*this);
         const QByteArray before = QJsonDocument(StateOf(kWatcher)).toJson();
         EXPECT_EQ(RefusalOf(row.client, row.message), row.why) << row.what;
-        if (!row.why.empty())
+        if (!row.why.empty()) {
             EXPECT_EQ(QJsonDocument(StateOf(kWatcher)).toJson().toStdString(), before.toStdString()) << row.what;
+        }
     }
 }
 
