@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dictionary_editor_window.h"
-#include "editor_word_lists.h"
-#include "lexicon_list_load.h"
-#include "lexicon_changes.h"
-#include "lexicon_rebuild.h"
-#include "word_file_exchange.h"
-#include "editor_word_search.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
+#include "dictionary_editor/core/editor_word_lists.h"
+#include "dictionary_editor/core/lexicon_list_load.h"
+#include "dictionary_editor/core/lexicon_changes.h"
+#include "dictionary_editor/core/lexicon_rebuild.h"
+#include "dictionary_editor/core/word_file_exchange.h"
+#include "dictionary_editor/core/editor_word_search.h"
 
-#include "dialogs.h"
-#include "http_fetcher.h"
-#include "language.h"
-#include "spell_checker.h"
+#include "platform/core/dialogs.h"
+#include "platform/core/http_fetcher.h"
+#include "model/language.h"
+#include "platform/core/spell_checker.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -8,13 +8,13 @@
 // Measured on the 2-core development machine under load: about 340 us of CPU a
 // manche (some 270 words found a board), and about 15 KB a game after a manche.
 
-#include "game.h"
+#include "game/core/game.h"
 
-#include "language.h"
-#include "lexicon_words.h"
-#include "program_files.h"
-#include "seeded_random.h"
-#include "wave_player.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_words.h"
+#include "platform/core/program_files.h"
+#include "tests/support/seeded_random.h"
+#include "platform/core/wave_player.h"
 
 #include <QTemporaryDir>
 

@@ -5,9 +5,9 @@
 // the text are known, a few thousand new ones are appended, so the time is the
 // reading, cutting, testing and looking up of some 1.7 million tokens.
 
-#include "harvest.h"
-#include "lexicon_words.h"
-#include "per_length_files.h"
+#include "gleaner/core/harvest.h"
+#include "lexicon/core/lexicon_words.h"
+#include "lexicon/core/per_length_files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "language.h"
-#include "lexicon_file.h"
-#include "lexicon_index.h"
-#include "lexicon_writer.h"
-#include "word_list_builder.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_file.h"
+#include "lexicon/core/lexicon_index.h"
+#include "lexicon/core/lexicon_writer.h"
+#include "lexicon/core/word_list_builder.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,11 +8,11 @@
 // beside them, file opening included.
 // The lexicon is the game's own, assets/program_folder/SLESSICO.1.
 
-#include "language.h"
-#include "lexicon_scan.h"
-#include "lexicon_words.h"
-#include "word_lookup.h"
-#include "word_search.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_scan.h"
+#include "lexicon/core/lexicon_words.h"
+#include "lexicon/core/word_lookup.h"
+#include "lexicon/core/word_search.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,9 @@
 // the first page of a table of 50,000 records.
 // SQLite in a temporary folder, or the database in LETTERAMA_SITE_BENCH_DATABASE
 // (bench/site/site_load.sh passes a PostgreSQL one).
-#include "site_service.h"
-#include "site_storage.h"
-#include "submission_token.h"
+#include "site/ui/site_service.h"
+#include "site/core/site_storage.h"
+#include "site/core/submission_token.h"
 
 #include <QCoreApplication>
 #include <QDir>

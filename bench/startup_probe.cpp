@@ -6,10 +6,10 @@
 //
 // Usage: startup_probe PROGRAM_FOLDER [--steps]
 
-#include "hunspell_spell_checker.h"
-#include "main_window.h"
-#include "platform.h"
-#include "qt_platform.h"
+#include "platform/ui/hunspell_spell_checker.h"
+#include "game/ui/main_window.h"
+#include "platform/core/platform.h"
+#include "platform/ui/qt_platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,10 +4,10 @@
 // never holds the game; with sound on each tile waits 0.6 s after its letter, about
 // 6 s in all, while the window keeps answering: the longest wait of an event posted
 // during the draw is reported as the counter "worst_wait_ms" (it must stay under 50).
-#include "game_state.h"
-#include "sound_effects.h"
-#include "tile_board.h"
-#include "wave_player.h"
+#include "model/game_state.h"
+#include "game/core/sound_effects.h"
+#include "game/ui/board/tile_board.h"
+#include "platform/core/wave_player.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "command_line.h"
-#include "desktop_identity.h"
-#include "hunspell_spell_checker.h"
-#include "main_window.h"
-#include "platform.h"
-#include "program_folder.h"
-#include "qt_platform.h"
-#include "qt_translations.h"
-#include "version.h"
+#include "platform/core/command_line.h"
+#include "platform/ui/desktop_identity.h"
+#include "platform/ui/hunspell_spell_checker.h"
+#include "game/ui/main_window.h"
+#include "platform/core/platform.h"
+#include "platform/core/program_folder.h"
+#include "platform/ui/qt_platform.h"
+#include "platform/ui/qt_translations.h"
+#include "platform/version.h"
 
 #include <QApplication>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "command_line.h"
-#include "desktop_identity.h"
-#include "gleaner_window.h"
-#include "language.h"
-#include "platform.h"
-#include "program_folder.h"
-#include "qt_platform.h"
-#include "qt_translations.h"
-#include "settings_lines.h"
-#include "site_address.h"
-#include "version.h"
+#include "platform/core/command_line.h"
+#include "platform/ui/desktop_identity.h"
+#include "gleaner/ui/gleaner_window.h"
+#include "model/language.h"
+#include "platform/core/platform.h"
+#include "platform/core/program_folder.h"
+#include "platform/ui/qt_platform.h"
+#include "platform/ui/qt_translations.h"
+#include "platform/core/settings_lines.h"
+#include "platform/core/site_address.h"
+#include "platform/version.h"
 
 #include <QApplication>
 #include <QDir>

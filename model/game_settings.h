@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game_rules.h"
-#include "language.h"
+#include "model/game_rules.h"
+#include "model/language.h"
 
 #include <QString>
 

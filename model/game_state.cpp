@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_state.h"
+#include "model/game_state.h"
 
 bool IsComputerPlayer(const QString& name)
 {

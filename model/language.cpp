@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "language.h"
+#include "model/language.h"
 
 #include <array>
 

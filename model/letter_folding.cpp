@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "letter_folding.h"
+#include "model/letter_folding.h"
 
 #include <QChar>
 #include <QString>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site_command_line.h"
+#include "site/ui/site_command_line.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_command.h"
+#include "tools/core/dict_command.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bulk_text.h"
+#include "dictionary_editor/core/bulk_text.h"
 
-#include "per_length_files.h"
-#include "single_byte_text.h"
+#include "lexicon/core/per_length_files.h"
+#include "platform/core/single_byte_text.h"
 
 #include <algorithm>
 

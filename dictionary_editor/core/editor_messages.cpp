@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor_messages.h"
+#include "dictionary_editor/core/editor_messages.h"
 
 #include <QStringList>
 

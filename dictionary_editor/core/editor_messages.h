@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editor_word_lists.h"
-#include "word_file_exchange.h"
+#include "dictionary_editor/core/editor_word_lists.h"
+#include "dictionary_editor/core/word_file_exchange.h"
 
 #include <QString>
 #include <QStringList>

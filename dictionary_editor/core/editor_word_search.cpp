@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor_word_search.h"
+#include "dictionary_editor/core/editor_word_search.h"
 
 #include <algorithm>
 

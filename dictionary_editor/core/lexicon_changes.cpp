@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexicon_changes.h"
+#include "dictionary_editor/core/lexicon_changes.h"
 
 LexiconChanges ChangesOf(const SortedWordList& list)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sorted_word_list.h"
+#include "dictionary_editor/core/sorted_word_list.h"
 
 #include <QStringList>
 

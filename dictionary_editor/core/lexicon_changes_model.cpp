@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexicon_changes_model.h"
+#include "dictionary_editor/core/lexicon_changes_model.h"
 
 void LexiconChangesModel::SetChanges(LexiconChanges changes)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lexicon_changes.h"
+#include "dictionary_editor/core/lexicon_changes.h"
 
 #include <QAbstractListModel>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexicon_list_load.h"
+#include "dictionary_editor/core/lexicon_list_load.h"
 
-#include "bounded_read.h"
-#include "program_folder.h"
+#include "platform/core/bounded_read.h"
+#include "platform/core/program_folder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editor_word_lists.h"
+#include "dictionary_editor/core/editor_word_lists.h"
 
-#include "lexicon_index.h"
+#include "lexicon/core/lexicon_index.h"
 
 #include <QByteArray>
 #include <QString>

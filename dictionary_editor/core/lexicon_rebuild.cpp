@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexicon_rebuild.h"
+#include "dictionary_editor/core/lexicon_rebuild.h"
 
-#include "lexicon_words.h"
-#include "lexicon_write_lock.h"
-#include "program_folder.h"
+#include "lexicon/core/lexicon_words.h"
+#include "lexicon/core/lexicon_write_lock.h"
+#include "platform/core/program_folder.h"
 
 #include <QDir>
 #include <QFile>

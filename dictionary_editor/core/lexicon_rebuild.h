@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editor_word_lists.h"
-#include "language.h"
+#include "dictionary_editor/core/editor_word_lists.h"
+#include "model/language.h"
 
-#include "lexicon_file_stamp.h"
-#include "lexicon_writer.h"
+#include "lexicon/core/lexicon_file_stamp.h"
+#include "lexicon/core/lexicon_writer.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sorted_word_list.h"
+#include "dictionary_editor/core/sorted_word_list.h"
 
 #include <algorithm>
 

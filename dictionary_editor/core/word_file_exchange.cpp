@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "word_file_exchange.h"
+#include "dictionary_editor/core/word_file_exchange.h"
 
-#include "per_length_files.h"
+#include "lexicon/core/per_length_files.h"
 
 #include <algorithm>
 

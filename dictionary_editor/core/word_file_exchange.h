@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editor_word_lists.h"
+#include "dictionary_editor/core/editor_word_lists.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,15 +4,15 @@
 // The outside world of the screenshot programs: no shell, no network, no sound, no
 // spelling, and pictures saved or reported.
 
-#include "dialogs.h"
-#include "http_fetcher.h"
-#include "platform.h"
-#include "shell.h"
-#include "spell_checker.h"
-#include "system_clock.h"
-#include "system_random.h"
-#include "wave_player.h"
-#include "window_places.h"
+#include "platform/core/dialogs.h"
+#include "platform/core/http_fetcher.h"
+#include "platform/core/platform.h"
+#include "platform/core/shell.h"
+#include "platform/core/spell_checker.h"
+#include "platform/core/system_clock.h"
+#include "platform/core/system_random.h"
+#include "platform/core/wave_player.h"
+#include "platform/ui/window_places.h"
 
 #include <QApplication>
 #include <QDir>

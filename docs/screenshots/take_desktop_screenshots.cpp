@@ -7,15 +7,15 @@
 //
 //   take_desktop_screenshots <program folder> <output folder>
 
-#include "game_view.h"
-#include "main_window.h"
-#include "manche_controller.h"
-#include "pause_control.h"
-#include "picture_steps.h"
-#include "qt_dialogs.h"
-#include "qt_translations.h"
-#include "quiet_services.h"
-#include "tile_board.h"
+#include "game/ui/game_view.h"
+#include "game/ui/main_window.h"
+#include "game/ui/manche_controller.h"
+#include "game/ui/pause_control.h"
+#include "docs/screenshots/picture_steps.h"
+#include "platform/ui/qt_dialogs.h"
+#include "platform/ui/qt_translations.h"
+#include "docs/screenshots/quiet_services.h"
+#include "game/ui/board/tile_board.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,10 +6,10 @@
 //
 //   take_editor_screenshots <program folder> <output folder>
 
-#include "dictionary_editor_window.h"
-#include "quiet_services.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
+#include "docs/screenshots/quiet_services.h"
 
-#include "language.h"
+#include "model/language.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,9 +4,9 @@
 //
 //   take_gleaner_screenshot <program folder> <output folder>
 
-#include "folder_browser.h"
-#include "gleaner_window.h"
-#include "quiet_services.h"
+#include "gleaner/ui/folder_browser.h"
+#include "gleaner/ui/gleaner_window.h"
+#include "docs/screenshots/quiet_services.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,12 +6,12 @@
 //
 //   take_screenshots <program folder> <output folder>
 
-#include "game_view.h"
-#include "main_menu.h"
-#include "main_window.h"
-#include "manche_controller.h"
-#include "picture_steps.h"
-#include "quiet_services.h"
+#include "game/ui/game_view.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/main_window.h"
+#include "game/ui/manche_controller.h"
+#include "docs/screenshots/picture_steps.h"
+#include "docs/screenshots/quiet_services.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "announcement.h"
+#include "game/core/announcement.h"
 
-#include "random_source.h"
+#include "platform/core/random_source.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game.h"
+#include "game/core/game.h"
 
-#include "dialogs.h"
-#include "language.h"
-#include "lexicon_words.h"
-#include "random_source.h"
-#include "word_search.h"
+#include "platform/core/dialogs.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_words.h"
+#include "platform/core/random_source.h"
+#include "lexicon/core/word_search.h"
 
 #include <utility>
 

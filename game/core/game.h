@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game_rules.h"
-#include "game_settings.h"
-#include "game_state.h"
-#include "letter_draw.h"
-#include "lexicon_source.h"
-#include "manche_flow.h"
-#include "results_board.h"
-#include "round_clock.h"
-#include "sound_effects.h"
-#include "word_draw.h"
+#include "model/game_rules.h"
+#include "model/game_settings.h"
+#include "model/game_state.h"
+#include "game/core/letter_draw.h"
+#include "lexicon/core/lexicon_source.h"
+#include "game/core/manche_flow.h"
+#include "scoring/core/results_board.h"
+#include "game/core/round_clock.h"
+#include "game/core/sound_effects.h"
+#include "game/core/word_draw.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_resets.h"
+#include "game/core/game_resets.h"
 
-#include "game_state.h"
+#include "model/game_state.h"
 
 namespace GameResets {
 

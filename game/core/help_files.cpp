@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help_files.h"
+#include "game/core/help_files.h"
 
 namespace HelpFiles {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "letter_draw.h"
+#include "game/core/letter_draw.h"
 
-#include "dialogs.h"
-#include "game_resets.h"
-#include "game_state.h"
-#include "random_source.h"
+#include "platform/core/dialogs.h"
+#include "game/core/game_resets.h"
+#include "model/game_state.h"
+#include "platform/core/random_source.h"
 
 #include <algorithm>
 #include <utility>

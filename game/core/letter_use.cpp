@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "letter_use.h"
+#include "game/core/letter_use.h"
 
 LetterUse LetterUse::Of(const QString& drawnLetters, const QString& word)
 {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "manche_flow.h"
+#include "game/core/manche_flow.h"
 
-#include "dialogs.h"
-#include "game_resets.h"
-#include "game_state.h"
-#include "round_clock.h"
+#include "platform/core/dialogs.h"
+#include "game/core/game_resets.h"
+#include "model/game_state.h"
+#include "game/core/round_clock.h"
 
 #include <functional>
 #include <utility>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "round_clock.h"
+#include "game/core/round_clock.h"
 
-#include "announcement.h"
-#include "game_state.h"
-#include "sound_effects.h"
+#include "game/core/announcement.h"
+#include "model/game_state.h"
+#include "game/core/sound_effects.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game_rules.h"
+#include "model/game_rules.h"
 
 #include <QRectF>
 #include <QString>

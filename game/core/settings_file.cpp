@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings_file.h"
+#include "game/core/settings_file.h"
 
-#include "numeric_value.h"
-#include "program_folder.h"
-#include "settings_lines.h"
-#include "single_byte_text.h"
-#include "single_byte_upper_case.h"
+#include "platform/core/numeric_value.h"
+#include "platform/core/program_folder.h"
+#include "platform/core/settings_lines.h"
+#include "platform/core/single_byte_text.h"
+#include "platform/core/single_byte_upper_case.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game_settings.h"
-#include "program_folder.h"
-#include "settings_lines.h"
+#include "model/game_settings.h"
+#include "platform/core/program_folder.h"
+#include "platform/core/settings_lines.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sound_effects.h"
+#include "game/core/sound_effects.h"
 
-#include "program_files.h"
-#include "program_folder.h"
-#include "wave_player.h"
+#include "platform/core/program_files.h"
+#include "platform/core/program_folder.h"
+#include "platform/core/wave_player.h"
 
 #include <QTimer>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spoken_text.h"
+#include "game/core/spoken_text.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "update_notice.h"
+#include "game/core/update_notice.h"
 
-#include "numeric_value.h"
+#include "platform/core/numeric_value.h"
 
 #include <QRegularExpression>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "word_draw.h"
+#include "game/core/word_draw.h"
 
-#include "dialogs.h"
-#include "game_state.h"
-#include "language.h"
-#include "letter_draw.h"
-#include "lexicon_file.h"
-#include "lexicon_index.h"
-#include "lexicon_words.h"
-#include "program_folder.h"
-#include "random_source.h"
+#include "platform/core/dialogs.h"
+#include "model/game_state.h"
+#include "model/language.h"
+#include "game/core/letter_draw.h"
+#include "lexicon/core/lexicon_file.h"
+#include "lexicon/core/lexicon_index.h"
+#include "lexicon/core/lexicon_words.h"
+#include "platform/core/program_folder.h"
+#include "platform/core/random_source.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "word_entry.h"
+#include "game/core/word_entry.h"
 
 namespace WordEntry {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about_window.h"
+#include "game/ui/about_window.h"
 
-#include "button_keys.h"
-#include "credits.h"
-#include "dialogs.h"
-#include "program_folder.h"
-#include "shell.h"
-#include "version.h"
-#include "web_addresses.h"
+#include "platform/ui/button_keys.h"
+#include "game/core/credits.h"
+#include "platform/core/dialogs.h"
+#include "platform/core/program_folder.h"
+#include "platform/core/shell.h"
+#include "platform/version.h"
+#include "platform/core/web_addresses.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "site_address.h"
+#include "platform/core/site_address.h"
 
 #include <QDialog>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clock_label.h"
+#include "game/ui/clock_label.h"
 
 ClockLabel::ClockLabel(const QString& caption, QWidget* parent) : QLabel(parent)
 {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "draw_controller.h"
+#include "game/ui/draw_controller.h"
 
-#include "fill_strip.h"
-#include "game_state.h"
-#include "game_view.h"
-#include "main_menu.h"
-#include "platform.h"
-#include "spoken_text.h"
-#include "tile_board.h"
+#include "game/ui/fill_strip.h"
+#include "model/game_state.h"
+#include "game/ui/game_view.h"
+#include "game/ui/main_menu.h"
+#include "platform/core/platform.h"
+#include "game/core/spoken_text.h"
+#include "game/ui/board/tile_board.h"
 
 #include <QAction>
 #include <QLabel>

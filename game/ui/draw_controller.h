@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "letter_draw.h"
-#include "word_draw.h"
+#include "game/core/letter_draw.h"
+#include "game/core/word_draw.h"
 
 #include <QObject>
 

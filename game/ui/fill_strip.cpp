@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fill_strip.h"
+#include "game/ui/fill_strip.h"
 
-#include "palette_colors.h"
+#include "game/ui/palette_colors.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_view.h"
+#include "game/ui/game_view.h"
 
-#include "clock_label.h"
-#include "fill_strip.h"
-#include "link_picture.h"
-#include "player_panel.h"
+#include "game/ui/clock_label.h"
+#include "game/ui/fill_strip.h"
+#include "game/ui/link_picture.h"
+#include "game/ui/player_panel.h"
 
 #include <QFont>
 #include <QGridLayout>

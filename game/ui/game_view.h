@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock_label.h"
-#include "spoken_announcer.h"
+#include "game/ui/clock_label.h"
+#include "game/ui/spoken_announcer.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link_picture.h"
+#include "game/ui/link_picture.h"
 
-#include "sharp_picture.h"
+#include "platform/ui/sharp_picture.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_menu.h"
+#include "game/ui/main_menu.h"
 
 #include <QAction>
 #include <QActionGroup>

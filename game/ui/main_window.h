@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game_state.h"
-#include "lexicon_file_stamp.h"
-#include "lexicon_index.h"
-#include "lexicon_source.h"
-#include "lexicon_words.h"
-#include "platform.h"
-#include "program_files.h"
-#include "search_runner.h"
-#include "site_address.h"
-#include "sound_effects.h"
+#include "model/game_state.h"
+#include "lexicon/core/lexicon_file_stamp.h"
+#include "lexicon/core/lexicon_index.h"
+#include "lexicon/core/lexicon_source.h"
+#include "lexicon/core/lexicon_words.h"
+#include "platform/core/platform.h"
+#include "platform/core/program_files.h"
+#include "game/ui/search_runner.h"
+#include "platform/core/site_address.h"
+#include "game/core/sound_effects.h"
 
 #include <QByteArray>
 #include <QMainWindow>

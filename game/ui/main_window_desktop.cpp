@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "game/ui/main_window.h"
 
-#include "main_menu.h"
-#include "manche_controller.h"
-#include "pause_control.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/manche_controller.h"
+#include "game/ui/pause_control.h"
 
 #include <QAction>
 #include <QEvent>

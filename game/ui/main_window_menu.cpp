@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "game/ui/main_window.h"
 
-#include "about_window.h"
-#include "dialogs.h"
-#include "dictionary_editor_window.h"
-#include "game_view.h"
-#include "help_files.h"
-#include "high_score_window.h"
-#include "link_picture.h"
-#include "main_menu.h"
-#include "program_folder.h"
-#include "shell.h"
-#include "vocabulary_window.h"
-#include "web_addresses.h"
-#include "word_rules.h"
+#include "game/ui/about_window.h"
+#include "platform/core/dialogs.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
+#include "game/ui/game_view.h"
+#include "game/core/help_files.h"
+#include "scoring/ui/high_score_window.h"
+#include "game/ui/link_picture.h"
+#include "game/ui/main_menu.h"
+#include "platform/core/program_folder.h"
+#include "platform/core/shell.h"
+#include "lexicon/ui/vocabulary_window.h"
+#include "platform/core/web_addresses.h"
+#include "lexicon/core/word_rules.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "manche_controller.h"
+#include "game/ui/manche_controller.h"
 
-#include "dialogs.h"
-#include "end_of_game_window.h"
-#include "fill_strip.h"
-#include "game_state.h"
-#include "game_view.h"
-#include "high_score_window.h"
-#include "lexicon_source.h"
-#include "pause_control.h"
-#include "platform.h"
-#include "results_window.h"
-#include "spoken_text.h"
+#include "platform/core/dialogs.h"
+#include "scoring/ui/end_of_game_window.h"
+#include "game/ui/fill_strip.h"
+#include "model/game_state.h"
+#include "game/ui/game_view.h"
+#include "scoring/ui/high_score_window.h"
+#include "lexicon/core/lexicon_source.h"
+#include "game/ui/pause_control.h"
+#include "platform/core/platform.h"
+#include "scoring/ui/results_window.h"
+#include "game/core/spoken_text.h"
 
 #include <QLabel>
 #include <QLineEdit>

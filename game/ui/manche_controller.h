@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "manche_flow.h"
-#include "round_clock.h"
+#include "game/core/manche_flow.h"
+#include "game/core/round_clock.h"
 
 #include <QObject>
 #include <QPointer>

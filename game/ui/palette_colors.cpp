@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "palette_colors.h"
+#include "game/ui/palette_colors.h"
 
 #include <algorithm>
 #include <cmath>

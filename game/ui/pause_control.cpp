@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pause_control.h"
+#include "game/ui/pause_control.h"
 
-#include "game_state.h"
-#include "game_view.h"
-#include "round_clock.h"
+#include "model/game_state.h"
+#include "game/ui/game_view.h"
+#include "game/core/round_clock.h"
 
 #include <QApplication>
 #include <QEvent>

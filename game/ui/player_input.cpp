@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "player_input.h"
+#include "game/ui/player_input.h"
 
-#include "game_state.h"
-#include "game_view.h"
-#include "letter_use.h"
-#include "player_panel.h"
-#include "sound_effects.h"
-#include "tile_board.h"
-#include "word_box_filter.h"
-#include "word_entry.h"
+#include "model/game_state.h"
+#include "game/ui/game_view.h"
+#include "game/core/letter_use.h"
+#include "game/ui/player_panel.h"
+#include "game/core/sound_effects.h"
+#include "game/ui/board/tile_board.h"
+#include "game/ui/board/word_box_filter.h"
+#include "game/core/word_entry.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "player_panel.h"
+#include "game/ui/player_panel.h"
 
 #include <QFont>
 #include <QGridLayout>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search_runner.h"
+#include "game/ui/search_runner.h"
 
-#include "fill_strip.h"
-#include "dialogs.h"
-#include "game_state.h"
-#include "round_clock.h"
-#include "word_search.h"
+#include "game/ui/fill_strip.h"
+#include "platform/core/dialogs.h"
+#include "model/game_state.h"
+#include "game/core/round_clock.h"
+#include "lexicon/core/word_search.h"
 
 #include <QLabel>
 

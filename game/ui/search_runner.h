@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lexicon_source.h"
+#include "lexicon/core/lexicon_source.h"
 
 #include <QColor>
 #include <QString>

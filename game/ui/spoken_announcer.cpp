@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spoken_announcer.h"
+#include "game/ui/spoken_announcer.h"
 
-#include "announcement.h"
+#include "game/core/announcement.h"
 
 #include <QTimer>
 

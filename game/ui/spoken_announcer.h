@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "spoken_notice.h"
+#include "platform/ui/spoken_notice.h"
 
 #include <QString>
 #include <QStringList>

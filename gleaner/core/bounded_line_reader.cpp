@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bounded_line_reader.h"
+#include "gleaner/core/bounded_line_reader.h"
 
 #include <algorithm>
 

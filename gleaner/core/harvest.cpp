@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "harvest.h"
+#include "gleaner/core/harvest.h"
 
-#include "bounded_read.h"
-#include "single_byte_text.h"
+#include "platform/core/bounded_read.h"
+#include "platform/core/single_byte_text.h"
 
 #include <QDir>
 #include <QFileInfo>

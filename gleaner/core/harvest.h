@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "bounded_line_reader.h"
-#include "harvest_targets.h"
+#include "gleaner/core/bounded_line_reader.h"
+#include "gleaner/core/harvest_targets.h"
 
 #include <QFile>
 #include <QString>

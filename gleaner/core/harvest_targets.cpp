@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "harvest_targets.h"
+#include "gleaner/core/harvest_targets.h"
 
-#include "bounded_read.h"
-#include "per_length_files.h"
+#include "platform/core/bounded_read.h"
+#include "lexicon/core/per_length_files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "harvest_words.h"
-#include "plain_word_set.h"
+#include "gleaner/core/harvest_words.h"
+#include "gleaner/core/plain_word_set.h"
 
 #include <QByteArray>
 #include <QString>

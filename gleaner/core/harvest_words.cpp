@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "harvest_words.h"
+#include "gleaner/core/harvest_words.h"
 
-#include "letter_folding.h"
+#include "model/letter_folding.h"
 
 #include <QChar>
 

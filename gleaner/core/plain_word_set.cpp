@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "plain_word_set.h"
+#include "gleaner/core/plain_word_set.h"
 
 namespace {
 

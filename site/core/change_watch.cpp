@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "change_watch.h"
+#include "site/core/change_watch.h"
 
 std::optional<qint64> ChangeWatch::Current(const std::function<std::optional<qint64>()>& read)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "database_address.h"
+#include "site/core/database_address.h"
 
 #include <QUrl>
 #include <QUrlQuery>

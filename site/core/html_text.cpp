@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "html_text.h"
+#include "site/core/html_text.h"
 
 QString HtmlEscaped(const QString& text)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "missing_words.h"
+#include "site/core/missing_words.h"
 
-#include "letter_folding.h"
+#include "model/letter_folding.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "language.h"
+#include "model/language.h"
 
 #include <QByteArray>
 #include <QString>

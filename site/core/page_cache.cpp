@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "page_cache.h"
+#include "site/core/page_cache.h"
 
 std::shared_ptr<const std::string> PageCache::Find(const std::string& key, qint64 changeNumber) const
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "record_ranking.h"
+#include "site/core/record_ranking.h"
 
 #include <cstddef>
 

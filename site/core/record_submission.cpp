@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "record_submission.h"
+#include "site/core/record_submission.h"
 
-#include "game_rules.h"
+#include "model/game_rules.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

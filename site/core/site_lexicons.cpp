@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site_lexicons.h"
+#include "site/core/site_lexicons.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "anagram_index.h"
-#include "language.h"
-#include "lexicon_source.h"
-#include "lexicon_words.h"
+#include "lexicon/core/anagram_index.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_source.h"
+#include "lexicon/core/lexicon_words.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site_pages.h"
+#include "site/core/site_pages.h"
 
-#include "html_text.h"
+#include "site/core/html_text.h"
 
 #include <QTimeZone>
 #include <QUrl>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "site_storage.h"
+#include "site/core/site_storage.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site_storage.h"
+#include "site/core/site_storage.h"
 
 #include <QRandomGenerator>
 #include <QSqlError>

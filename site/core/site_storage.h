@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "database_address.h"
-#include "missing_words.h"
-#include "record_submission.h"
+#include "site/core/database_address.h"
+#include "site/core/missing_words.h"
+#include "site/core/record_submission.h"
 
 #include <QByteArray>
 #include <QDateTime>

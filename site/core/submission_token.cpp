@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "submission_token.h"
+#include "site/core/submission_token.h"
 
 #include <QCryptographicHash>
 #include <QList>

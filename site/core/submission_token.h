@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "record_submission.h"
+#include "site/core/record_submission.h"
 
 #include <QByteArray>
 #include <QDateTime>

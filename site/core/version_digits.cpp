@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "version_digits.h"
+#include "site/core/version_digits.h"
 
 #include <QRegularExpression>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clock_label.h"
-#include "end_of_game_window.h"
-#include "fill_strip.h"
-#include "game_state.h"
-#include "game_view.h"
-#include "link_picture.h"
+#include "game/ui/clock_label.h"
+#include "scoring/ui/end_of_game_window.h"
+#include "game/ui/fill_strip.h"
+#include "model/game_state.h"
+#include "game/ui/game_view.h"
+#include "game/ui/link_picture.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

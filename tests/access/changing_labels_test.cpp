@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dictionary_editor_window.h"
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "game_state.h"
-#include "game_view.h"
-#include "gleaner_window.h"
-#include "high_score_window.h"
-#include "run_until.h"
-#include "spoken_announcer.h"
-#include "temp_program_folder.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "model/game_state.h"
+#include "game/ui/game_view.h"
+#include "gleaner/ui/gleaner_window.h"
+#include "scoring/ui/high_score_window.h"
+#include "tests/support/run_until.h"
+#include "game/ui/spoken_announcer.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QAccessible>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt_dialogs.h"
-#include "qt_translations.h"
+#include "platform/ui/qt_dialogs.h"
+#include "platform/ui/qt_translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>

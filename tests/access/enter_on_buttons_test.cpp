@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "confirm_window.h"
-#include "end_of_game_window.h"
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "game_state.h"
-#include "high_score_window.h"
-#include "results_window.h"
-#include "temp_program_folder.h"
+#include "lexicon/ui/confirm_window.h"
+#include "scoring/ui/end_of_game_window.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "model/game_state.h"
+#include "scoring/ui/high_score_window.h"
+#include "scoring/ui/results_window.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

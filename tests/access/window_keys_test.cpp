@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about_window.h"
-#include "confirm_window.h"
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "game_view.h"
-#include "results_window.h"
+#include "game/ui/about_window.h"
+#include "lexicon/ui/confirm_window.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "game/ui/game_view.h"
+#include "scoring/ui/results_window.h"
 
 #include <QAccessible>
 #include <QApplication>

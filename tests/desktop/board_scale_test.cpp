@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
-#include "tile_board.h"
-#include "tile_face.h"
-#include "tile_geometry.h"
+#include "tests/support/main_window_fixture.h"
+#include "game/ui/board/tile_board.h"
+#include "game/ui/board/tile_face.h"
+#include "game/ui/board/tile_geometry.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fill_strip.h"
-#include "main_window_fixture.h"
-#include "palette_colors.h"
+#include "game/ui/fill_strip.h"
+#include "tests/support/main_window_fixture.h"
+#include "game/ui/palette_colors.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_menu.h"
-#include "main_window_fixture.h"
+#include "game/ui/main_menu.h"
+#include "tests/support/main_window_fixture.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_menu.h"
-#include "main_window_fixture.h"
-#include "manche_controller.h"
-#include "pause_control.h"
-#include "results_window.h"
-#include "round_clock.h"
-#include "run_until.h"
-#include "tile_board.h"
+#include "game/ui/main_menu.h"
+#include "tests/support/main_window_fixture.h"
+#include "game/ui/manche_controller.h"
+#include "game/ui/pause_control.h"
+#include "scoring/ui/results_window.h"
+#include "game/core/round_clock.h"
+#include "tests/support/run_until.h"
+#include "game/ui/board/tile_board.h"
 
 #include <QAction>
 #include <QApplication>

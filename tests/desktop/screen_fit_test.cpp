@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about_window.h"
-#include "confirm_window.h"
-#include "link_picture.h"
-#include "end_of_game_window.h"
-#include "high_score_window.h"
-#include "main_window_fixture.h"
-#include "results_window.h"
+#include "game/ui/about_window.h"
+#include "lexicon/ui/confirm_window.h"
+#include "game/ui/link_picture.h"
+#include "scoring/ui/end_of_game_window.h"
+#include "scoring/ui/high_score_window.h"
+#include "tests/support/main_window_fixture.h"
+#include "scoring/ui/results_window.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_platform.h"
-#include "game_state.h"
-#include "run_until.h"
-#include "sharp_picture.h"
-#include "sound_effects.h"
-#include "temp_program_folder.h"
-#include "tile_board.h"
-#include "tile_face.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "tests/support/run_until.h"
+#include "platform/ui/sharp_picture.h"
+#include "game/core/sound_effects.h"
+#include "tests/support/temp_program_folder.h"
+#include "game/ui/board/tile_board.h"
+#include "game/ui/board/tile_face.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
-#include "window_places.h"
+#include "tests/support/main_window_fixture.h"
+#include "platform/ui/window_places.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bulk_text.h"
-#include "editor_messages.h"
+#include "dictionary_editor/core/bulk_text.h"
+#include "dictionary_editor/core/editor_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_run.h"
+#include "tests/support/dict_run.h"
 
-#include "temp_program_folder.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QDir>
 #include <QFile>

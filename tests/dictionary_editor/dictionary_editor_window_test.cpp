@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dictionary_editor_window.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
 
-#include "fake_platform.h"
-#include "hunspell_spell_checker.h"
-#include "language.h"
-#include "temp_program_folder.h"
-#include "tiny_lexicon.h"
+#include "tests/support/fake_platform.h"
+#include "platform/ui/hunspell_spell_checker.h"
+#include "model/language.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/tiny_lexicon.h"
 
 #include <QLabel>
 #include <QLineEdit>

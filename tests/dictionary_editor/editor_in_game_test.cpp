@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "dict_command.h"
-#include "dictionary_editor_window.h"
-#include "main_menu.h"
-#include "results_window.h"
+#include "tools/core/dict_command.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
+#include "game/ui/main_menu.h"
+#include "scoring/ui/results_window.h"
 
 #include <QAction>
 #include <QApplication>

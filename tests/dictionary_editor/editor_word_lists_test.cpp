@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor_word_lists.h"
-#include "lexicon_changes.h"
-#include "editor_word_search.h"
+#include "dictionary_editor/core/editor_word_lists.h"
+#include "dictionary_editor/core/lexicon_changes.h"
+#include "dictionary_editor/core/editor_word_search.h"
 
-#include "language.h"
+#include "model/language.h"
 
 #include <gtest/gtest.h>
 

@@ -2,17 +2,17 @@
 // The editor as a keeper uses it: nothing lost on a step off the path (no lexicon, an
 // export over harvested words, leaving with changes, Annulla in the edit box), and
 // the review of what comes in (search, the changes view, the fit to the screen).
-#include "dictionary_editor_window.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
 
-#include "dict_command.h"
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "language.h"
-#include "lexicon_words.h"
-#include "lexicon_write_lock.h"
-#include "program_folder.h"
-#include "temp_program_folder.h"
-#include "tiny_lexicon.h"
+#include "tools/core/dict_command.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_words.h"
+#include "lexicon/core/lexicon_write_lock.h"
+#include "platform/core/program_folder.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/tiny_lexicon.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor_messages.h"
-#include "lexicon_list_load.h"
-#include "lexicon_rebuild.h"
+#include "dictionary_editor/core/editor_messages.h"
+#include "dictionary_editor/core/lexicon_list_load.h"
+#include "dictionary_editor/core/lexicon_rebuild.h"
 
-#include "language.h"
-#include "lexicon_index.h"
-#include "temp_program_folder.h"
-#include "tiny_lexicon.h"
-#include "word_file_exchange.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_index.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/tiny_lexicon.h"
+#include "dictionary_editor/core/word_file_exchange.h"
 
 #include <QFile>
 

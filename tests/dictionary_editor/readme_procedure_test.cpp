@@ -2,17 +2,17 @@
 // The README's "Keeping the word lists", followed word for word on a copy of the
 // shipped Italian lexicon: harvest a chapter with Gleaner, import, review, rebuild.
 // The lexicon ends with every word it shipped with plus the harvest's new ones.
-#include "dictionary_editor_window.h"
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "folder_browser.h"
-#include "gleaner_window.h"
-#include "language.h"
-#include "lexicon_rebuild.h"
-#include "lexicon_words.h"
-#include "per_length_files.h"
-#include "temp_program_folder.h"
-#include "word_lookup.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "gleaner/ui/folder_browser.h"
+#include "gleaner/ui/gleaner_window.h"
+#include "model/language.h"
+#include "dictionary_editor/core/lexicon_rebuild.h"
+#include "lexicon/core/lexicon_words.h"
+#include "lexicon/core/per_length_files.h"
+#include "tests/support/temp_program_folder.h"
+#include "lexicon/core/word_lookup.h"
 
 #include <QCheckBox>
 #include <QDir>

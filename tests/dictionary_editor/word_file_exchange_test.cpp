@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "word_file_exchange.h"
+#include "dictionary_editor/core/word_file_exchange.h"
 
-#include "language.h"
-#include "temp_program_folder.h"
+#include "model/language.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QDir>
 

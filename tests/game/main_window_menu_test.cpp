@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "about_window.h"
-#include "credits.h"
-#include "fill_strip.h"
-#include "game_view.h"
-#include "main_menu.h"
-#include "player_panel.h"
-#include "site_address.h"
-#include "version.h"
-#include "web_addresses.h"
+#include "game/ui/about_window.h"
+#include "game/core/credits.h"
+#include "game/ui/fill_strip.h"
+#include "game/ui/game_view.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/player_panel.h"
+#include "platform/core/site_address.h"
+#include "platform/version.h"
+#include "platform/core/web_addresses.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "game_view.h"
-#include "main_menu.h"
-#include "player_panel.h"
+#include "game/ui/game_view.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/player_panel.h"
 
 #include <QAction>
 #include <QActionGroup>

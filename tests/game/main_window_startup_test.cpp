@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "game_view.h"
-#include "link_picture.h"
-#include "main_menu.h"
-#include "site_address.h"
+#include "game/ui/game_view.h"
+#include "game/ui/link_picture.h"
+#include "game/ui/main_menu.h"
+#include "platform/core/site_address.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings_file.h"
-#include "temp_program_folder.h"
+#include "game/core/settings_file.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings_file.h"
-#include "settings_lines.h"
+#include "game/core/settings_file.h"
+#include "platform/core/settings_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings_file.h"
+#include "game/core/settings_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "update_notice.h"
+#include "game/core/update_notice.h"
 
 #include <gtest/gtest.h>
 

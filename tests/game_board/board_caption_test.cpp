@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tile_board.h"
+#include "game/ui/board/tile_board.h"
 
-#include "fake_platform.h"
-#include "game_state.h"
-#include "sound_effects.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "game/core/sound_effects.h"
 
 #include <QGroupBox>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fly_in_sequence.h"
-#include "tile_geometry.h"
+#include "game/ui/board/fly_in_sequence.h"
+#include "game/ui/board/tile_geometry.h"
 
 #include <QStringList>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "letter_draw.h"
+#include "game/core/letter_draw.h"
 
-#include "fake_platform.h"
-#include "game_state.h"
-#include "language.h"
-#include "system_clock.h"
-#include "system_random.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "model/language.h"
+#include "platform/core/system_clock.h"
+#include "platform/core/system_random.h"
 
 #include <QRegularExpression>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sound_effects.h"
+#include "game/core/sound_effects.h"
 
-#include "fake_platform.h"
-#include "game_state.h"
-#include "run_until.h"
-#include "temp_program_folder.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "tests/support/run_until.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tile_geometry.h"
+#include "game/ui/board/tile_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "word_box_filter.h"
+#include "game/ui/board/word_box_filter.h"
 
-#include "game_state.h"
+#include "model/game_state.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "word_draw.h"
+#include "game/core/word_draw.h"
 
-#include "fake_platform.h"
-#include "game_state.h"
-#include "language.h"
-#include "letter_draw.h"
-#include "lexicon_index.h"
-#include "system_clock.h"
-#include "system_random.h"
-#include "temp_program_folder.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "model/language.h"
+#include "game/core/letter_draw.h"
+#include "lexicon/core/lexicon_index.h"
+#include "platform/core/system_clock.h"
+#include "platform/core/system_random.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
 

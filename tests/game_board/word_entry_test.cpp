@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "word_box_filter.h"
-#include "word_entry.h"
+#include "game/ui/board/word_box_filter.h"
+#include "game/core/word_entry.h"
 
-#include "game_state.h"
-#include "language.h"
+#include "model/game_state.h"
+#include "model/language.h"
 
 #include <QApplication>
 #include <QClipboard>

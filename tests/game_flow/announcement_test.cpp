@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "announcement.h"
+#include "game/core/announcement.h"
 
-#include "fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "manche_flow.h"
+#include "game/core/manche_flow.h"
 
-#include "fake_platform.h"
-#include "game_state.h"
-#include "round_clock.h"
-#include "sound_effects.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "game/core/round_clock.h"
+#include "game/core/sound_effects.h"
 
 #include <gtest/gtest.h>
 

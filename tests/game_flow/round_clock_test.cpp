@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "round_clock.h"
+#include "game/core/round_clock.h"
 
-#include "fake_platform.h"
-#include "game_state.h"
-#include "sound_effects.h"
-#include "temp_program_folder.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "game/core/sound_effects.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "announcement.h"
-#include "game_settings.h"
-#include "spoken_text.h"
+#include "game/core/announcement.h"
+#include "model/game_settings.h"
+#include "game/core/spoken_text.h"
 
 #include <gtest/gtest.h>
 

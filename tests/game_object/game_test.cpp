@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game.h"
+#include "game/core/game.h"
 
-#include "fake_platform.h"
-#include "language.h"
-#include "lexicon_words.h"
-#include "lexicon_writer.h"
-#include "personal_vocabulary.h"
-#include "program_files.h"
+#include "tests/support/fake_platform.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_words.h"
+#include "lexicon/core/lexicon_writer.h"
+#include "lexicon/core/personal_vocabulary.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFile>

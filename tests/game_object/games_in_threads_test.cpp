@@ -2,14 +2,14 @@
 // Many games in one process, as a server's tables will hold them: 200 games on 8
 // threads, each with its own program folder, random source and clock, sharing the
 // Italian lexicon. Every game must end exactly as the same game played alone.
-#include "game.h"
+#include "game/core/game.h"
 
-#include "fake_platform.h"
-#include "language.h"
-#include "letter_use.h"
-#include "lexicon_words.h"
-#include "program_files.h"
-#include "seeded_random.h"
+#include "tests/support/fake_platform.h"
+#include "model/language.h"
+#include "game/core/letter_use.h"
+#include "lexicon/core/lexicon_words.h"
+#include "platform/core/program_files.h"
+#include "tests/support/seeded_random.h"
 
 #include <QTemporaryDir>
 

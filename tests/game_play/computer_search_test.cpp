@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "fill_strip.h"
-#include "results_window.h"
+#include "game/ui/fill_strip.h"
+#include "scoring/ui/results_window.h"
 
 #include <QFile>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "language.h"
-#include "main_menu.h"
-#include "sound_effects.h"
+#include "model/language.h"
+#include "game/ui/main_menu.h"
+#include "game/core/sound_effects.h"
 
 #include <QAction>
 #include <QElapsedTimer>

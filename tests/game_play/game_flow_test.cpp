@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "end_of_game_window.h"
-#include "fill_strip.h"
-#include "high_score_window.h"
-#include "language.h"
-#include "main_menu.h"
-#include "manche_controller.h"
-#include "results_window.h"
-#include "run_until.h"
-#include "score_format.h"
-#include "tile_board.h"
+#include "scoring/ui/end_of_game_window.h"
+#include "game/ui/fill_strip.h"
+#include "scoring/ui/high_score_window.h"
+#include "model/language.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/manche_controller.h"
+#include "scoring/ui/results_window.h"
+#include "tests/support/run_until.h"
+#include "scoring/core/score_format.h"
+#include "game/ui/board/tile_board.h"
 
 #include <QAction>
 #include <QApplication>

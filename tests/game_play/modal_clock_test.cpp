@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
-#include "main_menu.h"
-#include "manche_controller.h"
-#include "results_window.h"
-#include "round_clock.h"
-#include "run_until.h"
-#include "vocabulary_window.h"
+#include "tests/support/main_window_fixture.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/manche_controller.h"
+#include "scoring/ui/results_window.h"
+#include "game/core/round_clock.h"
+#include "tests/support/run_until.h"
+#include "lexicon/ui/vocabulary_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "main_menu.h"
-#include "manche_controller.h"
-#include "results_window.h"
-#include "run_until.h"
-#include "spoken_announcer.h"
-#include "tile_board.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/manche_controller.h"
+#include "scoring/ui/results_window.h"
+#include "tests/support/run_until.h"
+#include "game/ui/spoken_announcer.h"
+#include "game/ui/board/tile_board.h"
 
 #include <QAction>
 #include <QApplication>

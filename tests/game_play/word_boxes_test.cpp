@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "main_menu.h"
-#include "player_input.h"
-#include "player_panel.h"
-#include "run_until.h"
-#include "tile_board.h"
-#include "tile_face.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/player_input.h"
+#include "game/ui/player_panel.h"
+#include "tests/support/run_until.h"
+#include "game/ui/board/tile_board.h"
+#include "game/ui/board/tile_face.h"
 
 #include <QAction>
 #include <QApplication>

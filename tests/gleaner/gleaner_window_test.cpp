@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_command.h"
-#include "fake_platform.h"
-#include "folder_browser.h"
-#include "gleaner_window.h"
-#include "harvest_folders.h"
-#include "language.h"
-#include "lexicon_writer.h"
-#include "site_address.h"
+#include "tools/core/dict_command.h"
+#include "tests/support/fake_platform.h"
+#include "gleaner/ui/folder_browser.h"
+#include "gleaner/ui/gleaner_window.h"
+#include "tests/support/harvest_folders.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_writer.h"
+#include "platform/core/site_address.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "harvest.h"
-#include "harvest_folders.h"
-#include "language.h"
-#include "lexicon_rebuild.h"
-#include "lexicon_words.h"
-#include "word_file_exchange.h"
-#include "word_lookup.h"
+#include "gleaner/core/harvest.h"
+#include "tests/support/harvest_folders.h"
+#include "model/language.h"
+#include "dictionary_editor/core/lexicon_rebuild.h"
+#include "lexicon/core/lexicon_words.h"
+#include "dictionary_editor/core/word_file_exchange.h"
+#include "lexicon/core/word_lookup.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "harvest.h"
-#include "harvest_folders.h"
+#include "gleaner/core/harvest.h"
+#include "tests/support/harvest_folders.h"
 
 #include <QByteArray>
 #include <QFile>

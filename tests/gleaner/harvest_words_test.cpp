@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "harvest_words.h"
+#include "gleaner/core/harvest_words.h"
 
 #include <QString>
 #include <QStringList>

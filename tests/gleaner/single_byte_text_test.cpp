@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "single_byte_text.h"
+#include "platform/core/single_byte_text.h"
 
 #include <QByteArray>
 #include <QString>

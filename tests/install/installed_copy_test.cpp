@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "high_score_file.h"
-#include "main_menu.h"
-#include "main_window.h"
-#include "personal_vocabulary.h"
-#include "program_folder.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "scoring/core/high_score_file.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/main_window.h"
+#include "lexicon/core/personal_vocabulary.h"
+#include "platform/core/program_folder.h"
 
 #include <QAction>
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexicon_file.h"
-#include "lexicon_test_files.h"
-#include "temp_program_folder.h"
+#include "lexicon/core/lexicon_file.h"
+#include "tests/lexicon/lexicon_test_files.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QFile>
 

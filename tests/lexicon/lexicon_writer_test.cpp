@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexicon_file.h"
-#include "lexicon_writer.h"
-#include "temp_program_folder.h"
+#include "lexicon/core/lexicon_file.h"
+#include "lexicon/core/lexicon_writer.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "harvest_folders.h"
-#include "per_length_files.h"
-#include "program_folder.h"
+#include "tests/support/harvest_folders.h"
+#include "lexicon/core/per_length_files.h"
+#include "platform/core/program_folder.h"
 
 #include <QByteArray>
 #include <QFileDevice>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "language.h"
-#include "letter_folding.h"
-#include "word_list_builder.h"
+#include "model/language.h"
+#include "model/letter_folding.h"
+#include "lexicon/core/word_list_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "anagram_index.h"
-#include "search_fixture.h"
+#include "lexicon/core/anagram_index.h"
+#include "tests/lexicon_search/search_fixture.h"
 
 #include <gtest/gtest.h>
 

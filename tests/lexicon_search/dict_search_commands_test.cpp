@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_run.h"
-#include "search_fixture.h"
-#include "temp_program_folder.h"
+#include "tests/support/dict_run.h"
+#include "tests/lexicon_search/search_fixture.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_run.h"
-#include "lexicon_scan.h"
-#include "lexicon_source.h"
-#include "program_folder.h"
-#include "search_fixture.h"
-#include "temp_program_folder.h"
+#include "tests/support/dict_run.h"
+#include "lexicon/core/lexicon_scan.h"
+#include "lexicon/core/lexicon_source.h"
+#include "platform/core/program_folder.h"
+#include "tests/lexicon_search/search_fixture.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search_fixture.h"
-#include "language.h"
-#include "lexicon_index.h"
-#include "lexicon_writer.h"
+#include "tests/lexicon_search/search_fixture.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_index.h"
+#include "lexicon/core/lexicon_writer.h"
 
 #include <map>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lexicon_words.h"
+#include "lexicon/core/lexicon_words.h"
 
 #include <QByteArray>
 #include <QByteArrayList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexicon_scan.h"
-#include "lexicon_words.h"
-#include "word_lookup.h"
-#include "word_search.h"
+#include "lexicon/core/lexicon_scan.h"
+#include "lexicon/core/lexicon_words.h"
+#include "lexicon/core/word_lookup.h"
+#include "lexicon/core/word_search.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "language.h"
-#include "lexicon_scan.h"
-#include "search_fixture.h"
-#include "temp_program_folder.h"
-#include "word_lookup.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_scan.h"
+#include "tests/lexicon_search/search_fixture.h"
+#include "tests/support/temp_program_folder.h"
+#include "lexicon/core/word_lookup.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexicon_scan.h"
-#include "search_fixture.h"
-#include "temp_program_folder.h"
-#include "word_search.h"
+#include "lexicon/core/lexicon_scan.h"
+#include "tests/lexicon_search/search_fixture.h"
+#include "tests/support/temp_program_folder.h"
+#include "lexicon/core/word_search.h"
 
 #include <QFile>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "confirm_window.h"
+#include "lexicon/ui/confirm_window.h"
 
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "run_until.h"
-#include "spell_checker.h"
-#include "temp_program_folder.h"
-#include "when_modal_opens.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "tests/support/run_until.h"
+#include "platform/core/spell_checker.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/when_modal_opens.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "personal_vocabulary.h"
-#include "program_folder.h"
-#include "temp_program_folder.h"
-#include "tiny_lexicon.h"
-#include "word_rules.h"
+#include "lexicon/core/personal_vocabulary.h"
+#include "platform/core/program_folder.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/tiny_lexicon.h"
+#include "lexicon/core/word_rules.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "vocabulary_window.h"
+#include "lexicon/ui/vocabulary_window.h"
 
-#include "fake_platform.h"
-#include "game_state.h"
-#include "language.h"
-#include "personal_vocabulary.h"
-#include "program_files.h"
-#include "program_folder.h"
-#include "run_until.h"
-#include "temp_program_folder.h"
-#include "tiny_lexicon.h"
-#include "when_modal_opens.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "model/language.h"
+#include "lexicon/core/personal_vocabulary.h"
+#include "platform/core/program_files.h"
+#include "platform/core/program_folder.h"
+#include "tests/support/run_until.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/tiny_lexicon.h"
+#include "tests/support/when_modal_opens.h"
 
 #include <QAccessible>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "credits.h"
+#include "game/core/credits.h"
 
 #include <QFile>
 #include <QRegularExpression>

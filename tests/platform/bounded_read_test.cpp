@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bounded_read.h"
+#include "platform/core/bounded_read.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // Fetches one address with the programs' HTTP fetcher while the main thread is busy,
 // as it is at start-up, and prints the process's peak memory before and after:
 //   "idle KB", then "peak KB" and "answer BYTES" or "answer none".
-#include "qt_http_fetcher.h"
+#include "platform/ui/qt_http_fetcher.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numeric_value.h"
+#include "platform/core/numeric_value.h"
 
 #include <gtest/gtest.h>
 

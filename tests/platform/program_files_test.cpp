@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program_files.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFile>

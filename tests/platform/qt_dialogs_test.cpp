@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt_dialogs.h"
+#include "platform/ui/qt_dialogs.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

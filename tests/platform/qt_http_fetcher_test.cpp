@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt_http_fetcher.h"
+#include "platform/ui/qt_http_fetcher.h"
 
-#include "run_until.h"
+#include "tests/support/run_until.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>

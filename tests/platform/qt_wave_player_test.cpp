@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt_wave_player.h"
+#include "platform/ui/qt_wave_player.h"
 
 #include <QDir>
 #include <QFile>

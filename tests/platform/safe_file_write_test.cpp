@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "safe_file_write.h"
+#include "platform/core/safe_file_write.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site_address.h"
+#include "platform/core/site_address.h"
 
 #include <gtest/gtest.h>
 

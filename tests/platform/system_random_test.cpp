@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "system_clock.h"
-#include "system_random.h"
-#include "fake_platform.h"
+#include "platform/core/system_clock.h"
+#include "platform/core/system_random.h"
+#include "tests/support/fake_platform.h"
 
 #include <gtest/gtest.h>
 

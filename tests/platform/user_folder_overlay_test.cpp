@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program_folder.h"
-#include "temp_program_folder.h"
+#include "platform/core/program_folder.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QDir>
 #include <QFile>

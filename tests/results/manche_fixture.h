@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fake_platform.h"
-#include "game_state.h"
-#include "temp_program_folder.h"
-#include "tiny_lexicon.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/tiny_lexicon.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "own_row_text.h"
+#include "scoring/core/own_row_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_board.h"
+#include "scoring/core/results_board.h"
 
-#include "manche_fixture.h"
-#include "personal_vocabulary.h"
-#include "program_folder.h"
+#include "tests/results/manche_fixture.h"
+#include "lexicon/core/personal_vocabulary.h"
+#include "platform/core/program_folder.h"
 
 #include <QDir>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_window.h"
+#include "scoring/ui/results_window.h"
 
-#include "confirm_window.h"
-#include "fake_spell_checker.h"
-#include "manche_fixture.h"
-#include "program_files.h"
-#include "run_until.h"
+#include "lexicon/ui/confirm_window.h"
+#include "tests/support/fake_spell_checker.h"
+#include "tests/results/manche_fixture.h"
+#include "platform/core/program_files.h"
+#include "tests/support/run_until.h"
 
 #include <QApplication>
 #include <QDir>

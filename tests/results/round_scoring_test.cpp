@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "round_scoring.h"
+#include "scoring/core/round_scoring.h"
 
 #include <limits>
 

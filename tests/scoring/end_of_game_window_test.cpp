@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "end_of_game_summary.h"
-#include "end_of_game_window.h"
-#include "game_state.h"
-#include "run_until.h"
-#include "when_modal_opens.h"
+#include "scoring/core/end_of_game_summary.h"
+#include "scoring/ui/end_of_game_window.h"
+#include "model/game_state.h"
+#include "tests/support/run_until.h"
+#include "tests/support/when_modal_opens.h"
 
 #include <QLabel>
 #include <QListWidget>

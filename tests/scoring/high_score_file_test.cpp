@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "high_score_file.h"
-#include "temp_program_folder.h"
+#include "scoring/core/high_score_file.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
 

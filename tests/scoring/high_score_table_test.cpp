@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_state.h"
-#include "high_score_file.h"
-#include "high_score_table.h"
-#include "temp_program_folder.h"
+#include "model/game_state.h"
+#include "scoring/core/high_score_file.h"
+#include "scoring/core/high_score_table.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QDir>
 #include <QFileInfo>

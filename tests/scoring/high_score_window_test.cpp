@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_platform.h"
-#include "game_state.h"
-#include "high_score_window.h"
-#include "run_until.h"
-#include "site_address.h"
-#include "temp_program_folder.h"
-#include "when_modal_opens.h"
+#include "tests/support/fake_platform.h"
+#include "model/game_state.h"
+#include "scoring/ui/high_score_window.h"
+#include "tests/support/run_until.h"
+#include "platform/core/site_address.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/when_modal_opens.h"
 
 #include <QDir>
 #include <QFileInfo>

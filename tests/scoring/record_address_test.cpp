@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_platform.h"
-#include "record_address.h"
-#include "site_address.h"
+#include "tests/support/fake_platform.h"
+#include "scoring/core/record_address.h"
+#include "platform/core/site_address.h"
 
 #include <QUrl>
 #include <QUrlQuery>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "end_of_game_summary.h"
-#include "game_state.h"
-#include "score_format.h"
+#include "scoring/core/end_of_game_summary.h"
+#include "model/game_state.h"
+#include "scoring/core/score_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site_command_line.h"
-#include "site_storage.h"
+#include "site/ui/site_command_line.h"
+#include "site/core/site_storage.h"
 
 #include <QDir>
 #include <QTemporaryDir>

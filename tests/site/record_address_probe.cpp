@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the record address the game builds for a finished game, from its path on,
 // for the browser test: record_address_probe NAME POINTS NOTE EMAIL LANGUAGE
-#include "random_source.h"
-#include "record_address.h"
-#include "site_address.h"
+#include "platform/core/random_source.h"
+#include "scoring/core/record_address.h"
+#include "platform/core/site_address.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "record_submission.h"
+#include "site/core/record_submission.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "site_server.h"
-#include "site_service.h"
+#include "site/ui/site_server.h"
+#include "site/ui/site_service.h"
 
 #include <memory>
 #include <thread>

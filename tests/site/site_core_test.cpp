@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "change_watch.h"
-#include "database_address.h"
-#include "html_text.h"
-#include "missing_words.h"
-#include "page_cache.h"
-#include "record_ranking.h"
-#include "submission_token.h"
-#include "version_digits.h"
+#include "site/core/change_watch.h"
+#include "site/core/database_address.h"
+#include "site/core/html_text.h"
+#include "site/core/missing_words.h"
+#include "site/core/page_cache.h"
+#include "site/core/record_ranking.h"
+#include "site/core/submission_token.h"
+#include "site/core/version_digits.h"
 
 #include <gtest/gtest.h>
 

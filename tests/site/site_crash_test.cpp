@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site_storage.h"
-#include "site_test_database.h"
+#include "site/core/site_storage.h"
+#include "tests/site/site_test_database.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_platform.h"
-#include "record_address.h"
-#include "running_site.h"
-#include "site_address.h"
-#include "site_storage.h"
-#include "site_test_database.h"
-#include "submission_token.h"
-#include "temp_program_folder.h"
-#include "tiny_lexicon.h"
+#include "tests/support/fake_platform.h"
+#include "scoring/core/record_address.h"
+#include "tests/site/running_site.h"
+#include "platform/core/site_address.h"
+#include "site/core/site_storage.h"
+#include "tests/site/site_test_database.h"
+#include "site/core/submission_token.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/tiny_lexicon.h"
 
 #include <QRegularExpression>
 #include <QUrl>

@@ -3,8 +3,8 @@
 // and idle clients by the thousand, a huge header block, a Range header of thousands
 // of ranges, its database restarted under it, a second site on its port, a client
 // posing as its proxy.
-#include "site_program.h"
-#include "site_test_database.h"
+#include "tests/site/site_program.h"
+#include "tests/site/site_test_database.h"
 
 #include <QFile>
 #include <QRegularExpression>

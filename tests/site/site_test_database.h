@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "database_address.h"
-#include "postgres_server.h"
-#include "record_submission.h"
+#include "site/core/database_address.h"
+#include "tests/support/postgres_server.h"
+#include "site/core/record_submission.h"
 
 #include <QDate>
 #include <QDir>

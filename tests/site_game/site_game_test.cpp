@@ -2,19 +2,19 @@
 // The game's own code against a letterama-site started by the test on 127.0.0.1: the
 // update notice of start-up, the editor's missing-words download, the record link
 // and the record site's button of the high-score window.
-#include "site_process.h"
+#include "tests/site_game/site_process.h"
 
-#include "dictionary_editor_window.h"
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "game_state.h"
-#include "high_score_window.h"
-#include "main_window_fixture.h"
-#include "qt_http_fetcher.h"
-#include "run_until.h"
-#include "site_address.h"
-#include "tiny_lexicon.h"
-#include "version.h"
+#include "dictionary_editor/ui/dictionary_editor_window.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "model/game_state.h"
+#include "scoring/ui/high_score_window.h"
+#include "tests/support/main_window_fixture.h"
+#include "platform/ui/qt_http_fetcher.h"
+#include "tests/support/run_until.h"
+#include "platform/core/site_address.h"
+#include "tests/support/tiny_lexicon.h"
+#include "platform/version.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "site_process.h"
+#include "tests/site_game/site_process.h"
 
-#include "run_until.h"
+#include "tests/support/run_until.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "message_rate.h"
-#include "online_protocol.h"
+#include "site/online/core/message_rate.h"
+#include "site/online/core/online_protocol.h"
 
 #include <gtest/gtest.h>
 

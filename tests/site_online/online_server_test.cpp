@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The live tables over real WebSockets: a site with its tables on 127.0.0.1, and
 // clients of the test's own.
-#include "online_hub.h"
-#include "online_tables.h"
-#include "site_server.h"
-#include "site_service.h"
+#include "site/online/ui/online_hub.h"
+#include "site/online/ui/online_tables.h"
+#include "site/ui/site_server.h"
+#include "site/ui/site_service.h"
 
-#include "language.h"
-#include "lexicon_writer.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_writer.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "online_table.h"
+#include "site/online/core/online_table.h"
 
-#include "fake_platform.h"
-#include "language.h"
-#include "lexicon_words.h"
-#include "lexicon_writer.h"
-#include "program_files.h"
+#include "tests/support/fake_platform.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_words.h"
+#include "lexicon/core/lexicon_writer.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QJsonArray>

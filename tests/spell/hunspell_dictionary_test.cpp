@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "hunspell_dictionary.h"
-#include "hunspell_spell_checker.h"
-#include "language.h"
-#include "temp_program_folder.h"
+#include "platform/ui/hunspell_dictionary.h"
+#include "platform/ui/hunspell_spell_checker.h"
+#include "model/language.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spell_check_dialog.h"
+#include "platform/ui/spell_check_dialog.h"
 
-#include "fake_platform.h"
-#include "fake_speller.h"
-#include "hunspell_dictionary.h"
-#include "hunspell_spell_checker.h"
-#include "language.h"
-#include "spelling_pass.h"
-#include "temp_program_folder.h"
-#include "when_modal_opens.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_speller.h"
+#include "platform/ui/hunspell_dictionary.h"
+#include "platform/ui/hunspell_spell_checker.h"
+#include "model/language.h"
+#include "platform/ui/spelling_pass.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/when_modal_opens.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_speller.h"
-#include "spelling_pass.h"
+#include "tests/support/fake_speller.h"
+#include "platform/ui/spelling_pass.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dict_command.h"
+#include "tools/core/dict_command.h"
 
 #include <QString>
 #include <QStringList>

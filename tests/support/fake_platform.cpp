@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 #include <QApplication>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock.h"
-#include "dialogs.h"
-#include "http_fetcher.h"
-#include "platform.h"
-#include "random_source.h"
-#include "shell.h"
-#include "wave_player.h"
-#include "window_places.h"
+#include "platform/core/clock.h"
+#include "platform/core/dialogs.h"
+#include "platform/core/http_fetcher.h"
+#include "platform/core/platform.h"
+#include "platform/core/random_source.h"
+#include "platform/core/shell.h"
+#include "platform/core/wave_player.h"
+#include "platform/ui/window_places.h"
 
 #include <QDateTime>
 #include <QString>

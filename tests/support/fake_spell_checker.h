@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "spell_checker.h"
+#include "platform/core/spell_checker.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "spelling_pass.h"
+#include "platform/ui/spelling_pass.h"
 
 #include <QMap>
 #include <QSet>

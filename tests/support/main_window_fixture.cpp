@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "lexicon_writer.h"
-#include "run_until.h"
-#include "tile_board.h"
-#include "tiny_lexicon.h"
+#include "lexicon/core/lexicon_writer.h"
+#include "tests/support/run_until.h"
+#include "game/ui/board/tile_board.h"
+#include "tests/support/tiny_lexicon.h"
 
 #include <QAction>
 #include <QApplication>

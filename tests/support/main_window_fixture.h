@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fake_platform.h"
-#include "fake_spell_checker.h"
-#include "game_view.h"
-#include "main_window.h"
-#include "temp_program_folder.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/fake_spell_checker.h"
+#include "game/ui/game_view.h"
+#include "game/ui/main_window.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QByteArray>
 #include <QString>

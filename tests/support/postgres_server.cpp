@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "postgres_server.h"
+#include "tests/support/postgres_server.h"
 
 #include <QCollator>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "random_source.h"
+#include "platform/core/random_source.h"
 
 #include <cstdint>
 #include <random>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "temp_program_folder.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "language.h"
-#include "lexicon_writer.h"
+#include "model/language.h"
+#include "lexicon/core/lexicon_writer.h"
 
 #include <QStringList>
 

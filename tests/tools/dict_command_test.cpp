@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dict_run.h"
-#include "lexicon_writer.h"
-#include "temp_program_folder.h"
-#include "version.h"
+#include "tests/support/dict_run.h"
+#include "lexicon/core/lexicon_writer.h"
+#include "tests/support/temp_program_folder.h"
+#include "platform/version.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // letterama-dict as careful as the editor: export and rebuild never lose a word the
 // files or the lexicon hold unless told to, and only one rebuild writes at a time.
-#include "dict_run.h"
-#include "lexicon_words.h"
-#include "temp_program_folder.h"
-#include "tiny_lexicon.h"
+#include "tests/support/dict_run.h"
+#include "lexicon/core/lexicon_words.h"
+#include "tests/support/temp_program_folder.h"
+#include "tests/support/tiny_lexicon.h"
 
 #include <QDir>
 #include <QProcess>

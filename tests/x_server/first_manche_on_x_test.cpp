@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
-#include "qt_dialogs.h"
-#include "results_window.h"
-#include "run_until.h"
-#include "x_keyboard.h"
+#include "tests/support/main_window_fixture.h"
+#include "platform/ui/qt_dialogs.h"
+#include "scoring/ui/results_window.h"
+#include "tests/support/run_until.h"
+#include "tests/x_server/x_keyboard.h"
 
 #include <QApplication>
 #include <QInputDialog>

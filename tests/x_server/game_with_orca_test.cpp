@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window_fixture.h"
+#include "tests/support/main_window_fixture.h"
 
-#include "confirm_window.h"
-#include "end_of_game_window.h"
-#include "high_score_window.h"
-#include "main_menu.h"
-#include "manche_controller.h"
-#include "orca_log.h"
-#include "results_window.h"
-#include "run_until.h"
-#include "tile_board.h"
+#include "lexicon/ui/confirm_window.h"
+#include "scoring/ui/end_of_game_window.h"
+#include "scoring/ui/high_score_window.h"
+#include "game/ui/main_menu.h"
+#include "game/ui/manche_controller.h"
+#include "tests/x_server/orca_log.h"
+#include "scoring/ui/results_window.h"
+#include "tests/support/run_until.h"
+#include "game/ui/board/tile_board.h"
 
 #include <QAction>
 #include <QApplication>

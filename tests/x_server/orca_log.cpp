@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "orca_log.h"
+#include "tests/x_server/orca_log.h"
 
 #include <QElapsedTimer>
 #include <QFile>

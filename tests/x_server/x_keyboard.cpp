@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "x_keyboard.h"
+#include "tests/x_server/x_keyboard.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "x_keyboard.h"
+#include "tests/x_server/x_keyboard.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "message_rate.h"
+#include "site/online/core/message_rate.h"
 
 #include <algorithm>
 

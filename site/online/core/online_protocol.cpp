@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "online_protocol.h"
+#include "site/online/core/online_protocol.h"
 
 #include <QJsonDocument>
 #include <QJsonValue>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "online_table.h"
+#include "site/online/core/online_table.h"
 
-#include "game_state.h"
-#include "word_lookup.h"
+#include "model/game_state.h"
+#include "lexicon/core/word_lookup.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

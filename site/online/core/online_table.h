@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game.h"
-#include "lexicon_source.h"
-#include "online_protocol.h"
-#include "wave_player.h"
+#include "game/core/game.h"
+#include "lexicon/core/lexicon_source.h"
+#include "site/online/core/online_protocol.h"
+#include "platform/core/wave_player.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-#include "clock.h"
-
-double Clock::SecondsSinceMidnight()
-{
-    return Now().time().msecsSinceStartOfDay() / 1000.0;
-}

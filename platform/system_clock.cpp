@@ -1,7 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-#include "system_clock.h"
-
-QDateTime SystemClock::Now()
-{
-    return QDateTime::currentDateTime();
-}

@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "site/online/ui/online_hub.h"
+
+#include "site/online/ui/online_session.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRandomGenerator>
+
+#include <boost/asio/dispatch.hpp>
+#include <boost/asio/post.hpp>
+
+namespace net = boost::asio;
+
+LiveTable::LiveTable(Strand strand, QString id, const OnlineProtocol::TableOptions& options, LexiconSource lexicon,
+                     const ProgramFiles& noVocabulary, OnlineTable::Hooks hooks)
+    : strand_(std::move(strand)), id_(std::move(id)), clock_(strand_), housekeeping_(strand_)
+{
+    hooks.send = [this](OnlineTable::ClientId client, const std::string& text) { Deliver(client, text); };
+    hooks.clockTimer = [this](int ms, std::chrono::milliseconds firstAfter) { SetClock(ms, firstAfter); };
+    table_ = std::make_unique<OnlineTable>(id_, options, std::move(lexicon), random_, noVocabulary, std::move(hooks),
+                                           OnlineTable::Clock::now());
+    summary_ = table_->Describe();
+}
+
+void LiveTable::Start()
+{
+    net::dispatch(strand_, [self = shared_from_this()] { self->Housekeeping(); });
+}
+
+void LiveTable::Post(std::function<void(OnlineTable&)> work)
+{
+    net::post(strand_, [self = shared_from_this(), work = std::move(work)] {
+        if (self->closed_)
+            return;
+        work(*self->table_);
+        self->Publish();
+    });
+}
+
+void LiveTable::Attach(OnlineTable::ClientId client, std::weak_ptr<OnlineSession> session, std::string clientAddress)
+{
+    sessions_[client] = {std::move(session), std::move(clientAddress)};
+}
+
+void LiveTable::Detach(OnlineTable::ClientId client)
+{
+    sessions_.erase(client);
+}
+
+std::string LiveTable::AddressOf(OnlineTable::ClientId client) const
+{
+    const auto found = sessions_.find(client);
+    return found == sessions_.end() ? std::string() : found->second.address;
+}
+
+OnlineTable::Summary LiveTable::Described() const
+{
+    const std::lock_guard locked(summaryLock_);
+    return summary_;
+}
+
+void LiveTable::Publish()
+{
+    const OnlineTable::Summary summary = table_->Describe();
+    const std::lock_guard locked(summaryLock_);
+    summary_ = summary;
+}
+
+void LiveTable::Deliver(OnlineTable::ClientId client, const std::string& text)
+{
+    const auto found = sessions_.find(client);
+    if (found == sessions_.end())
+        return;
+    if (const std::shared_ptr<OnlineSession> session = found->second.session.lock())
+        session->Deliver(text);
+}
+
+void LiveTable::SetClock(int ms, std::chrono::milliseconds firstAfter)
+{
+    ++clockSetting_;
+    clockPeriod_ = ms;
+    clock_.cancel();
+    if (ms <= 0)
+        return;
+    // As the desktop's timer: the first tick a period from now, or a period after a
+    // longer wait.
+    const std::chrono::milliseconds period(ms);
+    clock_.expires_after(firstAfter <= period ? period : firstAfter + period);
+    WaitTick();
+}
+
+void LiveTable::WaitTick()
+{
+    clock_.async_wait([self = shared_from_this(), setting = clockSetting_](boost::system::error_code error) {
+        if (error || self->closed_ || setting != self->clockSetting_)
+            return;
+        // Counted from when this tick was due, so the seconds do not drift.
+        self->clock_.expires_at(self->clock_.expiry() + std::chrono::milliseconds(self->clockPeriod_));
+        self->table_->Tick();
+        self->Publish();
+        // A tick that changed the period (the end of the manche) has set the timer itself.
+        if (setting == self->clockSetting_)
+            self->WaitTick();
+    });
+}
+
+void LiveTable::Housekeeping()
+{
+    if (closed_)
+        return;
+    if (!table_->Housekeeping(OnlineTable::Clock::now())) {
+        closed_ = true;
+        clock_.cancel();
+        sessions_.clear();
+        return;
+    }
+    Publish();
+    housekeeping_.expires_after(std::chrono::seconds(1));
+    housekeeping_.async_wait([self = shared_from_this()](boost::system::error_code error) {
+        if (!error)
+            self->Housekeeping();
+    });
+}
+
+OnlineHub::OnlineHub(Services services)
+    : services_(std::move(services)), noVocabulary_(emptyFolder_.path())
+{
+    if (!services_.lexicons)
+        services_.lexicons = SiteLexicons::None();
+}
+
+QString OnlineHub::NewSecret(int bytes)
+{
+    QByteArray random(bytes, Qt::Uninitialized);
+    QRandomGenerator::system()->generate(random.begin(), random.end());
+    return QString::fromLatin1(random.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+std::shared_ptr<LiveTable> OnlineHub::Create(const net::any_io_executor& loop,
+                                             const OnlineProtocol::TableOptions& options, const QString& name,
+                                             QString* token)
+{
+    const LexiconSource lexicon = services_.lexicons->SourceOf(options.language);
+    if (!lexicon.Words)
+        return nullptr;
+    {
+        const std::lock_guard locked(lock_);
+        // Closed tables go as new ones come.
+        for (auto it = tables_.begin(); it != tables_.end();)
+            it = it->second->Closed() ? tables_.erase(it) : std::next(it);
+        if (tables_.size() >= kMostTables)
+            return nullptr;
+    }
+    const QString id = NewSecret(6);
+    OnlineTable::Hooks hooks;
+    hooks.newToken = [] { return NewSecret(18); };
+    std::weak_ptr<OnlineHub> weakHub = weak_from_this();
+    auto tableRef = std::make_shared<std::weak_ptr<LiveTable>>();
+    hooks.reportWord = [weakHub, tableRef](OnlineTable::ClientId client, Language language, const QString& word) {
+        const std::shared_ptr<OnlineHub> hub = weakHub.lock();
+        const std::shared_ptr<LiveTable> live = tableRef->lock();
+        if (!hub || !live || !hub->services_.reportWord || !hub->services_.offLoop)
+            return;
+        const std::string address = live->AddressOf(client);
+        hub->services_.offLoop([hub, language, word, address] { hub->services_.reportWord(language, word, address); });
+    };
+    hooks.gameWon = [weakHub, language = options.language, letters = options.letters](const QString& winner,
+                                                                                      int points) {
+        const std::shared_ptr<OnlineHub> hub = weakHub.lock();
+        if (!hub || !hub->services_.recordWin || !hub->services_.offLoop)
+            return;
+        hub->services_.offLoop([hub, language, winner, points, letters] {
+            hub->services_.recordWin(language, winner, points, letters);
+        });
+    };
+    const auto table = std::make_shared<LiveTable>(net::make_strand(loop), id, options, lexicon, noVocabulary_, std::move(hooks));
+    *tableRef = table;
+    *token = table->Table().Reserve(name, OnlineTable::Clock::now());
+    {
+        const std::lock_guard locked(lock_);
+        tables_[id] = table;
+    }
+    table->Start();
+    return table;
+}
+
+std::shared_ptr<LiveTable> OnlineHub::Find(const QString& id)
+{
+    const std::lock_guard locked(lock_);
+    const auto found = tables_.find(id);
+    if (found == tables_.end() || found->second->Closed())
+        return nullptr;
+    return found->second;
+}
+
+std::size_t OnlineHub::TableCount()
+{
+    const std::lock_guard locked(lock_);
+    return tables_.size();
+}
+
+std::string OnlineHub::Lobby()
+{
+    std::vector<std::shared_ptr<LiveTable>> tables;
+    {
+        const std::lock_guard locked(lock_);
+        for (const auto& [id, table] : tables_) {
+            if (!table->Closed())
+                tables.push_back(table);
+        }
+    }
+    QJsonArray listed;
+    for (const std::shared_ptr<LiveTable>& table : tables) {
+        const OnlineTable::Summary summary = table->Described();
+        if (summary.humans == 0)
+            continue;
+        listed.append(QJsonObject{{QStringLiteral("id"), summary.id},
+                                  {QStringLiteral("language"), TableOf(summary.options.language).Number()},
+                                  {QStringLiteral("letters"), summary.options.letters},
+                                  {QStringLiteral("seconds"), summary.options.seconds},
+                                  {QStringLiteral("level"), static_cast<int>(summary.options.level)},
+                                  {QStringLiteral("humans"), summary.humans},
+                                  {QStringLiteral("free"), summary.free},
+                                  {QStringLiteral("playing"), summary.playing}});
+        if (listed.size() >= 200)
+            break;
+    }
+    return OnlineProtocol::Message("tables", {{QStringLiteral("tables"), listed}});
+}
