@@ -372,20 +372,10 @@ SiteStorage::Submitted SiteStorage::SubmitRecord(const RecordSubmission& record,
         Rollback();
         return {admitted, 0};
     }
-    QSqlQuery& insert = Prepared(
-        "INSERT INTO records (language, name, points, manches, note, email, program, played_on, played_at,"
-        " stored_at, address) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING");
-    insert.addBindValue(TableOf(record.language).Number());
-    insert.addBindValue(NotNull(record.name));
-    insert.addBindValue(record.points);
-    insert.addBindValue(record.manches);
-    insert.addBindValue(NotNull(record.note));
-    insert.addBindValue(NotNull(record.email));
-    insert.addBindValue(record.program);
-    insert.addBindValue(record.playedOn.toString(Qt::ISODate));
-    insert.addBindValue(record.playedAt.toString(QStringLiteral("HH:mm")));
-    insert.addBindValue(now.toSecsSinceEpoch());
-    insert.addBindValue(address);
+    if (!InsertRecord(record, address, now, false)) {
+        Rollback();
+        return {};
+    }
     QSqlQuery& find = Prepared(
         "SELECT id FROM records WHERE program = ? AND name = ? AND points = ? AND played_on = ? AND played_at = ?");
     find.addBindValue(record.program);
@@ -393,7 +383,7 @@ SiteStorage::Submitted SiteStorage::SubmitRecord(const RecordSubmission& record,
     find.addBindValue(record.points);
     find.addBindValue(record.playedOn.toString(Qt::ISODate));
     find.addBindValue(record.playedAt.toString(QStringLiteral("HH:mm")));
-    if (!insert.exec() || !find.exec() || !find.next()) {
+    if (!find.exec() || !find.next()) {
         Rollback();
         return {};
     }
@@ -413,9 +403,23 @@ std::optional<qint64> SiteStorage::StoreVerifiedRecord(const RecordSubmission& r
 {
     if (!Begin())
         return std::nullopt;
+    const std::optional<int> stored = InsertRecord(record, address, now, true);
+    // A stored record changes the table: kept pages of every process follow it.
+    if (!stored || (*stored > 0 && !CountChange())) {
+        Rollback();
+        return std::nullopt;
+    }
+    if (!Commit())
+        return std::nullopt;
+    return *stored;
+}
+
+std::optional<int> SiteStorage::InsertRecord(const RecordSubmission& record, const QString& address,
+                                             const QDateTime& now, bool verified)
+{
     QSqlQuery& insert = Prepared(
         "INSERT INTO records (language, name, points, manches, note, email, program, played_on, played_at,"
-        " stored_at, address, verified) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1) ON CONFLICT DO NOTHING");
+        " stored_at, address, verified) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING");
     insert.addBindValue(TableOf(record.language).Number());
     insert.addBindValue(NotNull(record.name));
     insert.addBindValue(record.points);
@@ -427,14 +431,11 @@ std::optional<qint64> SiteStorage::StoreVerifiedRecord(const RecordSubmission& r
     insert.addBindValue(record.playedAt.toString(QStringLiteral("HH:mm")));
     insert.addBindValue(now.toSecsSinceEpoch());
     insert.addBindValue(address);
-    if (!insert.exec()) {
-        Rollback();
+    insert.addBindValue(verified ? 1 : 0);
+    if (!insert.exec())
         return std::nullopt;
-    }
-    const qint64 stored = std::max(0, insert.numRowsAffected());
+    const int stored = std::max(0, insert.numRowsAffected());
     insert.finish();
-    if (!Commit())
-        return std::nullopt;
     return stored;
 }
 

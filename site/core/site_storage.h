@@ -127,6 +127,10 @@ private:
     void AddTableIndex();
     // A write undone at once: whether the database takes writes now.
     bool TakesWrites();
+    // Inserts the record inside the open transaction: how many rows were stored (0:
+    // the same record was there), nothing when the statement failed.
+    std::optional<int> InsertRecord(const RecordSubmission& record, const QString& address, const QDateTime& now,
+                                    bool verified);
     QSqlQuery& Prepared(const char* sql);
     bool Begin();
     bool BeginRead();
