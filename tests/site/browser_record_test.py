@@ -6,60 +6,24 @@ confirms it and finds the row marked in the table; a name holding <script> shows
 text and runs nothing. Exits 77 (skipped) when Chromium, its driver or Selenium is
 missing."""
 import os
-import re
 import shutil
 import subprocess
 import sys
 import tempfile
 
-SKIP = 77
-
-
-def skip(why):
-    print("SKIPPED: " + why)
-    sys.exit(SKIP)
-
-
-try:
-    from selenium import webdriver
-    from selenium.common.exceptions import NoAlertPresentException
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
-    from selenium.webdriver.support import expected_conditions
-    from selenium.webdriver.support.ui import WebDriverWait
-except ImportError:
-    skip("python3-selenium is not installed")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from headless_site import start_site, browser  # noqa: E402  (exits 77 without a browser)
+from selenium.common.exceptions import NoAlertPresentException  # noqa: E402
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.support import expected_conditions  # noqa: E402
+from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
 site_program, probe_program = sys.argv[1], sys.argv[2]
-chromium = shutil.which("chromium") or shutil.which("chromium-browser")
-driver_program = shutil.which("chromedriver")
-if not chromium or not driver_program:
-    skip("chromium and chromium-driver are not installed")
-
-
-def start_site(folder):
-    site = subprocess.Popen([site_program, "serve", "--port", "0", "--data", folder],
-                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-    line = site.stdout.readline()
-    found = re.search(r"http://127\.0\.0\.1:(\d+)/", line)
-    if not found:
-        site.kill()
-        raise SystemExit("letterama-site did not start: " + line)
-    return site, "http://127.0.0.1:" + found.group(1)
 
 
 def game_address(name, points, note):
     return subprocess.run([probe_program, name, str(points), note, "giocatore@example.org", "1"],
                           check=True, capture_output=True, text=True).stdout.strip()
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = chromium
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                     "--no-first-run", "--disable-extensions"):
-        options.add_argument(argument)
-    return webdriver.Chrome(service=Service(driver_program), options=options)
 
 
 def submit(driver, base, name, points, note):
@@ -73,7 +37,7 @@ def submit(driver, base, name, points, note):
 
 def main():
     folder = tempfile.mkdtemp(prefix="letterama-site-browser-")
-    site, base = start_site(folder)
+    site, base = start_site(site_program, folder)
     driver = None
     try:
         driver = browser()

@@ -8,35 +8,18 @@ With axe-core available (npm axe-core, AXE_CORE_JS or a node_modules folder) the
 table page is checked for accessibility violations. Exits 77 (skipped) when
 Chromium, its driver or Selenium is missing."""
 import os
-import re
 import shutil
 import subprocess
 import sys
 import tempfile
 
-SKIP = 77
-
-
-def skip(why):
-    print("SKIPPED: " + why)
-    sys.exit(SKIP)
-
-
-try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
-    from selenium.webdriver.common.keys import Keys
-    from selenium.webdriver.support.ui import WebDriverWait
-except ImportError:
-    skip("python3-selenium is not installed")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import headless_site  # noqa: E402  (exits 77 without a browser)
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
+from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
 site_program, dict_program = sys.argv[1], sys.argv[2]
-chromium = shutil.which("chromium") or shutil.which("chromium-browser")
-driver_program = shutil.which("chromedriver")
-if not chromium or not driver_program:
-    skip("chromium and chromium-driver are not installed")
-
 WORDS = ["SALE", "TELA", "COLLE", "STELO", "CASTELLO", "CASA", "MARE", "RAMO", "ROSA", "TORTA", "PANE", "LUNA",
          "NOTTE", "SOLE", "VENTO", "TERRA", "FIORE", "CANE", "GATTO", "LATTE"]
 
@@ -47,24 +30,11 @@ def start_site(folder):
         listed.write("\n".join(WORDS) + "\n")
     subprocess.run([dict_program, "build", "--language", "1", "-o", os.path.join(folder, "SLESSICO.1"), words],
                    check=True, capture_output=True)
-    site = subprocess.Popen([site_program, "serve", "--port", "0", "--data", folder],
-                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-    line = site.stdout.readline()
-    found = re.search(r"http://127\.0\.0\.1:(\d+)/", line)
-    if not found:
-        site.kill()
-        raise SystemExit("letterama-site did not start: " + line)
-    return site, "http://127.0.0.1:" + found.group(1)
+    return headless_site.start_site(site_program, folder)
 
 
 def browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = chromium
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                     "--no-first-run", "--disable-extensions", "--window-size=400,900"):
-        options.add_argument(argument)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service(driver_program), options=options)
+    return headless_site.browser("--window-size=400,900", console_log=True)
 
 
 def wait(driver, condition, what, seconds=20):
