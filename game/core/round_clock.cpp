@@ -104,7 +104,8 @@ void RoundClock::Announce()
 {
     if (!FastForwarding())
         sounds_.PlayRepeated(kAnnounceSound, 2);
-    for (int slot = 1; slot < GameState::kPlayers; ++slot) {
+    // Every computer slot, the first too: on-line a computer may hold seat 1.
+    for (int slot = 0; slot < GameState::kPlayers; ++slot) {
         PlayerSlot& player = state_.Players[slot];
         if (!IsComputerPlayer(player.Name))
             continue;

@@ -58,7 +58,7 @@ public:
         std::function<void(const QString& text)> setTimeLabel;
         // Fast-forward ticks hide the second "finished" button.
         std::function<void()> hideSecondFinishButton;
-        // Writes the word a computer player (slot 1 to 3) announces into its word
+        // Writes the word a computer player (any slot) announces into its word
         // box; the clock has already stored it in Players[slot].Word.
         std::function<void(int slot, const QString& word)> announceWord;
         // The manche is over and the clock stopped: the end-of-manche sequence

@@ -288,6 +288,21 @@ TEST_F(ClockFixture, ComputerSlotsAnnounceAndHumanSlotsKeepTheirWord)
     EXPECT_EQ(state.Players[2].Word, QStringLiteral("GATTO"));
 }
 
+TEST_F(ClockFixture, AComputerInTheFirstSlotAnnouncesToo)
+{
+    // On-line the first seat is a computer's once its human has gone.
+    state.Players[0].Name = QStringLiteral("Anonimo (CPU)");
+    state.Players[0].Word.clear();
+    state.Players[1].Name = QStringLiteral("Ugo");
+    state.Players[1].Word = QStringLiteral("GATTO");
+    fake.random.values = {0.99, 0.0, 0.0};  // medium: last entry, then the first twice
+    clock->Start();
+    TicksToEnd();
+    EXPECT_EQ(announced, QStringList({"0 CASTAGNE", "2 CASA", "3 CASA"}));
+    EXPECT_EQ(state.Players[0].Word, QStringLiteral("CASTAGNE"));
+    EXPECT_EQ(state.Players[1].Word, QStringLiteral("GATTO"));
+}
+
 TEST(RoundClockDisplay, LabelAndSliceOfEachSecond)
 {
     EXPECT_EQ(RoundClock::TimeLabel(12, 60), QStringLiteral("12 / 60 Sec."));
