@@ -2,8 +2,8 @@
 // Simulated players at the live tables, over real WebSockets: `tables` tables of four
 // humans each on a running letterama-site. Each table's first player creates it and
 // draws; every player then types a word of the board one letter a second and
-// finishes at the end. Measured: the time from a typed word to the server's state
-// that carries it back (p50, p99), and how late each table's results come after its
+// finishes at the end. Measured: the time from a typed word to the server's answer
+// (the word's length, sent to the whole table) (p50, p99), and how late each table's results come after its
 // clock's end (the first "playing" state plus the manche's seconds).
 //
 //   online_load PORT TABLES [SECONDS]
@@ -67,6 +67,7 @@ private:
     std::deque<std::string> outgoing_;
     Table& table_;
     const int seat_;
+    int heldSeat_ = -1;  // the seat the server gave
     QString word_;
     int typed_ = 0;
     Clock::time_point sentAt_;
@@ -189,8 +190,21 @@ void Player::OnMessage(const std::string& text)
             table_.players[i]->JoinWhenReady();
         return;
     }
+    if (t == QStringLiteral("seated")) {
+        heldSeat_ = message[QStringLiteral("seat")].toInt();
+        return;
+    }
     if (t == QStringLiteral("refused")) {
         ++table_.figures.failures;
+        return;
+    }
+    if (t == QStringLiteral("length")) {
+        // The server's answer to a typed word: its length, to everyone at the table.
+        if (message[QStringLiteral("seat")].toInt() == heldSeat_ && !waitingFor_.isEmpty() &&
+            message[QStringLiteral("length")].toInt() == waitingFor_.size()) {
+            table_.figures.wordMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - sentAt_).count());
+            waitingFor_.clear();
+        }
         return;
     }
     if (t != QStringLiteral("state"))
@@ -215,11 +229,6 @@ void Player::OnMessage(const std::string& text)
         const QString letters = message[QStringLiteral("letters")].toString();
         word_ = letters.mid(seat_, 4);
         TypeNextLetter();
-    }
-    if (phase == QStringLiteral("playing") && !waitingFor_.isEmpty() &&
-        message[QStringLiteral("yourWord")].toString() == waitingFor_) {
-        table_.figures.wordMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - sentAt_).count());
-        waitingFor_.clear();
     }
     if (phase == QStringLiteral("results") && playing_) {
         playing_ = false;
@@ -278,7 +287,7 @@ int main(int argc, char** argv)
     stop.async_wait([&](beast::error_code) { io.stop(); });
     io.run();
     std::printf("players %d, tables %d, manche %d s\n", tableCount * 4, tableCount, seconds);
-    std::printf("typed word to its state: %zu samples, p50 %.1f ms, p99 %.1f ms, max %.1f ms\n", figures.wordMs.size(),
+    std::printf("typed word to its answer: %zu samples, p50 %.1f ms, p99 %.1f ms, max %.1f ms\n", figures.wordMs.size(),
                 Percentile(figures.wordMs, 0.5), Percentile(figures.wordMs, 0.99), Percentile(figures.wordMs, 1.0));
     std::printf("results after the clock's end: %zu samples, p50 %.1f ms, p99 %.1f ms, max %.1f ms\n",
                 figures.resultsLateMs.size(), Percentile(figures.resultsLateMs, 0.5),

@@ -150,9 +150,13 @@ void HttpSession::UpgradeToWebSocket(Request request)
     stream_.expires_never();
     const std::string_view target = request.target();
     const WebSocketRoute* route = context_.webSocket;
-    if (route && route->make && target.substr(0, target.find('?')) == route->path) {
+    // The socket's path, or a path below it that names a table (for a proxy to route).
+    const std::string_view path = target.substr(0, target.find('?'));
+    if (route && route->make && path.starts_with(route->path) &&
+        (path.size() == route->path.size() || path[route->path.size()] == '/')) {
         const std::string client = ClientAddress(request);
-        route->make(std::move(stream_), std::move(ticket_), client)->Accept(std::move(request));
+        const std::string cookie = FieldOf(request, http::field::cookie);
+        route->make(std::move(stream_), std::move(ticket_), client, cookie)->Accept(std::move(request));
         return;
     }
     std::make_shared<WebSocketSession>(std::move(stream_), std::move(ticket_))->Accept(std::move(request));
@@ -198,6 +202,7 @@ void HttpSession::Serve(const Request& request)
     asked.host = FieldOf(request, http::field::host);
     asked.origin = FieldOf(request, http::field::origin);
     asked.referer = FieldOf(request, http::field::referer);
+    asked.cookie = FieldOf(request, http::field::cookie);
     const unsigned version = request.version();
     const bool keepAlive = request.keep_alive();
     const bool head = request.method() == http::verb::head;

@@ -25,7 +25,7 @@ struct ServerLimits;
 struct WebSocketRoute {
     std::string path;
     std::function<std::shared_ptr<WebSocketSession>(boost::beast::tcp_stream&& stream, ConnectionLimit::Ticket ticket,
-                                                    const std::string& clientAddress)>
+                                                    const std::string& clientAddress, const std::string& cookie)>
         make;
 };
 

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMap>
+#include <QRegularExpression>
 
 #include <boost/asio/ip/address.hpp>
 
@@ -37,7 +38,8 @@ struct Options {
 // Options that take a value; --behind-proxy and --help take none.
 const QStringList kValueOptions{QStringLiteral("--port"),  QStringLiteral("--host"),    QStringLiteral("--database"),
                                 QStringLiteral("--data"),  QStringLiteral("--language"), QStringLiteral("--limit"),
-                                QStringLiteral("--threads"), QStringLiteral("--per-address")};
+                                QStringLiteral("--threads"), QStringLiteral("--per-address"),
+                                QStringLiteral("--table-second-ms"), QStringLiteral("--process-name")};
 
 // An IP address written as the server writes a client's; nothing for other text.
 std::optional<QString> IpAddress(const QString& text)
@@ -125,9 +127,18 @@ int Serve(const Options& options, QTextStream& out, QTextStream& err)
     const std::optional<int> threads = NumberOption(options, QStringLiteral("--threads"), 1, 256, ServerLimits().threads, err);
     const std::optional<int> perAddress =
         NumberOption(options, QStringLiteral("--per-address"), 1, 1000000, ServerLimits().mostPerAddress, err);
+    // For tests: a whole game at a live table in seconds instead of minutes.
+    const std::optional<int> tableSecond =
+        NumberOption(options, QStringLiteral("--table-second-ms"), 10, 1000, 1000, err);
     const std::optional<DatabaseAddress> database = DatabaseOf(options, err);
-    if (!port || !limit || !threads || !perAddress || !database)
+    if (!port || !limit || !threads || !perAddress || !tableSecond || !database)
         return 2;
+    const QString processName = options.values.value(QStringLiteral("--process-name"));
+    static const QRegularExpression kProcessName(QStringLiteral("^[a-z0-9]{1,12}$"));
+    if (options.values.contains(QStringLiteral("--process-name")) && !kProcessName.match(processName).hasMatch()) {
+        err << "letterama-site: --process-name vuole da 1 a 12 lettere minuscole o cifre\n";
+        return 2;
+    }
     if (*port < 0) {
         err << "letterama-site: serve vuole --port N\n";
         return 2;
@@ -164,7 +175,7 @@ int Serve(const Options& options, QTextStream& out, QTextStream& err)
     }
     RaiseOpenFileLimit();
     SiteServer server(service, limits);
-    const std::shared_ptr<OnlineHub> tables = ServeOnlineTables(server, service, lexicons);
+    const std::shared_ptr<OnlineHub> tables = ServeOnlineTables(server, service, lexicons, *tableSecond, processName);
     const QString host = options.values.value(QStringLiteral("--host"), QStringLiteral("127.0.0.1"));
     const int bound = server.Bind(host.toStdString(), *port);
     if (bound < 0) {
@@ -252,6 +263,10 @@ QString SiteUsage()
         "  --limit N               record e segnalazioni per indirizzo e ora (predefinito 20)\n"
         "  --threads N             thread che servono le connessioni (predefinito: uno per core)\n"
         "  --per-address N         connessioni aperte per indirizzo (predefinito 64)\n"
+        "  --process-name NOME     il nome di questo processo tra più dietro nginx: apre gli\n"
+        "                          ID dei suoi tavoli (lettere minuscole e cifre)\n"
+        "  --table-second-ms N     per le prove: quanti millisecondi dura un secondo\n"
+        "                          dell'orologio dei tavoli on-line (predefinito 1000)\n"
         "  --behind-proxy [INDIRIZZO...]\n"
         "                          dietro un server web: per le richieste che arrivano da questi\n"
         "                          indirizzi (predefiniti 127.0.0.1 e ::1) l'indirizzo del cliente\n"

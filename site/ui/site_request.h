@@ -18,6 +18,8 @@ struct SiteRequest {
     std::string host;
     std::string origin;
     std::string referer;
+    // The Cookie header as sent (empty when absent).
+    std::string cookie;
 };
 
 struct SiteResponse {

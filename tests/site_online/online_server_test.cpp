@@ -43,9 +43,10 @@ QJsonObject Parsed(const std::string& message)
 // A site with its live tables, over a lexicon of a few words and a fresh database.
 class OnlineSite {
 public:
-    OnlineSite() : service_(Config()), server_(service_, ServerLimits{})
+    explicit OnlineSite(const QString& processName = QString())
+        : service_(Config()), server_(service_, ServerLimits{})
     {
-        hub_ = ServeOnlineTables(server_, service_, lexicons_);
+        hub_ = ServeOnlineTables(server_, service_, lexicons_, 1000, processName);
         port_ = server_.Bind("127.0.0.1", 0);
         if (port_ > 0) {
             thread_ = std::thread([this] { server_.Listen(); });
@@ -88,17 +89,20 @@ private:
 class Client {
 public:
     // A page of this site sends its own origin, host and port.
-    explicit Client(int port, std::string origin = std::string())
+    explicit Client(int port, std::string origin = std::string(), const std::string& path = "/letterama/online/ws",
+                    const std::string& cookie = std::string())
     {
         if (origin.empty())
             origin = "http://127.0.0.1:" + std::to_string(port);
         socket_.next_layer().connect(tcp::endpoint(net::ip::make_address("127.0.0.1"), static_cast<unsigned short>(port)));
         const timeval wait{10, 0};
         setsockopt(socket_.next_layer().native_handle(), SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-        socket_.set_option(websocket::stream_base::decorator([origin](websocket::request_type& request) {
+        socket_.set_option(websocket::stream_base::decorator([origin, cookie](websocket::request_type& request) {
             request.set(beast::http::field::origin, origin);
+            if (!cookie.empty())
+                request.set(beast::http::field::cookie, cookie);
         }));
-        socket_.handshake("127.0.0.1:" + std::to_string(port), "/letterama/online/ws", error_);
+        socket_.handshake("127.0.0.1:" + std::to_string(port), path, error_);
     }
     bool Connected() const { return !error_; }
     void Send(const std::string& text) { socket_.write(net::buffer(text)); }
@@ -221,6 +225,30 @@ TEST(OnlineServer, TwoBrowsersPlayAMancheAndNeitherSeesTheOthersWordBeforeTheRes
     EXPECT_EQ(rows, annaResults[QStringLiteral("results")][QStringLiteral("rows")].toArray());
     EXPECT_EQ(rows[0][QStringLiteral("word")].toString(), annaWord.toLower());
     EXPECT_EQ(rows[1][QStringLiteral("word")].toString(), brunoWord.toLower());
+}
+
+// Behind nginx: the ID names the process, and a table's socket path carries the ID.
+// The browser's seat cookie, sent with the upgrade, seats a reload without a token.
+TEST(OnlineServer, ATablesSocketPathNamesItsTableAndTheSeatCookieSeatsTheSameBrowser)
+{
+    OnlineSite site(QStringLiteral("b2"));
+    ASSERT_GT(site.Port(), 0);
+    const std::string cookie = "tema=scuro; letterama_posto=carla-browser-key-0001";
+    Client lobby(site.Port(), std::string(), "/letterama/online/ws", cookie);
+    lobby.Send(R"({"t":"create","name":"Carla","language":1,"letters":8,"seconds":30,"level":2})");
+    const std::string table = lobby.ReadUntil(QStringLiteral("created"))[QStringLiteral("table")].toString().toStdString();
+    ASSERT_EQ(table.rfind("b2-", 0), 0u) << table;
+
+    Client page(site.Port(), std::string(), "/letterama/online/ws/" + table, cookie);
+    ASSERT_TRUE(page.Connected());
+    page.Send(R"({"t":"join","table":")" + table + "\"}");
+    EXPECT_EQ(page.ReadUntil(QStringLiteral("state"))[QStringLiteral("you")].toInt(), 0);
+
+    Client otherBrowser(site.Port(), std::string(), "/letterama/online/ws/" + table,
+                        "letterama_posto=another-browser-key-02");
+    otherBrowser.Send(R"({"t":"join","table":")" + table + "\"}");
+    EXPECT_EQ(otherBrowser.ReadUntil(QStringLiteral("state"))[QStringLiteral("you")].toInt(), -1);
+
 }
 
 TEST(OnlineServer, AWinnersTotalIsAVerifiedRecordMarkedInTheTable)

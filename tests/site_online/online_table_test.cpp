@@ -70,7 +70,7 @@ struct TableFixture : ::testing::Test {
         hooks.clockTimer = [](int, std::chrono::milliseconds) {};
         hooks.newToken = [this] { return QStringLiteral("token-%1").arg(++tokens); };
         hooks.reportWord = [this](ClientId, Language, const QString& word) { reported.push_back(word); };
-        hooks.gameWon = [this](const QString& name, int points) { won.emplace_back(name, points); };
+        hooks.gameWon = [this](const QString& name, int points, ClientId) { won.emplace_back(name, points); };
         OnlineProtocol::TableOptions options;
         options.letters = 8;
         options.seconds = 60;
@@ -281,6 +281,31 @@ TEST_F(TableFixture, ASeatIsKeptForAReturningBrowserAndFreedAfterAMinute)
     EXPECT_EQ(StateOf(kAnna + 20)[QStringLiteral("you")].toInt(), -1);
 }
 
+TEST_F(TableFixture, TheBrowserThatSatFindsItsSeatByItsCookieWithoutTheToken)
+{
+    const ClientId carla = 10, carlaReloaded = 11, carlaSecondTab = 12, stranger = 13;
+    const QString carlasBrowser = QStringLiteral("carla-browser-key-0001");
+    table->Join(carla, QString(), now, carlasBrowser);
+    Send(carla, R"({"t":"sit","name":"Carla"})");
+    ASSERT_EQ(StateOf(carla)[QStringLiteral("you")].toInt(), 2);
+    table->Left(carla, now);
+
+    // Another browser, or none, is a watcher; the same browser is back in its seat.
+    table->Join(stranger, QString(), now, QStringLiteral("another-browser-key-02"));
+    EXPECT_EQ(StateOf(stranger)[QStringLiteral("you")].toInt(), -1);
+    table->Join(carlaReloaded, QString(), now, carlasBrowser);
+    EXPECT_EQ(StateOf(carlaReloaded)[QStringLiteral("you")].toInt(), 2);
+    // A second tab of it takes the seat over, as with the token.
+    table->Join(carlaSecondTab, QString(), now, carlasBrowser);
+    EXPECT_EQ(StateOf(carlaSecondTab)[QStringLiteral("you")].toInt(), 2);
+    EXPECT_EQ(table->SeatOf(carlaReloaded), -1);
+
+    // Once left, the seat is no longer the browser's.
+    Send(carlaSecondTab, R"({"t":"leave"})");
+    table->Join(carlaReloaded, QString(), now, carlasBrowser);
+    EXPECT_EQ(StateOf(carlaReloaded)[QStringLiteral("you")].toInt(), -1);
+}
+
 TEST_F(TableFixture, TheRestOfTheDrawComesAfterTwentySecondsAndAnEmptyTableCloses)
 {
     random.values.push_back(0.0);
@@ -370,6 +395,39 @@ TEST_F(TableFixture, AWholeGameReachesTheEndWithTheTotalsTheCoreComputes)
     Send(kBruno, R"({"t":"again"})");
     EXPECT_EQ(Phase(), QStringLiteral("drawing"));
     EXPECT_EQ(StateOf(kAnna)[QStringLiteral("manche")].toInt(), 1);
+}
+
+// Bruno wins with CASTELLO every manche; leaving and sitting again, even under the
+// same name, makes his seat another person's, whose points are not all their own.
+TEST_F(TableFixture, AWinningSeatThatChangedHandsGivesNoVerifiedRecord)
+{
+    for (const bool changesHands : {false, true}) {
+        SCOPED_TRACE(changesHands ? "changes hands" : "one human");
+        SetUp();
+        for (int m = 0; m < 5; ++m) {
+            if (changesHands && m == 2) {
+                Send(kBruno, R"({"t":"leave"})");
+                Send(kBruno, R"({"t":"sit","name":"Bruno"})");
+                ASSERT_EQ(table->SeatOf(kBruno), 1);
+            }
+            DrawBoard(StateOf(kWatcher)[QStringLiteral("turn")].toInt() == 0 ? kAnna : kBruno);
+            Send(kAnna, R"({"t":"word","word":"sale"})");
+            Send(kBruno, R"({"t":"word","word":"castello"})");
+            Send(kAnna, R"({"t":"done"})");
+            Send(kBruno, R"({"t":"done"})");
+            TickToResults();
+            Send(kAnna, R"({"t":"continue"})");
+            Send(kBruno, R"({"t":"continue"})");
+        }
+        ASSERT_EQ(Phase(), QStringLiteral("over"));
+        EXPECT_EQ(StateOf(kAnna)[QStringLiteral("winner")].toString(), QStringLiteral("Bruno"));
+        if (changesHands) {
+            EXPECT_TRUE(won.empty());
+        } else {
+            ASSERT_EQ(won.size(), 1u);
+            EXPECT_EQ(won[0].first, QStringLiteral("Bruno"));
+        }
+    }
 }
 
 // The verdict letterama-dict gives for `word` on the letters over the same lexicon.

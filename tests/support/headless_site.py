@@ -27,9 +27,10 @@ if not chromium or not driver_program:
     skip("chromium and chromium-driver are not installed")
 
 
-def start_site(site_program, folder):
-    """The site serving the data folder `folder`, and its address."""
-    site = subprocess.Popen([site_program, "serve", "--port", "0", "--data", folder],
+def start_site(site_program, folder, *options):
+    """The site serving the data folder `folder`, and its address; `options` are added
+    to its command line."""
+    site = subprocess.Popen([site_program, "serve", "--port", "0", "--data", folder, *options],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     line = site.stdout.readline()
     found = re.search(r"http://127\.0\.0\.1:(\d+)/", line)

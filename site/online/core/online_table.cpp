@@ -103,7 +103,7 @@ int OnlineTable::NextHumanFrom(int seat) const
     return -1;
 }
 
-QString OnlineTable::Reserve(const QString& name, Clock::time_point now)
+QString OnlineTable::Reserve(const QString& name, Clock::time_point now, const QString& browser)
 {
     for (int seat = 0; seat < GameRules::kPlayers; ++seat) {
         Seat& chosen = seats_[seat];
@@ -112,6 +112,7 @@ QString OnlineTable::Reserve(const QString& name, Clock::time_point now)
         chosen = Seat{};
         chosen.name = name;
         chosen.token = hooks_.newToken ? hooks_.newToken() : QString();
+        chosen.browser = browser;
         // Kept for its player until the page joins, as for a connection gone.
         chosen.absentSince = now;
         lastHuman_ = now;
@@ -129,16 +130,19 @@ int OnlineTable::SeatOf(ClientId client) const
     return found == clients_.end() ? -1 : found->second;
 }
 
-void OnlineTable::Join(ClientId client, const QString& token, Clock::time_point now)
+void OnlineTable::Join(ClientId client, const QString& token, Clock::time_point now, const QString& browser)
 {
     int seat = -1;
-    if (!token.isEmpty()) {
-        for (int s = 0; s < GameRules::kPlayers; ++s) {
-            if (!seats_[s].name.isEmpty() && seats_[s].token == token)
-                seat = s;
-        }
+    for (int s = 0; s < GameRules::kPlayers && seat < 0; ++s) {
+        const Seat& held = seats_[s];
+        if (held.name.isEmpty())
+            continue;
+        if ((!token.isEmpty() && held.token == token) || (!browser.isEmpty() && held.browser == browser))
+            seat = s;
     }
     clients_[client] = seat;
+    if (!browser.isEmpty())
+        browsers_[client] = browser;
     if (seat >= 0) {
         Seat& taken = seats_[seat];
         // The same browser in a second tab: the newer connection holds the seat.
@@ -158,6 +162,7 @@ void OnlineTable::Left(ClientId client, Clock::time_point now)
 {
     const int seat = SeatOf(client);
     clients_.erase(client);
+    browsers_.erase(client);
     if (seat >= 0 && seats_[seat].client == client) {
         seats_[seat].client = 0;
         seats_[seat].absentSince = now;
@@ -196,12 +201,14 @@ void OnlineTable::Handle(ClientId client, const OnlineProtocol::Request& request
             Refuse(client, "phase");
             break;
         }
-        const QString token = Reserve(request.name, now);
+        const auto browser = browsers_.find(client);
+        const QString key = browser == browsers_.end() ? QString() : browser->second;
+        const QString token = Reserve(request.name, now, key);
         if (token.isEmpty()) {
             Refuse(client, "full");
             break;
         }
-        Join(client, token, now);
+        Join(client, token, now, key);
         break;
     }
     case Kind::Draw:
@@ -322,12 +329,9 @@ void OnlineTable::Word(int seat, const OnlineProtocol::Request& request)
         Refuse(seats_[seat].client, "clock");
         return;
     }
-    // A letter typed is the hot path: the typer gets the table back, everyone else
-    // only the new length.
-    const std::string length =
-        Message("length", {{QStringLiteral("seat"), seat}, {QStringLiteral("length"), word.size()}});
-    for (const auto& [client, clientSeat] : clients_)
-        hooks_.send(client, clientSeat == seat ? StateFor(client) : length);
+    // A letter typed is the hot path: one small message made once for everyone, the
+    // typer too (whose page holds the word: the length tells it the server has it).
+    SendAll(Message("length", {{QStringLiteral("seat"), seat}, {QStringLiteral("length"), word.size()}}));
 }
 
 void OnlineTable::Done(int seat)
@@ -370,12 +374,30 @@ void OnlineTable::Judge()
         seat.ready = false;
         seat.reported = false;
     }
+    CountManche();
     lastLetters_ = game_.Letters();
     foundWords_ = game_.FoundWords();
     std::stable_sort(foundWords_.begin(), foundWords_.end(),
                      [](const QString& a, const QString& b) { return a.size() > b.size(); });
     resultsStarted_ = true;
     SendStates();
+}
+
+void OnlineTable::CountManche()
+{
+    const bool first = played_.manchesJudged == 0;
+    ++played_.manchesJudged;
+    for (int seat = 0; seat < GameRules::kPlayers; ++seat) {
+        // The token, not the name, tells one person from another of the same name.
+        const QString token = PlaysThisManche(seat) ? seats_[seat].token : QString();
+        if (first) {
+            wholeGameToken_[seat] = token;
+            played_.wholeGameHuman[seat] = token.isEmpty() ? QString() : seats_[seat].name;
+        } else if (token.isEmpty() || token != wholeGameToken_[seat]) {
+            wholeGameToken_[seat].clear();
+            played_.wholeGameHuman[seat].clear();
+        }
+    }
 }
 
 void OnlineTable::Continue(int seat)
@@ -398,8 +420,10 @@ void OnlineTable::NextManche()
         const auto best = std::max_element(finalTotals_.begin(), finalTotals_.end());
         const int winner = static_cast<int>(best - finalTotals_.begin());
         winner_ = game_.Player(winner).Name;
-        if (!IsComputerPlayer(winner_) && *best > 0 && hooks_.gameWon)
-            hooks_.gameWon(winner_, *best);
+        played_.totals = finalTotals_;
+        const VerifiedRecord::Outcome record = VerifiedRecord::Judge(played_);
+        if (record.verdict == VerifiedRecord::Verdict::Verified && hooks_.gameWon)
+            hooks_.gameWon(record.name, record.points, seats_[record.seat].client);
         SendStates();
         return;
     }
@@ -417,6 +441,8 @@ void OnlineTable::NewGame()
     phase_ = Phase::Drawing;
     winner_.clear();
     finalTotals_ = {};
+    played_ = {};
+    wholeGameToken_ = {};
     SyncNames();
     const int first = NextHumanFrom(0);
     turn_ = first >= 0 ? first : 0;

@@ -4,6 +4,7 @@
 #include "game/core/game.h"
 #include "lexicon/core/lexicon_source.h"
 #include "site/online/core/online_protocol.h"
+#include "site/online/core/verified_record.h"
 #include "platform/core/wave_player.h"
 
 #include <QString>
@@ -49,8 +50,9 @@ public:
         std::function<QString()> newToken;
         // "Segnala" by `client`: a word for the missing-words list.
         std::function<void(ClientId client, Language, const QString& word)> reportWord;
-        // The game is over: the winner (a human) and the total.
-        std::function<void(const QString& name, int points)> gameWon;
+        // The game is over and its winner's total is a verified record (VerifiedRecord):
+        // the winner, the total, and the winner's connection (0 when away).
+        std::function<void(const QString& name, int points, ClientId winner)> gameWon;
     };
 
     // What the table shows in the lobby.
@@ -69,10 +71,12 @@ public:
     OnlineTable& operator=(const OnlineTable&) = delete;
 
     // Keeps a free seat for `name` and returns its token; empty when every seat is a human's.
-    QString Reserve(const QString& name, Clock::time_point now);
+    // `browser` is the key of the seat cookie of the browser that asked (may be empty).
+    QString Reserve(const QString& name, Clock::time_point now, const QString& browser = QString());
 
-    // A connection shows the table: in the seat of `token` when it holds one.
-    void Join(ClientId client, const QString& token, Clock::time_point now);
+    // A connection shows the table: in the seat of `token`, or of the browser whose
+    // seat cookie holds `browser`, when there is one.
+    void Join(ClientId client, const QString& token, Clock::time_point now, const QString& browser = QString());
     // A checked request of a connection that joined.
     void Handle(ClientId client, const OnlineProtocol::Request& request, Clock::time_point now);
     // The connection has gone; its seat waits kAbsentSeat for it.
@@ -97,6 +101,7 @@ private:
     struct Seat {
         QString name;    // the human's; empty: a computer player
         QString token;   // the human's secret
+        QString browser; // the key of the seat cookie of the browser that sat
         ClientId client = 0;
         std::optional<Clock::time_point> absentSince;
         bool done = false;
@@ -120,6 +125,8 @@ private:
     void Done(int seat);
     void FinishWhenEveryoneIsDone();
     void Judge();
+    // Who played each seat in the manche just judged, for the verified record.
+    void CountManche();
     void Continue(int seat);
     void NextManche();
     void NewGame();
@@ -139,6 +146,7 @@ private:
     Game game_;
     std::array<Seat, GameRules::kPlayers> seats_;
     std::map<ClientId, int> clients_;  // every connection that joined, and its seat or -1
+    std::map<ClientId, QString> browsers_;  // the seat cookie's key of each connection that has one
     Phase phase_ = Phase::Drawing;
     int turn_ = 0;
     Clock::time_point drawSince_;
@@ -152,5 +160,7 @@ private:
     QString lastLetters_;          // the board and the finds of the manche judged
     QStringList foundWords_;
     Game::Totals finalTotals_{};
+    VerifiedRecord::FinishedGame played_;                     // what a verified record asks of the game
+    std::array<QString, GameRules::kPlayers> wholeGameToken_;  // the token of each seat's one human
     QString winner_;
 };

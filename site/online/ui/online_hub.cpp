@@ -7,14 +7,16 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 #include <boost/asio/dispatch.hpp>
 #include <boost/asio/post.hpp>
 
 namespace net = boost::asio;
 
 LiveTable::LiveTable(Strand strand, QString id, const OnlineProtocol::TableOptions& options, LexiconSource lexicon,
-                     const ProgramFiles& noVocabulary, OnlineTable::Hooks hooks)
-    : strand_(std::move(strand)), id_(std::move(id)), clock_(strand_), housekeeping_(strand_)
+                     const ProgramFiles& noVocabulary, OnlineTable::Hooks hooks, int secondMs)
+    : strand_(std::move(strand)), id_(std::move(id)), clock_(strand_), housekeeping_(strand_), secondMs_(secondMs)
 {
     hooks.send = [this](OnlineTable::ClientId client, const std::string& text) { Deliver(client, text); };
     hooks.clockTimer = [this](int ms, std::chrono::milliseconds firstAfter) { SetClock(ms, firstAfter); };
@@ -79,6 +81,10 @@ void LiveTable::Deliver(OnlineTable::ClientId client, const std::string& text)
 void LiveTable::SetClock(int ms, std::chrono::milliseconds firstAfter)
 {
     ++clockSetting_;
+    if (ms > 0 && secondMs_ != 1000) {
+        ms = std::max(1, ms * secondMs_ / 1000);
+        firstAfter = firstAfter * secondMs_ / 1000;
+    }
     clockPeriod_ = ms;
     clock_.cancel();
     if (ms <= 0)
@@ -139,7 +145,7 @@ QString OnlineHub::NewSecret(int bytes)
 
 std::shared_ptr<LiveTable> OnlineHub::Create(const net::any_io_executor& loop,
                                              const OnlineProtocol::TableOptions& options, const QString& name,
-                                             QString* token)
+                                             QString* token, const QString& browser)
 {
     const LexiconSource lexicon = services_.lexicons->SourceOf(options.language);
     if (!lexicon.Words)
@@ -152,7 +158,10 @@ std::shared_ptr<LiveTable> OnlineHub::Create(const net::any_io_executor& loop,
         if (tables_.size() >= kMostTables)
             return nullptr;
     }
-    const QString id = NewSecret(6);
+    // Behind nginx the ID names the process that holds the table, so that its page and
+    // its socket are sent there.
+    const QString id =
+        services_.processName.isEmpty() ? NewSecret(6) : services_.processName + QLatin1Char('-') + NewSecret(6);
     OnlineTable::Hooks hooks;
     hooks.newToken = [] { return NewSecret(18); };
     std::weak_ptr<OnlineHub> weakHub = weak_from_this();
@@ -165,18 +174,21 @@ std::shared_ptr<LiveTable> OnlineHub::Create(const net::any_io_executor& loop,
         const std::string address = live->AddressOf(client);
         hub->services_.offLoop([hub, language, word, address] { hub->services_.reportWord(language, word, address); });
     };
-    hooks.gameWon = [weakHub, language = options.language, letters = options.letters](const QString& winner,
-                                                                                      int points) {
+    hooks.gameWon = [weakHub, tableRef, language = options.language, letters = options.letters](
+                        const QString& winner, int points, OnlineTable::ClientId client) {
         const std::shared_ptr<OnlineHub> hub = weakHub.lock();
-        if (!hub || !hub->services_.recordWin || !hub->services_.offLoop)
+        const std::shared_ptr<LiveTable> live = tableRef->lock();
+        if (!hub || !live || !hub->services_.recordWin || !hub->services_.offLoop)
             return;
-        hub->services_.offLoop([hub, language, winner, points, letters] {
-            hub->services_.recordWin(language, winner, points, letters);
+        const std::string address = client != 0 ? live->AddressOf(client) : std::string();
+        hub->services_.offLoop([hub, language, winner, points, letters, address] {
+            hub->services_.recordWin(language, winner, points, letters, address);
         });
     };
-    const auto table = std::make_shared<LiveTable>(net::make_strand(loop), id, options, lexicon, noVocabulary_, std::move(hooks));
+    const auto table = std::make_shared<LiveTable>(net::make_strand(loop), id, options, lexicon, noVocabulary_, std::move(hooks),
+                                                    services_.secondMs);
     *tableRef = table;
-    *token = table->Table().Reserve(name, OnlineTable::Clock::now());
+    *token = table->Table().Reserve(name, OnlineTable::Clock::now(), browser);
     {
         const std::lock_guard locked(lock_);
         tables_[id] = table;

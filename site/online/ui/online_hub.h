@@ -30,7 +30,7 @@ public:
     using Strand = boost::asio::strand<boost::asio::any_io_executor>;
 
     LiveTable(Strand strand, QString id, const OnlineProtocol::TableOptions& options, LexiconSource lexicon,
-              const ProgramFiles& noVocabulary, OnlineTable::Hooks hooks);
+              const ProgramFiles& noVocabulary, OnlineTable::Hooks hooks, int secondMs = 1000);
 
     // Starts the housekeeping timer; once, after the table is made.
     void Start();
@@ -60,6 +60,7 @@ private:
     std::unique_ptr<OnlineTable> table_;
     boost::asio::steady_timer clock_;
     boost::asio::steady_timer housekeeping_;
+    const int secondMs_;  // a clock second, in milliseconds
     int clockPeriod_ = 0;
     std::uint64_t clockSetting_ = 0;  // which SetClock a tick's wait belongs to
     struct Attached {
@@ -82,7 +83,15 @@ public:
         // Runs `work` off the event loop (on the page pool).
         std::function<void(std::function<void()> work)> offLoop;
         std::function<void(Language, const QString& word, const std::string& clientAddress)> reportWord;
-        std::function<void(Language, const QString& name, int points, int letters)> recordWin;
+        // A verified record: the winner's address is that of the connection that held
+        // the seat at the end (empty when it was away); no e-mail is asked on-line.
+        std::function<void(Language, const QString& name, int points, int letters, const std::string& clientAddress)>
+            recordWin;
+        // How long a second of the tables' clocks lasts: shorter only in tests.
+        int secondMs = 1000;
+        // This process's name among several behind nginx (letters and digits), which
+        // begins its tables' IDs; empty for a site of one process.
+        QString processName;
     };
 
     static constexpr std::size_t kMostTables = 2000;
@@ -92,7 +101,8 @@ public:
     // A new table, its first seat kept for `name` (its token in `token`); null when
     // the process holds its most tables or the language has no lexicon.
     std::shared_ptr<LiveTable> Create(const boost::asio::any_io_executor& loop,
-                                      const OnlineProtocol::TableOptions& options, const QString& name, QString* token);
+                                      const OnlineProtocol::TableOptions& options, const QString& name, QString* token,
+                                      const QString& browser = QString());
     std::shared_ptr<LiveTable> Find(const QString& id);
     // Whether the site has the lexicon to judge a table of that language.
     bool Judges(Language language) const { return services_.lexicons->Has(language); }

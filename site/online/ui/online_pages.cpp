@@ -2,9 +2,11 @@
 #include "site/online/ui/online_pages.h"
 
 #include "site/core/site_pages.h"
+#include "site/online/core/seat_cookie.h"
 #include "site/ui/site_routes.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -20,6 +22,26 @@ SiteResponse Served(const char* name, const char* contentType)
 SiteRoutes::Handler File(const char* name, const char* contentType)
 {
     return [name, contentType](const SiteRequest&) { return Served(name, contentType); };
+}
+
+// A page that seats players gives a browser without one the cookie that finds its seats again.
+SiteResponse WithSeatCookie(SiteResponse page, const SiteRequest& request)
+{
+    if (!SeatCookie::From(request.cookie).isEmpty())
+        return page;
+    QByteArray secret(24, Qt::Uninitialized);
+    QRandomGenerator::system()->generate(secret.begin(), secret.end());
+    const QString key =
+        QString::fromLatin1(secret.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+    page.headers.emplace_back("Set-Cookie", SeatCookie::SetCookie(key));
+    return page;
+}
+
+SiteRoutes::Handler SeatingPage(const char* name)
+{
+    return [name](const SiteRequest& request) {
+        return WithSeatCookie(Served(name, "text/html; charset=utf-8"), request);
+    };
 }
 
 bool IsTableId(const std::string& id)
@@ -39,9 +61,8 @@ bool IsTableId(const std::string& id)
 
 void OnlinePages::AddTo(SiteRoutes& routes)
 {
-    const char* const html = "text/html; charset=utf-8";
-    routes.Add("/letterama/online/", File("lobby.html", html));
-    routes.Add("/letterama/online", File("lobby.html", html));
+    routes.Add("/letterama/online/", SeatingPage("lobby.html"));
+    routes.Add("/letterama/online", SeatingPage("lobby.html"));
     routes.Add("/letterama/online/lobby.js", File("lobby.js", "text/javascript; charset=utf-8"));
     routes.Add("/letterama/online/tavolo.js", File("tavolo.js", "text/javascript; charset=utf-8"));
     routes.Add("/letterama/online/online.css", File("online.css", "text/css; charset=utf-8"));
@@ -55,6 +76,6 @@ void OnlinePages::AddTo(SiteRoutes& routes)
                                                    QStringLiteral("Questo indirizzo non è quello di un tavolo."))
                                     .toStdString(),
                                 {}};
-        return Served("tavolo.html", "text/html; charset=utf-8");
+        return WithSeatCookie(Served("tavolo.html", "text/html; charset=utf-8"), request);
     });
 }

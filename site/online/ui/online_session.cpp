@@ -11,10 +11,11 @@ namespace net = boost::asio;
 using OnlineProtocol::Kind;
 
 OnlineSession::OnlineSession(boost::beast::tcp_stream&& stream, ConnectionLimit::Ticket ticket,
-                             std::shared_ptr<OnlineHub> hub, std::string clientAddress)
+                             std::shared_ptr<OnlineHub> hub, std::string clientAddress, QString browser)
     : WebSocketSession(std::move(stream), std::move(ticket)),
       hub_(std::move(hub)),
       clientAddress_(std::move(clientAddress)),
+      browser_(std::move(browser)),
       id_(hub_->NewClient())
 {
 }
@@ -72,7 +73,7 @@ void OnlineSession::Create(const OnlineProtocol::Request& request)
         return;
     }
     QString token;
-    const std::shared_ptr<LiveTable> table = hub_->Create(Executor(), request.options, request.name, &token);
+    const std::shared_ptr<LiveTable> table = hub_->Create(Executor(), request.options, request.name, &token, browser_);
     if (!table) {
         Refuse("full");
         return;
@@ -91,9 +92,9 @@ void OnlineSession::Join(const OnlineProtocol::Request& request)
         LeaveTable();
     table_ = table;
     table->Post([id = id_, session = std::weak_ptr<OnlineSession>(Self()), address = clientAddress_, token = request.token,
-                 live = table.get(), now = OnlineTable::Clock::now()](OnlineTable& onTable) {
+                 browser = browser_, live = table.get(), now = OnlineTable::Clock::now()](OnlineTable& onTable) {
         live->Attach(id, session, address);
-        onTable.Join(id, token, now);
+        onTable.Join(id, token, now, browser);
     });
 }
 

@@ -18,7 +18,7 @@ class OnlineHub;
 class OnlineSession : public WebSocketSession {
 public:
     OnlineSession(boost::beast::tcp_stream&& stream, ConnectionLimit::Ticket ticket, std::shared_ptr<OnlineHub> hub,
-                  std::string clientAddress);
+                  std::string clientAddress, QString browser);
 
     // From any thread: queues `text` for the browser on the session's strand.
     void Deliver(std::string text);
@@ -36,6 +36,7 @@ private:
 
     std::shared_ptr<OnlineHub> hub_;
     const std::string clientAddress_;
+    const QString browser_;  // the key of the browser's seat cookie, or empty
     const OnlineTable::ClientId id_;
     MessageRate rate_;
     std::shared_ptr<LiveTable> table_;

@@ -11,6 +11,8 @@ class SiteService;
 
 // Opens the live tables on a site: their WebSocket at OnlinePages::kSocketPath, judged
 // with `lexicons`, their reports and records stored through `service`. Before Listen;
-// the hub lives as long as the server holds its sessions.
+// the hub lives as long as the server holds its sessions. `tableSecondMs` shortens
+// the tables' clocks for tests.
 std::shared_ptr<OnlineHub> ServeOnlineTables(SiteServer& server, SiteService& service,
-                                             std::shared_ptr<const SiteLexicons> lexicons);
+                                             std::shared_ptr<const SiteLexicons> lexicons, int tableSecondMs = 1000,
+                                             const QString& processName = QString());

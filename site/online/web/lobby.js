@@ -53,7 +53,7 @@ function start() {
       if (message.t === 'tables') {
         showTables(message.tables);
       } else if (message.t === 'created') {
-        localStorage.setItem('letterama-tavolo-' + message.table, message.token);
+        // The seat is the browser's through its cookie: the token stays out of the page's storage.
         location.href = '/letterama/online/tavolo/' + encodeURIComponent(message.table);
       } else if (message.t === 'refused') {
         status.textContent = message.text;

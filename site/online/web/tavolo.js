@@ -6,7 +6,6 @@
 'use strict';
 
 const tableId = decodeURIComponent(location.pathname.split('/').filter(Boolean).pop() || '');
-const tokenKey = 'letterama-tavolo-' + tableId;
 const $ = (id) => document.getElementById(id);
 const LANGUAGES = { 1: 'Italiano', 2: 'Inglese', 3: 'Latino' };
 const LEVELS = { 1: 'Principiante', 2: 'Medio', 3: 'Esperto' };
@@ -193,9 +192,6 @@ function onMessage(event) {
     state = message;
     render();
     break;
-  case 'seated':
-    localStorage.setItem(tokenKey, message.token);
-    break;
   case 'letter':
     say('Lettera ' + message.letter);
     break;
@@ -235,9 +231,11 @@ function onMessage(event) {
 
 function connect() {
   const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
-  socket = new WebSocket(scheme + '//' + location.host + '/letterama/online/ws');
+  // The table's ID in the path lets a proxy send the socket to the process holding it.
+  socket = new WebSocket(scheme + '//' + location.host + '/letterama/online/ws/' + encodeURIComponent(tableId));
   socket.addEventListener('open', () => {
-    send({ t: 'join', table: tableId, token: localStorage.getItem(tokenKey) || '' });
+    // The browser's seat cookie, sent with the upgrade, finds its seat.
+    send({ t: 'join', table: tableId });
   });
   socket.addEventListener('message', onMessage);
   socket.addEventListener('close', () => {
