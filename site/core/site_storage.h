@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "site/core/listed_table.h"
 #include "site/core/database_address.h"
 #include "site/core/missing_words.h"
 #include "site/core/record_submission.h"
@@ -118,6 +119,14 @@ public:
     // file or user, or a full disk, shows the pages without the forms' buttons.
     bool CanWrite() const { return writable_; }
 
+    // The live tables of several processes on one database (site_storage_online.cpp).
+    // `process`'s tables are now `tables`, seen at `now` (seconds since the epoch): its
+    // rows are replaced whole. False when the database failed.
+    bool PublishTables(const QString& process, const std::vector<ListedTable>& tables, qint64 now);
+    // Every process's tables seen since `since`; a process that stopped publishing
+    // (gone) has its tables left out. Nothing when the database failed.
+    std::optional<std::vector<ListedTable>> ListedTables(qint64 since);
+
 private:
     SiteStorage() = default;
     bool LayOut(QString* error);
@@ -151,4 +160,5 @@ private:
     QByteArray secret_;
     bool writable_ = false;
     std::map<const char*, std::unique_ptr<QSqlQuery>> prepared_;
+    bool liveTablesLaidOut_ = false;
 };

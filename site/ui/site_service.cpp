@@ -524,6 +524,20 @@ bool SiteService::ReportFromTable(Language language, const QString& word, const 
     return true;
 }
 
+std::optional<std::vector<ListedTable>> SiteService::PublishTables(const QString& process,
+                                                                   const std::vector<ListedTable>& own, int freshSeconds)
+{
+    SiteStorage* storage = Storage();
+    if (!storage)
+        return std::nullopt;
+    const qint64 now = config_.now().toSecsSinceEpoch();
+    if (!storage->PublishTables(process, own, now)) {
+        connections_.Lost();
+        return std::nullopt;
+    }
+    return storage->ListedTables(now - freshSeconds);
+}
+
 bool SiteService::RecordFromTable(Language language, const QString& name, int points, const std::string& clientAddress)
 {
     SiteStorage* storage = Storage();

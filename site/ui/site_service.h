@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "site/core/listed_table.h"
 #include "site/core/change_watch.h"
 #include "site/core/database_address.h"
 #include "site/core/page_cache.h"
@@ -76,6 +77,10 @@ public:
     // The winner's total of a game played to its end at a live table: a verified
     // record of the table of its language, when above 0. Off the event loop.
     bool RecordFromTable(Language language, const QString& name, int points, const std::string& clientAddress);
+    // The heartbeat of this process's live tables (`own`, as `process`): published,
+    // and the tables of every process seen in the last `freshSeconds` returned.
+    std::optional<std::vector<ListedTable>> PublishTables(const QString& process, const std::vector<ListedTable>& own,
+                                                          int freshSeconds);
 
 private:
     SiteStorage* Storage();

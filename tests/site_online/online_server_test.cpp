@@ -43,8 +43,9 @@ QJsonObject Parsed(const std::string& message)
 // A site with its live tables, over a lexicon of a few words and a fresh database.
 class OnlineSite {
 public:
-    explicit OnlineSite(const QString& processName = QString())
-        : service_(Config()), server_(service_, ServerLimits{})
+    // One of several processes when named, on `database` when given.
+    explicit OnlineSite(const QString& processName = QString(), const QString& database = QString())
+        : service_(Config(database)), server_(service_, ServerLimits{})
     {
         hub_ = ServeOnlineTables(server_, service_, lexicons_, 1000, processName);
         port_ = server_.Bind("127.0.0.1", 0);
@@ -62,7 +63,7 @@ public:
     int Port() const { return port_; }
 
 private:
-    SiteConfig Config()
+    SiteConfig Config(const QString& database)
     {
         const QString lexicon = QDir(folder_.path()).filePath(QStringLiteral("SLESSICO.1"));
         std::array<QStringList, kLexiconListCount> lists;
@@ -71,7 +72,8 @@ private:
         WriteLexiconFile(lexicon, ComposeLexicon(ToLexiconWordLists(lists), LexiconBanner(Language::Italian)));
         lexicons_ = SiteLexicons::Load({folder_.path()});
         SiteConfig config;
-        config.database.path = QDir(folder_.path()).filePath(QStringLiteral("site.sqlite"));
+        config.database.path =
+            database.isEmpty() ? QDir(folder_.path()).filePath(QStringLiteral("site.sqlite")) : database;
         config.lexicons = lexicons_;
         return config;
     }
@@ -249,6 +251,32 @@ TEST(OnlineServer, ATablesSocketPathNamesItsTableAndTheSeatCookieSeatsTheSameBro
     otherBrowser.Send(R"({"t":"join","table":")" + table + "\"}");
     EXPECT_EQ(otherBrowser.ReadUntil(QStringLiteral("state"))[QStringLiteral("you")].toInt(), -1);
 
+}
+
+// Two processes on one database: a table opened at one is in the other's lobby.
+TEST(OnlineServer, TheLobbyOfEachProcessShowsTheTablesOfAll)
+{
+    QTemporaryDir folder;
+    const QString database = QDir(folder.path()).filePath(QStringLiteral("shared.sqlite"));
+    OnlineSite a(QStringLiteral("a"), database);
+    OnlineSite b(QStringLiteral("b"), database);
+    ASSERT_GT(a.Port(), 0);
+    ASSERT_GT(b.Port(), 0);
+    Client anna(a.Port());
+    anna.Send(R"({"t":"create","name":"Anna","language":1,"letters":8,"seconds":30,"level":2})");
+    const QString table = anna.ReadUntil(QStringLiteral("created"))[QStringLiteral("table")].toString();
+    ASSERT_TRUE(table.startsWith(QStringLiteral("a-"))) << table.toStdString();
+
+    Client lobby(b.Port());
+    bool listed = false;
+    for (int attempt = 0; attempt < 40 && !listed; ++attempt) {
+        lobby.Send(R"({"t":"lobby"})");
+        for (const QJsonValue row : lobby.ReadUntil(QStringLiteral("tables"))[QStringLiteral("tables")].toArray())
+            listed = listed || row[QStringLiteral("id")].toString() == table;
+        if (!listed)
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    EXPECT_TRUE(listed) << "the table of process a in the lobby of process b";
 }
 
 TEST(OnlineServer, AWinnersTotalIsAVerifiedRecordMarkedInTheTable)

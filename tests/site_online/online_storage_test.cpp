@@ -113,6 +113,56 @@ TEST_P(OldDatabaseTest, TheSiteAddsTheVerifiedColumnAndKeepsEveryRecord)
     EXPECT_FALSE((*table)[1].verified);
 }
 
+// Processes a and b share the database: each heartbeat replaces its own rows, and a
+// process that stops beating has its tables left out once they are older than asked.
+TEST_P(OldDatabaseTest, EachProcessPublishesItsTablesAndAGoneProcesssTablesVanish)
+{
+    QTemporaryDir folder;
+    QString whyNot;
+    const std::optional<DatabaseAddress> address = FreshDatabase(GetParam(), folder, &whyNot);
+    SKIP_WITHOUT_DATABASE(address, whyNot);
+    QString error;
+    std::unique_ptr<SiteStorage> a = SiteStorage::Open(*address, &error);
+    ASSERT_TRUE(a) << error.toStdString();
+    std::unique_ptr<SiteStorage> b = SiteStorage::Open(*address, &error);
+    ASSERT_TRUE(b) << error.toStdString();
+    const auto table = [](const char* id, const char* process, int humans) {
+        ListedTable listed;
+        listed.id = QString::fromLatin1(id);
+        listed.process = QString::fromLatin1(process);
+        listed.humans = humans;
+        listed.free = 4 - humans;
+        return listed;
+    };
+    const auto ids = [](const std::optional<std::vector<ListedTable>>& listed) {
+        QStringList found;
+        for (const ListedTable& t : listed.value_or(std::vector<ListedTable>{}))
+            found.append(t.id + QLatin1Char('@') + t.process + QLatin1Char('/') + QString::number(t.humans));
+        return found.join(QLatin1Char(' ')).toStdString();
+    };
+
+    const struct {
+        const char* what;
+        SiteStorage* storage;
+        const char* process;
+        std::vector<ListedTable> tables;
+        qint64 now;
+        qint64 since;
+        const char* listed;
+    } steps[] = {
+        {"a publishes two", a.get(), "a", {table("a-1", "a", 1), table("a-2", "a", 2)}, 100, 90, "a-1@a/1 a-2@a/2"},
+        {"b publishes one", b.get(), "b", {table("b-1", "b", 3)}, 101, 91, "a-1@a/1 a-2@a/2 b-1@b/3"},
+        {"a's table closed, another sat", a.get(), "a", {table("a-2", "a", 3)}, 102, 92, "a-2@a/3 b-1@b/3"},
+        {"b is gone: only a beats", a.get(), "a", {table("a-2", "a", 3)}, 112, 102, "a-2@a/3"},
+        {"a's last table closed", a.get(), "a", {}, 114, 104, ""},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        ASSERT_TRUE(step.storage->PublishTables(QString::fromLatin1(step.process), step.tables, step.now));
+        EXPECT_EQ(ids(b->ListedTables(step.since)), step.listed);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, OldDatabaseTest, ::testing::Values(DatabaseKind::SQLite, DatabaseKind::PostgreSQL),
                          KindName);
 

@@ -122,6 +122,8 @@ void LiveTable::Housekeeping()
         return;
     }
     Publish();
+    if (afterHousekeeping)
+        afterHousekeeping();
     housekeeping_.expires_after(std::chrono::seconds(1));
     housekeeping_.async_wait([self = shared_from_this()](boost::system::error_code error) {
         if (!error)
@@ -188,6 +190,10 @@ std::shared_ptr<LiveTable> OnlineHub::Create(const net::any_io_executor& loop,
     const auto table = std::make_shared<LiveTable>(net::make_strand(loop), id, options, lexicon, noVocabulary_, std::move(hooks),
                                                     services_.secondMs);
     *tableRef = table;
+    table->afterHousekeeping = [weakHub] {
+        if (const std::shared_ptr<OnlineHub> hub = weakHub.lock())
+            hub->Heartbeat();
+    };
     *token = table->Table().Reserve(name, OnlineTable::Clock::now(), browser);
     {
         const std::lock_guard locked(lock_);
@@ -212,7 +218,7 @@ std::size_t OnlineHub::TableCount()
     return tables_.size();
 }
 
-std::string OnlineHub::Lobby()
+std::vector<ListedTable> OnlineHub::OwnTables()
 {
     std::vector<std::shared_ptr<LiveTable>> tables;
     {
@@ -222,21 +228,72 @@ std::string OnlineHub::Lobby()
                 tables.push_back(table);
         }
     }
-    QJsonArray listed;
+    std::vector<ListedTable> listed;
     for (const std::shared_ptr<LiveTable>& table : tables) {
         const OnlineTable::Summary summary = table->Described();
         if (summary.humans == 0)
             continue;
-        listed.append(QJsonObject{{QStringLiteral("id"), summary.id},
-                                  {QStringLiteral("language"), TableOf(summary.options.language).Number()},
-                                  {QStringLiteral("letters"), summary.options.letters},
-                                  {QStringLiteral("seconds"), summary.options.seconds},
-                                  {QStringLiteral("level"), static_cast<int>(summary.options.level)},
-                                  {QStringLiteral("humans"), summary.humans},
-                                  {QStringLiteral("free"), summary.free},
-                                  {QStringLiteral("playing"), summary.playing}});
-        if (listed.size() >= 200)
+        ListedTable row;
+        row.id = summary.id;
+        row.process = services_.processName;
+        row.language = TableOf(summary.options.language).Number();
+        row.letters = summary.options.letters;
+        row.seconds = summary.options.seconds;
+        row.level = static_cast<int>(summary.options.level);
+        row.humans = summary.humans;
+        row.free = summary.free;
+        row.playing = summary.playing;
+        listed.push_back(std::move(row));
+    }
+    return listed;
+}
+
+void OnlineHub::Heartbeat()
+{
+    if (services_.processName.isEmpty() || !services_.publishTables || !services_.offLoop)
+        return;
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 std::chrono::steady_clock::now().time_since_epoch())
+                                 .count();
+    std::int64_t last = lastBeat_.load();
+    const std::int64_t period = std::chrono::milliseconds(kHeartbeat).count();
+    // One heartbeat a period, whichever table or lobby asks first.
+    if (now - last < period || !lastBeat_.compare_exchange_strong(last, now))
+        return;
+    services_.offLoop([hub = shared_from_this(), own = OwnTables()] {
+        const std::optional<std::vector<ListedTable>> all = hub->services_.publishTables(hub->services_.processName, own);
+        if (!all)
+            return;
+        std::vector<ListedTable> others;
+        for (const ListedTable& table : *all) {
+            if (table.process != hub->services_.processName)
+                others.push_back(table);
+        }
+        const std::lock_guard locked(hub->othersLock_);
+        hub->others_ = std::move(others);
+    });
+}
+
+std::string OnlineHub::Lobby()
+{
+    Heartbeat();
+    std::vector<ListedTable> listed = OwnTables();
+    {
+        const std::lock_guard locked(othersLock_);
+        listed.insert(listed.end(), others_.begin(), others_.end());
+    }
+    QJsonArray rows;
+    for (const ListedTable& table : listed) {
+        rows.append(QJsonObject{{QStringLiteral("id"), table.id},
+                                {QStringLiteral("language"), table.language},
+                                {QStringLiteral("letters"), table.letters},
+                                {QStringLiteral("seconds"), table.seconds},
+                                {QStringLiteral("level"), table.level},
+                                {QStringLiteral("humans"), table.humans},
+                                {QStringLiteral("free"), table.free},
+                                {QStringLiteral("playing"), table.playing}});
+        if (rows.size() >= 200)
             break;
     }
-    return OnlineProtocol::Message("tables", {{QStringLiteral("tables"), listed}});
+    return OnlineProtocol::Message("tables", {{QStringLiteral("tables"), rows}});
 }

@@ -3,6 +3,7 @@
 
 #include "site/online/core/online_protocol.h"
 #include "site/online/core/online_table.h"
+#include "site/core/listed_table.h"
 #include "site/core/site_lexicons.h"
 #include "platform/core/system_clock.h"
 #include "platform/core/system_random.h"
@@ -45,6 +46,8 @@ public:
     // The table as the lobby lists it, as of its last change.
     OnlineTable::Summary Described() const;
     bool Closed() const { return closed_; }
+    // Called on the table's strand after each second's housekeeping.
+    std::function<void()> afterHousekeeping;
 
 private:
     void Deliver(OnlineTable::ClientId client, const std::string& text);
@@ -92,9 +95,17 @@ public:
         // This process's name among several behind nginx (letters and digits), which
         // begins its tables' IDs; empty for a site of one process.
         QString processName;
+        // With a process name: publishes this process's tables and returns every
+        // process's seen lately (run off the loop); nothing when the database failed.
+        std::function<std::optional<std::vector<ListedTable>>(const QString& process, const std::vector<ListedTable>& own)>
+            publishTables;
     };
 
     static constexpr std::size_t kMostTables = 2000;
+    // Several processes: each publishes its tables this often; a process not heard
+    // from for kGoneAfter is gone, and its tables leave the lobbies.
+    static constexpr std::chrono::seconds kHeartbeat{2};
+    static constexpr int kGoneAfterSeconds = 10;
 
     explicit OnlineHub(Services services);
 
@@ -111,8 +122,13 @@ public:
     OnlineTable::ClientId NewClient() { return ++lastClient_; }
     std::size_t TableCount();
 
+    // With a process name: publishes this process's tables and reads the others', at
+    // most once a kHeartbeat, off the loop. From any thread.
+    void Heartbeat();
+
 private:
     void Forget(const QString& id);
+    std::vector<ListedTable> OwnTables();
     static QString NewSecret(int bytes);
 
     Services services_;
@@ -121,4 +137,7 @@ private:
     std::mutex lock_;
     std::map<QString, std::shared_ptr<LiveTable>> tables_;
     std::atomic<OnlineTable::ClientId> lastClient_{0};
+    std::atomic<std::int64_t> lastBeat_{0};  // steady clock, in milliseconds
+    std::mutex othersLock_;
+    std::vector<ListedTable> others_;  // the other processes' tables, as of the last heartbeat
 };

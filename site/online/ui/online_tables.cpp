@@ -15,6 +15,9 @@ std::shared_ptr<OnlineHub> ServeOnlineTables(SiteServer& server, SiteService& se
     OnlineHub::Services services;
     services.secondMs = tableSecondMs;
     services.processName = processName;
+    services.publishTables = [&service](const QString& process, const std::vector<ListedTable>& own) {
+        return service.PublishTables(process, own, OnlineHub::kGoneAfterSeconds);
+    };
     services.lexicons = std::move(lexicons);
     services.offLoop = [&server](std::function<void()> work) { server.RunOffLoop(std::move(work)); };
     services.reportWord = [&service](Language language, const QString& word, const std::string& address) {
