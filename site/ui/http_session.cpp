@@ -198,6 +198,7 @@ void HttpSession::Serve(const Request& request)
     asked.host = FieldOf(request, http::field::host);
     asked.origin = FieldOf(request, http::field::origin);
     asked.referer = FieldOf(request, http::field::referer);
+    asked.cookie = FieldOf(request, http::field::cookie);
     const unsigned version = request.version();
     const bool keepAlive = request.keep_alive();
     const bool head = request.method() == http::verb::head;

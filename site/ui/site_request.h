@@ -18,6 +18,8 @@ struct SiteRequest {
     std::string host;
     std::string origin;
     std::string referer;
+    // The Cookie header as sent: the day's challenge reads its player's key from it.
+    std::string cookie;
 };
 
 struct SiteResponse {
