@@ -150,18 +150,19 @@ TEST(DailyScoringTest, TheRankingPutsMostPointsFirstThenTheQuickerAndTiesSharePl
     const std::vector<DailyTry> tries = {
         Try("Anna", "SI", 8, 23, 1),  Try("Bruno", "NO", 10, 5, 2), Try("Carla", "SI", 9, 40, 3),
         Try("Dario", "SI", 8, 23, 4), Try("Elena", "SI", 7, 0, 5),  Try("Fabio", "NO2", 3, 2, 6),
+        Try("Ivo", "SI", 9, 23, 7),
     };
     const std::vector<DailyScoring::Ranked> ranked = DailyScoring::Ranking(tries);
-    // Carla 900+200, Anna and Dario 800+370, Elena 700+600, Bruno and Fabio 0 (Fabio quicker).
-    const std::vector<std::pair<QString, int>> expected = {{"Elena", 1}, {"Anna", 2}, {"Dario", 2},
-                                                           {"Carla", 4}, {"Fabio", 5}, {"Bruno", 6}};
+    // Elena 700+600, Ivo 900+370, Anna and Dario 800+370, Carla 900+200, Bruno and Fabio 0 (Fabio quicker).
+    const std::vector<std::pair<QString, int>> expected = {{"Elena", 1}, {"Ivo", 2},   {"Anna", 3}, {"Dario", 3},
+                                                           {"Carla", 5}, {"Fabio", 6}, {"Bruno", 7}};
     ASSERT_EQ(ranked.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(ranked[i].entry.name, expected[i].first) << i;
         EXPECT_EQ(ranked[i].place, expected[i].second) << i;
     }
     const std::map<int, int> lengths = DailyScoring::LengthCounts(tries);
-    EXPECT_EQ(lengths, (std::map<int, int>{{7, 1}, {8, 2}, {9, 1}}));
+    EXPECT_EQ(lengths, (std::map<int, int>{{7, 1}, {8, 2}, {9, 2}}));
 }
 
 TEST(DailyScoringTest, TheShareTextNamesTheDayTheLengthAndTheTimeButNotTheWord)
