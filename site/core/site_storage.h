@@ -158,6 +158,9 @@ public:
     // Finishes an open try, or stores a finished one where none was: false when the
     // player's try of the day was already finished (it stays as it was).
     std::optional<bool> FinishDailyTry(const DailyTry& finished);
+    // The same for several tries in one transaction (one sync of the disk for all):
+    // for each, whether it was finished now. Nothing when the transaction failed.
+    std::optional<std::vector<bool>> FinishDailyTries(const std::vector<DailyTry>& finished);
     // Every finished try of a day and language, in the order they were finished.
     std::optional<std::vector<DailyTry>> DailyTries(const QString& day, Language language);
 

@@ -215,34 +215,55 @@ std::optional<DailyTry> SiteStorage::OpenDailyTry(const DailyTry& opened)
 
 std::optional<bool> SiteStorage::FinishDailyTry(const DailyTry& finished)
 {
-    if (!LayOutDaily())
+    const std::optional<std::vector<bool>> done = FinishDailyTries({finished});
+    if (!done)
         return std::nullopt;
-    QSqlQuery& update = Prepared("UPDATE daily_tries SET word = ?, verdict = ?, length = ?, points = ?, seconds = ?,"
-                                 " finished = 1, finished_at = ? WHERE day = ? AND language = ? AND player = ?"
-                                 " AND finished = 0");
-    update.addBindValue(Text(finished.word));
-    update.addBindValue(Text(finished.verdict));
-    update.addBindValue(finished.length);
-    update.addBindValue(finished.points);
-    update.addBindValue(finished.seconds);
-    update.addBindValue(finished.finishedAt);
-    update.addBindValue(finished.day);
-    update.addBindValue(TableOf(finished.language).Number());
-    update.addBindValue(finished.player);
-    if (!update.exec())
+    return done->front();
+}
+
+std::optional<std::vector<bool>> SiteStorage::FinishDailyTries(const std::vector<DailyTry>& tries)
+{
+    if (!LayOutDaily() || !Begin())
         return std::nullopt;
-    if (update.numRowsAffected() == 1)
-        return true;
-    // No open try: a try played in the game arrives finished, once.
-    QSqlQuery& insert = Prepared("INSERT INTO daily_tries (day, language, player, name, word, verdict, length,"
-                                 " points, seconds, started_at, finished, finished_at)"
-                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING");
-    DailyTry row = finished;
-    row.finished = true;
-    BindTry(insert, row);
-    if (!insert.exec())
+    std::vector<bool> done;
+    done.reserve(tries.size());
+    for (const DailyTry& finished : tries) {
+        QSqlQuery& update = Prepared("UPDATE daily_tries SET word = ?, verdict = ?, length = ?, points = ?,"
+                                     " seconds = ?, finished = 1, finished_at = ? WHERE day = ? AND language = ?"
+                                     " AND player = ? AND finished = 0");
+        update.addBindValue(Text(finished.word));
+        update.addBindValue(Text(finished.verdict));
+        update.addBindValue(finished.length);
+        update.addBindValue(finished.points);
+        update.addBindValue(finished.seconds);
+        update.addBindValue(finished.finishedAt);
+        update.addBindValue(finished.day);
+        update.addBindValue(TableOf(finished.language).Number());
+        update.addBindValue(finished.player);
+        if (!update.exec()) {
+            Rollback();
+            return std::nullopt;
+        }
+        if (update.numRowsAffected() == 1) {
+            done.push_back(true);
+            continue;
+        }
+        // No open try: a try played in the game arrives finished, once.
+        QSqlQuery& insert = Prepared("INSERT INTO daily_tries (day, language, player, name, word, verdict, length,"
+                                     " points, seconds, started_at, finished, finished_at)"
+                                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING");
+        DailyTry row = finished;
+        row.finished = true;
+        BindTry(insert, row);
+        if (!insert.exec()) {
+            Rollback();
+            return std::nullopt;
+        }
+        done.push_back(insert.numRowsAffected() == 1);
+    }
+    if (!Commit())
         return std::nullopt;
-    return insert.numRowsAffected() == 1;
+    return done;
 }
 
 std::optional<std::vector<DailyTry>> SiteStorage::DailyTries(const QString& day, Language language)

@@ -239,6 +239,39 @@ TEST_P(DailyHttpTest, TheGamesTryIsJudgedAgainAndTakenOnce)
     EXPECT_EQ(again->status, 303);
 }
 
+TEST_P(DailyHttpTest, TriesFinishedTogetherAreEachTakenOnce)
+{
+    QString error;
+    const std::unique_ptr<SiteStorage> storage = SiteStorage::Open(*address_, &error);
+    ASSERT_TRUE(storage) << error.toStdString();
+    const auto tryOf = [](const char* player, const char* word) {
+        DailyTry row;
+        row.day = QStringLiteral("2026-12-10");
+        row.player = QString::fromLatin1(player);
+        row.name = row.player;
+        row.word = QString::fromLatin1(word);
+        row.verdict = QStringLiteral("SI");
+        row.length = static_cast<int>(row.word.size());
+        row.points = 100 * row.length;
+        row.finished = true;
+        return row;
+    };
+    DailyTry opened = tryOf("anna", "");
+    opened.startedAt = 1000;
+    ASSERT_TRUE(storage->OpenDailyTry(opened));
+    // Anna's open try is finished, Bruno's arrives from the game, Bruno's second is refused.
+    const auto done = storage->FinishDailyTries({tryOf("anna", "CASTELLO"), tryOf("bruno", "CASA"), tryOf("bruno", "CANE")});
+    ASSERT_TRUE(done);
+    EXPECT_EQ(*done, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(storage->FinishDailyTry(tryOf("anna", "SALE")), false);
+    const auto tries = storage->DailyTries(QStringLiteral("2026-12-10"), Language::Italian);
+    ASSERT_TRUE(tries);
+    ASSERT_EQ(tries->size(), 2u);
+    for (const DailyTry& row : *tries)
+        EXPECT_EQ(row.word, row.player == "anna" ? QStringLiteral("CASTELLO") : QStringLiteral("CASA"));
+    EXPECT_EQ(storage->DailyTries(QStringLiteral("2026-12-11"), Language::Italian)->size(), 0u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, DailyHttpTest, ::testing::Values(DatabaseKind::SQLite, DatabaseKind::PostgreSQL),
                          KindName);
 

@@ -15,6 +15,7 @@
 #include <QFile>
 
 #include <atomic>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -139,6 +140,19 @@ private:
         std::shared_ptr<const std::string> rankingPage;
     };
     static constexpr qint64 kSharedForMs = 1000;
+    // Finishes the try together with those that arrive while another thread writes:
+    // one of the waiting threads writes them all in one transaction, so a second
+    // when everyone sends costs a few syncs of the disk instead of one per player.
+    std::optional<bool> FinishTogether(SiteStorage& storage, const DailyTry& finished);
+    struct PendingTry {
+        DailyTry row;
+        std::optional<bool> result;
+        bool done = false;
+    };
+    std::mutex writeLock_;
+    std::condition_variable written_;
+    std::vector<PendingTry*> waiting_;
+    bool writing_ = false;
     std::shared_ptr<const DailyPages::Day> KeptDayOf(SiteStorage& storage, const QDate& day, Language language,
                                                      std::shared_ptr<const std::string>* rankingPage = nullptr);
     QString Judged(Language language, const QString& word, const QString& letters) const;
@@ -350,7 +364,7 @@ SiteResponse Daily::Send(const SiteRequest& request)
                           ? DailyScoring::Points(finished.verdict, finished.length, finished.seconds)
                           : 0;
     finished.finishedAt = sentAt;
-    if (!storage->FinishDailyTry(finished))
+    if (!FinishTogether(*storage, finished))
         return services_.unavailable();
     ++version_;
     return SeeOther(ResultAddress(*language));
@@ -367,6 +381,36 @@ std::optional<DailyPages::Day> Daily::DayOf(SiteStorage& storage, const QDate& d
     shown.lengths = DailyScoring::LengthCounts(*tries);
     shown.ranking = DailyScoring::Ranking(std::move(*tries));
     return shown;
+}
+
+std::optional<bool> Daily::FinishTogether(SiteStorage& storage, const DailyTry& finished)
+{
+    PendingTry mine{finished, std::nullopt, false};
+    std::unique_lock lock(writeLock_);
+    waiting_.push_back(&mine);
+    while (!mine.done) {
+        if (writing_) {
+            written_.wait(lock);
+            continue;
+        }
+        writing_ = true;
+        std::vector<PendingTry*> batch;
+        batch.swap(waiting_);
+        lock.unlock();
+        std::vector<DailyTry> rows;
+        rows.reserve(batch.size());
+        for (const PendingTry* pending : batch)
+            rows.push_back(pending->row);
+        const std::optional<std::vector<bool>> done = storage.FinishDailyTries(rows);
+        lock.lock();
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            batch[i]->result = done ? std::optional<bool>((*done)[i]) : std::nullopt;
+            batch[i]->done = true;
+        }
+        writing_ = false;
+        written_.notify_all();
+    }
+    return mine.result;
 }
 
 std::shared_ptr<const DailyPages::Day> Daily::KeptDayOf(SiteStorage& storage, const QDate& day, Language language,
@@ -558,7 +602,7 @@ SiteResponse Daily::StoreGameTry(const SiteRequest& request)
     finished.points = DailyScoring::Points(finished.verdict, finished.length, seconds);
     finished.finishedAt = now.toMSecsSinceEpoch();
     // A second try is not stored: the result page shows the first.
-    if (!storage->FinishDailyTry(finished))
+    if (!FinishTogether(*storage, finished))
         return services_.unavailable();
     ++version_;
     return SeeOther(ResultAddress(*language));
