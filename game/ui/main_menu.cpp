@@ -18,6 +18,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar)
     pause->setCheckable(true);
     pause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     AddCommand(fileMenu_, Command::EditVocabulary, QStringLiteral("&Edit vocabolario personale ..."));
+    AddCommand(fileMenu_, Command::DailyChallenge, QStringLiteral("&Sfida del giorno"));
     AddCommand(fileMenu_, Command::HighScores, QStringLiteral("&Hiscores table "))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     AddCommand(fileMenu_, Command::ManageDictionary, QStringLiteral("&Gestione dizionario principale ..."));

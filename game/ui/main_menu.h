@@ -20,6 +20,7 @@ public:
     enum class Command {
         NewGame,
         EditVocabulary,
+        DailyChallenge,
         HighScores,
         ManageDictionary,
         Quit,

@@ -2,6 +2,7 @@
 #include "game/ui/main_window.h"
 
 #include "game/ui/about_window.h"
+#include "game/ui/daily_challenge_window.h"
 #include "platform/core/dialogs.h"
 #include "dictionary_editor/ui/dictionary_editor_window.h"
 #include "game/ui/game_view.h"
@@ -37,6 +38,9 @@ void MainWindow::ConnectMenu()
     });
     onCommand(Command::EditVocabulary, [this] { OnEditPersonalVocabulary(); });
     onCommand(Command::HighScores, [this] { OnHighScores(); });
+    onCommand(Command::DailyChallenge, [this] {
+        DailyChallengeWindow::Start(this, platform_, Site(), state_.Settings.LexiconLanguage);
+    });
     onCommand(Command::ManageDictionary, [this] { OnManageMainDictionary(); });
     onCommand(Command::Quit, [this] {
         if (MayGiveUpGame())

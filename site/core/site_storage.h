@@ -26,6 +26,31 @@ struct StoredRecord {
     bool verified = false;  // played to the end at a live table of the site
 };
 
+// A player's try at the day's board of a language. A try is opened when the board
+// is shown (no word yet) and finished once, with the judged word.
+struct DailyTry {
+    QString day;  // yyyy-MM-dd, the site's local date
+    Language language = Language::Italian;
+    QString player;  // the key of the player's signed cookie
+    QString name;
+    QString word;  // upper case; empty while open
+    QString verdict;
+    int length = 0;
+    int points = 0;
+    int seconds = 0;
+    qint64 startedAt = 0;  // milliseconds since the epoch; 0 for a try played in the game
+    qint64 finishedAt = 0;  // milliseconds since the epoch
+    bool finished = false;
+};
+
+// A day's board of a language as kept for the archive.
+struct DailyBoardRow {
+    QString day;
+    Language language = Language::Italian;
+    QString letters;
+    QString longestWords;  // blank-separated
+};
+
 // Every read and write of the site's database, one SQL text per operation and bound
 // values only, the same for SQLite and PostgreSQL. One object holds one connection
 // and must be used by the thread that opened it: each request thread opens its own.
@@ -127,8 +152,31 @@ public:
     // (gone) has its tables left out. Nothing when the database failed.
     std::optional<std::vector<ListedTable>> ListedTables(qint64 since);
 
+    // The day's challenge (site_storage_daily.cpp). Its tables are laid out on the
+    // first use by a connection; the secret the boards are drawn with is made once at
+    // random and shared by every process on the database. Nothing when it failed.
+    std::optional<QByteArray> DailySecret();
+    // The board of a day as first kept: a second process that drew it too keeps the first.
+    std::optional<DailyBoardRow> KeepDailyBoard(const DailyBoardRow& board);
+    std::optional<std::optional<DailyBoardRow>> DailyBoardOf(const QString& day, Language language);
+    // The boards of the days before `day`, newest first.
+    std::optional<std::vector<DailyBoardRow>> DailyBoardsBefore(const QString& day, int count);
+    // Opens the player's try (with its start) unless there is one: the try as stored.
+    std::optional<DailyTry> OpenDailyTry(const DailyTry& opened);
+    std::optional<std::optional<DailyTry>> DailyTryOf(const QString& day, Language language, const QString& player);
+    // Finishes an open try, or stores a finished one where none was: false when the
+    // player's try of the day was already finished (it stays as it was).
+    std::optional<bool> FinishDailyTry(const DailyTry& finished);
+    // The same for several tries in one transaction (one sync of the disk for all):
+    // for each, whether it was finished now. Nothing when the transaction failed.
+    std::optional<std::vector<bool>> FinishDailyTries(const std::vector<DailyTry>& finished);
+    // Every finished try of a day and language, in the order they were finished.
+    std::optional<std::vector<DailyTry>> DailyTries(const QString& day, Language language);
+
 private:
     SiteStorage() = default;
+    bool LayOutDaily();
+    bool dailyLaidOut_ = false;
     bool LayOut(QString* error);
     bool ReadOrMakeSecret(QString* error);
     // An index that holds every column the record table shows, in table order: a

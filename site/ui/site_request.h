@@ -18,7 +18,8 @@ struct SiteRequest {
     std::string host;
     std::string origin;
     std::string referer;
-    // The Cookie header as sent (empty when absent).
+    // The Cookie header as sent (empty when absent): a table's seat and the day's
+    // challenge read their keys from it.
     std::string cookie;
 };
 

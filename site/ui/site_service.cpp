@@ -2,6 +2,7 @@
 #include "site/ui/site_service.h"
 
 #include "site/core/missing_words.h"
+#include "site/daily/ui/daily_routes.h"
 #include "site/online/ui/online_pages.h"
 #include "site/core/record_ranking.h"
 #include "site/core/record_submission.h"
@@ -85,6 +86,8 @@ SiteService::SiteService(SiteConfig config)
     };
     routes_.Add("/", page(&SitePages::Home));
     OnlinePages::AddTo(routes_);
+    DailyRoutes::AddTo(routes_, {[this] { return Storage(); }, [this] { return Unavailable(); }, config_.lexicons,
+                                 config_.now});
     routes_.Add("/letterama/", member(&SiteService::RecordTable));
     routes_.Add("/letterama", member(&SiteService::RecordTable));
     routes_.Add("/letterama/recenti", [this](const SiteRequest&) { return NewestRecords(); });
