@@ -78,7 +78,7 @@ WordFileImport ImportWordFiles(EditorWordLists& lists, const QString& folder, Im
     return ApplyWordFiles(lists, ReadWordFiles(folder), mode);
 }
 
-qsizetype ImportLosses::Total() const
+qsizetype ListLosses::Total() const
 {
     qsizetype total = 0;
     for (const qsizetype count : lost)
@@ -116,14 +116,6 @@ QStringList ImportedEntries(QStringList lines)
     for (QString& line : lines)
         line = line.toUpper();
     return lines;
-}
-
-qsizetype ExportLosses::Total() const
-{
-    qsizetype total = 0;
-    for (const qsizetype count : lost)
-        total += count;
-    return total;
 }
 
 ExportLosses EntriesLostByExport(const EditorWordLists& lists, const QString& folder)

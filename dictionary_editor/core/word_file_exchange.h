@@ -52,11 +52,16 @@ WordFileImport ImportWordFiles(EditorWordLists& lists, const QString& folder, Im
 // What replacing the lists with the files would throw away: the entries of each list
 // that its file lacks (by list; words added by hand among them), and the words
 // deleted since the load, not yet rebuilt away, that the files would bring back.
-struct ImportLosses {
+// Entries lost, by list: what an import and an export both count.
+struct ListLosses {
     std::array<qsizetype, EditorWordLists::kListCount> lost{};
-    qsizetype deletionsUndone = 0;
 
     qsizetype Total() const;
+};
+
+struct ImportLosses : ListLosses {
+    qsizetype deletionsUndone = 0;
+
     bool Any() const { return deletionsUndone > 0 || Total() > 0; }
 };
 ImportLosses LossesOfReplacing(const EditorWordLists& lists, const WordFiles& files);
@@ -66,11 +71,8 @@ QStringList ImportedEntries(QStringList lines);
 
 // What an export would lose: the entries of each existing word file that its list
 // lacks (the words a harvest appended, say), by length.
-struct ExportLosses {
-    std::array<qsizetype, EditorWordLists::kListCount> lost{};
+struct ExportLosses : ListLosses {
     QStringList errors;  // files that exist but could not be read
     std::array<bool, EditorWordLists::kListCount> unreadable{};  // by list: the file of an error
-
-    qsizetype Total() const;
 };
 ExportLosses EntriesLostByExport(const EditorWordLists& lists, const QString& folder);
