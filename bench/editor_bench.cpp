@@ -74,7 +74,7 @@ void BM_OpenEditorUntilButtonsEnabled(benchmark::State& state)
     NoNetwork http;
     NoSpelling spelling;
     for (auto _ : state) {
-        DictionaryEditorWindow window({Language::Italian, kShippedItalian, QDir::tempPath(), dialogs,
+        DictionaryEditorWindow window({Language::Italian, kShippedItalian, ProgramFiles(QDir::tempPath()), dialogs,
                                        http, spelling, {}});
         QSignalSpy finished(&window, &DictionaryEditorWindow::loadFinished);
         window.Open();
@@ -153,7 +153,7 @@ void BM_ReviewAfterImportingFiveThousandWords(benchmark::State& state)
     QuietDialogs dialogs;
     NoNetwork http;
     NoSpelling spelling;
-    DictionaryEditorWindow window({Language::Italian, kShippedItalian, QDir::tempPath(), dialogs, http, spelling, {}});
+    DictionaryEditorWindow window({Language::Italian, kShippedItalian, ProgramFiles(QDir::tempPath()), dialogs, http, spelling, {}});
     window.Open();
     window.FinishLoad();
     if (window.Lists().TotalWords() < 400'000) {
