@@ -11,6 +11,7 @@
 #include "platform/core/http_fetcher.h"
 #include "model/language.h"
 #include "platform/core/spell_checker.h"
+#include "platform/core/program_files.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -73,7 +74,7 @@ void BM_OpenEditorUntilButtonsEnabled(benchmark::State& state)
     NoNetwork http;
     NoSpelling spelling;
     for (auto _ : state) {
-        DictionaryEditorWindow window({Language::Italian, kShippedItalian, QDir::tempPath(), dialogs,
+        DictionaryEditorWindow window({Language::Italian, kShippedItalian, ProgramFiles(QDir::tempPath()), dialogs,
                                        http, spelling, {}});
         QSignalSpy finished(&window, &DictionaryEditorWindow::loadFinished);
         window.Open();
@@ -104,9 +105,10 @@ void BM_Rebuild(benchmark::State& state)
 {
     const EditorWordLists& lists = ItalianLists();
     QTemporaryDir folder;
-    const QString name = folder.filePath(QStringLiteral("SLESSICO.1"));
+    const ProgramFiles files(folder.path());
+    const QString name = QStringLiteral("SLESSICO.1");
     for (auto _ : state) {
-        if (!RebuildLexicon(lists, Language::Italian, name, LexiconFileStamp::Of(name)).written) {
+        if (!RebuildLexicon(lists, Language::Italian, files, name, LexiconFileStamp::Of(files.Resolve(name))).written) {
             state.SkipWithError("the rebuild failed");
             return;
         }
@@ -119,11 +121,11 @@ void BM_ExportThenImport(benchmark::State& state)
     EditorWordLists lists = CopyOf(ItalianLists());
     QTemporaryDir folder;
     for (auto _ : state) {
-        if (!ExportWordFiles(lists, folder.path()).isEmpty()) {
+        if (!ExportWordFiles(lists, ProgramFiles(folder.path())).isEmpty()) {
             state.SkipWithError("the export failed");
             return;
         }
-        const WordFileImport import = ImportWordFiles(lists, folder.path());
+        const WordFileImport import = ImportWordFiles(lists, ProgramFiles(folder.path()));
         benchmark::DoNotOptimize(import.linesRead);
     }
 }
@@ -151,7 +153,7 @@ void BM_ReviewAfterImportingFiveThousandWords(benchmark::State& state)
     QuietDialogs dialogs;
     NoNetwork http;
     NoSpelling spelling;
-    DictionaryEditorWindow window({Language::Italian, kShippedItalian, QDir::tempPath(), dialogs, http, spelling, {}});
+    DictionaryEditorWindow window({Language::Italian, kShippedItalian, ProgramFiles(QDir::tempPath()), dialogs, http, spelling, {}});
     window.Open();
     window.FinishLoad();
     if (window.Lists().TotalWords() < 400'000) {

@@ -8,6 +8,7 @@
 #include "gleaner/core/harvest.h"
 #include "lexicon/core/lexicon_words.h"
 #include "lexicon/core/per_length_files.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,7 +112,7 @@ void BM_HarvestTenMegabytesAgainstTheLexicon(benchmark::State& state)
         WriteLexiconFiles(words->path());
         state.ResumeTiming();
 
-        Harvest harvest(textPath, words->path(), false);
+        Harvest harvest(textPath, ProgramFiles(words->path()), false);
         if (harvest.RunToEnd() != Harvest::State::Finished) {
             state.SkipWithError(qPrintable(harvest.Error()));
             return;

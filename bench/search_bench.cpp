@@ -13,6 +13,7 @@
 #include "lexicon/core/lexicon_words.h"
 #include "lexicon/core/word_lookup.h"
 #include "lexicon/core/word_search.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,7 +70,7 @@ std::vector<QString> Draws(int count, int letters)
 // The program folder of a game: the lexicon file and a small personal vocabulary.
 class ProgramFolderScope {
 public:
-    ProgramFolderScope() : previous_(QDir::currentPath())
+    ProgramFolderScope()
     {
         QFile lexicon(dir_.filePath(QStringLiteral("SLESSICO.1")));
         lexicon.open(QIODevice::WriteOnly);
@@ -78,13 +79,12 @@ public:
         vocabulary.open(QIODevice::WriteOnly);
         for (int i = 0; i < 40; ++i)
             vocabulary.write("PAROLAMIA" + QByteArray::number(i) + "\r\n");
-        QDir::setCurrent(dir_.path());
     }
-    ~ProgramFolderScope() { QDir::setCurrent(previous_); }
+    const ProgramFiles& Files() const { return files_; }
 
 private:
     QTemporaryDir dir_;
-    QString previous_;
+    ProgramFiles files_{dir_.path()};
 };
 
 void BM_IndexBuild(benchmark::State& state)
@@ -102,7 +102,7 @@ void BM_LoadFromFile(benchmark::State& state)
 {
     ProgramFolderScope folder;
     for (auto _ : state)
-        benchmark::DoNotOptimize(LexiconWords::Load(QStringLiteral("SLESSICO.1")));
+        benchmark::DoNotOptimize(LexiconWords::Load(folder.Files().Resolve(QStringLiteral("SLESSICO.1"))));
 }
 BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond);
 
@@ -126,7 +126,7 @@ BENCHMARK(BM_Search)->Arg(8)->Arg(10)->Unit(benchmark::kMicrosecond);
 void BM_SearchAsTheGameRunsIt(benchmark::State& state)
 {
     ProgramFolderScope folder;
-    const LexiconSource source = LexiconSource::ForLanguage(Language::Italian, ItalianLexicon().words);
+    const LexiconSource source = LexiconSource::ForLanguage(folder.Files(), Language::Italian, ItalianLexicon().words);
     const std::vector<QString> draws = Draws(200, 10);
     std::size_t next = 0;
     for (auto _ : state) {
@@ -147,7 +147,7 @@ void BM_SingleQuerySolve(benchmark::State& state)
     const std::vector<QString> draws = Draws(200, 10);
     std::size_t next = 0;
     for (auto _ : state) {
-        const LexiconResult<LexiconScan> scan = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
+        const LexiconResult<LexiconScan> scan = LexiconScan::Open(folder.Files().Resolve(QStringLiteral("SLESSICO.1")));
         benchmark::DoNotOptimize(scan->FindAll(draws[next++ % draws.size()], 10));
     }
 }
@@ -160,7 +160,7 @@ void BM_Lookup(benchmark::State& state)
 {
     ProgramFolderScope folder;
     const Lexicon& lexicon = ItalianLexicon();
-    const LexiconSource source = LexiconSource::ForLanguage(Language::Italian, lexicon.words);
+    const LexiconSource source = LexiconSource::ForLanguage(folder.Files(), Language::Italian, lexicon.words);
     std::mt19937 random(5);
     std::vector<WordLookup::Query> queries;
     for (int i = 0; i < 256; ++i) {
@@ -175,7 +175,7 @@ void BM_Lookup(benchmark::State& state)
     std::size_t next = 0;
     for (auto _ : state) {
         const WordLookup::Query& query = queries[next++ % queries.size()];
-        benchmark::DoNotOptimize(*WordLookup::Judge(source, QStringLiteral("USERVOCA.1"), query));
+        benchmark::DoNotOptimize(*WordLookup::Judge(source, folder.Files().Resolve(QStringLiteral("USERVOCA.1")), query));
     }
 }
 BENCHMARK(BM_Lookup)->Unit(benchmark::kMicrosecond);
@@ -197,9 +197,9 @@ void BM_SingleQueryLookup(benchmark::State& state)
     std::size_t next = 0;
     for (auto _ : state) {
         const WordLookup::Query& query = queries[next++ % queries.size()];
-        const LexiconResult<LexiconScan> scan = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
+        const LexiconResult<LexiconScan> scan = LexiconScan::Open(folder.Files().Resolve(QStringLiteral("SLESSICO.1")));
         benchmark::DoNotOptimize(WordLookup::JudgeWith([&](const QString& w) { return scan->Contains(w); },
-                                                       QStringLiteral("USERVOCA.1"), query));
+                                                       folder.Files().Resolve(QStringLiteral("USERVOCA.1")), query));
     }
 }
 BENCHMARK(BM_SingleQueryLookup)->Unit(benchmark::kMicrosecond);

@@ -8,6 +8,7 @@
 #include "game/core/sound_effects.h"
 #include "game/ui/board/tile_board.h"
 #include "platform/core/wave_player.h"
+#include "platform/core/program_files.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -54,8 +55,9 @@ void FullBoardFlyIn(benchmark::State& run, TileLook style, bool soundOn = false)
     state.Settings.SoundOn = soundOn;
     state.Settings.TileStyle = style;
     SilentWave wave;
-    SoundEffects sounds(state.Settings.SoundOn, wave);
-    TileBoard board(state, sounds);
+    const ProgramFiles files(QCoreApplication::applicationDirPath());
+    SoundEffects sounds(state.Settings.SoundOn, wave, files);
+    TileBoard board(state, sounds, files);
     board.show();
     ResponsivenessProbe probe;
     probe.Start();

@@ -4,6 +4,7 @@
 #include "gleaner/ui/gleaner_window.h"
 #include "model/language.h"
 #include "platform/core/platform.h"
+#include "platform/core/program_files.h"
 #include "platform/core/program_folder.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/qt_translations.h"
@@ -33,18 +34,17 @@ int main(int argc, char** argv)
     const Platform platform = qt.Services();
 
     // An installed copy sends the per-length files to the user's folder.
-    const QString programFolder = ProgramFolder::ProgramFolderOfRunningProgram();
-    ProgramFolder::UseUserFolderIfInstalled(programFolder);
-    GleanerWindow window(platform, programFolder);
+    const ProgramFiles files = ProgramFiles::OfRunningProgram();
+    GleanerWindow window(platform, files);
     // The game's settings file, beside Gleaner, may name the player's own Letterama site.
-    const ProgramFolder::ReadResult settings = ProgramFolder::Read(
-        QDir(programFolder).filePath(QString::fromLatin1(SettingsLines::kFileName)), SettingsLines::kMaxFileBytes);
+    const ProgramFolder::ReadResult settings =
+        files.Read(QString::fromLatin1(SettingsLines::kFileName), SettingsLines::kMaxFileBytes);
     if (settings.Ok()) {
         window.SetSite(SiteAddress::ForPlayer(SettingsLines::Site(settings.bytes).value_or(QString())));
         // The words to skip are those of the game's lexicon, in the game's language.
         if (const std::optional<Language> language =
                 LanguageFromNumber(SettingsLines::LexiconLanguage(settings.bytes).value_or(1)))
-            window.SetLexiconFile(QDir(programFolder).filePath(TableOf(*language).LexiconFileName()));
+            window.SetLexiconFile(files.Resolve(TableOf(*language).LexiconFileName()));
     }
     window.show();
     return app.exec();

@@ -2,6 +2,7 @@
 #include "tools/core/dict_command.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -12,7 +13,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    DictIo io{out, err};
+    // Read once: the paths on the command line are the user's, from where they are.
+    DictIo io{out, err, QDir::currentPath()};
     const int status = RunDictCommandLine(app.arguments().mid(1), io);
     out.flush();
     err.flush();

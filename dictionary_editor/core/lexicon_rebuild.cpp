@@ -33,18 +33,22 @@ EditorLexicon ComposeEditorLexicon(const EditorWordLists& lists, Language langua
     return lexicon;
 }
 
-RebuildResult RebuildLexicon(const EditorWordLists& lists, Language language, const QString& fileName,
-                             const LexiconFileStamp& readStamp)
+RebuildResult RebuildLexicon(const EditorWordLists& lists, Language language, const ProgramFiles& files,
+                             const QString& fileName, const LexiconFileStamp& readStamp)
 {
-    return WriteRebuiltLexicon(ComposeEditorLexicon(lists, language), fileName, readStamp);
+    return WriteRebuiltLexicon(ComposeEditorLexicon(lists, language), files, fileName, readStamp);
 }
 
-RebuildResult WriteRebuiltLexicon(EditorLexicon lexicon, const QString& fileName, const LexiconFileStamp& readStamp)
+RebuildResult WriteRebuiltLexicon(EditorLexicon lexicon, const ProgramFiles& files, const QString& fileName,
+                                  const LexiconFileStamp& readStamp)
 {
     RebuildResult result;
     result.lexicon = std::move(lexicon);
-    const QFileInfo target(fileName);
-    const LexiconWriteLock lock(fileName);
+    // An installed copy reads the shipped lexicon and writes the user's copy.
+    const QString readPath = files.Resolve(fileName);
+    const QString writePath = files.WriteTarget(fileName);
+    const QFileInfo target(readPath);
+    const LexiconWriteLock lock(writePath);
     if (!lock.Held()) {
         if (lock.Busy()) {
             result.refusal = RebuildResult::Refusal::Busy;
@@ -58,7 +62,7 @@ RebuildResult WriteRebuiltLexicon(EditorLexicon lexicon, const QString& fileName
         }
         return result;
     }
-    if (LexiconFileStamp::Of(fileName) != readStamp) {
+    if (LexiconFileStamp::Of(readPath) != readStamp) {
         result.refusal = RebuildResult::Refusal::Changed;
         result.error = QStringLiteral("Il dizionario ") + target.fileName() +
                        QStringLiteral(" è stato riscritto da un altro programma dopo la lettura degli elenchi: "
@@ -69,11 +73,12 @@ RebuildResult WriteRebuiltLexicon(EditorLexicon lexicon, const QString& fileName
         return result;
     }
 
-    const QString leftover = ProgramFolder::Resolve(target.dir().filePath(QStringLiteral("SLESSICO.new")));
-    if (QFileInfo(leftover).isFile())
+    const QString leftover =
+        ProgramFolder::FindInFolder(QFileInfo(writePath).absolutePath(), QStringLiteral("SLESSICO.new"));
+    if (!leftover.isEmpty() && QFileInfo(leftover).isFile())
         QFile::remove(leftover);
     QString error;
-    if (!WriteLexiconFile(fileName, result.lexicon.image, &error)) {
+    if (!WriteLexiconFile(writePath, result.lexicon.image, &error)) {
         result.error = QStringLiteral("Impossibile scrivere il dizionario ") + target.fileName() +
                        QStringLiteral(": ") + error + QStringLiteral(". Il dizionario precedente resta invariato.");
         return result;

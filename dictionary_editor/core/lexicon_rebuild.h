@@ -6,6 +6,7 @@
 
 #include "lexicon/core/lexicon_file_stamp.h"
 #include "lexicon/core/lexicon_writer.h"
+#include "platform/core/program_files.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,7 +36,7 @@ struct RebuildResult {
 };
 
 // Writes the lexicon file `fileName` ("SLESSICO.<n>", matched without regard to case)
-// from the lists. The new file is written beside the old one and renamed into place
+// of `files` from the lists: read where `files` reads it, written where it writes. The new file is written beside the old one and renamed into place
 // in one step, so there is never a moment without a lexicon; on any failure (a full
 // disk included) the old file stays byte for byte. A "SLESSICO.new" left over by an
 // interrupted run of an older version is removed first.
@@ -44,10 +45,11 @@ struct RebuildResult {
 // writes only when the file still has `readStamp`, the stamp it had when the lists
 // were read; otherwise another program rewrote it meanwhile and its words would be
 // lost, so nothing is written.
-RebuildResult RebuildLexicon(const EditorWordLists& lists, Language language, const QString& fileName,
-                             const LexiconFileStamp& readStamp);
+RebuildResult RebuildLexicon(const EditorWordLists& lists, Language language, const ProgramFiles& files,
+                             const QString& fileName, const LexiconFileStamp& readStamp);
 // The same for a lexicon already composed.
-RebuildResult WriteRebuiltLexicon(EditorLexicon lexicon, const QString& fileName, const LexiconFileStamp& readStamp);
+RebuildResult WriteRebuiltLexicon(EditorLexicon lexicon, const ProgramFiles& files, const QString& fileName,
+                                  const LexiconFileStamp& readStamp);
 
 // The words of the lexicon file `before` (lengths 3 to 15) that the file `after`
 // lacks, by length: lost[n - 3].

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 
-QString ExportWordFiles(const EditorWordLists& lists, const QString& folder)
+QString ExportWordFiles(const EditorWordLists& lists, const ProgramFiles& files)
 {
     for (int k = 0; k < EditorWordLists::kListCount; ++k) {
         const SortedWordList& list = lists.List(k);
         QString error;
-        if (!PerLengthFiles::Write(folder, list.Length(), list.Words(), &error))
+        if (!PerLengthFiles::Write(files, list.Length(), list.Words(), &error))
             return QStringLiteral("Impossibile scrivere il file ") + PerLengthFiles::FileName(list.Length()) +
                    QStringLiteral(": ") + error;
     }
@@ -22,11 +22,11 @@ bool WordFiles::AnyRead() const
     return std::any_of(entries.cbegin(), entries.cend(), [](const auto& file) { return file.has_value(); });
 }
 
-WordFiles ReadWordFiles(const QString& folder)
+WordFiles ReadWordFiles(const ProgramFiles& programFiles)
 {
     WordFiles files;
     for (int k = 0; k < EditorWordLists::kListCount; ++k) {
-        PerLengthFiles::ReadResult file = PerLengthFiles::Read(folder, k + EditorWordLists::kShortest);
+        PerLengthFiles::ReadResult file = PerLengthFiles::Read(programFiles, k + EditorWordLists::kShortest);
         switch (file.status) {
         case PerLengthFiles::ReadResult::Status::Missing:
             break;
@@ -73,12 +73,12 @@ WordFileImport ApplyWordFiles(EditorWordLists& lists, const WordFiles& files, Im
     return import;
 }
 
-WordFileImport ImportWordFiles(EditorWordLists& lists, const QString& folder, ImportMode mode)
+WordFileImport ImportWordFiles(EditorWordLists& lists, const ProgramFiles& files, ImportMode mode)
 {
-    return ApplyWordFiles(lists, ReadWordFiles(folder), mode);
+    return ApplyWordFiles(lists, ReadWordFiles(files), mode);
 }
 
-qsizetype ImportLosses::Total() const
+qsizetype ListLosses::Total() const
 {
     qsizetype total = 0;
     for (const qsizetype count : lost)
@@ -118,20 +118,12 @@ QStringList ImportedEntries(QStringList lines)
     return lines;
 }
 
-qsizetype ExportLosses::Total() const
-{
-    qsizetype total = 0;
-    for (const qsizetype count : lost)
-        total += count;
-    return total;
-}
-
-ExportLosses EntriesLostByExport(const EditorWordLists& lists, const QString& folder)
+ExportLosses EntriesLostByExport(const EditorWordLists& lists, const ProgramFiles& files)
 {
     ExportLosses losses;
     for (int k = 0; k < EditorWordLists::kListCount; ++k) {
         const SortedWordList& list = lists.List(k);
-        PerLengthFiles::ReadResult file = PerLengthFiles::Read(folder, list.Length());
+        PerLengthFiles::ReadResult file = PerLengthFiles::Read(files, list.Length());
         if (file.status == PerLengthFiles::ReadResult::Status::Unreadable) {
             losses.errors.append(file.error);
             losses.unreadable[k] = true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dictionary_editor/core/editor_word_lists.h"
+#include "platform/core/program_files.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,7 @@
 // Writes every list to the file of its length, entries in list order, one per line.
 // Returns what failed, empty when all eight files were written. Each file is replaced
 // whole, so a failure leaves that file as it was.
-QString ExportWordFiles(const EditorWordLists& lists, const QString& folder);
+QString ExportWordFiles(const EditorWordLists& lists, const ProgramFiles& files);
 
 // The editor's word files as read: each existing file's entries, upper-cased.
 struct WordFiles {
@@ -25,9 +26,9 @@ struct WordFiles {
 
     bool AnyRead() const;
 };
-// Reads "3.TXT" to "10.TXT" of `folder` (any letter case). Files of lengths 2 and 11
+// Reads "3.TXT" to "10.TXT" among `files` (any letter case). Files of lengths 2 and 11
 // to 15 are not read.
-WordFiles ReadWordFiles(const QString& folder);
+WordFiles ReadWordFiles(const ProgramFiles& files);
 
 // What an import does with the lists of the files it read: replace them (the lists
 // become the files), or add to them the files' entries they lack (a harvest's files
@@ -47,16 +48,22 @@ struct WordFileImport {
 // leaves out what does not belong in the lexicon), but an empty line adds nothing.
 // A list counts as changed when it differs from the lexicon file's words.
 WordFileImport ApplyWordFiles(EditorWordLists& lists, const WordFiles& files, ImportMode mode);
-WordFileImport ImportWordFiles(EditorWordLists& lists, const QString& folder, ImportMode mode = ImportMode::Replace);
+WordFileImport ImportWordFiles(EditorWordLists& lists, const ProgramFiles& files,
+                               ImportMode mode = ImportMode::Replace);
 
 // What replacing the lists with the files would throw away: the entries of each list
 // that its file lacks (by list; words added by hand among them), and the words
 // deleted since the load, not yet rebuilt away, that the files would bring back.
-struct ImportLosses {
+// Entries lost, by list: what an import and an export both count.
+struct ListLosses {
     std::array<qsizetype, EditorWordLists::kListCount> lost{};
-    qsizetype deletionsUndone = 0;
 
     qsizetype Total() const;
+};
+
+struct ImportLosses : ListLosses {
+    qsizetype deletionsUndone = 0;
+
     bool Any() const { return deletionsUndone > 0 || Total() > 0; }
 };
 ImportLosses LossesOfReplacing(const EditorWordLists& lists, const WordFiles& files);
@@ -66,11 +73,8 @@ QStringList ImportedEntries(QStringList lines);
 
 // What an export would lose: the entries of each existing word file that its list
 // lacks (the words a harvest appended, say), by length.
-struct ExportLosses {
-    std::array<qsizetype, EditorWordLists::kListCount> lost{};
+struct ExportLosses : ListLosses {
     QStringList errors;  // files that exist but could not be read
     std::array<bool, EditorWordLists::kListCount> unreadable{};  // by list: the file of an error
-
-    qsizetype Total() const;
 };
-ExportLosses EntriesLostByExport(const EditorWordLists& lists, const QString& folder);
+ExportLosses EntriesLostByExport(const EditorWordLists& lists, const ProgramFiles& files);

@@ -133,7 +133,7 @@ void DictionaryEditorWindow::Rebuild()
 {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     // Written only over the file the lists were read from, and by one writer at a time.
-    const RebuildResult result = RebuildLexicon(lists_, setup_.language, setup_.lexiconFileName, readStamp_);
+    const RebuildResult result = RebuildLexicon(lists_, setup_.language, setup_.files, setup_.lexiconFileName, readStamp_);
     QApplication::restoreOverrideCursor();
     exitButton_->setEnabled(true);
     if (!result.written) {
@@ -160,7 +160,7 @@ void DictionaryEditorWindow::ExportFiles()
     // The files may hold words the lists lack (a harvest appends to them): those are
     // not written over without the keeper's word.
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    const ExportLosses losses = EntriesLostByExport(lists_, setup_.programFolder);
+    const ExportLosses losses = EntriesLostByExport(lists_, setup_.files);
     QApplication::restoreOverrideCursor();
     if (!losses.errors.isEmpty()) {
         setup_.dialogs.Inform(losses.errors.join(QLatin1Char('\n')));
@@ -170,7 +170,7 @@ void DictionaryEditorWindow::ExportFiles()
         setup_.dialogs.AskYesNoDefaultNo(EditorMessages::ExportLossQuestion(losses.lost)) != Dialogs::Answer::Yes)
         return;
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    const QString error = ExportWordFiles(lists_, setup_.programFolder);
+    const QString error = ExportWordFiles(lists_, setup_.files);
     QApplication::restoreOverrideCursor();
     if (!error.isEmpty()) {
         setup_.dialogs.Inform(error);
@@ -178,9 +178,9 @@ void DictionaryEditorWindow::ExportFiles()
     }
     // Where the files went: an installed copy writes them into the user's folder.
     const QString written =
-        QFileInfo(PerLengthFiles::PathOf(setup_.programFolder, EditorWordLists::kShortest)).absolutePath();
+        QFileInfo(PerLengthFiles::PathOf(setup_.files, EditorWordLists::kShortest)).absolutePath();
     const bool inProgramFolder =
-        QFileInfo(written).canonicalFilePath() == QFileInfo(setup_.programFolder).canonicalFilePath();
+        QFileInfo(written).canonicalFilePath() == QFileInfo(setup_.files.ProgramFolder()).canonicalFilePath();
     setup_.dialogs.Inform((inProgramFolder ? EditorMessages::kExported : EditorMessages::kExportedToUserFolder) +
                           QDir::toNativeSeparators(written));
 }
@@ -188,7 +188,7 @@ void DictionaryEditorWindow::ExportFiles()
 void DictionaryEditorWindow::ImportFiles()
 {
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    const WordFiles files = ReadWordFiles(setup_.programFolder);
+    const WordFiles files = ReadWordFiles(setup_.files);
     const ImportLosses losses = LossesOfReplacing(lists_, files);
     QApplication::restoreOverrideCursor();
     // Replacing lists with files that lack their words (a harvest's files hold only

@@ -9,7 +9,7 @@
 
 #include "platform/core/dialogs.h"
 #include "platform/core/http_fetcher.h"
-#include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 #include "platform/core/site_address.h"
 #include "platform/core/spell_checker.h"
 
@@ -82,8 +82,7 @@ void DictionaryEditorWindow::InsertLocalList()
 {
     if (Loading())
         return;
-    const QString path =
-        ProgramFolder::Resolve(QDir(setup_.programFolder).filePath(EditorMessages::kMissingWordsFile));
+    const QString path = setup_.files.Resolve(EditorMessages::kMissingWordsFile);
     const QFileInfo info(path);
     if (!info.exists())
         return;

@@ -258,8 +258,9 @@ void DictionaryEditorWindow::StartLoad()
         QApplication::restoreOverrideCursor();
     }
     // Stamped before reading: a file rewritten while it is read counts as changed.
-    readStamp_ = LexiconFileStamp::Of(setup_.lexiconFileName);
-    const LexiconFileBytes file = ReadLexiconFile(setup_.lexiconFileName);
+    const QString lexiconPath = setup_.files.Resolve(setup_.lexiconFileName);
+    readStamp_ = LexiconFileStamp::Of(lexiconPath);
+    const LexiconFileBytes file = ReadLexiconFile(lexiconPath);
     load_ = std::make_unique<LexiconListLoad>(lists_, file.bytes);
     if (file.status != LexiconFileBytes::Status::Read) {
         load_.reset();

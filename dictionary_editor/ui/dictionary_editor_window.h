@@ -4,6 +4,7 @@
 #include "dictionary_editor/core/editor_word_lists.h"
 #include "lexicon/core/lexicon_file_stamp.h"
 #include "model/language.h"
+#include "platform/core/program_files.h"
 #include "platform/core/site_address.h"
 
 #include <QDialog>
@@ -36,8 +37,8 @@ class WindowPlaces;
 // the platform's services and whom to tell that the lexicon file has been rewritten.
 struct DictionaryEditorSetup {
     Language language;         // its alphabet, and the banner of the rebuilt file
-    QString lexiconFileName;   // "SLESSICO.<n>" in the program folder
-    QString programFolder;     // the per-length word files and "mancanti.txt"
+    QString lexiconFileName;   // "SLESSICO.<n>" among `files`
+    ProgramFiles files;        // the lexicon, the per-length word files and "mancanti.txt"
     Dialogs& dialogs;
     HttpFetcher& http;
     SpellChecker& spellChecker;

@@ -10,6 +10,7 @@
 #include "docs/screenshots/quiet_services.h"
 
 #include "model/language.h"
+#include "platform/core/program_files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,7 +51,7 @@ int main(int argc, char** argv)
     NoNetwork http;
     NoSpelling spelling;
     DictionaryEditorWindow window({Language::Italian, QDir(programFolder).filePath("SLESSICO.1"),
-                                   QDir::tempPath(), dialogs, http, spelling, {}});
+                                   ProgramFiles(QDir::tempPath()), dialogs, http, spelling, {}});
     window.resize(1180, 720);
     window.Open();
     window.FinishLoad();

@@ -7,6 +7,7 @@
 #include "gleaner/ui/folder_browser.h"
 #include "gleaner/ui/gleaner_window.h"
 #include "docs/screenshots/quiet_services.h"
+#include "platform/core/program_files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,7 +56,7 @@ int main(int argc, char** argv)
 
     QuietDialogs dialogs;
     QuietServices quiet;
-    GleanerWindow window(quiet.With(dialogs), programFolder);
+    GleanerWindow window(quiet.With(dialogs), ProgramFiles(programFolder));
     window.Browser().ShowFolder(texts);
     QListWidget* files = window.Browser().Files();
     files->setCurrentItem(files->findItems(QStringLiteral("mare.txt"), Qt::MatchExactly).value(0));

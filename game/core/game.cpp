@@ -44,9 +44,9 @@ Game::Game(const GameSettings& settings, LexiconSource lexicon, Services service
       files_(services.files),
       index_(IndexOf(lexicon_)),
       messages_(std::make_unique<Messages>(*this)),
-      sounds_(state_.Settings.SoundOn, services.wave, &services.files),
+      sounds_(state_.Settings.SoundOn, services.wave, services.files),
       letters_(state_, services.random, *messages_, DrawHooks()),
-      words_(state_, letters_, *messages_, services.random, index_),
+      words_(state_, letters_, *messages_, services.random, index_, services.files),
       clock_(state_, sounds_, services.random, ClockHooks()),
       flow_(state_, clock_, *messages_, FlowHooks())
 {

@@ -132,9 +132,9 @@ std::optional<QByteArray> Format(const GameSettings& settings, const QString& pl
     return SingleByteText::Encode(text);
 }
 
-std::optional<StoredSettings> Read(ProgramFolder::ReadStatus* status)
+std::optional<StoredSettings> Read(const ProgramFiles& files, ProgramFolder::ReadStatus* status)
 {
-    const ProgramFolder::ReadResult file = ProgramFolder::Read(QString::fromLatin1(kFileName), kMaxFileBytes);
+    const ProgramFolder::ReadResult file = files.Read(QString::fromLatin1(kFileName), kMaxFileBytes);
     if (status)
         *status = file.status;
     if (!file.Ok())
@@ -142,10 +142,10 @@ std::optional<StoredSettings> Read(ProgramFolder::ReadStatus* status)
     return Parse(file.bytes);
 }
 
-bool Write(const GameSettings& settings, const QString& playerName, QString* error)
+bool Write(const ProgramFiles& files, const GameSettings& settings, const QString& playerName, QString* error)
 {
     const QString fileName = QString::fromLatin1(kFileName);
-    const ProgramFolder::ReadStatus present = ProgramFolder::Read(fileName, kMaxFileBytes).status;
+    const ProgramFolder::ReadStatus present = files.Read(fileName, kMaxFileBytes).status;
     if (present != ProgramFolder::ReadStatus::Ok && present != ProgramFolder::ReadStatus::Missing) {
         if (error)
             *error = ProgramFolder::ReadFailureText(present, fileName) + QStringLiteral(" Il file non viene sostituito.");
@@ -158,7 +158,7 @@ bool Write(const GameSettings& settings, const QString& playerName, QString* err
                      QStringLiteral(" contiene caratteri che il file non può contenere; resta salvato il nome precedente.");
         return false;
     }
-    return ProgramFolder::WriteAtomically(fileName, *bytes, error);
+    return files.WriteWhole(fileName, *bytes, error);
 }
 
 }  // namespace SettingsFile

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/game_settings.h"
+#include "platform/core/program_files.h"
 #include "platform/core/program_folder.h"
 #include "platform/core/settings_lines.h"
 
@@ -45,14 +46,14 @@ StoredSettings Parse(const QByteArray& bytes);
 // the code page cannot store.
 std::optional<QByteArray> Format(const GameSettings& settings, const QString& playerName);
 
-// The settings file of the current folder (found without regard to case); nothing
-// when there is none or it cannot be read, and then `status` tells which.
-std::optional<StoredSettings> Read(ProgramFolder::ReadStatus* status = nullptr);
+// The settings file of `files` (found without regard to case); nothing when there is
+// none or it cannot be read, and then `status` tells which.
+std::optional<StoredSettings> Read(const ProgramFiles& files, ProgramFolder::ReadStatus* status = nullptr);
 
-// Replaces the settings file of the current folder whole, through a temporary file.
+// Replaces the settings file of `files` whole, through a temporary file.
 // A file that is there but cannot be read (no permission, not a regular file, too
 // large) is never replaced: the player may not have written it for this game. A
 // name the code page cannot store is refused too, so the old name stays saved.
-bool Write(const GameSettings& settings, const QString& playerName, QString* error = nullptr);
+bool Write(const ProgramFiles& files, const GameSettings& settings, const QString& playerName, QString* error = nullptr);
 
 }  // namespace SettingsFile

@@ -2,12 +2,11 @@
 #include "game/core/sound_effects.h"
 
 #include "platform/core/program_files.h"
-#include "platform/core/program_folder.h"
 #include "platform/core/wave_player.h"
 
 #include <QTimer>
 
-SoundEffects::SoundEffects(const bool& soundOn, WavePlayer& wave, const ProgramFiles* files)
+SoundEffects::SoundEffects(const bool& soundOn, WavePlayer& wave, const ProgramFiles& files)
     : soundOn_(soundOn), wave_(wave), files_(files)
 {
 }
@@ -16,7 +15,7 @@ std::chrono::milliseconds SoundEffects::PlaySound(const QString& fileName)
 {
     if (fileName.isEmpty() || !soundOn_)
         return std::chrono::milliseconds(0);
-    wave_.Play(files_ ? files_->Resolve(fileName) : ProgramFolder::Resolve(fileName));
+    wave_.Play(files_.Resolve(fileName));
     // The hold lets a sound be heard before the next; with no device to play it on,
     // a draw would wait 0.6 s a letter for nothing.
     return wave_.HasOutput() ? hold_ : std::chrono::milliseconds(0);

@@ -18,11 +18,11 @@ class SoundEffects {
 public:
     static constexpr std::chrono::milliseconds kHold{600};
 
-    // Sounds of the current folder, or of `files` (kept by the caller) when given,
-    // played while `soundOn` (the player's setting, kept by the caller) is true.
-    SoundEffects(const bool& soundOn, WavePlayer& wave, const ProgramFiles* files = nullptr);
+    // Sounds of `files`, played while `soundOn` (the player's setting) is true; both
+    // kept by the caller.
+    SoundEffects(const bool& soundOn, WavePlayer& wave, const ProgramFiles& files);
 
-    // Plays `fileName` (matched in the current folder without regard to case) and
+    // Plays `fileName` (matched in the program folder without regard to case) and
     // returns the hold its caller waits before the next step: none for an empty name
     // or while the sound is off, or when the machine has no audio output. A missing file
     // plays nothing and is not reported, but the hold still applies.
@@ -39,7 +39,7 @@ public:
 private:
     const bool& soundOn_;
     WavePlayer& wave_;
-    const ProgramFiles* files_;
+    const ProgramFiles& files_;
     std::chrono::milliseconds hold_ = kHold;
     // Parent of the timers of pending repeats.
     QObject repeats_;

@@ -8,14 +8,14 @@
 #include "lexicon/core/lexicon_file.h"
 #include "lexicon/core/lexicon_index.h"
 #include "lexicon/core/lexicon_words.h"
-#include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 #include "platform/core/random_source.h"
 
 #include <algorithm>
 
 WordDraw::WordDraw(GameState& state, LetterDraw& draw, Dialogs& dialogs, RandomSource& random,
-                   const LexiconIndex& index)
-    : state_(state), draw_(draw), dialogs_(dialogs), random_(random), index_(index)
+                   const LexiconIndex& index, const ProgramFiles& files)
+    : state_(state), draw_(draw), dialogs_(dialogs), random_(random), index_(index), files_(files)
 {
 }
 
@@ -94,7 +94,7 @@ QString WordDraw::PickLexiconWord()
 {
     const int length = state_.Settings.LetterCount;
     const QString name = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
-    if (!ProgramFolder::Exists(name)) {
+    if (!files_.Exists(name)) {
         dialogs_.Inform(::MissingLexiconMessage(state_.Settings.LexiconLanguage));
         return {};
     }
@@ -102,7 +102,7 @@ QString WordDraw::PickLexiconWord()
         return {};
     const auto k = static_cast<std::int32_t>(random_.Next() * index_.SectionCount[length]);
     LexiconFile file;
-    if (!file.Open(name))
+    if (!file.Open(files_.Resolve(name)))
         return {};
     // The file clamps every read to itself: a word it does not wholly hold is empty.
     return QString::fromLatin1(file.ReadWord(index_, length, k + 1));

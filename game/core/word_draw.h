@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class Dialogs;
+class ProgramFiles;
 class LetterDraw;
 class RandomSource;
 struct GameState;
@@ -21,7 +22,9 @@ class WordDraw {
 public:
     // `index` is the lexicon index of the current language; its owner keeps it up
     // to date when the language changes or the lexicon is rebuilt.
-    WordDraw(GameState& state, LetterDraw& draw, Dialogs& dialogs, RandomSource& random, const LexiconIndex& index);
+    // The lexicon word of "Fissa PC" is read from the lexicon file of `files`.
+    WordDraw(GameState& state, LetterDraw& draw, Dialogs& dialogs, RandomSource& random, const LexiconIndex& index,
+             const ProgramFiles& files);
 
     // "Input &Parola": asks for the string; a string of the wrong length or with a
     // character outside Alphabet beeps and draws nothing.
@@ -63,4 +66,5 @@ private:
     Dialogs& dialogs_;
     RandomSource& random_;
     const LexiconIndex& index_;
+    const ProgramFiles& files_;
 };

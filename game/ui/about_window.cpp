@@ -4,7 +4,7 @@
 #include "platform/ui/button_keys.h"
 #include "game/core/credits.h"
 #include "platform/core/dialogs.h"
-#include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 #include "platform/core/shell.h"
 #include "platform/version.h"
 #include "platform/core/web_addresses.h"
@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutWindow::AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, QWidget* parent)
-    : QDialog(parent), shell_(shell), dialogs_(dialogs), logo_(new QLabel(this)), version_(new QLabel(VersionText(), this)),
+AboutWindow::AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, const ProgramFiles& files, QWidget* parent)
+    : QDialog(parent), shell_(shell), dialogs_(dialogs), files_(files), logo_(new QLabel(this)), version_(new QLabel(VersionText(), this)),
       credits_(new QLabel(Credits::AboutText(), this))
 {
     // The title is read first when the window opens: the version is heard with it.
@@ -91,7 +91,7 @@ QString AboutWindow::VersionText()
 
 void AboutWindow::LoadLogo()
 {
-    const QPixmap picture(ProgramFolder::Resolve(QString::fromLatin1(kLogoPicture)));
+    const QPixmap picture(files_.Resolve(QString::fromLatin1(kLogoPicture)));
     if (picture.isNull()) {
         QFont logoFont = logo_->font();
         logoFont.setPointSizeF(logoFont.pointSizeF() * 2.5);

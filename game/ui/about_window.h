@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class Dialogs;
+class ProgramFiles;
 class QLabel;
 class Shell;
 
@@ -18,7 +19,8 @@ class AboutWindow : public QDialog {
 public:
     static constexpr const char* kLogoPicture = "letteramalogo.jpg";
 
-    AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, QWidget* parent = nullptr);
+    // The logo is the picture of `files`.
+    AboutWindow(Shell& shell, Dialogs& dialogs, SiteAddress site, const ProgramFiles& files, QWidget* parent = nullptr);
 
     // "Versione " and the major, minor and revision numbers joined by ".".
     static QString VersionText();
@@ -27,13 +29,14 @@ public:
     QLabel* Version() const { return version_; }
     QLabel* Credits() const { return credits_; }
 
-    // Looks for the logo in the current folder again (it is the program folder once
-    // start-up has run).
+    // Looks for the logo among the files again (an installed copy's user folder may
+    // hold one since).
     void LoadLogo();
 
 private:
     Shell& shell_;
     Dialogs& dialogs_;
+    const ProgramFiles& files_;
     QLabel* logo_;
     QLabel* version_;
     QLabel* credits_;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 DrawController::DrawController(GameState& state, const Platform& platform, const LexiconIndex& index,
+                               const ProgramFiles& files,
                                GameView& view, MainMenu& menu, TileBoard& board, Hooks hooks, QObject* parent)
     : QObject(parent),
       state_(state),
@@ -23,7 +24,7 @@ DrawController::DrawController(GameState& state, const Platform& platform, const
       board_(board),
       hooks_(std::move(hooks)),
       letters_(state, platform.random, platform.dialogs, LetterHooks()),
-      words_(state, letters_, platform.dialogs, platform.random, index)
+      words_(state, letters_, platform.dialogs, platform.random, index, files)
 {
     using Button = GameView::DrawButton;
     auto onPress = [this](Button button, auto handler) {

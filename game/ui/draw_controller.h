@@ -10,6 +10,7 @@
 
 class GameView;
 class MainMenu;
+class ProgramFiles;
 class TileBoard;
 struct GameState;
 struct LexiconIndex;
@@ -31,8 +32,8 @@ public:
         std::function<void()> drawComplete;
     };
 
-    DrawController(GameState& state, const Platform& platform, const LexiconIndex& index, GameView& view,
-                   MainMenu& menu, TileBoard& board, Hooks hooks, QObject* parent = nullptr);
+    DrawController(GameState& state, const Platform& platform, const LexiconIndex& index, const ProgramFiles& files,
+                   GameView& view, MainMenu& menu, TileBoard& board, Hooks hooks, QObject* parent = nullptr);
 
     // New game or next manche: empties the draw and the board, abandoning any draw
     // still showing its tiles.

@@ -60,10 +60,10 @@ LinkPicture::LinkPicture(const QString& description, const QString& fallbackText
     setText(fallbackText_);
 }
 
-void LinkPicture::LoadPicture(const QString& fileName)
+void LinkPicture::LoadPicture(const ProgramFiles& files, const QString& fileName)
 {
     // The copy at twice the resolution on an enlarged screen, where there is one.
-    const QPixmap picture = SharpPicture::Load(fileName, devicePixelRatioF());
+    const QPixmap picture = SharpPicture::Load(files, fileName, devicePixelRatioF());
     showsPicture_ = !picture.isNull();
     if (showsPicture_) {
         setPixmap(picture);

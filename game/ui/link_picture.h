@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QString>
 
+class ProgramFiles;
+
 // A picture that opens a web page: clicked with the mouse, or focused with Tab and
 // activated with Enter or Space. When its picture file is missing it shows its text.
 class LinkPicture : public QLabel {
@@ -14,8 +16,8 @@ public:
     // for the picture.
     LinkPicture(const QString& description, const QString& fallbackText, QWidget* parent = nullptr);
 
-    // Loads the picture from the current folder (name matched without regard to case).
-    void LoadPicture(const QString& fileName);
+    // Loads the picture of `files` (name matched without regard to case).
+    void LoadPicture(const ProgramFiles& files, const QString& fileName);
     bool ShowsPicture() const { return showsPicture_; }
     // Opens the link, as a click, Enter, Space or a screen reader's Press do.
     void Activate();

@@ -55,7 +55,7 @@ MainWindow::MainWindow(const Platform& platform, ProgramFiles files, SpellChecke
       platform_(platform),
       files_(std::move(files)),
       spellChecker_(spellChecker),
-      sounds_(state_.Settings.SoundOn, platform_.wave, &files_),
+      sounds_(state_.Settings.SoundOn, platform_.wave, files_),
       view_(new GameView(NamesOf(state_), this)),
       menu_(new MainMenu(menuBar()))
 {
@@ -199,13 +199,6 @@ bool MainWindow::Startup()
         state_.VowelsDrawn = 0;
         state_.Settings = GameSettings{};
         state_.Settings.RoundSeconds = 60;
-        // The readers that are not handed the files yet find them by the current
-        // folder and the user's folder laid over it.
-        QDir::setCurrent(files_.ProgramFolder());
-        if (files_.HasUserFolder())
-            ProgramFolder::UseUserFolderIfInstalled(files_.ProgramFolder(), files_.WriteFolder());
-        else
-            ProgramFolder::UseProgramFolderOnly();
         programFolderReady_ = true;
         LoadSettings();
     }
@@ -310,8 +303,8 @@ void MainWindow::PlaceLinkPictures()
 {
     // The bottom row's layout keeps both pictures centred on any window width; here
     // they only get their pictures, now that the program folder is current.
-    view_->HomeLink()->LoadPicture(QString::fromLatin1(GameView::kHomeLinkPicture));
-    view_->OnlineLink()->LoadPicture(QString::fromLatin1(GameView::kOnlineLinkPicture));
+    view_->HomeLink()->LoadPicture(files_, QString::fromLatin1(GameView::kHomeLinkPicture));
+    view_->OnlineLink()->LoadPicture(files_, QString::fromLatin1(GameView::kOnlineLinkPicture));
     if (about_)
         about_->LoadLogo();
 }
@@ -321,7 +314,7 @@ void MainWindow::PlaceLinkPictures()
 void MainWindow::LoadSettings()
 {
     ProgramFolder::ReadStatus status = ProgramFolder::ReadStatus::Ok;
-    const std::optional<StoredSettings> stored = SettingsFile::Read(&status);
+    const std::optional<StoredSettings> stored = SettingsFile::Read(files_, &status);
     if (status != ProgramFolder::ReadStatus::Ok && status != ProgramFolder::ReadStatus::Missing) {
         // The game goes on with its defaults but leaves that file alone.
         platform_.dialogs.Inform(ProgramFolder::ReadFailureText(status, QString::fromLatin1(SettingsFile::kFileName)) +
@@ -337,11 +330,11 @@ void MainWindow::LoadSettings()
 
 void MainWindow::SaveSettings()
 {
-    // Before start-up the current folder is not yet the program folder.
+    // Before start-up the settings file is not read yet: a write would replace it.
     if (!programFolderReady_)
         return;
     QString error;
-    if (!SettingsFile::Write(state_.Settings, state_.Players[0].Name, &error)) {
+    if (!SettingsFile::Write(files_, state_.Settings, state_.Players[0].Name, &error)) {
         platform_.dialogs.Inform(QStringLiteral("Impossibile salvare le impostazioni in ") +
                                  QString::fromLatin1(SettingsFile::kFileName) + QStringLiteral(": ") + error);
     }
@@ -351,7 +344,7 @@ void MainWindow::SaveSettings()
 
 LexiconSource MainWindow::CurrentLexicon() const
 {
-    return LexiconSource::ForLanguage(state_.Settings.LexiconLanguage, words_);
+    return LexiconSource::ForLanguage(files_, state_.Settings.LexiconLanguage, words_);
 }
 
 void MainWindow::NewGame()

@@ -32,7 +32,7 @@
 
 void MainWindow::BuildBoard()
 {
-    board_ = new TileBoard(state_, sounds_);
+    board_ = new TileBoard(state_, sounds_, files_);
     view_->PlaceBoard(board_);
     board_->SetScreenReaderLabels(view_->BoardTextCopy(), view_->ScreenReaderLabel());
     connect(board_, &TileBoard::CaptionChanged, view_->BoardPanel(), &QGroupBox::setTitle);
@@ -49,7 +49,7 @@ void MainWindow::BuildManche()
     DrawController::Hooks drawHooks;
     drawHooks.resetPlayers = [this] { input_->ResetForDraw(); };
     drawHooks.drawComplete = [this] { StartManche(); };
-    draw_ = new DrawController(state_, platform_, lexicon_, *view_, *menu_, *board_, std::move(drawHooks), this);
+    draw_ = new DrawController(state_, platform_, lexicon_, files_, *view_, *menu_, *board_, std::move(drawHooks), this);
 
     // Made now and kept hidden, so that the search can fill its list of found words.
     results_ = new ResultsWindow(platform_, files_, spellChecker_, this);
@@ -68,7 +68,7 @@ void MainWindow::BuildManche()
     mancheHooks.resetForNewGame = [this] { ResetViewForNewGame(); };
     mancheHooks.resetForNextManche = [this] { ResetViewForNextManche(); };
     mancheHooks.endProgram = [this] { EndProgram(); };
-    manche_ = new MancheController(state_, platform_, sounds_, *view_, *results_, std::move(mancheHooks), this);
+    manche_ = new MancheController(state_, platform_, files_, sounds_, *view_, *results_, std::move(mancheHooks), this);
     manche_->SetBoard(board_);
     connect(manche_->Pause(), &PauseControl::PausedChanged, menu_->Action(MainMenu::Command::Pause),
             &QAction::setChecked);

@@ -10,7 +10,7 @@
 #include "scoring/ui/high_score_window.h"
 #include "game/ui/link_picture.h"
 #include "game/ui/main_menu.h"
-#include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 #include "platform/core/shell.h"
 #include "lexicon/ui/vocabulary_window.h"
 #include "platform/core/web_addresses.h"
@@ -123,7 +123,7 @@ void MainWindow::OnLanguageChosen(int number)
     // judge a word, and a settings file that stops the next start-up: keep the
     // language in use instead.
     const Language language = LanguageFromNumber(number).value_or(Language::Italian);
-    if (!ProgramFolder::Exists(TableOf(language).LexiconFileName())) {
+    if (!files_.Exists(TableOf(language).LexiconFileName())) {
         platform_.dialogs.Inform(MissingLexiconMessage(language));
         CheckMarksFromState();
         return;
@@ -167,7 +167,7 @@ void MainWindow::OnEditPersonalVocabulary()
 void MainWindow::OnHighScores()
 {
     // From the menu the table is only shown, whatever the state of the game.
-    HighScoreWindow::OpenFromMenu(state_, platform_, this);
+    HighScoreWindow::OpenFromMenu(state_, platform_, files_, this);
 }
 
 void MainWindow::OnManageMainDictionary()
@@ -176,7 +176,7 @@ void MainWindow::OnManageMainDictionary()
     // rebuild the game reloads its lexicon, so the next manche judges with it.
     auto* editor = new DictionaryEditorWindow(
         {state_.Settings.LexiconLanguage, TableOf(state_.Settings.LexiconLanguage).LexiconFileName(),
-         files_.ProgramFolder(), platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }, Site(),
+         files_, platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }, Site(),
          &platform_.places},
         this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
@@ -187,24 +187,24 @@ void MainWindow::OnManageMainDictionary()
 void MainWindow::OnHelp()
 {
     const QString page = QString::fromLatin1(HelpFiles::kHelpPage);
-    if (!ProgramFolder::Exists(page)) {
+    if (!files_.Exists(page)) {
         platform_.dialogs.Inform(HelpFiles::MissingHelpMessage());
         return;
     }
-    const QString resolved = ProgramFolder::Resolve(page);
+    const QString resolved = files_.Resolve(page);
     if (!platform_.shell.Open(resolved))
         platform_.dialogs.Inform(HelpFiles::UnopenedHelpMessage(QFileInfo(resolved).absoluteFilePath()));
 }
 
 void MainWindow::OnWordRules()
 {
-    platform_.dialogs.Inform(WordRules::MessageText());
+    platform_.dialogs.Inform(WordRules::MessageText(files_));
 }
 
 void MainWindow::OnAbout()
 {
     if (!about_)
-        about_ = new AboutWindow(platform_.shell, platform_.dialogs, Site(), this);
+        about_ = new AboutWindow(platform_.shell, platform_.dialogs, Site(), files_, this);
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -25,11 +25,12 @@ const QColor kTimeBarColor(0, 0, 128);
 
 }  // namespace
 
-MancheController::MancheController(GameState& state, const Platform& platform, SoundEffects& sounds,
-                                   GameView& view, ResultsWindow& results, Hooks hooks, QWidget* window)
+MancheController::MancheController(GameState& state, const Platform& platform, const ProgramFiles& files,
+                                   SoundEffects& sounds, GameView& view, ResultsWindow& results, Hooks hooks, QWidget* window)
     : QObject(window),
       state_(state),
       platform_(platform),
+      files_(files),
       view_(view),
       results_(results),
       hooks_(std::move(hooks)),
@@ -149,7 +150,7 @@ void MancheController::ShowResults()
 
 void MancheController::ShowHighScores()
 {
-    HighScoreWindow* window = HighScoreWindow::OpenAfterGame(state_, platform_, window_);
+    HighScoreWindow* window = HighScoreWindow::OpenAfterGame(state_, platform_, files_, window_);
     connect(window, &QDialog::finished, this, [this] { flow_.HighScoresClosed(); });
 }
 

@@ -11,6 +11,7 @@
 
 class EndOfGameWindow;
 class PauseControl;
+class ProgramFiles;
 class GameView;
 class QTimer;
 class ResultsWindow;
@@ -41,8 +42,8 @@ public:
         std::function<void()> endProgram;
     };
 
-    MancheController(GameState& state, const Platform& platform, SoundEffects& sounds, GameView& view,
-                     ResultsWindow& results, Hooks hooks, QWidget* window);
+    MancheController(GameState& state, const Platform& platform, const ProgramFiles& files, SoundEffects& sounds,
+                     GameView& view, ResultsWindow& results, Hooks hooks, QWidget* window);
     ~MancheController() override;
 
     // The draw is complete: the clock starts at one tick a second.
@@ -77,6 +78,7 @@ private:
 
     GameState& state_;
     const Platform& platform_;
+    const ProgramFiles& files_;
     GameView& view_;
     ResultsWindow& results_;
     Hooks hooks_;

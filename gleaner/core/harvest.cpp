@@ -33,11 +33,11 @@ QString LineText(const QByteArray& bytes)
 
 }  // namespace
 
-Harvest::Harvest(QString sourcePath, QString targetFolder, bool foreignLetters, Cutting cutting)
+Harvest::Harvest(QString sourcePath, ProgramFiles target, bool foreignLetters, Cutting cutting)
     : sourcePath_(std::move(sourcePath)),
       foreignLetters_(foreignLetters),
       cutting_(cutting),
-      targets_(std::move(targetFolder))
+      targets_(std::move(target))
 {
 }
 

@@ -47,7 +47,7 @@ public:
     // or as a reader does (HarvestWords::ReaderWords).
     enum class Cutting { AtBlanks, AsReader };
 
-    Harvest(QString sourcePath, QString targetFolder, bool foreignLetters, Cutting cutting = Cutting::AtBlanks);
+    Harvest(QString sourcePath, ProgramFiles target, bool foreignLetters, Cutting cutting = Cutting::AtBlanks);
     ~Harvest();
     Harvest(const Harvest&) = delete;
     Harvest& operator=(const Harvest&) = delete;

@@ -17,7 +17,7 @@ QString NativeName(const QString& path)
 
 }  // namespace
 
-HarvestTargets::HarvestTargets(QString folder) : folder_(std::move(folder)) {}
+HarvestTargets::HarvestTargets(ProgramFiles files) : files_(std::move(files)) {}
 
 HarvestTargets::Outcome HarvestTargets::Add(const QByteArray& word, QString* error)
 {
@@ -35,7 +35,7 @@ HarvestTargets::Outcome HarvestTargets::Add(const QByteArray& word, QString* err
     }
     if (target.lines.Contains(word))
         return Outcome::Known;
-    if (!Append(target.path, word, error))
+    if (!Append(word, error))
         return Outcome::Failed;
     target.lines.Insert(word);
     return Outcome::Appended;
@@ -43,7 +43,7 @@ HarvestTargets::Outcome HarvestTargets::Add(const QByteArray& word, QString* err
 
 bool HarvestTargets::Load(int length, Target& target, QString* error) const
 {
-    target.path = PerLengthFiles::AppendPathOf(folder_, length);
+    target.path = PerLengthFiles::AppendPathOf(files_, length);
     const BoundedRead::Result file = BoundedRead::Read(target.path, PerLengthFiles::kMaxFileBytes);
     if (file.status == BoundedRead::Status::Missing)
         return true;
@@ -71,7 +71,7 @@ bool HarvestTargets::Load(int length, Target& target, QString* error) const
     return true;
 }
 
-bool HarvestTargets::Append(const QString& path, const QByteArray& word, QString* error)
+bool HarvestTargets::Append(const QByteArray& word, QString* error) const
 {
-    return PerLengthFiles::AppendWord(path, word, error);
+    return PerLengthFiles::AppendWord(files_, word, error);
 }

@@ -3,14 +3,15 @@
 
 #include "gleaner/core/harvest_words.h"
 #include "gleaner/core/plain_word_set.h"
+#include "platform/core/program_files.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <array>
 
-// The word files one harvest appends to: "2.txt" to "15.txt" in one folder (or the
-// same files in another letter case). Each file is read once, on the first word of
+// The word files one harvest appends to: "2.txt" to "15.txt" among the files of one
+// folder (or the same files in another letter case). Each file is read once, on the first word of
 // its length, and its lines are kept in a hash set; every appended word joins the
 // set, so a word is appended once however often the text repeats it. A line counts
 // as the word only when it is the word exactly, letter case included.
@@ -18,7 +19,7 @@ class HarvestTargets {
 public:
     enum class Outcome { Appended, Known, Failed };
 
-    explicit HarvestTargets(QString folder);
+    explicit HarvestTargets(ProgramFiles files);
 
     // Appends `word` (plain capitals, 2 to 15 letters) to the file of its length
     // unless a line of that file already is the word. Each append opens the file,
@@ -35,8 +36,8 @@ private:
     };
 
     bool Load(int length, Target& target, QString* error) const;
-    static bool Append(const QString& path, const QByteArray& word, QString* error);
+    bool Append(const QByteArray& word, QString* error) const;
 
-    QString folder_;
+    ProgramFiles files_;
     std::array<Target, HarvestWords::kLongest + 1> targets_;
 };

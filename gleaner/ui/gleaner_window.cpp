@@ -34,15 +34,15 @@ const QString kSiteTip = QStringLiteral("Sito dell'autore ...");
 
 }  // namespace
 
-GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QWidget* parent)
+GleanerWindow::GleanerWindow(const Platform& platform, ProgramFiles files, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
-      programFolder_(std::move(programFolder)),
+      files_(std::move(files)),
       browser_(new FolderBrowser(this)),
       foreignLetters_(new QCheckBox(QStringLiteral("Usa le lettere JKXYW"), this)),
       readerWords_(new QCheckBox(QStringLiteral("Separa le parole alla &punteggiatura e salta i nomi"), this)),
       skipKnown_(new QCheckBox(QStringLiteral("Salta le parole già nel &dizionario"), this)),
-      lexiconFile_(QDir(programFolder_).filePath(QStringLiteral("SLESSICO.1"))),
+      lexiconFile_(files_.Resolve(QStringLiteral("SLESSICO.1"))),
       progress_(new QProgressBar(this)),
       status_(new QLabel(this)),
       fine_(new QPushButton(QStringLiteral("&Fine"), this)),
@@ -89,7 +89,7 @@ GleanerWindow::GleanerWindow(const Platform& platform, QString programFolder, QW
     site_->setCursor(Qt::PointingHandCursor);
     site_->setToolTip(kSiteTip);
     site_->setAccessibleName(QStringLiteral("Sito dell'autore"));
-    const QPixmap picture(ProgramFolder::Resolve(QDir(programFolder_).filePath(QStringLiteral("linkautore.gif"))));
+    const QPixmap picture(files_.Resolve(QStringLiteral("linkautore.gif")));
     if (picture.isNull()) {
         site_->setText(QStringLiteral("Sito dell'autore"));
     } else {
@@ -160,7 +160,7 @@ void GleanerWindow::StartHarvest(const QString& path)
     progress_->setValue(0);
     status_->clear();
     harvest_ = std::make_unique<Harvest>(
-        path, programFolder_, foreignLetters_->isChecked(),
+        path, files_, foreignLetters_->isChecked(),
         readerWords_->isChecked() ? Harvest::Cutting::AsReader : Harvest::Cutting::AtBlanks);
     harvest_->onAppended = [this](const QString& word) { status_->setText(word); };
     if (known) {

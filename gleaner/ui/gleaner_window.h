@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/core/platform.h"
+#include "platform/core/program_files.h"
 #include "platform/core/site_address.h"
 
 #include <QMainWindow>
@@ -32,8 +33,8 @@ public:
     // kDone and how many words the harvest appended: "Ultimato il giro: 312 parole aggiunte".
     static QString DoneText(qint64 appended);
 
-    // `programFolder` receives the word files.
-    GleanerWindow(const Platform& platform, QString programFolder, QWidget* parent = nullptr);
+    // The word files are those of `files`; its pictures and lexicon come from there too.
+    GleanerWindow(const Platform& platform, ProgramFiles files, QWidget* parent = nullptr);
     ~GleanerWindow() override;
 
     FolderBrowser& Browser() const { return *browser_; }
@@ -42,9 +43,9 @@ public:
     // The Letterama site the picture opens; the build's until the program names another.
     void SetSite(const SiteAddress& site) { makersSite_ = site; }
 
-    // The lexicon whose words "Salta le parole già nel dizionario" skips; by default
-    // "SLESSICO.1" of the program folder.
-    void SetLexiconFile(const QString& name) { lexiconFile_ = name; }
+    // The lexicon (its path) whose words "Salta le parole già nel dizionario" skips; by
+    // default "SLESSICO.1" of the program folder.
+    void SetLexiconFile(const QString& path) { lexiconFile_ = path; }
 
     // Harvests `path` into the program folder, as a click on its name does.
     void StartHarvest(const QString& path);
@@ -63,7 +64,7 @@ private:
 
     Platform platform_;
     SiteAddress makersSite_ = SiteAddress::BuiltIn();
-    QString programFolder_;
+    ProgramFiles files_;  // where the harvested words go
     FolderBrowser* browser_;
     QCheckBox* foreignLetters_;
     QCheckBox* readerWords_;

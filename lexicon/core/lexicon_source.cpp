@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon/core/lexicon_source.h"
 #include "model/language.h"
+#include "platform/core/program_files.h"
 #include "platform/core/program_folder.h"
 
 #include <QFileInfo>
 
-LexiconSource LexiconSource::ForLanguage(Language language, std::shared_ptr<const LexiconWords> words)
+LexiconSource LexiconSource::ForLanguage(const ProgramFiles& files, Language language,
+                                         std::shared_ptr<const LexiconWords> words)
 {
-    return LexiconSource{language, TableOf(language).LexiconFileName(), std::move(words)};
+    return LexiconSource{language, files.Resolve(TableOf(language).LexiconFileName()), std::move(words)};
 }
 
 LexiconResult<std::shared_ptr<const LexiconWords>> LexiconSource::Open() const

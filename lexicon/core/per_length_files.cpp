@@ -7,6 +7,7 @@
 #include "platform/core/single_byte_text.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace PerLengthFiles {
 
@@ -32,9 +33,9 @@ QString FileName(int length)
     return QString::number(length) + QStringLiteral(".TXT");
 }
 
-QString PathOf(const QString& folder, int length)
+QString PathOf(const ProgramFiles& files, int length)
 {
-    return ProgramFolder::Resolve(QDir(folder).filePath(FileName(length)));
+    return files.Resolve(FileName(length));
 }
 
 QString AppendFileName(int length)
@@ -42,15 +43,15 @@ QString AppendFileName(int length)
     return QString::number(length) + QStringLiteral(".txt");
 }
 
-QString AppendPathOf(const QString& folder, int length)
+QString AppendPathOf(const ProgramFiles& files, int length)
 {
-    return ProgramFolder::Resolve(QDir(folder).filePath(AppendFileName(length)));
+    return files.Resolve(AppendFileName(length));
 }
 
-ReadResult Read(const QString& folder, int length)
+ReadResult Read(const ProgramFiles& files, int length)
 {
     ReadResult result;
-    const QString path = PathOf(folder, length);
+    const QString path = PathOf(files, length);
     const BoundedRead::Result file = BoundedRead::Read(path, kMaxFileBytes);
     switch (file.status) {
     case BoundedRead::Status::Ok:
@@ -84,7 +85,7 @@ std::optional<QByteArray> Format(const QStringList& words)
     return bytes;
 }
 
-bool Write(const QString& folder, int length, const QStringList& words, QString* error)
+bool Write(const ProgramFiles& files, int length, const QStringList& words, QString* error)
 {
     const std::optional<QByteArray> bytes = Format(words);
     if (!bytes) {
@@ -93,11 +94,13 @@ bool Write(const QString& folder, int length, const QStringList& words, QString*
                      QStringLiteral(" contiene caratteri che il file non può contenere");
         return false;
     }
-    return ProgramFolder::WriteAtomically(PathOf(folder, length), *bytes, error);
+    return files.WriteWhole(FileName(length), *bytes, error);
 }
 
-bool AppendWord(const QString& path, const QByteArray& word, QString* error)
+bool AppendWord(const ProgramFiles& files, const QByteArray& word, QString* error)
 {
+    const auto length = static_cast<int>(word.size());
+    const QString path = AppendPathOf(files, length);
     const QString name = QDir::toNativeSeparators(path);
     const SafeFileWrite::Target target = SafeFileWrite::Inspect(path);
     if (!target.Writable()) {
@@ -106,7 +109,7 @@ bool AppendWord(const QString& path, const QByteArray& word, QString* error)
         return false;
     }
     QString reason;
-    if (ProgramFolder::AppendLine(path, word, &reason))
+    if (files.AppendLine(QFileInfo(path).fileName(), word, &reason))
         return true;
     *error = QStringLiteral("Impossibile scrivere nel file ") + name + QStringLiteral(": la parola ") +
              QString::fromLatin1(word) + QStringLiteral(" non è stata aggiunta (") + reason + QStringLiteral(")");

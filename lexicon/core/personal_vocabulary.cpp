@@ -27,9 +27,7 @@ bool FitsOneBytePerCharacter(const QString& word)
 
 }  // namespace
 
-PersonalVocabulary::PersonalVocabulary(int language) : language_(language) {}
-
-PersonalVocabulary::PersonalVocabulary(int language, const ProgramFiles& files) : language_(language), files_(&files)
+PersonalVocabulary::PersonalVocabulary(int language, const ProgramFiles& files) : language_(language), files_(files)
 {
 }
 
@@ -40,18 +38,17 @@ QString PersonalVocabulary::FileName(int language)
 
 bool PersonalVocabulary::Exists() const
 {
-    return files_ ? files_->Exists(FileName()) : ProgramFolder::Exists(FileName());
+    return files_.Exists(FileName());
 }
 
 bool PersonalVocabulary::EnsureExists(QString* error) const
 {
-    return files_ ? files_->CreateIfMissing(FileName(), error) : ProgramFolder::CreateIfMissing(FileName(), error);
+    return files_.CreateIfMissing(FileName(), error);
 }
 
 QStringList PersonalVocabulary::Read(QString* error) const
 {
-    const ProgramFolder::ReadResult file =
-        files_ ? files_->Read(FileName(), kMaxFileBytes) : ProgramFolder::Read(FileName(), kMaxFileBytes);
+    const ProgramFolder::ReadResult file = files_.Read(FileName(), kMaxFileBytes);
     if (error)
         *error = file.status == ProgramFolder::ReadStatus::Missing
                      ? QString()
@@ -67,8 +64,7 @@ bool PersonalVocabulary::Save(const QStringList& words, QString* error) const
             *error = QStringLiteral("una parola contiene caratteri che il file non può contenere");
         return false;
     }
-    return files_ ? files_->WriteWhole(FileName(), *bytes, error)
-                  : ProgramFolder::WriteAtomically(FileName(), *bytes, error);
+    return files_.WriteWhole(FileName(), *bytes, error);
 }
 
 bool PersonalVocabulary::AppendWord(const QString& word, QString* error) const
@@ -83,7 +79,7 @@ bool PersonalVocabulary::AppendWord(const QString& word, QString* error) const
     // The append closes a last line left without its end (a file edited by hand)
     // and writes the whole record or nothing.
     const QByteArray record = *SingleByteText::Encode(entry);
-    return files_ ? files_->AppendLine(FileName(), record, error) : ProgramFolder::AppendLine(FileName(), record, error);
+    return files_.AppendLine(FileName(), record, error);
 }
 
 QStringList PersonalVocabulary::ParseEntries(const QByteArray& bytes)
@@ -110,10 +106,10 @@ std::optional<QByteArray> PersonalVocabulary::FormatEntries(const QStringList& w
     return bytes;
 }
 
-MainLexiconMatch FindInMainLexicon(int language, const QString& word)
+MainLexiconMatch FindInMainLexicon(const ProgramFiles& files, int language, const QString& word)
 {
     LexiconFile lexicon;
-    if (!lexicon.Open(TableOf(static_cast<Language>(language)).LexiconFileName()))
+    if (!lexicon.Open(files.Resolve(TableOf(static_cast<Language>(language)).LexiconFileName())))
         return MainLexiconMatch::FileMissing;
     const int length = static_cast<int>(word.size());
     if (length < LexiconIndex::kMinLength || length > LexiconIndex::kMaxLength || !FitsOneBytePerCharacter(word))
@@ -128,7 +124,8 @@ MainLexiconMatch FindInMainLexicon(int language, const QString& word)
     return MainLexiconMatch::NotFound;
 }
 
-NewWordVerdict CheckNewWord(const QString& word, const QString& alphabet, int language, const QStringList& listed)
+NewWordVerdict CheckNewWord(const ProgramFiles& files, const QString& word, const QString& alphabet, int language,
+                            const QStringList& listed)
 {
     for (const QChar c : word) {
         if (!alphabet.contains(c))
@@ -138,7 +135,7 @@ NewWordVerdict CheckNewWord(const QString& word, const QString& alphabet, int la
         return NewWordVerdict::Empty;
     if (word.size() < kMinimumWordLength)
         return NewWordVerdict::TooShort;
-    switch (FindInMainLexicon(language, word)) {
+    switch (FindInMainLexicon(files, language, word)) {
     case MainLexiconMatch::Found:
         return NewWordVerdict::InMainLexicon;
     case MainLexiconMatch::FileMissing:

@@ -16,8 +16,6 @@ class ProgramFiles;
 // readers upper-case every line, so a line typed in lower case by hand still counts.
 class PersonalVocabulary {
 public:
-    // The file of the program folder that start-up made current.
-    explicit PersonalVocabulary(int language);
     // The file among `files` (kept by the caller for the life of this object).
     PersonalVocabulary(int language, const ProgramFiles& files);
 
@@ -50,10 +48,6 @@ public:
     // byte per character, or the file cannot be written (full disk, not a regular
     // file); then `error` says why.
     bool AppendWord(const QString& word, QString* error = nullptr) const;
-    static bool AppendWord(int language, const QString& word, QString* error = nullptr)
-    {
-        return PersonalVocabulary(language).AppendWord(word, error);
-    }
 
     // The file's bytes split into entries, upper case. Lines may end in CR LF, CR or
     // LF; a last line without an end counts too.
@@ -64,7 +58,7 @@ public:
 
 private:
     int language_;
-    const ProgramFiles* files_ = nullptr;  // none: the current folder's
+    const ProgramFiles& files_;
 };
 
 // Where a word stands in the main lexicon of a language.
@@ -73,7 +67,7 @@ enum class MainLexiconMatch { Found, NotFound, FileMissing };
 // Scans the section of the word's length in "SLESSICO." + language for an exact,
 // byte-for-byte match. The index is read from the file itself, so the answer holds
 // for the file as it is on disk, even right after a rebuild.
-MainLexiconMatch FindInMainLexicon(int language, const QString& word);
+MainLexiconMatch FindInMainLexicon(const ProgramFiles& files, int language, const QString& word);
 
 // The outcome of the checks a new personal-vocabulary entry goes through, in the
 // order they are made.
@@ -89,4 +83,5 @@ enum class NewWordVerdict {
 
 // Checks `word` (already upper case) against the language's alphabet, the minimum
 // length of 3, the main lexicon of `language`, and the entries listed so far.
-NewWordVerdict CheckNewWord(const QString& word, const QString& alphabet, int language, const QStringList& listed);
+NewWordVerdict CheckNewWord(const ProgramFiles& files, const QString& word, const QString& alphabet, int language,
+                            const QStringList& listed);

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon/core/word_rules.h"
 
-#include "platform/core/program_folder.h"
 #include "platform/core/single_byte_text.h"
 
 namespace WordRules {
 
-std::optional<QStringList> ReadLines(QString* failure)
+std::optional<QStringList> ReadLines(const ProgramFiles& files, QString* failure)
 {
-    const ProgramFolder::ReadResult file = ProgramFolder::Read(QString::fromLatin1(kFileName), kMaxFileBytes);
+    const ProgramFolder::ReadResult file = files.Read(QString::fromLatin1(kFileName), kMaxFileBytes);
     if (!file.Ok()) {
         if (failure && file.status != ProgramFolder::ReadStatus::Missing)
             *failure = ProgramFolder::ReadFailureText(file.status, QString::fromLatin1(kFileName));
@@ -23,10 +22,10 @@ std::optional<QStringList> ReadLines(QString* failure)
     return lines;
 }
 
-QString MessageText()
+QString MessageText(const ProgramFiles& files)
 {
     QString failure;
-    const std::optional<QStringList> lines = ReadLines(&failure);
+    const std::optional<QStringList> lines = ReadLines(files, &failure);
     if (!failure.isEmpty())
         return failure;
     if (!lines)
@@ -35,10 +34,10 @@ QString MessageText()
     return lines->join(QChar(u'\n'));
 }
 
-QString BoxText()
+QString BoxText(const ProgramFiles& files)
 {
     QString failure;
-    const std::optional<QStringList> lines = ReadLines(&failure);
+    const std::optional<QStringList> lines = ReadLines(files, &failure);
     if (!failure.isEmpty())
         return failure;
     return lines ? lines->join(QChar(u'\n')) : QStringLiteral("File REGPAROL.txt non trovato");

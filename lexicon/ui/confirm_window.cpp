@@ -2,7 +2,7 @@
 #include "lexicon/ui/confirm_window.h"
 
 #include "platform/ui/button_keys.h"
-#include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 #include "platform/core/shell.h"
 #include "platform/core/spell_checker.h"
 #include "lexicon/core/word_rules.h"
@@ -25,8 +25,8 @@ constexpr const char* kAnimationFile = "MAGNAWRD2.GIF";
 
 }  // namespace
 
-ConfirmWindow::ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* parent)
-    : QDialog(parent), shell_(shell), spellChecker_(spellChecker)
+ConfirmWindow::ConfirmWindow(Shell& shell, SpellChecker& spellChecker, const ProgramFiles& files, QWidget* parent)
+    : QDialog(parent), shell_(shell), spellChecker_(spellChecker), files_(files)
 {
     setWindowTitle(QStringLiteral("Conferma accettazione parola"));
 
@@ -139,7 +139,7 @@ void ConfirmWindow::done(int result)
 void ConfirmWindow::Prepare(const QString& wordToConfirm)
 {
     wordToConfirm_ = wordToConfirm;
-    rulesBox_->setPlainText(WordRules::BoxText());
+    rulesBox_->setPlainText(WordRules::BoxText(files_));
     wordLabel_->setText(wordToConfirm.toUpper());
     wordBox_->setText(wordToConfirm);
     options_->button(kDoNotAdd)->setChecked(true);
@@ -147,7 +147,7 @@ void ConfirmWindow::Prepare(const QString& wordToConfirm)
     okButton_->setFocus();
 
     if (!movie_) {
-        const QString path = ProgramFolder::Resolve(QString::fromLatin1(kAnimationFile));
+        const QString path = files_.Resolve(QString::fromLatin1(kAnimationFile));
         auto* movie = new QMovie(path, QByteArray(), this);
         if (movie->isValid()) {
             movie_ = movie;

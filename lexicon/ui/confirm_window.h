@@ -11,6 +11,7 @@ class QMovie;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class ProgramFiles;
 class Shell;
 class SpellChecker;
 
@@ -29,7 +30,8 @@ public:
         kDoNotAdd = 3,        // left out, no points
     };
 
-    ConfirmWindow(Shell& shell, SpellChecker& spellChecker, QWidget* parent = nullptr);
+    // The word rules and the animation shown are those of `files`.
+    ConfirmWindow(Shell& shell, SpellChecker& spellChecker, const ProgramFiles& files, QWidget* parent = nullptr);
 
     // Opens the window modally for `wordToConfirm` and returns at once; Chosen follows
     // with the option chosen when OK is pressed, or `previousChoice` when no option is
@@ -63,6 +65,7 @@ private:
 
     Shell& shell_;
     SpellChecker& spellChecker_;
+    const ProgramFiles& files_;
     QString wordToConfirm_;
     QString homePage_;
     int confirmChoice_ = 0;

@@ -135,7 +135,7 @@ void VocabularyWindow::EndEntry()
 void VocabularyWindow::InsertWord()
 {
     const QString word = wordBox_->text().toUpper();
-    switch (CheckNewWord(word, Alphabet(), language_, Words())) {
+    switch (CheckNewWord(files_, word, Alphabet(), language_, Words())) {
     case NewWordVerdict::OutsideAlphabet:
         dialogs_.Inform(QStringLiteral("Sono stati utilizzati uno o più caratteri non contemplati "
                                        "dall'alfabeto oppure caratteri numerici!"));
@@ -187,7 +187,7 @@ void VocabularyWindow::DeleteWord()
 
 void VocabularyWindow::ShowRules()
 {
-    dialogs_.Inform(WordRules::MessageText());
+    dialogs_.Inform(WordRules::MessageText(files_));
 }
 
 void VocabularyWindow::ReturnToGame()

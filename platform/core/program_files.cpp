@@ -70,7 +70,7 @@ std::optional<QByteArray> ProgramFiles::ReadAll(const QString& name, qint64 maxB
     return std::move(result.bytes);
 }
 
-QString ProgramFiles::WritePath(const QString& name) const
+QString ProgramFiles::WriteTarget(const QString& name) const
 {
     if (const QString copy = ProgramFolder::FindInFolder(WriteFolder(), name); !copy.isEmpty())
         return copy;
@@ -80,12 +80,12 @@ QString ProgramFiles::WritePath(const QString& name) const
 
 bool ProgramFiles::WriteWhole(const QString& name, const QByteArray& bytes, QString* error) const
 {
-    return SafeFileWrite::ReplaceWhole(WritePath(name), bytes, error);
+    return SafeFileWrite::ReplaceWhole(WriteTarget(name), bytes, error);
 }
 
 bool ProgramFiles::AppendLine(const QString& name, const QByteArray& line, QString* error) const
 {
-    const QString path = WritePath(name);
+    const QString path = WriteTarget(name);
     const QString current = Resolve(name);
     // The first line the user adds to a shipped file goes after the shipped lines.
     if (current != path && QFileInfo(current).isFile()) {
@@ -108,5 +108,5 @@ bool ProgramFiles::CreateIfMissing(const QString& name, QString* error) const
     // Whatever already has the name is judged where it is; a new file goes where writes go.
     const QString current = Resolve(name);
     const bool present = SafeFileWrite::Inspect(current).kind != SafeFileWrite::Kind::Missing;
-    return SafeFileWrite::CreateIfMissing(present ? current : WritePath(name), error);
+    return SafeFileWrite::CreateIfMissing(present ? current : WriteTarget(name), error);
 }

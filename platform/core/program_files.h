@@ -62,10 +62,11 @@ public:
     // Creates the file empty when no file of that name is there.
     bool CreateIfMissing(const QString& name, QString* error = nullptr) const;
 
-private:
     // Where a write of `name` goes: the user's copy, else the write folder under the
     // shipped file's name when there is one.
-    QString WritePath(const QString& name) const;
+    QString WriteTarget(const QString& name) const;
+
+private:
 
     QString programFolder_;  // absolute
     QString userFolder_;     // absolute; empty when the program folder holds everything

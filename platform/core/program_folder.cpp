@@ -16,18 +16,6 @@
 
 namespace {
 
-// The folder laid over an installed program folder, set once at start-up.
-struct UserFolderOverlay {
-    QString programFolder;  // canonical, to compare with the folder of each name
-    QString userFolder;     // absolute; empty for a build folder
-};
-
-UserFolderOverlay& Overlay()
-{
-    static UserFolderOverlay overlay;
-    return overlay;
-}
-
 // The entry of `folder` named `fileName` without regard to case, or an empty string.
 QString FindEntry(const QDir& folder, const QString& fileName)
 {
@@ -40,55 +28,6 @@ QString FindEntry(const QDir& folder, const QString& fileName)
             return entry;
     }
     return {};
-}
-
-// Resolve within the folder that `name` itself names.
-QString ResolveInPlace(const QString& name)
-{
-    const QFileInfo info(name);
-    if (info.exists())
-        return name;
-    const QDir folder = info.dir();
-    const QString entry = FindEntry(folder, info.fileName());
-    if (entry.isEmpty())
-        return name;
-    return info.path() == QStringLiteral(".") && !name.startsWith(QStringLiteral("./")) ? entry
-                                                                                        : folder.filePath(entry);
-}
-
-// The file name of `name` when a user folder is laid over the program folder and
-// `name` is a file of the program folder; an empty string otherwise.
-QString OverlaidFileName(const QString& name)
-{
-    const UserFolderOverlay& overlay = Overlay();
-    if (overlay.userFolder.isEmpty())
-        return {};
-    const QFileInfo info(name);
-    if (info.fileName().isEmpty() || info.absoluteDir().canonicalPath() != overlay.programFolder)
-        return {};
-    return info.fileName();
-}
-
-// The user folder's copy of a program-folder file, found without regard to case;
-// empty when the user folder holds none.
-QString UserCopyOf(const QString& fileName)
-{
-    const QDir user(Overlay().userFolder);
-    const QString entry = FindEntry(user, fileName);
-    return entry.isEmpty() ? QString() : user.filePath(entry);
-}
-
-// Where a write of `name` goes: the user's copy of a program-folder file when there is
-// a user folder, named as the shipped file when there is one.
-QString WritePath(const QString& name)
-{
-    const QString fileName = OverlaidFileName(name);
-    if (fileName.isEmpty())
-        return ResolveInPlace(name);
-    if (const QString copy = UserCopyOf(fileName); !copy.isEmpty())
-        return copy;
-    const QFileInfo shipped(ResolveInPlace(name));
-    return QDir(Overlay().userFolder).filePath(shipped.exists() ? shipped.fileName() : fileName);
 }
 
 }  // namespace
@@ -123,48 +62,22 @@ QString ProgramFolderOfRunningProgram()
     return ProgramFolderFor(QCoreApplication::applicationDirPath(), QStringLiteral(LETTERAMA_DATA_FROM_PROGRAMS));
 }
 
-bool UseUserFolderIfInstalled(const QString& programFolder, const QString& userFolder)
+QString Resolve(const QString& path)
 {
-    UseProgramFolderOnly();
-    const QString program = QFileInfo(programFolder).canonicalFilePath();
-    const QString user = QDir(userFolder).absolutePath();
-    if (program.isEmpty() || userFolder.isEmpty() || !IsInstalledCopy(programFolder))
-        return false;
-    // The programs append to some files by opening them directly: the folder must be
-    // there before the first of them. If it cannot be made, every write says so.
-    QDir().mkpath(user);
-    if (QFileInfo(user).canonicalFilePath() == program)
-        return false;
-    Overlay() = UserFolderOverlay{program, user};
-    return true;
+    const QFileInfo info(path);
+    if (info.exists())
+        return path;
+    const QDir folder = info.dir();
+    const QString entry = FindEntry(folder, info.fileName());
+    if (entry.isEmpty())
+        return path;
+    return info.path() == QStringLiteral(".") && !path.startsWith(QStringLiteral("./")) ? entry
+                                                                                        : folder.filePath(entry);
 }
 
-void UseProgramFolderOnly()
+bool Exists(const QString& path)
 {
-    Overlay() = UserFolderOverlay{};
-}
-
-QString UserFolder()
-{
-    return Overlay().userFolder;
-}
-
-QString Resolve(const QString& name)
-{
-    const QString fileName = OverlaidFileName(name);
-    if (fileName.isEmpty())
-        return ResolveInPlace(name);
-    if (const QString copy = UserCopyOf(fileName); !copy.isEmpty())
-        return copy;
-    const QString shipped = ResolveInPlace(name);
-    if (QFileInfo::exists(shipped))
-        return shipped;
-    return QDir(Overlay().userFolder).filePath(fileName);
-}
-
-bool Exists(const QString& name)
-{
-    return QFileInfo(Resolve(name)).isFile();
+    return QFileInfo(Resolve(path)).isFile();
 }
 
 QString FindInFolder(const QString& folder, const QString& fileName)
@@ -174,55 +87,39 @@ QString FindInFolder(const QString& folder, const QString& fileName)
     return entry.isEmpty() ? QString() : dir.filePath(entry);
 }
 
-ReadResult Read(const QString& name, qint64 maxBytes)
+ReadResult Read(const QString& path, qint64 maxBytes)
 {
-    return ReadPath(Resolve(name), maxBytes);
+    return ReadPath(Resolve(path), maxBytes);
 }
 
-std::optional<QByteArray> ReadAll(const QString& name, qint64 maxBytes)
+std::optional<QByteArray> ReadAll(const QString& path, qint64 maxBytes)
 {
-    ReadResult result = Read(name, maxBytes);
+    ReadResult result = Read(path, maxBytes);
     if (!result.Ok())
         return std::nullopt;
     return std::move(result.bytes);
 }
 
-bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error)
+bool WriteAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
-    return SafeFileWrite::ReplaceWhole(WritePath(name), bytes, error);
+    return SafeFileWrite::ReplaceWhole(Resolve(path), bytes, error);
 }
 
-QString WriteTarget(const QString& name)
+QString WriteTarget(const QString& path)
 {
-    return WritePath(name);
+    return Resolve(path);
 }
 
-bool AppendLine(const QString& name, const QByteArray& line, QString* error)
+bool AppendLine(const QString& path, const QByteArray& line, QString* error)
 {
-    const QString path = WritePath(name);
-    const QString current = Resolve(name);
-    // The first line the user adds to a shipped file goes after the shipped lines.
-    if (current != path && QFileInfo(current).isFile()) {
-        const std::optional<QByteArray> shipped = ReadAll(current);
-        if (!shipped) {
-            if (error)
-                *error = QStringLiteral("impossibile leggere ") + current;
-            return false;
-        }
-        if (!WriteAtomically(path, *shipped, error))
-            return false;
-    }
     QByteArray record = line;
     record.append("\r\n");
-    return SafeFileWrite::AppendLines(path, record, error);
+    return SafeFileWrite::AppendLines(Resolve(path), record, error);
 }
 
-bool CreateIfMissing(const QString& name, QString* error)
+bool CreateIfMissing(const QString& path, QString* error)
 {
-    // Whatever already has the name is judged where it is; a new file goes where writes go.
-    const QString current = Resolve(name);
-    const bool present = SafeFileWrite::Inspect(current).kind != SafeFileWrite::Kind::Missing;
-    return SafeFileWrite::CreateIfMissing(present ? current : WritePath(name), error);
+    return SafeFileWrite::CreateIfMissing(Resolve(path), error);
 }
 
 WriteStep ReplaceWriteStep(WriteStep step)

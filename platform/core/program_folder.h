@@ -42,27 +42,17 @@ QString ProgramFolderFor(const QString& executableFolder, const QString& dataFro
 // The program folder of the running program, for the layout its install uses.
 QString ProgramFolderOfRunningProgram();
 
-// Chooses where files go at start-up. An installed program folder gets `userFolder`
-// laid over it: every file of the program folder is read first from there, then from
-// the program folder, and every write goes there, whoever runs the program. Any other
-// program folder keeps every file in itself. Returns whether the user folder is in use.
-bool UseUserFolderIfInstalled(const QString& programFolder, const QString& userFolder = DefaultUserFolder());
+// The helpers below take the path of a file (its folder given, as ProgramFiles
+// resolves it or a command line names it) and match only its file name without
+// regard to case. Where the user's folder lies over an installed copy is for
+// ProgramFiles to say: these know nothing of it.
 
-// Files of the program folder stay in the program folder alone.
-void UseProgramFolderOnly();
+// The path of an existing file in the folder of `path` whose name matches the file
+// name of `path` without regard to case; `path` itself when no file matches.
+QString Resolve(const QString& path);
 
-// The folder laid over the program folder, or an empty string when there is none.
-QString UserFolder();
-
-// The path of an existing file whose name matches `name` without regard to case,
-// looked up in the folder of `name` (the current folder for a bare name); `name`
-// itself when no file matches. With a user folder, a file of the program folder is
-// looked up in the user folder first, then in the program folder; a file in neither
-// resolves to the user folder, where it will be created.
-QString Resolve(const QString& name);
-
-// Whether a file of that name exists, without regard to case.
-bool Exists(const QString& name);
+// Whether a file of that path exists, its name matched without regard to case.
+bool Exists(const QString& path);
 
 // The path of the entry of `folder` named `fileName` without regard to case (a
 // folder or special file too, so that a reader can say what is in the way); an empty
@@ -77,7 +67,7 @@ using ReadResult = BoundedRead::Result;
 inline constexpr qint64 kDefaultReadLimit = 64LL * 1024 * 1024;
 
 // The whole file when it is a regular file of at most `maxBytes` bytes, otherwise why not.
-ReadResult Read(const QString& name, qint64 maxBytes);
+ReadResult Read(const QString& path, qint64 maxBytes);
 
 // The same bounded read of the file at exactly `path`, no letter case resolved.
 inline ReadResult ReadPath(const QString& path, qint64 maxBytes)
@@ -93,29 +83,25 @@ inline QString ReadFailureText(ReadStatus status, const QString& fileName)
 
 // The whole file, or nothing when it is missing, unreadable, not a regular file or
 // larger than `maxBytes`.
-std::optional<QByteArray> ReadAll(const QString& name, qint64 maxBytes = kDefaultReadLimit);
+std::optional<QByteArray> ReadAll(const QString& path, qint64 maxBytes = kDefaultReadLimit);
 
 // Writes the whole file to a temporary file beside it and renames it into place, so
 // that a crash leaves either the old file or the new one, never half of one. An
 // existing file of the same name in another case is replaced under its own name.
-// With a user folder, a file of the program folder is written to the user folder,
-// under the name of the shipped file when there is one.
 // A target that is, or links to, anything but a regular file is refused.
 // Returns false, and leaves the old file untouched, on any failure.
-bool WriteAtomically(const QString& name, const QByteArray& bytes, QString* error = nullptr);
+bool WriteAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// The path WriteAtomically would write for `name`: the file itself, or the user's
-// copy of a program-folder file.
-QString WriteTarget(const QString& name);
+// The path WriteAtomically would write for `path`: the file of that name in any case.
+QString WriteTarget(const QString& path);
 
 // Appends one line and its CR LF to a file, whole or not at all (SafeFileWrite::
-// AppendLines). Creates the file if needed; with a user folder, the user's copy
-// starts as a copy of the shipped file.
-bool AppendLine(const QString& name, const QByteArray& line, QString* error = nullptr);
+// AppendLines). Creates the file if needed.
+bool AppendLine(const QString& path, const QByteArray& line, QString* error = nullptr);
 
 // Creates the file empty when no file of that name is there; false, with the reason,
 // when something other than a regular file has the name or the file cannot be made.
-bool CreateIfMissing(const QString& name, QString* error = nullptr);
+bool CreateIfMissing(const QString& path, QString* error = nullptr);
 
 // The step that puts bytes into an open file and flushes them, used by every write
 // and append above (SafeFileWrite::ReplaceWriteStep).

@@ -4,7 +4,7 @@
 #include "platform/core/shell.h"
 
 // Opens targets with QDesktopServices: addresses with a scheme as URLs, anything
-// else as a file of the current folder.
+// else as the file at that path.
 class QtShell : public Shell {
 public:
     bool Open(const QString& target) override;

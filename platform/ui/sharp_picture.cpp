@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ui/sharp_picture.h"
 
-#include "platform/core/program_folder.h"
-
 #include <QImageReader>
 
 namespace SharpPicture {
 
-QString FileFor(const QString& name, double pixelRatio)
+QString FileFor(const ProgramFiles& files, const QString& name, double pixelRatio)
 {
     if (pixelRatio > kSharpFrom) {
         const int dot = name.lastIndexOf(QLatin1Char('.'));
         const QString sharp = dot < 0 ? name + QStringLiteral("@2x")
                                       : name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
-        if (ProgramFolder::Exists(sharp) && QImageReader(ProgramFolder::Resolve(sharp)).canRead())
-            return ProgramFolder::Resolve(sharp);
+        if (files.Exists(sharp) && QImageReader(files.Resolve(sharp)).canRead())
+            return files.Resolve(sharp);
     }
-    return ProgramFolder::Resolve(name);
+    return files.Resolve(name);
 }
 
 bool IsDouble(const QString& fileName)
@@ -25,9 +23,9 @@ bool IsDouble(const QString& fileName)
     return (dot < 0 ? fileName : fileName.left(dot)).endsWith(QStringLiteral("@2x"));
 }
 
-QPixmap Load(const QString& name, double pixelRatio)
+QPixmap Load(const ProgramFiles& files, const QString& name, double pixelRatio)
 {
-    const QString fileName = FileFor(name, pixelRatio);
+    const QString fileName = FileFor(files, name, pixelRatio);
     QPixmap picture(fileName);
     if (!picture.isNull() && IsDouble(fileName))
         picture.setDevicePixelRatio(2.0);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/core/program_files.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -13,11 +15,11 @@ namespace SharpPicture {
 
 inline constexpr double kSharpFrom = 1.25;
 
-// The resolved path of the file to show for `name` at `pixelRatio`.
-QString FileFor(const QString& name, double pixelRatio);
+// The resolved path of the file of `files` to show for `name` at `pixelRatio`.
+QString FileFor(const ProgramFiles& files, const QString& name, double pixelRatio);
 // True when `fileName` is a copy at twice the resolution.
 bool IsDouble(const QString& fileName);
 // The picture of `name` for `pixelRatio`; null when neither file can be read.
-QPixmap Load(const QString& name, double pixelRatio);
+QPixmap Load(const ProgramFiles& files, const QString& name, double pixelRatio);
 
 }  // namespace SharpPicture

@@ -135,9 +135,9 @@ std::optional<QByteArray> Format(const std::vector<HighScoreEntry>& entries,
     return bytes;
 }
 
-LoadResult Load()
+LoadResult Load(const ProgramFiles& files)
 {
-    const ProgramFolder::ReadResult file = ProgramFolder::Read(QString::fromLatin1(kFileName), kMaxFileBytes);
+    const ProgramFolder::ReadResult file = files.Read(QString::fromLatin1(kFileName), kMaxFileBytes);
     LoadResult result;
     result.status = file.status;
     if (file.Ok())
@@ -145,7 +145,7 @@ LoadResult Load()
     return result;
 }
 
-bool Save(const std::vector<HighScoreEntry>& entries, const std::vector<QByteArray>& unparsedLines, QString* error)
+bool Save(const ProgramFiles& files, const std::vector<HighScoreEntry>& entries, const std::vector<QByteArray>& unparsedLines, QString* error)
 {
     const std::optional<QByteArray> bytes = Format(entries, unparsedLines);
     if (!bytes) {
@@ -153,7 +153,7 @@ bool Save(const std::vector<HighScoreEntry>& entries, const std::vector<QByteArr
             *error = QStringLiteral("un nome contiene caratteri che il file non può contenere");
         return false;
     }
-    return ProgramFolder::WriteAtomically(QString::fromLatin1(kFileName), *bytes, error);
+    return files.WriteWhole(QString::fromLatin1(kFileName), *bytes, error);
 }
 
 }  // namespace HighScoreFile

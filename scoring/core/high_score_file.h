@@ -2,6 +2,7 @@
 #pragma once
 
 #include "scoring/core/high_score_entry.h"
+#include "platform/core/program_files.h"
 #include "platform/core/program_folder.h"
 
 #include <QByteArray>
@@ -56,14 +57,14 @@ Contents ParseContents(const QByteArray& bytes);
 std::optional<QByteArray> Format(const std::vector<HighScoreEntry>& entries,
                                  const std::vector<QByteArray>& unparsedLines = {});
 
-// The file in the current folder (found without regard to case), within the size
-// limit, and only when it is a regular file.
-LoadResult Load();
+// The file of `files` (found without regard to case), within the size limit, and
+// only when it is a regular file.
+LoadResult Load(const ProgramFiles& files);
 
 // Replaces the file through a temporary file, so a failure leaves the old table
 // whole. Returns false with the reason in `error` on failure, also when a name
 // cannot be stored in the code page.
-bool Save(const std::vector<HighScoreEntry>& entries, const std::vector<QByteArray>& unparsedLines = {},
+bool Save(const ProgramFiles& files, const std::vector<HighScoreEntry>& entries, const std::vector<QByteArray>& unparsedLines = {},
           QString* error = nullptr);
 
 }  // namespace HighScoreFile

@@ -53,10 +53,10 @@ std::optional<int> HighScoreTable::RecordHolder(const GameState& state) const
     return std::nullopt;
 }
 
-HighScoreSetUp HighScoreSetUp::Run(const GameState& state, HighScoreMode mode)
+HighScoreSetUp HighScoreSetUp::Run(const ProgramFiles& files, const GameState& state, HighScoreMode mode)
 {
     HighScoreSetUp setUp;
-    const HighScoreFile::LoadResult file = HighScoreFile::Load();
+    const HighScoreFile::LoadResult file = HighScoreFile::Load(files);
     if (!file.Readable())
         setUp.readError = ProgramFolder::ReadFailureText(file.status, QString::fromLatin1(HighScoreFile::kFileName));
     setUp.table = HighScoreTable(file.contents.entries);
@@ -74,6 +74,6 @@ HighScoreSetUp HighScoreSetUp::Run(const GameState& state, HighScoreMode mode)
         return setUp;
     }
     setUp.recordHolder = setUp.table.RecordHolder(state);
-    setUp.fileWritten = HighScoreFile::Save(setUp.table.Entries(), file.contents.unparsedLines, &setUp.writeError);
+    setUp.fileWritten = HighScoreFile::Save(files, setUp.table.Entries(), file.contents.unparsedLines, &setUp.writeError);
     return setUp;
 }

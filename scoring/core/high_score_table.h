@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class ProgramFiles;
 struct GameState;
 
 // The high-score table: the entries read from the file, the human players of a
@@ -59,5 +60,6 @@ struct HighScoreSetUp {
     QString writeError;                  // why the file could not be rewritten, if so
     QString readError;                   // why the file could not be read; it is then never rewritten
 
-    static HighScoreSetUp Run(const GameState& state, HighScoreMode mode);
+    // The table is the high-score file of `files`.
+    static HighScoreSetUp Run(const ProgramFiles& files, const GameState& state, HighScoreMode mode);
 };

@@ -29,7 +29,8 @@ PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs,
 {
     PassEnd end;
     const QString fileName = PersonalVocabulary::FileName(input.lexiconLanguage);
-    const QString vocabulary = input.files ? input.files->Resolve(fileName) : fileName;
+    // Without files there is no personal vocabulary to judge with.
+    const QString vocabulary = input.files ? input.files->Resolve(fileName) : QString();
     for (int p = 0; p < GameState::kPlayers; ++p) {
         ResultsBoardRow& row = rows[p];
         row.name = input.players[p].Name;
@@ -119,9 +120,8 @@ void ResultsEvaluation::Confirm(int choice)
         // decision: the choice still applies to this manche, and the window says so.
         QString error;
         const QString word = row.word.trimmed();
-        const PersonalVocabulary vocabulary = input_.files ? PersonalVocabulary(input_.lexiconLanguage, *input_.files)
-                                                           : PersonalVocabulary(input_.lexiconLanguage);
-        if (!vocabulary.AppendWord(word, &error)) {
+        const bool added = input_.files && PersonalVocabulary(input_.lexiconLanguage, *input_.files).AppendWord(word, &error);
+        if (!added) {
             outcome_.vocabularyError = QStringLiteral("La parola ") + word +
                                        QStringLiteral(" non è stata aggiunta al vocabolario personale (") +
                                        PersonalVocabulary::FileName(input_.lexiconLanguage) +

@@ -25,7 +25,7 @@ struct ResultsBoardInput {
     LexiconSource lexicon;
     int lexiconLanguage = 1;     // which personal vocabulary: "USERVOCA." + language
     int confirmChoice = 0;       // the option chosen at the last confirmation, offered again
-    // Where the personal vocabulary is read and added to; none: the current folder.
+    // Where the personal vocabulary is read and added to; none: no vocabulary.
     const ProgramFiles* files = nullptr;
 };
 

@@ -41,9 +41,10 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment, const QStri
 
 namespace {
 
-HighScoreWindow* OpenNew(const GameState& state, HighScoreMode mode, Platform platform, QWidget* parent)
+HighScoreWindow* OpenNew(const GameState& state, HighScoreMode mode, Platform platform, const ProgramFiles& files,
+                         QWidget* parent)
 {
-    auto* window = new HighScoreWindow(state, mode, platform, parent);
+    auto* window = new HighScoreWindow(state, mode, platform, files, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->SetUp();
     window->open();
@@ -52,18 +53,21 @@ HighScoreWindow* OpenNew(const GameState& state, HighScoreMode mode, Platform pl
 
 }  // namespace
 
-HighScoreWindow* HighScoreWindow::OpenAfterGame(const GameState& state, Platform platform, QWidget* parent)
+HighScoreWindow* HighScoreWindow::OpenAfterGame(const GameState& state, Platform platform, const ProgramFiles& files,
+                                                QWidget* parent)
 {
-    return OpenNew(state, HighScoreMode::AfterGame, platform, parent);
+    return OpenNew(state, HighScoreMode::AfterGame, platform, files, parent);
 }
 
-HighScoreWindow* HighScoreWindow::OpenFromMenu(const GameState& state, Platform platform, QWidget* parent)
+HighScoreWindow* HighScoreWindow::OpenFromMenu(const GameState& state, Platform platform, const ProgramFiles& files,
+                                               QWidget* parent)
 {
-    return OpenNew(state, HighScoreMode::ViewOnly, platform, parent);
+    return OpenNew(state, HighScoreMode::ViewOnly, platform, files, parent);
 }
 
-HighScoreWindow::HighScoreWindow(const GameState& state, HighScoreMode mode, Platform platform, QWidget* parent)
-    : QDialog(parent), state_(state), mode_(mode), platform_(platform)
+HighScoreWindow::HighScoreWindow(const GameState& state, HighScoreMode mode, Platform platform, const ProgramFiles& files,
+                                 QWidget* parent)
+    : QDialog(parent), state_(state), mode_(mode), platform_(platform), files_(files)
 {
     setWindowTitle(QStringLiteral("Hiscores Table"));
     setModal(true);
@@ -101,7 +105,7 @@ HighScoreWindow::HighScoreWindow(const GameState& state, HighScoreMode mode, Pla
     bestRow->addStretch();
     bestRow->addWidget(forNow);
 
-    submission_ = new RecordSubmissionPanel(state_, platform_, this);
+    submission_ = new RecordSubmissionPanel(state_, platform_, files_, this);
 
     back_ = new QPushButton(QStringLiteral("Torna al gioco"), this);
     back_->setObjectName(QStringLiteral("backButton"));
@@ -145,7 +149,7 @@ void HighScoreWindow::SetUp()
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 
-    const HighScoreSetUp setUp = HighScoreSetUp::Run(state_, mode_);
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(files_, state_, mode_);
     const std::vector<HighScoreEntry>& entries = setUp.table.Entries();
 
     grid_->clearContents();

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QString>
 
+class ProgramFiles;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -17,8 +18,8 @@ struct GameState;
 // "Lettrama.HIS", the name of the best player, and the online record submission.
 //
 // For the game:
-//   HighScoreWindow::OpenAfterGame(state, platform, this);  // after manche 5
-//   HighScoreWindow::OpenFromMenu(state, platform, this);   // "&Hiscores table "
+//   HighScoreWindow::OpenAfterGame(state, platform, files, this);  // after manche 5
+//   HighScoreWindow::OpenFromMenu(state, platform, files, this);   // "&Hiscores table "
 // Both open a new window modally and return it at once; it emits finished when
 // "Torna al gioco" (or Escape) closes it, and then deletes itself. After a game the
 // humans' totals are merged into the table and the file is rewritten; from the menu
@@ -30,11 +31,15 @@ class HighScoreWindow : public QDialog {
 public:
     // Opens the window modally after the game of `state`; RecordHolderName() then
     // names the player of this game who holds the top entry (or is empty).
-    static HighScoreWindow* OpenAfterGame(const GameState& state, Platform platform, QWidget* parent = nullptr);
+    static HighScoreWindow* OpenAfterGame(const GameState& state, Platform platform, const ProgramFiles& files,
+                                          QWidget* parent = nullptr);
     // Opens the table modally, view only.
-    static HighScoreWindow* OpenFromMenu(const GameState& state, Platform platform, QWidget* parent = nullptr);
+    static HighScoreWindow* OpenFromMenu(const GameState& state, Platform platform, const ProgramFiles& files,
+                                         QWidget* parent = nullptr);
 
-    HighScoreWindow(const GameState& state, HighScoreMode mode, Platform platform, QWidget* parent = nullptr);
+    // The table is the high-score file of `files`, kept by the caller.
+    HighScoreWindow(const GameState& state, HighScoreMode mode, Platform platform, const ProgramFiles& files,
+                    QWidget* parent = nullptr);
 
     // Reads the table (merging and rewriting it after a game), fills the
     // grid and the best-player label, and enables the submission for a record holder.
@@ -53,6 +58,7 @@ private:
     const GameState& state_;
     HighScoreMode mode_;
     Platform platform_;
+    const ProgramFiles& files_;
     QTableWidget* grid_;
     QLabel* bestPlayer_;
     RecordSubmissionPanel* submission_;

@@ -5,7 +5,7 @@
 #include "platform/core/dialogs.h"
 #include "model/game_rules.h"
 #include "model/game_state.h"
-#include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 #include "scoring/core/record_address.h"
 #include "platform/core/shell.h"
 #include "platform/core/site_address.h"
@@ -19,7 +19,8 @@
 
 #include <algorithm>
 
-RecordSubmissionPanel::RecordSubmissionPanel(const GameState& state, Platform platform, QWidget* parent)
+RecordSubmissionPanel::RecordSubmissionPanel(const GameState& state, Platform platform, const ProgramFiles& files,
+                                             QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform)
 {
     auto* noteLabel = new QLabel(QStringLiteral("Note sul punteggio:"), this);
@@ -52,7 +53,7 @@ RecordSubmissionPanel::RecordSubmissionPanel(const GameState& state, Platform pl
     startPage_ = new QPushButton(this);
     startPage_->setObjectName(QStringLiteral("recordSiteButton"));
     startPage_->setAutoDefault(false);
-    const QPixmap logo(ProgramFolder::Resolve(QStringLiteral("letteramalogo.jpg")));
+    const QPixmap logo(files.Resolve(QStringLiteral("letteramalogo.jpg")));
     if (logo.isNull()) {
         startPage_->setText(siteCaption);
     } else {

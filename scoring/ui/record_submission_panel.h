@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class ProgramFiles;
 class QLineEdit;
 class QPushButton;
 struct GameState;
@@ -21,7 +22,9 @@ class RecordSubmissionPanel : public QWidget {
     Q_OBJECT
 
 public:
-    RecordSubmissionPanel(const GameState& state, Platform platform, QWidget* parent = nullptr);
+    // The logo is the picture of `files`.
+    RecordSubmissionPanel(const GameState& state, Platform platform, const ProgramFiles& files,
+                          QWidget* parent = nullptr);
 
     // The player slot holding the top entry, or nothing: enables or disables the
     // note box, the e-mail box and the link together.

@@ -37,13 +37,7 @@ const QString kSpokenColumns[kColumnCount] = {
 
 ResultsWindow::ResultsWindow(const Platform& platform, const ProgramFiles& files, SpellChecker& spellChecker,
                              QWidget* parent)
-    : ResultsWindow(platform, spellChecker, parent)
-{
-    files_ = &files;
-}
-
-ResultsWindow::ResultsWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent)
-    : QDialog(parent), dialogs_(platform.dialogs), shell_(platform.shell), spellChecker_(spellChecker)
+    : QDialog(parent), dialogs_(platform.dialogs), shell_(platform.shell), files_(files), spellChecker_(spellChecker)
 {
     setWindowTitle(QStringLiteral("Letterama - Punteggi"));
     setModal(true);
@@ -180,7 +174,7 @@ void ResultsWindow::StartManche(const GameState& state, const std::array<PlayerS
     input.lexicon = lexicon;
     input.lexiconLanguage = TableOf(state.Settings.LexiconLanguage).Number();
     input.confirmChoice = confirmChoice_;
-    input.files = files_;
+    input.files = &files_;
     pending_ = std::move(input);
     state_ = &state;
     outcome_.reset();
@@ -393,7 +387,7 @@ void ResultsWindow::AskConfirmation(const QString& word, int previousChoice)
         return;
     }
     if (!confirmWindow_) {
-        confirmWindow_ = new ConfirmWindow(shell_, spellChecker_, this);
+        confirmWindow_ = new ConfirmWindow(shell_, spellChecker_, files_, this);
         connect(confirmWindow_, &ConfirmWindow::Chosen, this, &ResultsWindow::OnConfirmed);
     }
     if (state_)

@@ -41,9 +41,8 @@ class ResultsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    ResultsWindow(const Platform& platform, SpellChecker& spellChecker, QWidget* parent = nullptr);
-    // The personal vocabularies judged with and added to are those of `files`, kept by
-    // the caller; without them, those of the current folder.
+    // The personal vocabularies judged with and added to, and the word rules, are
+    // those of `files`, kept by the caller.
     ResultsWindow(const Platform& platform, const ProgramFiles& files, SpellChecker& spellChecker,
                   QWidget* parent = nullptr);
     ~ResultsWindow() override;
@@ -108,7 +107,7 @@ private:
 
     Dialogs& dialogs_;
     Shell& shell_;
-    const ProgramFiles* files_ = nullptr;
+    const ProgramFiles& files_;
     SpellChecker& spellChecker_;
     ResultsBoard::ConfirmWord confirmOverride_;
     ConfirmWindow* confirmWindow_ = nullptr;

@@ -9,6 +9,7 @@
 #include "tests/support/run_until.h"
 #include "game/ui/spoken_announcer.h"
 #include "tests/support/temp_program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -24,6 +25,7 @@ namespace {
 
 struct Services {
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakePlatform fakes;
     FakeSpellChecker spelling;
     GameState state;
@@ -93,15 +95,15 @@ INSTANTIATE_TEST_SUITE_P(
         ChangingLabelRow{"editor total",
                          [](Services& s) {
                              return std::make_unique<DictionaryEditorWindow>(DictionaryEditorSetup{
-                                 Language::Italian, QStringLiteral("SLESSICO.1"), s.folder.Path(), s.fakes.dialogs,
+                                 Language::Italian, QStringLiteral("SLESSICO.1"), ProgramFiles(s.folder.Path()), s.fakes.dialogs,
                                  s.fakes.http, s.spelling, {}});
                          },
                          [](QWidget& w) { return Child(w, "total"); }, SetLabelText, "48213"},
         ChangingLabelRow{"gleaner status",
-                         [](Services& s) { return std::make_unique<GleanerWindow>(s.fakes.platform(), s.folder.Path()); },
+                         [](Services& s) { return std::make_unique<GleanerWindow>(s.fakes.platform(), ProgramFiles(s.folder.Path())); },
                          [](QWidget& w) { return Child(w, "status"); }, SetLabelText, "Ultimato il giro"},
         ChangingLabelRow{"best player",
-                         [](Services& s) { return std::make_unique<HighScoreWindow>(s.state, HighScoreMode::ViewOnly, s.fakes.platform()); },
+                         [](Services& s) { return std::make_unique<HighScoreWindow>(s.state, HighScoreMode::ViewOnly, s.fakes.platform(), s.files); },
                          [](QWidget& w) { return Child(w, "bestPlayerLabel"); }, SetLabelText, "Valentina"}),
     [](const auto& info) {
         std::string name = info.param.what;

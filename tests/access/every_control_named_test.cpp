@@ -71,23 +71,23 @@ INSTANTIATE_TEST_SUITE_P(
                       return std::make_unique<GameView>(QStringList{QStringLiteral("ANONIMO"), {}, {}, {}});
                   }},
         WindowRow{"about",
-                  [](Services& s) { return std::make_unique<AboutWindow>(s.fakes.shell, s.fakes.dialogs, SiteAddress()); }},
-        WindowRow{"confirm", [](Services& s) { return std::make_unique<ConfirmWindow>(s.fakes.shell, s.spelling); }},
+                  [](Services& s) { return std::make_unique<AboutWindow>(s.fakes.shell, s.fakes.dialogs, SiteAddress(), s.files); }},
+        WindowRow{"confirm", [](Services& s) { return std::make_unique<ConfirmWindow>(s.fakes.shell, s.spelling, s.files); }},
         WindowRow{"vocabulary",
                   [](Services& s) { return std::make_unique<VocabularyWindow>(s.state.Settings, s.files, s.fakes.dialogs); }},
         WindowRow{"results",
-                  [](Services& s) { return std::make_unique<ResultsWindow>(s.fakes.platform(), s.spelling); }},
+                  [](Services& s) { return std::make_unique<ResultsWindow>(s.fakes.platform(), s.files, s.spelling); }},
         WindowRow{"high_scores",
-                  [](Services& s) { return std::make_unique<HighScoreWindow>(s.state, HighScoreMode::ViewOnly, s.fakes.platform()); }},
+                  [](Services& s) { return std::make_unique<HighScoreWindow>(s.state, HighScoreMode::ViewOnly, s.fakes.platform(), s.files); }},
         WindowRow{"end_of_game", [](Services&) { return std::make_unique<EndOfGameWindow>(); }},
         WindowRow{"dictionary_editor",
                   [](Services& s) {
                       return std::make_unique<DictionaryEditorWindow>(DictionaryEditorSetup{
-                          Language::Italian, QStringLiteral("SLESSICO.1"), s.folder.Path(), s.fakes.dialogs,
+                          Language::Italian, QStringLiteral("SLESSICO.1"), ProgramFiles(s.folder.Path()), s.fakes.dialogs,
                           s.fakes.http, s.spelling, {}, {}});
                   }},
         WindowRow{"gleaner",
-                  [](Services& s) { return std::make_unique<GleanerWindow>(s.fakes.platform(), s.folder.Path()); }}),
+                  [](Services& s) { return std::make_unique<GleanerWindow>(s.fakes.platform(), ProgramFiles(s.folder.Path())); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

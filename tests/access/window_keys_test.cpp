@@ -5,6 +5,8 @@
 #include "tests/support/fake_spell_checker.h"
 #include "game/ui/game_view.h"
 #include "scoring/ui/results_window.h"
+#include "platform/core/program_files.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,7 +25,9 @@ TEST(AboutWindowKeys, CloseIsTheDefaultButtonNotALink)
 {
     FakeShell shell;
     FakeDialogs dialogs;
-    AboutWindow about(shell, dialogs, SiteAddress::FromText(QStringLiteral("https://club.example")));
+    TempProgramFolder folder;
+    const ProgramFiles files(folder.Path());
+    AboutWindow about(shell, dialogs, SiteAddress::FromText(QStringLiteral("https://club.example")), files);
     int defaults = 0;
     for (QPushButton* button : about.findChildren<QPushButton*>()) {
         if (!button->isDefault())
@@ -60,7 +64,9 @@ TEST(ResultsWindowKeys, TabLeavesTheTableAndArrowsMoveInside)
 {
     FakePlatform fake;
     FakeSpellChecker speller;
-    ResultsWindow window(fake.platform(), speller);
+    TempProgramFolder folder;
+    const ProgramFiles files(folder.Path());
+    ResultsWindow window(fake.platform(), files, speller);
     window.show();
     auto* table = window.findChild<QTableWidget*>(QStringLiteral("scoreBoard"));
     ASSERT_NE(table, nullptr);
@@ -79,7 +85,9 @@ TEST(ConfirmWindowAccess, OptionsAreNamedAfterTheQuestionAndTheWordLabelTakesNoF
 {
     FakeShell shell;
     FakeSpellChecker speller;
-    ConfirmWindow window(shell, speller);
+    TempProgramFolder folder;
+    const ProgramFiles files(folder.Path());
+    ConfirmWindow window(shell, speller, files);
     auto* options = window.findChild<QGroupBox*>(QStringLiteral("options"));
     ASSERT_NE(options, nullptr);
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(options);

@@ -49,7 +49,7 @@ TEST_F(ScreenFitTest, EveryGameWindowFitsTheScreen)
     QApplication::processEvents();
     EXPECT_TRUE(Available().contains(Window().frameGeometry()));
 
-    HighScoreWindow* scores = HighScoreWindow::OpenFromMenu(State(), fakes.platform(), &Window());
+    HighScoreWindow* scores = HighScoreWindow::OpenFromMenu(State(), fakes.platform(), Window().Files(), &Window());
     ExpectFits(scores, "high scores");
     auto* back = scores->findChild<QPushButton*>(QStringLiteral("backButton"));
     ASSERT_NE(back, nullptr);
@@ -61,9 +61,9 @@ TEST_F(ScreenFitTest, EveryGameWindowFitsTheScreen)
     ExpectFits(&endOfGame, "end of game");
     ExpectFits(Window().Results(), "results");
     Window().Results()->hide();
-    AboutWindow about(fakes.shell, fakes.dialogs, SiteAddress(), &Window());
+    AboutWindow about(fakes.shell, fakes.dialogs, SiteAddress(), Window().Files(), &Window());
     ExpectFits(&about, "about");
-    ConfirmWindow question(fakes.shell, spelling, &Window());
+    ConfirmWindow question(fakes.shell, spelling, Window().Files(), &Window());
     question.Ask(QStringLiteral("ZORBATO"), 3);
     ExpectFits(&question, "confirmation");
     question.reject();

@@ -7,6 +7,7 @@
 #include "tests/support/temp_program_folder.h"
 #include "game/ui/board/tile_board.h"
 #include "game/ui/board/tile_face.h"
+#include "platform/core/program_files.h"
 
 #include <QImage>
 
@@ -47,7 +48,7 @@ TEST(SharpPicture, AnEnlargedScreenGetsTheCopyAtTwiceTheResolution)
             WritePicture(folder, QStringLiteral("linkautore@2x.png"), {440, 88}, Qt::blue);
         else if (row.hasDouble)
             folder.Write(QStringLiteral("linkautore@2x.png"), "not a picture");
-        const QPixmap picture = SharpPicture::Load(QStringLiteral("linkautore.png"), row.ratio);
+        const QPixmap picture = SharpPicture::Load(ProgramFiles(folder.Path()), QStringLiteral("linkautore.png"), row.ratio);
         ASSERT_FALSE(picture.isNull()) << row.what;
         // Either way it takes the room of the plain picture.
         EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(220, 44)) << row.what;
@@ -67,9 +68,10 @@ TEST(SharpPicture, AnEnlargedBoardShowsThe3DLettersAtTwiceTheResolution)
     GameState state;
     state.Settings.SoundOn = false;
     state.Settings.TileStyle = TileLook::ThreeD;
-    SoundEffects sounds(state.Settings.SoundOn, fake.wave);
+    const ProgramFiles files(folder.Path());
+    SoundEffects sounds(state.Settings.SoundOn, fake.wave, files);
     for (const int scale : {1, 2}) {
-        TileBoard board(state, sounds);
+        TileBoard board(state, sounds, files);
         board.resize(680 * scale, 200 * scale);
         board.show();
         state.DrawnLetters = QStringLiteral("A");

@@ -6,6 +6,7 @@
 #include "model/language.h"
 #include "tests/support/temp_program_folder.h"
 #include "tests/support/tiny_lexicon.h"
+#include "platform/core/program_files.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ protected:
         ASSERT_TRUE(WriteTinyLexicon(language, words));
         lexiconBefore = folder.Read(TableOf(static_cast<Language>(language)).LexiconFileName());
         window = std::make_unique<DictionaryEditorWindow>(DictionaryEditorSetup{
-            static_cast<Language>(language), TableOf(static_cast<Language>(language)).LexiconFileName(), folder.Path(), fakes.dialogs,
+            static_cast<Language>(language), TableOf(static_cast<Language>(language)).LexiconFileName(), ProgramFiles(folder.Path()), fakes.dialogs,
             fakes.http, spelling, [this] { ++rebuilt; }, site});
         window->Open();
     }
@@ -253,7 +254,7 @@ TEST(EditorWindowLatin, SpellCheckSaysOnceThatThereIsNoDictionary)
     ASSERT_TRUE(WriteTinyLexicon(3, {"LEX", "ROSA"}));
     FakePlatform fakes;
     HunspellSpellChecker hunspell([] { return TableOf(Language::Latin).HunspellLocale; }, fakes.dialogs);
-    DictionaryEditorWindow window({Language::Latin, TableOf(Language::Latin).LexiconFileName(), folder.Path(),
+    DictionaryEditorWindow window(DictionaryEditorSetup{Language::Latin, TableOf(Language::Latin).LexiconFileName(), ProgramFiles(folder.Path()),
                                    fakes.dialogs, fakes.http, hunspell, {}});
     window.Open();
     window.FinishLoad();
@@ -271,7 +272,7 @@ TEST(EditorWindowExit, UscitaDuringTheLoadStopsItAndClosesTheWindow)
     ASSERT_TRUE(WriteTinyLexicon(1, {"CASA"}));
     FakePlatform fakes;
     FixedSpelling spelling;
-    DictionaryEditorWindow window({Language::Italian, TableOf(Language::Italian).LexiconFileName(), folder.Path(), fakes.dialogs,
+    DictionaryEditorWindow window(DictionaryEditorSetup{Language::Italian, TableOf(Language::Italian).LexiconFileName(), ProgramFiles(folder.Path()), fakes.dialogs,
                                    fakes.http, spelling, {}});
     window.Open();
     ASSERT_TRUE(window.Loading());

@@ -10,6 +10,7 @@
 #include "model/language.h"
 #include "lexicon/core/lexicon_words.h"
 #include "lexicon/core/lexicon_write_lock.h"
+#include "platform/core/program_files.h"
 #include "platform/core/program_folder.h"
 #include "tests/support/temp_program_folder.h"
 #include "tests/support/tiny_lexicon.h"
@@ -47,10 +48,11 @@ protected:
         for (const auto& [name, bytes] : kHarvestedFiles)
             folder.Write(name, bytes);
     }
-    void Open()
+    void Open() { OpenWith(ProgramFiles(folder.Path())); }
+    void OpenWith(ProgramFiles files)
     {
         window = std::make_unique<DictionaryEditorWindow>(DictionaryEditorSetup{
-            Language::Italian, TableOf(Language::Italian).LexiconFileName(), folder.Path(), fakes.dialogs,
+            Language::Italian, TableOf(Language::Italian).LexiconFileName(), std::move(files), fakes.dialogs,
             fakes.http, spelling, [this] { ++rebuilt; }});
         window->Open();
         window->FinishLoad();
@@ -107,7 +109,7 @@ TEST_F(KeeperTest, WithoutALexiconNothingIsWrittenUntilAnImportThenALostLexiconI
             here.Write(name, bytes);
         row.make(here);
         FakePlatform quiet;
-        DictionaryEditorWindow editor({Language::Italian, TableOf(Language::Italian).LexiconFileName(), here.Path(),
+        DictionaryEditorWindow editor(DictionaryEditorSetup{Language::Italian, TableOf(Language::Italian).LexiconFileName(), ProgramFiles(here.Path()),
                                        quiet.dialogs, quiet.http, spelling, {}});
         editor.Open();
         ASSERT_FALSE(quiet.dialogs.asked.empty());
@@ -397,15 +399,16 @@ TEST_F(KeeperTest, SeveralSelectedWordsGoInOneDelete)
 
 TEST_F(KeeperTest, TheExportOfAnInstalledCopyNamesTheFolderTheFilesWentTo)
 {
-    OpenOnLexicon({"ASI", "CASA", "ZERO", "ALBERO", "LUPO"});
+    ASSERT_TRUE(WriteTinyLexicon(1, {"ASI", "CASA", "ZERO", "ALBERO", "LUPO"}));
     folder.Write(QString::fromLatin1(ProgramFolder::kInstalledMarker), "");
     QTemporaryDir home;
     const QString user = QDir(home.path()).filePath(QStringLiteral("letterama"));
-    ASSERT_TRUE(ProgramFolder::UseUserFolderIfInstalled(folder.Path(), user));
+    const ProgramFiles installed = ProgramFiles::Of(folder.Path(), user);
+    ASSERT_TRUE(installed.HasUserFolder());
+    OpenWith(installed);
     for (const auto& [name, bytes] : kHarvestedFiles)
         QFile::remove(folder.FilePath(name));
     Click("exportFiles");
-    ProgramFolder::UseProgramFolderOnly();
     EXPECT_EQ(fakes.dialogs.LastText(),
               QStringLiteral("I files 3.txt, 4.txt ... 10.txt sono stati creati correttamente nella cartella dei dati "
                              "di Letterama : ") + QDir::toNativeSeparators(user));

@@ -8,6 +8,7 @@
 #include "tests/support/temp_program_folder.h"
 #include "tests/support/tiny_lexicon.h"
 #include "dictionary_editor/core/word_file_exchange.h"
+#include "platform/core/program_files.h"
 
 #include <QFile>
 
@@ -18,11 +19,12 @@
 
 namespace {
 
-// The editor's rebuild of "SLESSICO.1" over the file as it stands now.
-RebuildResult RebuildHere(const EditorWordLists& lists)
+// The editor's rebuild of "SLESSICO.1" of `folder` over the file as it stands now.
+RebuildResult RebuildHere(const TempProgramFolder& folder, const EditorWordLists& lists)
 {
+    const ProgramFiles files(folder.Path());
     const QString name = QStringLiteral("SLESSICO.1");
-    return RebuildLexicon(lists, Language::Italian, name, LexiconFileStamp::Of(name));
+    return RebuildLexicon(lists, Language::Italian, files, name, LexiconFileStamp::Of(files.Resolve(name)));
 }
 
 QByteArray Field(const QByteArray& file, int length, int which)
@@ -119,7 +121,7 @@ TEST(RebuildLexicon, WritesTheListsInTheLexiconLayout)
         TempProgramFolder folder;
         EditorWordLists lists(TableOf(Language::Italian).Alphabet);
         lists.List(2).SetWords(row.fiveLetters, true);
-        const RebuildResult result = RebuildHere(lists);
+        const RebuildResult result = RebuildHere(folder, lists);
         ASSERT_TRUE(result.written) << result.error.toStdString();
         const QByteArray file = folder.Read("SLESSICO.1");
         EXPECT_EQ(file.size(), row.size);
@@ -141,7 +143,7 @@ TEST(RebuildLexicon, ALoadedLexiconWithAnInsertedWordReadsBackWithIt)
     EditorWordLists lists = Loaded();
     lists.InsertWord("lupo");
     lists.RemoveWord(3, 0);
-    ASSERT_TRUE(RebuildHere(lists).written);
+    ASSERT_TRUE(RebuildHere(folder, lists).written);
     EditorWordLists again = Loaded();
     EXPECT_EQ(again.List(1).Words(), QStringList({"CASA", "LUPO", "ZERO"}));
     EXPECT_EQ(again.List(3).Count(), 0);
@@ -155,8 +157,8 @@ TEST(RebuildLexicon, WordsEditedByHandInLowerCaseReachTheLexiconAndTheRestAreNam
     folder.Write("4.TXT", "CASA\r\nrama\r\nZERO\r\nbaco\r\nra1a\r\n");
     folder.Write("5.TXT", "a vel\r\n1\u00e8ore\r\nb!bbb\r\nc,ccc\r\nd.ddd\r\ne-eee\r\nMARMO\r\n");
     EditorWordLists lists = Loaded();
-    ImportWordFiles(lists, folder.Path());
-    const RebuildResult result = RebuildHere(lists);
+    ImportWordFiles(lists, ProgramFiles(folder.Path()));
+    const RebuildResult result = RebuildHere(folder, lists);
     ASSERT_TRUE(result.written);
     EditorWordLists again = Loaded();
     EXPECT_EQ(again.List(1).Words(), QStringList({"BACO", "CASA", "RAMA", "ZERO"}));
@@ -179,7 +181,7 @@ TEST(RebuildLexicon, ReplacesALeftoverTemporaryFileAndAnyCaseOfTheName)
     folder.Write("slessico.1", QByteArray("old"));
     EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     lists.InsertWord("CASA");
-    ASSERT_TRUE(RebuildHere(lists).written);
+    ASSERT_TRUE(RebuildHere(folder, lists).written);
     EXPECT_FALSE(folder.Exists("SLESSICO.new"));
     EXPECT_EQ(folder.Read("slessico.1").size(), 455) << "the lexicon keeps its own name";
     EXPECT_FALSE(folder.Exists("SLESSICO.1"));
@@ -222,7 +224,7 @@ TEST(RebuildLexicon, AFailedWriteSaysSoAndLeavesTheOldFileByteForByte)
     RebuildResult result;
     {
         FileSizeLimit limit(4096);
-        result = RebuildHere(lists);
+        result = RebuildHere(folder, lists);
     }
     EXPECT_FALSE(result.written);
     EXPECT_TRUE(result.error.startsWith("Impossibile scrivere il dizionario SLESSICO.1")) << result.error.toStdString();

@@ -13,6 +13,7 @@
 #include "lexicon/core/per_length_files.h"
 #include "tests/support/temp_program_folder.h"
 #include "lexicon/core/word_lookup.h"
+#include "platform/core/program_files.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -60,7 +61,7 @@ TEST_P(ReadmeProcedure, EndsWithEveryShippedWordPlusTheHarvestsNewOnes)
     FakePlatform fakes;
 
     // 1. Harvest: both boxes ticked, one click on the file.
-    GleanerWindow gleaner(fakes.platform(), folder.Path());
+    GleanerWindow gleaner(fakes.platform(), ProgramFiles(folder.Path()));
     gleaner.findChild<QCheckBox*>(QStringLiteral("readerWords"))->setChecked(true);
     gleaner.findChild<QCheckBox*>(QStringLiteral("skipKnown"))->setChecked(skipKnown);
     ASSERT_TRUE(gleaner.Browser().ShowFolder(texts.path()));
@@ -69,7 +70,7 @@ TEST_P(ReadmeProcedure, EndsWithEveryShippedWordPlusTheHarvestsNewOnes)
     ASSERT_TRUE(fakes.dialogs.asked.empty()) << fakes.dialogs.LastText().toStdString();
     QStringList harvested;
     for (int length = 3; length <= 10; ++length) {
-        const PerLengthFiles::ReadResult file = PerLengthFiles::Read(folder.Path(), length);
+        const PerLengthFiles::ReadResult file = PerLengthFiles::Read(ProgramFiles(folder.Path()), length);
         if (file.status == PerLengthFiles::ReadResult::Status::Read)
             harvested += file.words;
     }
@@ -79,7 +80,7 @@ TEST_P(ReadmeProcedure, EndsWithEveryShippedWordPlusTheHarvestsNewOnes)
 
     // 2. Import: the default answer adds the harvest to the lists.
     FakeSpellChecker spelling;
-    DictionaryEditorWindow editor({Language::Italian, TableOf(Language::Italian).LexiconFileName(), folder.Path(),
+    DictionaryEditorWindow editor(DictionaryEditorSetup{Language::Italian, TableOf(Language::Italian).LexiconFileName(), ProgramFiles(folder.Path()),
                                    fakes.dialogs, fakes.http, spelling, {}});
     editor.Open();
     editor.FinishLoad();

@@ -3,6 +3,7 @@
 
 #include "model/language.h"
 #include "tests/support/temp_program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 
@@ -25,14 +26,14 @@ TEST(WordFileExchange, ExportWritesEightCrLfFilesThatImportGivesBack)
     TempProgramFolder folder;
     EditorWordLists lists = Lists({{0, {"ASI", "BUE"}}, {1, {"CASA"}}, {7, {"ABCDEFGHIL"}}});
     lists.InsertWord("ZERO");
-    ASSERT_EQ(ExportWordFiles(lists, folder.Path()), QString());
+    ASSERT_EQ(ExportWordFiles(lists, ProgramFiles(folder.Path())), QString());
     EXPECT_EQ(folder.Read("3.TXT"), "ASI\r\nBUE\r\n");
     EXPECT_EQ(folder.Read("4.TXT"), "CASA\r\nZERO\r\n");
     EXPECT_EQ(folder.Read("5.TXT"), "") << "an empty list gives an empty file";
     EXPECT_EQ(folder.Read("10.TXT"), "ABCDEFGHIL\r\n");
 
     EditorWordLists back = Lists({});
-    const WordFileImport import = ImportWordFiles(back, folder.Path());
+    const WordFileImport import = ImportWordFiles(back, ProgramFiles(folder.Path()));
     EXPECT_TRUE(import.errors.isEmpty());
     EXPECT_EQ(import.linesRead, 5);
     for (int k = 0; k < EditorWordLists::kListCount; ++k) {
@@ -63,7 +64,7 @@ TEST(WordFileExchange, ImportTakesEachLineAsItStandsInSortedOrder)
         TempProgramFolder folder;
         folder.Write("5.TXT", row.fiveTxt);
         EditorWordLists lists = Lists({{2, {"OLD"}}});
-        ImportWordFiles(lists, folder.Path());
+        ImportWordFiles(lists, ProgramFiles(folder.Path()));
         EXPECT_EQ(lists.List(2).Words(), row.expected);
     }
 }
@@ -75,7 +76,7 @@ TEST(WordFileExchange, OnlyTheFilesPresentReplaceTheirLists)
     folder.Write("2.txt", "RE\r\n");
     folder.Write("11.txt", "ABCDEFGHILM\r\n");
     EditorWordLists lists = Lists({{1, {"CASA", "ZERO"}}, {2, {"MARMO"}}, {3, {"ALBERO"}}});
-    const WordFileImport import = ImportWordFiles(lists, folder.Path());
+    const WordFileImport import = ImportWordFiles(lists, ProgramFiles(folder.Path()));
     EXPECT_EQ(import.linesRead, 2) << "lengths 2 and 11 are never read";
     EXPECT_EQ(lists.List(2).Words(), QStringList({"ALBUM", "PESTO"}));
     EXPECT_EQ(lists.List(1).Words(), QStringList({"CASA", "ZERO"}));
@@ -91,7 +92,7 @@ TEST(WordFileExchange, AnUnreadableFileIsReportedAndItsListKept)
     ASSERT_TRUE(QDir(folder.Path()).mkdir("6.TXT"));
     folder.Write("4.TXT", "LUPO\r\n");
     EditorWordLists lists = Lists({{3, {"ALBERO"}}});
-    const WordFileImport import = ImportWordFiles(lists, folder.Path());
+    const WordFileImport import = ImportWordFiles(lists, ProgramFiles(folder.Path()));
     ASSERT_EQ(import.errors.size(), 1);
     EXPECT_TRUE(import.errors.first().contains("6.TXT"));
     EXPECT_EQ(lists.List(3).Words(), QStringList({"ALBERO"}));
@@ -103,11 +104,11 @@ TEST(WordFileExchange, ExportReplacesAFileNamedInAnotherCaseAndReportsAFailure)
     TempProgramFolder folder;
     folder.Write("3.txt", "OLD\r\n");
     EditorWordLists lists = Lists({{0, {"ASI"}}});
-    ASSERT_EQ(ExportWordFiles(lists, folder.Path()), QString());
+    ASSERT_EQ(ExportWordFiles(lists, ProgramFiles(folder.Path())), QString());
     EXPECT_EQ(folder.Read("3.txt"), "ASI\r\n");
     EXPECT_FALSE(folder.Exists("3.TXT"));
 
-    const QString error = ExportWordFiles(lists, folder.FilePath("no/such/folder"));
+    const QString error = ExportWordFiles(lists, ProgramFiles(folder.FilePath("no/such/folder")));
     EXPECT_TRUE(error.startsWith("Impossibile scrivere il file 3.TXT")) << error.toStdString();
 }
 
@@ -132,7 +133,7 @@ TEST(WordFileExchange, CountsTheEntriesOfEachFileThatAnExportWouldLose)
         for (const auto& [name, bytes] : row.files)
             folder.Write(name, bytes);
         const EditorWordLists lists = Lists({{0, {"ASI"}}, {1, {"CASA", "ZERO"}}});
-        const ExportLosses losses = EntriesLostByExport(lists, folder.Path());
+        const ExportLosses losses = EntriesLostByExport(lists, ProgramFiles(folder.Path()));
         EXPECT_TRUE(losses.errors.isEmpty());
         EXPECT_EQ(losses.lost, row.lost);
     }

@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, HelpOpensTheLocalPageOrSaysItIsMissing)
 
     folder.Write(QStringLiteral("letterama.HTM"), "<html></html>");
     Choose(help);
-    EXPECT_EQ(fakes.shell.opened, QStringList{QStringLiteral("letterama.HTM")});
+    EXPECT_EQ(fakes.shell.opened, QStringList{folder.FilePath(QStringLiteral("letterama.HTM"))});
     EXPECT_EQ(fakes.dialogs.asked.size(), 1u);
 }
 
@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, HelpThatNoProgramOpensSaysSoWithThePagesPath)
         fakes.shell.opened.clear();
         fakes.shell.handled = row.shellHandles;
         Choose(Window().Menu()->Action(MainMenu::Command::Help));
-        EXPECT_EQ(fakes.shell.opened, QStringList{QStringLiteral("Letterama.htm")});
+        EXPECT_EQ(fakes.shell.opened, QStringList{folder.FilePath(QStringLiteral("Letterama.htm"))});
         EXPECT_EQ(fakes.dialogs.Texts(), row.messages);
     }
 }

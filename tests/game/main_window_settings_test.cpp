@@ -8,10 +8,13 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -268,6 +271,31 @@ TEST_F(MainWindowTest, SoundItemTogglesAndIsSavedEachTime)
     Choose(sound);
     EXPECT_TRUE(State().Settings.SoundOn);
     EXPECT_TRUE(SettingsText().contains("Suono=Si\r\n"));
+}
+
+// Two games in one process, each over its own program folder: the second start-up
+// leaves the current folder alone, and each game saves into its own folder.
+TEST_F(MainWindowTest, TwoGamesInOneProcessEachKeepTheirOwnFiles)
+{
+    WriteLexicon(1);
+    WriteSettings(kDefaultFile);
+    ASSERT_TRUE(Start());
+    QTemporaryDir otherFolder;
+    const QDir other(otherFolder.path());
+    ASSERT_TRUE(QFile::copy(folder.FilePath(QStringLiteral("SLESSICO.1")), other.filePath(QStringLiteral("SLESSICO.1"))));
+    ASSERT_TRUE(QFile::copy(folder.FilePath(QStringLiteral("LETTRAMA.INI")), other.filePath(QStringLiteral("LETTRAMA.INI"))));
+    const QString currentBefore = QDir::currentPath();
+
+    FakePlatform otherFakes;
+    MainWindow second(otherFakes.platform(), ProgramFiles(other.path()), spelling);
+    ASSERT_TRUE(second.Startup());
+    EXPECT_EQ(QDir::currentPath(), currentBefore);
+
+    Choose(Window().Menu()->Action(MainMenu::Command::Sound));
+    EXPECT_TRUE(SettingsText().contains("Suono=No\r\n"));
+    QFile otherSettings(other.filePath(QStringLiteral("LETTRAMA.INI")));
+    ASSERT_TRUE(otherSettings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(otherSettings.readAll().contains("Suono=Si\r\n"));
 }
 
 TEST_F(MainWindowTest, HumanNameIsSavedWhenItsBoxLosesTheFocus)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/core/settings_file.h"
 #include "tests/support/temp_program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -179,15 +180,15 @@ TEST(SettingsFile, GarbageBytesNeverFailAndAValidLineAmongThemCounts)
 TEST(SettingsFile, ReadAndWriteGoThroughTheFileOfTheCurrentFolderInAnyCase)
 {
     TempProgramFolder folder;
-    EXPECT_FALSE(SettingsFile::Read().has_value());
+    EXPECT_FALSE(SettingsFile::Read(ProgramFiles(folder.Path())).has_value());
 
     folder.Write(QStringLiteral("lettrama.ini"), "Tempo=90\r\n");
-    ASSERT_TRUE(SettingsFile::Read().has_value());
-    EXPECT_EQ(SettingsFile::Read()->RoundSeconds, 90);
+    ASSERT_TRUE(SettingsFile::Read(ProgramFiles(folder.Path())).has_value());
+    EXPECT_EQ(SettingsFile::Read(ProgramFiles(folder.Path()))->RoundSeconds, 90);
 
     GameSettings settings;
     settings.RoundSeconds = 30;
-    ASSERT_TRUE(SettingsFile::Write(settings, QStringLiteral("Anonimo")));
+    ASSERT_TRUE(SettingsFile::Write(ProgramFiles(folder.Path()), settings, QStringLiteral("Anonimo")));
     EXPECT_TRUE(folder.Read(QStringLiteral("lettrama.ini")).contains("Tempo=30\r\n"));
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{QStringLiteral("lettrama.ini")});
 }
@@ -244,7 +245,7 @@ TEST(SettingsFile, ANameTheFileCannotStoreIsRefusedAndTheOldNameStays)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("LETTRAMA.INI"), "Giocatore1=LUKASZ\r\n");
     QString error;
-    EXPECT_FALSE(SettingsFile::Write(GameSettings{}, QStringLiteral("Łukasz"), &error));
+    EXPECT_FALSE(SettingsFile::Write(ProgramFiles(folder.Path()), GameSettings{}, QStringLiteral("Łukasz"), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("Łukasz")));
     EXPECT_EQ(folder.Read(QStringLiteral("LETTRAMA.INI")), QByteArray("Giocatore1=LUKASZ\r\n"));
 }
@@ -288,11 +289,11 @@ TEST(SettingsFile, AFileThatCannotBeReadIsReportedAndNeverReplaced)
         }
         const QFileInfo before(folder.FilePath(QStringLiteral("LETTRAMA.INI")));
         ReadStatus status = ReadStatus::Ok;
-        EXPECT_FALSE(SettingsFile::Read(&status).has_value());
+        EXPECT_FALSE(SettingsFile::Read(ProgramFiles(folder.Path()), &status).has_value());
         EXPECT_EQ(status, row.status);
 
         QString error;
-        EXPECT_FALSE(SettingsFile::Write(GameSettings{}, QStringLiteral("Anna"), &error));
+        EXPECT_FALSE(SettingsFile::Write(ProgramFiles(folder.Path()), GameSettings{}, QStringLiteral("Anna"), &error));
         EXPECT_TRUE(error.contains(QStringLiteral("LETTRAMA.INI")));
         const QFileInfo after(folder.FilePath(QStringLiteral("LETTRAMA.INI")));
         EXPECT_EQ(after.isFile(), before.isFile());

@@ -4,6 +4,8 @@
 #include "tests/support/fake_platform.h"
 #include "model/game_state.h"
 #include "game/core/sound_effects.h"
+#include "platform/core/program_files.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <QGroupBox>
 #include <QSignalSpy>
@@ -20,9 +22,11 @@ TEST(BoardCaption, AnEmptiedBoardAlwaysSaysItsCaptionAgain)
     FakePlatform fake;
     GameState state;
     state.Settings.SoundOn = false;
-    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
+    TempProgramFolder folder;
+    const ProgramFiles files(folder.Path());
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave, files};
     QGroupBox panel;
-    auto* board = new TileBoard(state, sounds, &panel);
+    auto* board = new TileBoard(state, sounds, files, &panel);
     QObject::connect(board, &TileBoard::CaptionChanged, &panel, &QGroupBox::setTitle);
     board->Reset();
     for (const char* caption : {"Cliccare bottoni estrazione", "Manche 2 di 5"}) {

@@ -8,6 +8,7 @@
 #include "tests/support/temp_program_folder.h"
 #include "game/ui/board/tile_face.h"
 #include "game/ui/board/tile_geometry.h"
+#include "platform/core/program_files.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -17,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +28,15 @@
 using namespace TileGeometry;
 
 namespace {
+
+// The file names of the sounds played, without the program folder's path.
+QStringList PlayedNames(const QStringList& played)
+{
+    QStringList names;
+    for (const QString& path : played)
+        names.append(QFileInfo(path).fileName());
+    return names;
+}
 
 // A one-pixel animated GIF: two frames of 0.1 s, looping for ever.
 const QByteArray kTinyGif = QByteArray::fromHex(
@@ -57,13 +69,14 @@ protected:
 // out by hand as the board expects of labels it centres.
 struct BoardFixture : ::testing::Test {
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave, files};
     QWidget window;
     QLabel* textCopy = new QLabel("123456789", &window);
     QLabel* secondLabel = new QLabel("(Label per screen reader)", &window);
-    TileBoard* board = new TileBoard(state, sounds, &window);
+    TileBoard* board = new TileBoard(state, sounds, files, &window);
 
     void SetUp() override
     {
@@ -242,7 +255,7 @@ TEST_F(BoardFixture, EveryTilePlaysItsLetterSoundAndWaitsItsHold)
     elapsed.start();
     Draw("A");
     Draw("B");
-    EXPECT_EQ(fake.wave.played, QStringList({"A.WAV", "b.wav"}));
+    EXPECT_EQ(PlayedNames(fake.wave.played), QStringList({"A.WAV", "b.wav"}));
     EXPECT_GE(elapsed.elapsed(), 2 * 60);
 }
 
@@ -257,12 +270,12 @@ TEST_F(BoardFixture, TilesAskedForTogetherFlyInOneAfterTheOtherAndThenReport)
         board->DrawTile(static_cast<int>(state.DrawnLetters.size()) - 1, letter);
     }
     // Only the first tile has started: its sound plays, the others wait their turn.
-    EXPECT_EQ(fake.wave.played, QStringList({"C.WAV"}));
+    EXPECT_EQ(PlayedNames(fake.wave.played), QStringList({"C.WAV"}));
     EXPECT_TRUE(board->Drawing());
     board->WhenTilesInPlace([&] { order.append(QStringLiteral("in place")); });
     EXPECT_TRUE(order.isEmpty());
     ASSERT_TRUE(RunUntil([this] { return !board->Drawing(); }, 5000));
-    EXPECT_EQ(fake.wave.played, QStringList({"C.WAV", "A.WAV", "S.WAV", "A.WAV"}));
+    EXPECT_EQ(PlayedNames(fake.wave.played), QStringList({"C.WAV", "A.WAV", "S.WAV", "A.WAV"}));
     EXPECT_EQ(order, QStringList({"in place"}));
     EXPECT_EQ(board->LetterLabel(3)->pos(), RestTopLeft(3));
     // With nothing moving, the report comes at once; a reset drops a pending one.

@@ -9,6 +9,7 @@
 #include "platform/core/system_clock.h"
 #include "platform/core/system_random.h"
 #include "tests/support/temp_program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <gtest/gtest.h>
 
@@ -44,13 +45,14 @@ QString Sorted(QString s)
 // Word draws in a 9-letter game, the tiles shown collected as one string.
 struct WordDrawFixture : ::testing::Test {
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakePlatform fake;
     GameState state;
     LexiconIndex index;
     QString shownTiles;
     int completions = 0;
     LetterDraw letters{state, fake.random, fake.dialogs, Hooks()};
-    WordDraw words{state, letters, fake.dialogs, fake.random, index};
+    WordDraw words{state, letters, fake.dialogs, fake.random, index, files};
 
     void SetUp() override
     {
@@ -141,7 +143,7 @@ TEST_F(WordDrawFixture, ProgramWordUsesEveryLetterOfALexiconWordOnce)
     WriteLexicon({{8, {"CAMPIONE"}}, {9, {"SCALINATA", "TRAGHETTO"}}, {10, {"OMBRELLONE"}}});
     SystemClock clock;
     SystemRandom random(clock);
-    WordDraw real(state, letters, fake.dialogs, random, index);
+    WordDraw real(state, letters, fake.dialogs, random, index, files);
     for (int round = 0; round < 30; ++round) {
         StartOver();
         real.PressProgramWord();
@@ -218,7 +220,7 @@ TEST_F(WordDrawFixture, ResetOrPressesMeanwhileCannotSpoilAWordDraw)
     hooks.drawTile = [&](int, const QString&) { draw->PressVowel(); };
     LetterDraw pressing(state, fake.random, fake.dialogs, hooks);
     draw = &pressing;
-    WordDraw typed(state, pressing, fake.dialogs, fake.random, index);
+    WordDraw typed(state, pressing, fake.dialogs, fake.random, index, files);
     fake.dialogs.onQuestion = nullptr;
     fake.dialogs.inputs = {"TRAGHETTO"};
     typed.PressTypedWord();

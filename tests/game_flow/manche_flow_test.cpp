@@ -5,6 +5,8 @@
 #include "model/game_state.h"
 #include "game/core/round_clock.h"
 #include "game/core/sound_effects.h"
+#include "platform/core/program_files.h"
+#include "tests/support/temp_program_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,9 @@ namespace {
 struct FlowFixture : ::testing::Test {
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
+    TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave, files};
     QStringList log;
     std::function<void()> onResults;
     std::function<void()> onHighScores;

@@ -5,6 +5,9 @@
 #include "model/game_state.h"
 #include "game/core/sound_effects.h"
 #include "tests/support/temp_program_folder.h"
+#include "platform/core/program_files.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -12,14 +15,24 @@
 
 namespace {
 
+// The file names of the sounds played, without the program folder's path.
+QStringList PlayedNames(const QStringList& played)
+{
+    QStringList names;
+    for (const QString& path : played)
+        names.append(QFileInfo(path).fileName());
+    return names;
+}
+
 // A running game with three computer players, wired to hooks that record what the
 // window would be asked to do. `duringPaint` and `onEnd` run inside those hooks, as
 // window events or modal windows would.
 struct ClockFixture : ::testing::Test {
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakePlatform fake;
     GameState state;
-    SoundEffects sounds{state.Settings.SoundOn, fake.wave};
+    SoundEffects sounds{state.Settings.SoundOn, fake.wave, files};
     QStringList periods;     // "1000", "1", "stop"
     QStringList firstAfter;  // the wait before the first tick of each period, in ms
     bool modalOpen = false;
@@ -93,7 +106,7 @@ struct ClockFixture : ::testing::Test {
         return -1;
     }
 
-    int Played(const QString& name) const { return static_cast<int>(fake.wave.played.count(name)); }
+    int Played(const QString& name) const { return static_cast<int>(PlayedNames(fake.wave.played).count(name)); }
 };
 
 }  // namespace
@@ -137,7 +150,7 @@ TEST_F(ClockFixture, FinishedAtTwelveRunsTheRestOutSilentlyAndKeepsTheSecond)
     clock->FinishNow();
     EXPECT_EQ(state.FinishSeconds, 12);
     EXPECT_EQ(clock->Period(), RoundClock::kFastForwardPeriodMs);
-    EXPECT_EQ(fake.wave.played.last(), QStringLiteral("SOUND2.wav"));
+    EXPECT_EQ(PlayedNames(fake.wave.played).last(), QStringLiteral("SOUND2.wav"));
 
     fake.wave.played.clear();
     EXPECT_EQ(TicksToEnd(), 48);

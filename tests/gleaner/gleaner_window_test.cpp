@@ -7,6 +7,7 @@
 #include "model/language.h"
 #include "lexicon/core/lexicon_writer.h"
 #include "platform/core/site_address.h"
+#include "platform/core/program_files.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -35,7 +36,7 @@ bool WriteLexiconAt(const QString& path, const QStringList& words)
 
 class GleanerWindowTest : public ::testing::Test {
 protected:
-    GleanerWindowTest() : window_(fake_.platform(), folders_.words.path()) {}
+    GleanerWindowTest() : window_(fake_.platform(), ProgramFiles(folders_.words.path())) {}
 
     template <typename T>
     T* Find(const char* name) const
@@ -369,7 +370,7 @@ TEST_P(CommandLineAndWindow, LeaveIdenticalFiles)
     }
 
     FakePlatform fake;
-    GleanerWindow window(fake.platform(), byWindow.words.path());
+    GleanerWindow window(fake.platform(), ProgramFiles(byWindow.words.path()));
     window.SetLexiconFile(lexicon);
     window.findChild<QCheckBox*>(QStringLiteral("foreignLetters"))->setChecked(row.foreignLetters);
     window.findChild<QCheckBox*>(QStringLiteral("readerWords"))->setChecked(row.names);

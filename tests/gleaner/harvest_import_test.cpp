@@ -6,6 +6,7 @@
 #include "lexicon/core/lexicon_words.h"
 #include "dictionary_editor/core/word_file_exchange.h"
 #include "lexicon/core/word_lookup.h"
+#include "platform/core/program_files.h"
 
 #include <QStringList>
 
@@ -19,7 +20,7 @@ namespace {
 std::shared_ptr<const LexiconWords> ImportAndRebuild(const QString& folder)
 {
     EditorWordLists lists(TableOf(Language::Italian).Alphabet);
-    const WordFileImport import = ImportWordFiles(lists, folder);
+    const WordFileImport import = ImportWordFiles(lists, ProgramFiles(folder));
     EXPECT_TRUE(import.errors.isEmpty()) << import.errors.join(' ').toStdString();
     const EditorLexicon lexicon = ComposeEditorLexicon(lists, Language::Italian);
     EXPECT_TRUE(lexicon.image.error.isEmpty()) << lexicon.image.error.toStdString();
@@ -39,7 +40,7 @@ TEST(HarvestImport, EditorImportAndRebuildMakeHarvestedWordsValid)
     folders.WriteWords(QStringLiteral("5.TXT"), "GATTO\r\n");
     Harvest harvest(folders.WriteText(QStringLiteral("t.txt"),
                                       "Il gatto sul tetto, la città e il mare\r\nla luna sopra l'orizzonte\r\n"),
-                    folders.words.path(), false);
+                    ProgramFiles(folders.words.path()), false);
     ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished);
 
     const std::shared_ptr<const LexiconWords> lexicon = ImportAndRebuild(folders.words.path());

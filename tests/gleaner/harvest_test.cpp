@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gleaner/core/harvest.h"
 #include "tests/support/harvest_folders.h"
+#include "platform/core/program_files.h"
+#include "platform/core/program_folder.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -34,7 +38,7 @@ TEST_P(HarvestText, AppendsEveryNewWordToTheFileOfItsLength)
     HarvestFolders folders;
     for (const auto& [name, bytes] : row.before)
         folders.WriteWords(name, bytes);
-    Harvest harvest(folders.WriteText(QStringLiteral("testo.txt"), row.text), folders.words.path(),
+    Harvest harvest(folders.WriteText(QStringLiteral("testo.txt"), row.text), ProgramFiles(folders.words.path()),
                     row.foreignLetters);
 
     ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished) << harvest.Error().toStdString();
@@ -94,10 +98,10 @@ TEST(Harvest, Utf8AndWindows1252TextsLeaveTheSameFiles)
     HarvestFolders utf8;
     HarvestFolders singleByte;
     Harvest fromUtf8(utf8.WriteText(QStringLiteral("t.txt"), "perché la città è là\r\nÈ così\r\n"),
-                     utf8.words.path(), false);
+                     ProgramFiles(utf8.words.path()), false);
     Harvest fromSingleByte(
         singleByte.WriteText(QStringLiteral("t.txt"), "perch\xE9 la citt\xE0 \xE8 l\xE0\r\n\xC8 cos\xEC\r\n"),
-        singleByte.words.path(), false);
+        ProgramFiles(singleByte.words.path()), false);
 
     ASSERT_EQ(fromUtf8.RunToEnd(), Harvest::State::Finished);
     ASSERT_EQ(fromSingleByte.RunToEnd(), Harvest::State::Finished);
@@ -108,15 +112,36 @@ TEST(Harvest, Utf8AndWindows1252TextsLeaveTheSameFiles)
         << Describe(utf8.WordFiles());
 }
 
+// An installed copy: the words go to the user's copies of the word files, a shipped
+// file's lines first; the shipped files stay as they were.
+TEST(Harvest, AnInstalledCopyHarvestsIntoTheUsersFolder)
+{
+    HarvestFolders folders;
+    folders.WriteWords(QStringLiteral("4.TXT"), "CASA\r\n");
+    folders.WriteWords(QString::fromLatin1(ProgramFolder::kInstalledMarker), "");
+    const Files shipped = folders.WordFiles();
+    QTemporaryDir userRoot;
+    const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
+    const ProgramFiles installed = ProgramFiles::Of(folders.words.path(), user);
+    ASSERT_TRUE(installed.HasUserFolder());
+
+    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), "casa mare sole\r\n"), installed, false);
+    ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished) << harvest.Error().toStdString();
+
+    EXPECT_EQ(folders.WordFiles(), shipped);
+    EXPECT_EQ(HarvestFolders::FilesOf(user), (Files{{"4.TXT", "CASA\r\nMARE\r\nSOLE\r\n"}}))
+        << Describe(HarvestFolders::FilesOf(user));
+}
+
 TEST(Harvest, SameTextTwiceAppendsNothingTheSecondTime)
 {
     HarvestFolders folders;
     const QString text = folders.WriteText(QStringLiteral("t.txt"), "il mare è blu, il cielo è blu\r\n");
-    Harvest first(text, folders.words.path(), false);
+    Harvest first(text, ProgramFiles(folders.words.path()), false);
     ASSERT_EQ(first.RunToEnd(), Harvest::State::Finished);
     const Files afterFirst = folders.WordFiles();
 
-    Harvest second(text, folders.words.path(), false);
+    Harvest second(text, ProgramFiles(folders.words.path()), false);
     ASSERT_EQ(second.RunToEnd(), Harvest::State::Finished);
 
     EXPECT_EQ(second.Counts().appended, 0);
@@ -130,7 +155,7 @@ TEST(Harvest, StepsReadTheTextInPiecesAndReportEachAppendedWord)
     QByteArray text;
     for (int i = 0; i < 200; ++i)
         text += "una riga di testo con parole\r\n";
-    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), text), folders.words.path(), false);
+    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), text), ProgramFiles(folders.words.path()), false);
     QStringList appended;
     harvest.onAppended = [&appended](const QString& word) { appended.append(word); };
 
@@ -155,7 +180,7 @@ TEST(Harvest, NoiseWithoutNulBytesEndsWithoutHangingAndWritesOnlyWords)
     QByteArray bytes;
     for (qint64 i = 0; i < 600 * 1024; ++i)
         bytes.append(static_cast<char>((i * 7919) % 251 + 1));
-    Harvest harvest(folders.WriteText(QStringLiteral("image.bin"), bytes), folders.words.path(), true);
+    Harvest harvest(folders.WriteText(QStringLiteral("image.bin"), bytes), ProgramFiles(folders.words.path()), true);
 
     ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished);
 
@@ -173,7 +198,7 @@ TEST(Harvest, TextWithoutLineEndsIsReadInBoundedPieces)
 {
     HarvestFolders folders;
     const QByteArray text = QByteArray("casa ").repeated(40000) + QByteArray("a").repeated(200000) + " mare";
-    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), text), folders.words.path(), false);
+    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), text), ProgramFiles(folders.words.path()), false);
 
     ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished);
 
@@ -213,7 +238,7 @@ TEST_P(UnreadableSource, FailsWithAMessageNamingTheFile)
     const QString path = folders.TextPath(QString::fromLatin1(GetParam().file));
     if (GetParam().make)
         GetParam().make(path);
-    Harvest harvest(path, folders.words.path(), false);
+    Harvest harvest(path, ProgramFiles(folders.words.path()), false);
 
     EXPECT_EQ(harvest.RunToEnd(), Harvest::State::Failed);
 
@@ -242,7 +267,7 @@ TEST(Harvest, UnwritableTargetStopsTheRunKeepingEarlierWords)
 {
     HarvestFolders folders;
     QDir(folders.words.path()).mkdir(QStringLiteral("4.txt"));
-    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), "io tu casa mare sole\r\n"), folders.words.path(),
+    Harvest harvest(folders.WriteText(QStringLiteral("t.txt"), "io tu casa mare sole\r\n"), ProgramFiles(folders.words.path()),
                     false);
 
     EXPECT_EQ(harvest.RunToEnd(), Harvest::State::Failed);
@@ -259,7 +284,7 @@ TEST(Harvest, UnreadableTextByPermissionFails)
     QFile::setPermissions(path, QFileDevice::Permissions());
     if (QFile file(path); file.open(QIODevice::ReadOnly))
         GTEST_SKIP() << "running as a user that reads any file";
-    Harvest harvest(path, folders.words.path(), false);
+    Harvest harvest(path, ProgramFiles(folders.words.path()), false);
 
     EXPECT_EQ(harvest.RunToEnd(), Harvest::State::Failed);
     EXPECT_TRUE(harvest.Error().contains(QStringLiteral("chiuso.txt")));
@@ -274,7 +299,7 @@ TEST(HarvestAsReader, TakesExactlyTheWordsAReaderWould)
                             "e la casa.\r\n";
     HarvestFolders folders;
     folders.WriteWords(QStringLiteral("2.txt"), "IL\r\n");
-    Harvest harvest(folders.WriteText(QStringLiteral("testo.txt"), text), folders.words.path(), false,
+    Harvest harvest(folders.WriteText(QStringLiteral("testo.txt"), text), ProgramFiles(folders.words.path()), false,
                     Harvest::Cutting::AsReader);
     ASSERT_EQ(harvest.RunToEnd(), Harvest::State::Finished) << harvest.Error().toStdString();
     EXPECT_EQ(folders.WordFiles(), (Files{
@@ -289,7 +314,7 @@ TEST(HarvestAsReader, TakesExactlyTheWordsAReaderWould)
 
     // The same text cut at blanks only keeps the words' punctuation and so drops them.
     HarvestFolders plain;
-    Harvest atBlanks(plain.WriteText(QStringLiteral("testo.txt"), text), plain.words.path(), false);
+    Harvest atBlanks(plain.WriteText(QStringLiteral("testo.txt"), text), ProgramFiles(plain.words.path()), false);
     ASSERT_EQ(atBlanks.RunToEnd(), Harvest::State::Finished);
     EXPECT_FALSE(plain.WordFiles().count("7.txt")) << Describe(plain.WordFiles());
     EXPECT_TRUE(plain.WordFiles().count("5.txt")) << "RENZO, the name, is taken";

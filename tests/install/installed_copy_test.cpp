@@ -70,7 +70,6 @@ protected:
     }
     void TearDown() override
     {
-        ProgramFolder::UseProgramFolderOnly();
         if (previousFolder_.isEmpty())
             return;
         QDir::setCurrent(previousFolder_);
@@ -103,7 +102,7 @@ TEST_F(InstalledCopy, WritesNothingUnderItsTreeAndKeepsTheUsersFilesInTheDataFol
     MainWindow window(fakes.platform(), ProgramFiles::Of(programFolder), spelling);
     ASSERT_TRUE(window.Startup()) << fakes.dialogs.Texts().join(QLatin1Char('\n')).toStdString();
     const QString user = QDir(home_.path()).filePath(QStringLiteral("letterama"));
-    EXPECT_EQ(ProgramFolder::UserFolder(), user);
+    EXPECT_EQ(window.Files().WriteFolder(), user);
 
     struct Row {
         const char* what;
@@ -116,11 +115,11 @@ TEST_F(InstalledCopy, WritesNothingUnderItsTreeAndKeepsTheUsersFilesInTheDataFol
              return true;
          }, QStringLiteral("LETTRAMA.INI")},
         {"a word of the personal vocabulary",
-         [] { return PersonalVocabulary::AppendWord(1, QStringLiteral("PAROLONA")); }, QStringLiteral("USERVOCA.1")},
-        {"a high score", [] { return HighScoreFile::Save({{QStringLiteral("Root"), 1200}}); },
+         [&] { return PersonalVocabulary(1, window.Files()).AppendWord(QStringLiteral("PAROLONA")); }, QStringLiteral("USERVOCA.1")},
+        {"a high score", [&] { return HighScoreFile::Save(window.Files(), {{QStringLiteral("Root"), 1200}}); },
          QStringLiteral("Lettrama.HIS")},
         {"a word Gleaner harvests", [&] {
-             return ProgramFolder::AppendLine(QDir(programFolder).filePath(QStringLiteral("8.txt")), "PAROLONA");
+             return window.Files().AppendLine(QStringLiteral("8.txt"), "PAROLONA");
          }, QStringLiteral("8.txt")},
     };
     for (const Row& row : rows) {

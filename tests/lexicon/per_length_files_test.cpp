@@ -2,6 +2,7 @@
 #include "tests/support/harvest_folders.h"
 #include "lexicon/core/per_length_files.h"
 #include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <QByteArray>
 #include <QFileDevice>
@@ -36,7 +37,7 @@ TEST_P(PerLengthRead, TakesEveryLineAsOneEntry)
     if (GetParam().file)
         folders.WriteWords(QString::fromLatin1(GetParam().file), GetParam().bytes);
 
-    const PerLengthFiles::ReadResult result = PerLengthFiles::Read(folders.words.path(), 5);
+    const PerLengthFiles::ReadResult result = PerLengthFiles::Read(ProgramFiles(folders.words.path()), 5);
 
     EXPECT_EQ(result.status, GetParam().status);
     EXPECT_EQ(result.words, GetParam().words);
@@ -66,7 +67,7 @@ TEST(PerLengthFiles, FolderOrPipeOfThatNameIsUnreadable)
     ::mkfifo(QFile::encodeName(QDir(folders.words.path()).filePath(QStringLiteral("6.txt"))), 0600);
 
     for (const int length : {5, 6}) {
-        const PerLengthFiles::ReadResult result = PerLengthFiles::Read(folders.words.path(), length);
+        const PerLengthFiles::ReadResult result = PerLengthFiles::Read(ProgramFiles(folders.words.path()), length);
         EXPECT_EQ(result.status, Status::Unreadable) << length;
         EXPECT_TRUE(result.error.contains(QStringLiteral("%1.txt").arg(length), Qt::CaseInsensitive))
             << result.error.toStdString();
@@ -102,9 +103,9 @@ TEST(PerLengthFiles, WriteThenReadGivesTheSameWordsUnderTheExistingName)
     const QStringList words{"CASA", "MARE", "perché"};
 
     QString error;
-    ASSERT_TRUE(PerLengthFiles::Write(folders.words.path(), 4, words, &error)) << error.toStdString();
+    ASSERT_TRUE(PerLengthFiles::Write(ProgramFiles(folders.words.path()), 4, words, &error)) << error.toStdString();
 
-    EXPECT_EQ(PerLengthFiles::Read(folders.words.path(), 4).words, words);
+    EXPECT_EQ(PerLengthFiles::Read(ProgramFiles(folders.words.path()), 4).words, words);
     EXPECT_EQ(QDir(folders.words.path()).entryList(QDir::Files), QStringList{"4.txt"});
 }
 
@@ -114,7 +115,7 @@ TEST(PerLengthFiles, FailedWriteKeepsTheOldFile)
     folders.WriteWords(QStringLiteral("4.TXT"), "CASA\r\n");
 
     QString error;
-    EXPECT_FALSE(PerLengthFiles::Write(folders.words.path(), 4, {"MARE", "ŁÓDŹ"}, &error));
+    EXPECT_FALSE(PerLengthFiles::Write(ProgramFiles(folders.words.path()), 4, {"MARE", "ŁÓDŹ"}, &error));
 
     EXPECT_TRUE(error.contains(QStringLiteral("4.TXT"))) << error.toStdString();
     EXPECT_EQ(folders.WordFiles(), (std::map<QString, QByteArray>{{"4.TXT", "CASA\r\n"}}));
@@ -126,9 +127,9 @@ TEST(PerLengthFiles, GleanerCreatesLowerCaseNamesAndFindsTheEditorsOnes)
     folders.WriteWords(QStringLiteral("3.TXT"), "");
     const QDir dir(folders.words.path());
 
-    EXPECT_EQ(PerLengthFiles::AppendPathOf(dir.path(), 3), dir.filePath(QStringLiteral("3.TXT")));
-    EXPECT_EQ(PerLengthFiles::AppendPathOf(dir.path(), 12), dir.filePath(QStringLiteral("12.txt")));
-    EXPECT_EQ(PerLengthFiles::PathOf(dir.path(), 12), dir.filePath(QStringLiteral("12.TXT")));
+    EXPECT_EQ(PerLengthFiles::AppendPathOf(ProgramFiles(dir.path()), 3), dir.filePath(QStringLiteral("3.TXT")));
+    EXPECT_EQ(PerLengthFiles::AppendPathOf(ProgramFiles(dir.path()), 12), dir.filePath(QStringLiteral("12.txt")));
+    EXPECT_EQ(PerLengthFiles::PathOf(ProgramFiles(dir.path()), 12), dir.filePath(QStringLiteral("12.TXT")));
 }
 
 }  // namespace
@@ -161,7 +162,7 @@ TEST(PerLengthFiles, AHarvestedWordIsAppendedWholeOrNotAtAll)
             });
         }
         QString error;
-        const bool appended = PerLengthFiles::AppendWord(path, "BUSHELS", &error);
+        const bool appended = PerLengthFiles::AppendWord(ProgramFiles(folders.words.path()), "BUSHELS", &error);
         ProgramFolder::ReplaceWriteStep({});
 
         EXPECT_EQ(appended, *row.said == '\0');
@@ -191,8 +192,7 @@ TEST(PerLengthFiles, AWordFileLinkedToAFolderOrPipeIsNeverWritten)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.length);
         QString error;
-        EXPECT_FALSE(PerLengthFiles::AppendWord(PerLengthFiles::AppendPathOf(dir.path(), row.length),
-                                                QByteArray(row.length, 'A'), &error));
+        EXPECT_FALSE(PerLengthFiles::AppendWord(ProgramFiles(dir.path()), QByteArray(row.length, 'A'), &error));
         EXPECT_TRUE(error.contains(QString::fromUtf8(row.said))) << error.toStdString();
     }
     char byte = 0;

@@ -5,6 +5,7 @@
 #include "platform/core/program_folder.h"
 #include "tests/lexicon_search/search_fixture.h"
 #include "tests/support/temp_program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +67,7 @@ TEST(LexiconSource, MissingAndUnreadableFilesGiveTheirOwnError)
         }
         row.prepare(folder);
 
-        const auto opened = LexiconSource::ForLanguage(Language::Italian, words).Open();
+        const auto opened = LexiconSource::ForLanguage(ProgramFiles(folder.Path()), Language::Italian, words).Open();
         const auto scan = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
         const DictRun tool = RunDict({"lookup", "--lexicon", "SLESSICO.1", "CASA", "CASA"});
 

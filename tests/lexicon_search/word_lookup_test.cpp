@@ -4,7 +4,9 @@
 #include "tests/lexicon_search/search_fixture.h"
 #include "tests/support/temp_program_folder.h"
 #include "lexicon/core/word_lookup.h"
+#include "platform/core/program_files.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -19,7 +21,10 @@ QString Judge(const char* word, const char* excluded, const char* drawn, int lan
 {
     const QString vocabulary = QStringLiteral("USERVOCA.%1").arg(language);
     const WordLookup::Query query{QString::fromLatin1(word), QString::fromLatin1(excluded), QString::fromLatin1(drawn)};
-    const LexiconResult<QString> verdict = WordLookup::Judge(LexiconSource::ForLanguage(static_cast<Language>(language)), vocabulary, query);
+    // The test's program folder is the current folder.
+    const ProgramFiles files(QDir::currentPath());
+    const LexiconResult<QString> verdict =
+        WordLookup::Judge(LexiconSource::ForLanguage(files, static_cast<Language>(language)), vocabulary, query);
     const LexiconResult<LexiconScan> file = LexiconScan::Open(TableOf(static_cast<Language>(language)).LexiconFileName());
     EXPECT_EQ(verdict.HasValue(), file.HasValue());
     if (!verdict)
@@ -88,7 +93,7 @@ TEST(WordLookup, MissingLexiconGivesItsErrorWhateverTheWord)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("USERVOCA.3"), "CASA\r\n");
     for (const char* word : {"CASA", "XY"}) {
-        const auto verdict = WordLookup::Judge(LexiconSource::ForLanguage(Language::Latin), QStringLiteral("USERVOCA.3"),
+        const auto verdict = WordLookup::Judge(LexiconSource::ForLanguage(ProgramFiles(folder.Path()), Language::Latin), QStringLiteral("USERVOCA.3"),
                                                {QString::fromLatin1(word), {}, QStringLiteral("CASA")});
         ASSERT_FALSE(verdict) << word;
         EXPECT_EQ(verdict.Error().Message(), QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.3"));

@@ -3,6 +3,7 @@
 #include "tests/lexicon_search/search_fixture.h"
 #include "tests/support/temp_program_folder.h"
 #include "lexicon/core/word_search.h"
+#include "platform/core/program_files.h"
 
 #include <QFile>
 
@@ -113,7 +114,7 @@ TEST(WordSearch, RunGivesEachLengthsWordsAndKeepsEveryWordFound)
     folder.Write(QStringLiteral("slessico.2"), LexiconBytes(words));
     const QString draw = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZOA");
 
-    const LexiconResult<WordSearch::Found> found = WordSearch::Run(LexiconSource::ForLanguage(Language::English), draw, 9);
+    const LexiconResult<WordSearch::Found> found = WordSearch::Run(LexiconSource::ForLanguage(ProgramFiles(folder.Path()), Language::English), draw, 9);
 
     ASSERT_TRUE(found) << "read from the file, found without regard to case";
     EXPECT_EQ(found->InOrder(), ReferenceSearch(words, draw, 9));
@@ -136,7 +137,7 @@ TEST(WordSearch, MissingLexiconGivesItsErrorAndNoWords)
     const auto loaded = LexiconWords::Load(QStringLiteral("SLESSICO.1"));
     QFile::remove(QStringLiteral("SLESSICO.1"));
     for (const int language : {1, 3}) {
-        const auto found = WordSearch::Run(LexiconSource::ForLanguage(static_cast<Language>(language), loaded), QStringLiteral("CASAXXXXXX"), 10);
+        const auto found = WordSearch::Run(LexiconSource::ForLanguage(ProgramFiles(folder.Path()), static_cast<Language>(language), loaded), QStringLiteral("CASAXXXXXX"), 10);
         ASSERT_FALSE(found);
         EXPECT_EQ(found.Error().kind, LexiconError::Kind::Missing);
         EXPECT_EQ(found.Error().Message(),

@@ -7,6 +7,7 @@
 #include "platform/core/spell_checker.h"
 #include "tests/support/temp_program_folder.h"
 #include "tests/support/when_modal_opens.h"
+#include "platform/core/program_files.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,9 +46,10 @@ protected:
     }
 
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakeShell shell;
     FakeSpellChecker spellChecker;
-    ConfirmWindow window{shell, spellChecker};
+    ConfirmWindow window{shell, spellChecker, files};
 };
 
 TEST_F(ConfirmWindowTest, EachOptionAnswersItsNumber)

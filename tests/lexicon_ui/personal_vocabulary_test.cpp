@@ -4,6 +4,7 @@
 #include "tests/support/temp_program_folder.h"
 #include "tests/support/tiny_lexicon.h"
 #include "lexicon/core/word_rules.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,7 +45,8 @@ TEST(PersonalVocabulary, SaveRewritesTheWholeFileInListOrder)
 {
     TempProgramFolder folder;
     folder.Write("uservoca.1", "VECCHIA\r\nPAROLA\r\n");
-    const PersonalVocabulary vocabulary(1);
+    const ProgramFiles files(folder.Path());
+    const PersonalVocabulary vocabulary(1, files);
 
     ASSERT_TRUE(vocabulary.Save({"ZETA", "ALFA"}));
     EXPECT_EQ(folder.Read("uservoca.1"), QByteArray("ZETA\r\nALFA\r\n"));
@@ -59,12 +61,12 @@ TEST(PersonalVocabulary, SaveRewritesTheWholeFileInListOrder)
 TEST(PersonalVocabulary, EnsureExistsCreatesAnEmptyFileAndKeepsAnExistingOne)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(PersonalVocabulary(2).EnsureExists());
+    ASSERT_TRUE(PersonalVocabulary(2, ProgramFiles(folder.Path())).EnsureExists());
     EXPECT_TRUE(folder.Exists("USERVOCA.2"));
     EXPECT_EQ(folder.Read("USERVOCA.2"), QByteArray());
 
     folder.Write("USERVOCA.3", "WORD\r\n");
-    ASSERT_TRUE(PersonalVocabulary(3).EnsureExists());
+    ASSERT_TRUE(PersonalVocabulary(3, ProgramFiles(folder.Path())).EnsureExists());
     EXPECT_EQ(folder.Read("USERVOCA.3"), QByteArray("WORD\r\n"));
 }
 
@@ -87,7 +89,7 @@ TEST(PersonalVocabulary, AppendedWordAlwaysStartsALineOfItsOwn)
         TempProgramFolder folder;
         if (c.before)
             folder.Write("USERVOCA.1", *c.before);
-        EXPECT_TRUE(PersonalVocabulary::AppendWord(1, QStringLiteral(" treno ")));
+        EXPECT_TRUE(PersonalVocabulary(1, ProgramFiles(folder.Path())).AppendWord(QStringLiteral(" treno ")));
         EXPECT_EQ(folder.Read("USERVOCA.1"), c.after) << c.name;
     }
 }
@@ -99,7 +101,7 @@ TEST(PersonalVocabulary, AppendRefusesWhatCannotBeOneLineOfOneBytePerLetter)
     const QString refused[] = {QString(), QStringLiteral("   "), QStringLiteral("CA\nSA"),
                                QStringLiteral("ŁÓDŹ")};
     for (const QString& word : refused)
-        EXPECT_FALSE(PersonalVocabulary::AppendWord(1, word)) << word.toStdString();
+        EXPECT_FALSE(PersonalVocabulary(1, ProgramFiles(folder.Path())).AppendWord(word)) << word.toStdString();
     EXPECT_EQ(folder.Read("USERVOCA.1"), QByteArray("CASA\r\n"));
 }
 
@@ -107,7 +109,7 @@ TEST(PersonalVocabulary, AppendGoesToTheFileWhateverTheCaseOfItsName)
 {
     TempProgramFolder folder;
     folder.Write("uservoca.1", "CASA\r\n");
-    ASSERT_TRUE(PersonalVocabulary::AppendWord(1, QStringLiteral("PANE")));
+    ASSERT_TRUE(PersonalVocabulary(1, ProgramFiles(folder.Path())).AppendWord(QStringLiteral("PANE")));
     EXPECT_EQ(folder.Read("uservoca.1"), QByteArray("CASA\r\nPANE\r\n"));
     EXPECT_FALSE(folder.Exists("USERVOCA.1"));
 }
@@ -117,14 +119,14 @@ TEST(MainLexicon, OnlyAnExactMatchInTheSectionOfTheWordsLengthCounts)
     TempProgramFolder folder;
     ASSERT_TRUE(WriteTinyLexicon(1, {"ORA", "CASA", "MARE", "TRENO", "ALBERO"}));
 
-    EXPECT_EQ(FindInMainLexicon(1, "CASA"), MainLexiconMatch::Found);
-    EXPECT_EQ(FindInMainLexicon(1, "MARE"), MainLexiconMatch::Found);
-    EXPECT_EQ(FindInMainLexicon(1, "ALBERO"), MainLexiconMatch::Found);
-    EXPECT_EQ(FindInMainLexicon(1, "casa"), MainLexiconMatch::NotFound);
-    EXPECT_EQ(FindInMainLexicon(1, "CAS"), MainLexiconMatch::NotFound);
-    EXPECT_EQ(FindInMainLexicon(1, "TRENI"), MainLexiconMatch::NotFound);
-    EXPECT_EQ(FindInMainLexicon(1, "PRECIPITEVOLISSIMEVOLMENTE"), MainLexiconMatch::NotFound);
-    EXPECT_EQ(FindInMainLexicon(2, "CASA"), MainLexiconMatch::FileMissing);
+    EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "CASA"), MainLexiconMatch::Found);
+    EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "MARE"), MainLexiconMatch::Found);
+    EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "ALBERO"), MainLexiconMatch::Found);
+    EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "casa"), MainLexiconMatch::NotFound);
+    EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "CAS"), MainLexiconMatch::NotFound);
+    EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "TRENI"), MainLexiconMatch::NotFound);
+    EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "PRECIPITEVOLISSIMEVOLMENTE"), MainLexiconMatch::NotFound);
+    EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 2, "CASA"), MainLexiconMatch::FileMissing);
 }
 
 struct VerdictCase {
@@ -152,26 +154,26 @@ TEST(NewWord, ChecksComeInOrderAlphabetLengthLexiconList)
     };
     for (const VerdictCase& c : cases) {
         const QString alphabet = TableOf(static_cast<Language>(c.language)).Alphabet;
-        EXPECT_EQ(CheckNewWord(c.word, alphabet, c.language, listed), c.verdict) << c.word;
+        EXPECT_EQ(CheckNewWord(ProgramFiles(folder.Path()), c.word, alphabet, c.language, listed), c.verdict) << c.word;
     }
 }
 
 TEST(WordRules, MissingFileGivesTheNumberedErrorAndTheBoxNotice)
 {
     TempProgramFolder folder;
-    EXPECT_FALSE(WordRules::ReadLines().has_value());
-    EXPECT_EQ(WordRules::MessageText(),
+    EXPECT_FALSE(WordRules::ReadLines(ProgramFiles(folder.Path())).has_value());
+    EXPECT_EQ(WordRules::MessageText(ProgramFiles(folder.Path())),
               QStringLiteral("ERRORE 0001: File contenente le regole sulle parole non trovato: REGPAROL.TXT"));
-    EXPECT_EQ(WordRules::BoxText(), QStringLiteral("File REGPAROL.txt non trovato"));
+    EXPECT_EQ(WordRules::BoxText(ProgramFiles(folder.Path())), QStringLiteral("File REGPAROL.txt non trovato"));
 }
 
 TEST(WordRules, LinesAreShownOneUnderAnotherFromAFileOfAnyNameCase)
 {
     TempProgramFolder folder;
     folder.Write("regparol.txt", "Regola uno\r\n\r\nRegola due\r\n");
-    EXPECT_EQ(WordRules::ReadLines().value_or(QStringList()), QStringList({"Regola uno", "", "Regola due"}));
-    EXPECT_EQ(WordRules::MessageText(), QStringLiteral("Regola uno\n\nRegola due"));
-    EXPECT_EQ(WordRules::BoxText(), WordRules::MessageText());
+    EXPECT_EQ(WordRules::ReadLines(ProgramFiles(folder.Path())).value_or(QStringList()), QStringList({"Regola uno", "", "Regola due"}));
+    EXPECT_EQ(WordRules::MessageText(ProgramFiles(folder.Path())), QStringLiteral("Regola uno\n\nRegola due"));
+    EXPECT_EQ(WordRules::BoxText(ProgramFiles(folder.Path())), WordRules::MessageText(ProgramFiles(folder.Path())));
 }
 
 TEST(WordRules, TextIsReadAsUtf8WhenItIsElseAsTheWindowsCodePage)
@@ -205,10 +207,10 @@ TEST(WordRules, AFileThatCannotBeShownIsToldAndNeverHoldsTheWindow)
             folder.Write(QStringLiteral("REGPAROL.TXT"), QByteArray(WordRules::kMaxFileBytes + 1, 'x'));
         }
         QString failure;
-        EXPECT_FALSE(WordRules::ReadLines(&failure).has_value());
+        EXPECT_FALSE(WordRules::ReadLines(ProgramFiles(folder.Path()), &failure).has_value());
         EXPECT_TRUE(failure.contains(QString::fromUtf8(row.said))) << failure.toStdString();
-        EXPECT_EQ(WordRules::MessageText(), failure);
-        EXPECT_EQ(WordRules::BoxText(), failure);
+        EXPECT_EQ(WordRules::MessageText(ProgramFiles(folder.Path())), failure);
+        EXPECT_EQ(WordRules::BoxText(ProgramFiles(folder.Path())), failure);
     }
 }
 
@@ -229,7 +231,8 @@ TEST(PersonalVocabulary, EveryByteOfTheCodePageSurvivesReadAndSave)
         SCOPED_TRACE(row.label);
         TempProgramFolder folder;
         folder.Write("USERVOCA.1", row.file);
-        const PersonalVocabulary vocabulary(1);
+        const ProgramFiles files(folder.Path());
+        const PersonalVocabulary vocabulary(1, files);
         ASSERT_TRUE(vocabulary.Save(vocabulary.Read()));
         EXPECT_EQ(folder.Read("USERVOCA.1"), row.saved);
     }
@@ -239,7 +242,8 @@ TEST(PersonalVocabulary, EveryByteOfTheCodePageSurvivesReadAndSave)
     for (int byte = 0x20; byte <= 0xFF; ++byte)
         everyByte.append(static_cast<char>(byte));
     folder.Write("USERVOCA.1", everyByte + "\r\n");
-    const PersonalVocabulary vocabulary(1);
+    const ProgramFiles files(folder.Path());
+    const PersonalVocabulary vocabulary(1, files);
     ASSERT_TRUE(vocabulary.Save(vocabulary.Read()));
     const QByteArray once = folder.Read("USERVOCA.1");
     EXPECT_EQ(once.size(), everyByte.size() + 2);
@@ -301,8 +305,8 @@ TEST(PersonalVocabulary, CreateAndAppendNeverOpenAPipeAndSaySo)
         ASSERT_TRUE(pipe.made && pipe.reader >= 0);
 
         QString error;
-        const bool done = row.append ? PersonalVocabulary::AppendWord(1, QStringLiteral("PIPPO"), &error)
-                                     : PersonalVocabulary(1).EnsureExists(&error);
+        const bool done = row.append ? PersonalVocabulary(1, ProgramFiles(folder.Path())).AppendWord(QStringLiteral("PIPPO"), &error)
+                                     : PersonalVocabulary(1, ProgramFiles(folder.Path())).EnsureExists(&error);
 
         EXPECT_FALSE(done);
         EXPECT_TRUE(error.contains(QString::fromUtf8(row.said))) << error.toStdString();
@@ -327,7 +331,7 @@ TEST(PersonalVocabulary, AnAppendCutShortByAFullDiskLeavesNoHalfWord)
             return false;
         });
         QString error;
-        const bool appended = PersonalVocabulary::AppendWord(1, QStringLiteral("IRIDE"), &error);
+        const bool appended = PersonalVocabulary(1, ProgramFiles(folder.Path())).AppendWord(QStringLiteral("IRIDE"), &error);
         ProgramFolder::ReplaceWriteStep({});
 
         EXPECT_FALSE(appended);

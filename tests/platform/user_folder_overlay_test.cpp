@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/core/program_files.h"
 #include "platform/core/program_folder.h"
 #include "tests/support/temp_program_folder.h"
 
@@ -52,13 +53,11 @@ protected:
         ASSERT_TRUE(userRoot_.isValid());
         userFolder_ = QDir(userRoot_.path()).filePath(QStringLiteral("letterama"));
     }
-    void TearDown() override { ProgramFolder::UseProgramFolderOnly(); }
-
-    bool LayOver(bool installed)
+    ProgramFiles LayOver(bool installed)
     {
         if (installed)
             MarkInstalled(program_.Path());
-        return ProgramFolder::UseUserFolderIfInstalled(program_.Path(), userFolder_);
+        return ProgramFiles::Of(program_.Path(), userFolder_);
     }
 
     TempProgramFolder program_;
@@ -87,8 +86,8 @@ TEST_F(UserFolderOverlay, ReadsTheUserCopyFirstThenTheShippedFile)
          {}, {{"USERVOCA.1", "CASA\r\n"}}, "uservoca.1", "CASA\r\n"},
         {"a file in neither folder is missing",
          {{"SLESSICO.1", "shipped"}}, {}, "Lettrama.HIS", std::nullopt},
-        {"a path through the program folder is laid over as a bare name is",
-         {{"3.txt", "old"}}, {{"3.TXT", "new"}}, "<program>/3.txt", "new"},
+        {"a word file is laid over as any other file",
+         {{"3.txt", "old"}}, {{"3.TXT", "new"}}, "3.txt", "new"},
     };
     for (const ReadCase& row : cases) {
         SCOPED_TRACE(row.what);
@@ -97,14 +96,12 @@ TEST_F(UserFolderOverlay, ReadsTheUserCopyFirstThenTheShippedFile)
         const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
         WriteFiles(program.Path(), row.shipped);
         MarkInstalled(program.Path());
-        ASSERT_TRUE(ProgramFolder::UseUserFolderIfInstalled(program.Path(), user));
+        const ProgramFiles files = ProgramFiles::Of(program.Path(), user);
+        ASSERT_TRUE(files.HasUserFolder());
         WriteFiles(user, row.user);
 
-        QString name = row.name;
-        name.replace(QStringLiteral("<program>"), program.Path());
-        EXPECT_EQ(ProgramFolder::ReadAll(name), row.expected);
-        EXPECT_EQ(ProgramFolder::Exists(name), row.expected.has_value());
-        ProgramFolder::UseProgramFolderOnly();
+        EXPECT_EQ(files.ReadAll(row.name), row.expected);
+        EXPECT_EQ(files.Exists(row.name), row.expected.has_value());
     }
 }
 
@@ -131,7 +128,7 @@ TEST_F(UserFolderOverlay, WritesGoToTheUserFolderAndLeaveTheShippedFilesAlone)
         {"a line added to a user copy follows the user's lines only",
          {{"USERVOCA.1", "A\r\n"}}, {{"USERVOCA.1", "B\r\n"}}, true, "USERVOCA.1", {{"USERVOCA.1", "B\r\nnew\r\n"}}},
         {"a line added to a new file starts it",
-         {}, {}, true, "<program>/5.txt", {{"5.txt", "new\r\n"}}},
+         {}, {}, true, "5.txt", {{"5.txt", "new\r\n"}}},
     };
     for (const WriteCase& row : cases) {
         SCOPED_TRACE(row.what);
@@ -140,36 +137,34 @@ TEST_F(UserFolderOverlay, WritesGoToTheUserFolderAndLeaveTheShippedFilesAlone)
         const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
         WriteFiles(program.Path(), row.shipped);
         MarkInstalled(program.Path());
-        ASSERT_TRUE(ProgramFolder::UseUserFolderIfInstalled(program.Path(), user));
+        const ProgramFiles files = ProgramFiles::Of(program.Path(), user);
+        ASSERT_TRUE(files.HasUserFolder());
         WriteFiles(user, row.user);
 
-        QString name = row.name;
-        name.replace(QStringLiteral("<program>"), program.Path());
-        const bool written = row.append ? ProgramFolder::AppendLine(name, "new")
-                                        : ProgramFolder::WriteAtomically(name, "new");
+        const bool written = row.append ? files.AppendLine(row.name, "new") : files.WriteWhole(row.name, "new");
         EXPECT_TRUE(written);
         EXPECT_EQ(ReadFolder(user), row.expectedUser);
         EXPECT_EQ(ReadFolder(program.Path()), row.shipped);
-        ProgramFolder::UseProgramFolderOnly();
     }
 }
 
 TEST_F(UserFolderOverlay, ABuildFolderKeepsEveryFileInItself)
 {
     program_.Write(QStringLiteral("SLESSICO.1"), "shipped");
-    EXPECT_FALSE(LayOver(false));
-    EXPECT_TRUE(ProgramFolder::UserFolder().isEmpty());
+    const ProgramFiles files = LayOver(false);
+    EXPECT_FALSE(files.HasUserFolder());
 
-    ASSERT_TRUE(ProgramFolder::WriteAtomically(QStringLiteral("LETTRAMA.INI"), "settings"));
-    ASSERT_TRUE(ProgramFolder::WriteAtomically(QStringLiteral("slessico.1"), "rebuilt"));
+    ASSERT_TRUE(files.WriteWhole(QStringLiteral("LETTRAMA.INI"), "settings"));
+    ASSERT_TRUE(files.WriteWhole(QStringLiteral("slessico.1"), "rebuilt"));
     EXPECT_EQ(ReadFolder(program_.Path()), (Files{{"LETTRAMA.INI", "settings"}, {"SLESSICO.1", "rebuilt"}}));
     EXPECT_FALSE(QFileInfo::exists(userFolder_));
-    EXPECT_EQ(ProgramFolder::Resolve(QStringLiteral("lettrama.ini")), QStringLiteral("LETTRAMA.INI"));
+    EXPECT_EQ(files.Resolve(QStringLiteral("lettrama.ini")), program_.FilePath(QStringLiteral("LETTRAMA.INI")));
 }
 
+// The overlay belongs to its ProgramFiles alone: the plain path helpers know nothing of it.
 TEST_F(UserFolderOverlay, FilesOutsideTheProgramFolderAreNotLaidOver)
 {
-    ASSERT_TRUE(LayOver(true));
+    ASSERT_TRUE(LayOver(true).HasUserFolder());
     QTemporaryDir elsewhere;
     const QString other = QDir(elsewhere.path()).filePath(QStringLiteral("Notes.txt"));
     WriteFiles(elsewhere.path(), {{"Notes.txt", "mine"}});
@@ -182,10 +177,11 @@ TEST_F(UserFolderOverlay, FilesOutsideTheProgramFolderAreNotLaidOver)
 
 TEST_F(UserFolderOverlay, AFileOpenedDirectlyForAppendingIsCreatedInTheUserFolder)
 {
-    ASSERT_TRUE(LayOver(true));
+    const ProgramFiles files = LayOver(true);
+    ASSERT_TRUE(files.HasUserFolder());
     // Some writers open the resolved path themselves: it must lie in a folder that
     // exists and that they may write.
-    QFile file(ProgramFolder::Resolve(QStringLiteral("USERVOCA.3")));
+    QFile file(files.Resolve(QStringLiteral("USERVOCA.3")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
     file.write("ROSA\r\n");
     file.close();
@@ -251,9 +247,9 @@ TEST(InstalledCopy, OnlyTheInstallsMarkerMakesAFolderAnInstalledCopy)
 
         QTemporaryDir userRoot;
         const QString user = QDir(userRoot.path()).filePath(QStringLiteral("letterama"));
-        EXPECT_EQ(ProgramFolder::UseUserFolderIfInstalled(folder, user), row.installed);
-        EXPECT_EQ(ProgramFolder::UserFolder(), row.installed ? user : QString());
-        ProgramFolder::UseProgramFolderOnly();
+        const ProgramFiles files = ProgramFiles::Of(folder, user);
+        EXPECT_EQ(files.HasUserFolder(), row.installed);
+        EXPECT_EQ(files.WriteFolder(), row.installed ? user : folder);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "tests/results/manche_fixture.h"
 #include "lexicon/core/personal_vocabulary.h"
 #include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 
@@ -19,7 +20,8 @@ protected:
     {
         EXPECT_TRUE(MancheFixture::WriteLexicon(1));
         input.drawnLetters = MancheFixture::kLetters;
-        input.lexicon = LexiconSource::ForLanguage(Language::Italian);
+        input.lexicon = LexiconSource::ForLanguage(files, Language::Italian);
+        input.files = &files;
         input.lexiconLanguage = 1;
         input.finishSeconds = 12;
         confirm = [this](const QString& word, int previousChoice) {
@@ -58,6 +60,7 @@ protected:
     }
 
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakeDialogs dialogs;
     ResultsBoardInput input;
     ResultsBoard::ConfirmWord confirm;
@@ -239,8 +242,10 @@ TEST_F(ResultsBoardTest, UnwritableVocabularyStillLetsChoiceOneScoreAndSaysTheWo
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         TempProgramFolder folder;
+        const ProgramFiles caseFiles(folder.Path());
         EXPECT_TRUE(MancheFixture::WriteLexicon(1));
-        input.lexicon = LexiconSource::ForLanguage(Language::Italian);
+        input.lexicon = LexiconSource::ForLanguage(caseFiles, Language::Italian);
+        input.files = &caseFiles;
         if (c.folderInTheWay) {
             ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("USERVOCA.1")));
         }

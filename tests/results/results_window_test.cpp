@@ -75,7 +75,7 @@ protected:
     {
         const QPointer<ResultsWindow> board(window);
         board->StartManche(state, players,
-                           LexiconSource::ForLanguage(state.Settings.LexiconLanguage));
+                           LexiconSource::ForLanguage(files, state.Settings.LexiconLanguage));
         EXPECT_TRUE(RunUntil([board] { return !board || !board->isVisible(); }, 10000));
         return board ? board->LastOutcome() : std::nullopt;
     }
@@ -110,10 +110,11 @@ protected:
     }
 
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakePlatform fake;
     FakeSpellChecker speller;
     GameState state;
-    ResultsWindow* window = new ResultsWindow(fake.platform(), speller);
+    ResultsWindow* window = new ResultsWindow(fake.platform(), files, speller);
     std::vector<QStringList> scoreLabels;
 
     ~ResultsWindowTest() override { delete window; }

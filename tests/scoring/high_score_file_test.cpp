@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring/core/high_score_file.h"
 #include "tests/support/temp_program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <gtest/gtest.h>
 
@@ -60,11 +61,11 @@ TEST(HighScoreFile, KeepsWhatParsesAndDropsTheRest)
 TEST(HighScoreFile, FoundWithoutRegardToCaseAndReplacedUnderItsOwnName)
 {
     TempProgramFolder folder;
-    EXPECT_TRUE(HighScoreFile::Load().contents.entries.empty());
+    EXPECT_TRUE(HighScoreFile::Load(ProgramFiles(folder.Path())).contents.entries.empty());
     folder.Write(QStringLiteral("LETTRAMA.HIS"), "Bruno, 900\r\n");
-    EXPECT_EQ(HighScoreFile::Load().contents.entries, (Entries{{QStringLiteral("Bruno"), 900}}));
+    EXPECT_EQ(HighScoreFile::Load(ProgramFiles(folder.Path())).contents.entries, (Entries{{QStringLiteral("Bruno"), 900}}));
 
-    ASSERT_TRUE(HighScoreFile::Save({{QStringLiteral("Ada"), 1000}}));
+    ASSERT_TRUE(HighScoreFile::Save(ProgramFiles(folder.Path()), {{QStringLiteral("Ada"), 1000}}));
     EXPECT_EQ(folder.Read(QStringLiteral("LETTRAMA.HIS")), QByteArray("Ada, 1000\r\n"));
     EXPECT_FALSE(folder.Exists(QStringLiteral("Lettrama.HIS")));
 }
@@ -86,7 +87,7 @@ TEST(HighScoreFile, NamesAreWrittenInTheSingleByteCodePageAndEveryByteComesBack)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("Lettrama.HIS"), "Ada, 1000\r\n");
     QString error;
-    EXPECT_FALSE(HighScoreFile::Save({{QStringLiteral("Łukasz"), 900}}, {}, &error));
+    EXPECT_FALSE(HighScoreFile::Save(ProgramFiles(folder.Path()), {{QStringLiteral("Łukasz"), 900}}, {}, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), QByteArray("Ada, 1000\r\n"));
 }

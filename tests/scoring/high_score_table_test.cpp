@@ -3,6 +3,7 @@
 #include "scoring/core/high_score_file.h"
 #include "scoring/core/high_score_table.h"
 #include "tests/support/temp_program_folder.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -84,7 +85,7 @@ TEST(HighScoreSetUp, FromTheMenuNeverWritesEvenADamagedFile)
     const QByteArray damaged = "Bruno, 900\r\nrotto\r\nAda, 1000\r\n";
     folder.Write(QStringLiteral("Lettrama.HIS"), damaged);
     // The game is over, but the menu only shows the table.
-    const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({4000, 0, 0, 0}), HighScoreMode::ViewOnly);
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(ProgramFiles(folder.Path()), FinishedGame({4000, 0, 0, 0}), HighScoreMode::ViewOnly);
     EXPECT_EQ(setUp.table.Entries(), (Entries{{QStringLiteral("Ada"), 1000}, {QStringLiteral("Bruno"), 900}}));
     EXPECT_FALSE(setUp.recordHolder.has_value());
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), damaged);
@@ -97,7 +98,7 @@ TEST(HighScoreSetUp, GameOfComputersOnlyRewritesTheTableUnchanged)
     folder.Write(QStringLiteral("Lettrama.HIS"), file);
     GameState state = FinishedGame({0, 9000, 8000, 7000});
     state.Players[0].Name = QStringLiteral("Pinco (CPU)");
-    const HighScoreSetUp setUp = HighScoreSetUp::Run(state, HighScoreMode::AfterGame);
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(ProgramFiles(folder.Path()), state, HighScoreMode::AfterGame);
     EXPECT_TRUE(setUp.fileWritten);
     EXPECT_FALSE(setUp.recordHolder.has_value());
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), file);
@@ -107,7 +108,7 @@ TEST(HighScoreSetUp, TieWithTheTopIsWrittenBelowIt)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 3000\r\n");
-    EXPECT_FALSE(HighScoreSetUp::Run(FinishedGame({3000, 0, 0, 0}), HighScoreMode::AfterGame).recordHolder.has_value());
+    EXPECT_FALSE(HighScoreSetUp::Run(ProgramFiles(folder.Path()), FinishedGame({3000, 0, 0, 0}), HighScoreMode::AfterGame).recordHolder.has_value());
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")), QByteArray("Bruno, 3000\r\nANONIMO, 3000\r\n"));
 }
 
@@ -132,7 +133,7 @@ TEST(HighScoreSetUp, FileNeverHoldsMoreThan50Lines)
     for (const auto& c : cases) {
         TempProgramFolder folder;
         folder.Write(QStringLiteral("Lettrama.HIS"), c.file);
-        HighScoreSetUp::Run(FinishedGame({c.human, 0, 0, 0}), HighScoreMode::AfterGame);
+        HighScoreSetUp::Run(ProgramFiles(folder.Path()), FinishedGame({c.human, 0, 0, 0}), HighScoreMode::AfterGame);
         const QByteArray written = folder.Read(QStringLiteral("Lettrama.HIS"));
         EXPECT_EQ(written.count("\r\n"), c.lines) << c.label;
         const Entries entries = HighScoreFile::Parse(written);
@@ -145,7 +146,7 @@ TEST(HighScoreSetUp, UnparsedLinesStayBelowTheTableAtTheRewrite)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 40000\r\nAda, 1000\r\n\"rotto, 5\r\n");
-    const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({2000, 0, 0, 0}), HighScoreMode::AfterGame);
+    const HighScoreSetUp setUp = HighScoreSetUp::Run(ProgramFiles(folder.Path()), FinishedGame({2000, 0, 0, 0}), HighScoreMode::AfterGame);
     EXPECT_TRUE(setUp.fileWritten);
     EXPECT_EQ(folder.Read(QStringLiteral("Lettrama.HIS")),
               QByteArray("ANONIMO, 2000\r\nAda, 1000\r\nBruno, 40000\r\n\"rotto, 5\r\n"));
@@ -172,7 +173,7 @@ TEST(HighScoreSetUp, AFileThatCannotBeReadIsReportedAndNeverRewritten)
                 file += "Ada, 1000\r\n";
             folder.Write(QStringLiteral("Lettrama.HIS"), file);
         }
-        const HighScoreSetUp setUp = HighScoreSetUp::Run(FinishedGame({2000, 0, 0, 0}), HighScoreMode::AfterGame);
+        const HighScoreSetUp setUp = HighScoreSetUp::Run(ProgramFiles(folder.Path()), FinishedGame({2000, 0, 0, 0}), HighScoreMode::AfterGame);
         EXPECT_FALSE(setUp.fileWritten);
         EXPECT_FALSE(setUp.recordHolder.has_value());
         EXPECT_TRUE(setUp.readError.contains(QStringLiteral("Lettrama.HIS")));

@@ -6,6 +6,7 @@
 #include "platform/core/site_address.h"
 #include "tests/support/temp_program_folder.h"
 #include "tests/support/when_modal_opens.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -71,6 +72,7 @@ protected:
     }
 
     TempProgramFolder folder;
+    ProgramFiles files{folder.Path()};
     FakePlatform fake;
     GameState state;
 };
@@ -80,7 +82,7 @@ TEST_F(HighScoreWindowTest, NewRecordOpensTheSubmissionWithTheHoldersRecord)
     folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 3000\r\n");
     state.Players[1].Name = QStringLiteral("Ugo");  // a second human at the keyboard
     state.TotalScores = {2000, 3100, 0, 0};
-    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform(), files);
     window.SetUp();
     window.show();
 
@@ -111,7 +113,7 @@ TEST_F(HighScoreWindowTest, TieWithTheTopLeavesTheSubmissionClosed)
 {
     folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno, 3000\r\n");
     state.TotalScores = {3000, 0, 0, 0};
-    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform(), files);
     window.SetUp();
     window.show();
 
@@ -130,7 +132,7 @@ TEST_F(HighScoreWindowTest, WithNoSiteTheRecordLinkAndTheSiteButtonSaySoAndOpenN
         GTEST_SKIP() << "this build names a site of its own";
     state.Settings.Site.clear();
     state.TotalScores = {4000, 0, 0, 0};
-    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform(), files);
     window.SetUp();
     window.show();
     ASSERT_TRUE(SubmissionEnabled(window));
@@ -154,7 +156,7 @@ TEST_F(HighScoreWindowTest, MenuWithoutAFileShowsAnEmptyGridAndCreatesNoFile)
         QTest::mouseClick(Find<QPushButton>(*modal, "backButton"), Qt::LeftButton);
     });
     // The fixture's game is over: from the menu the table is still only shown.
-    WaitUntilClosed(HighScoreWindow::OpenFromMenu(state, fake.platform()));
+    WaitUntilClosed(HighScoreWindow::OpenFromMenu(state, fake.platform(), files));
 
     EXPECT_EQ(rows, 0);
     EXPECT_EQ(title, QStringLiteral("Hiscores Table"));
@@ -166,7 +168,7 @@ TEST_F(HighScoreWindowTest, MenuTellsAFileItCannotReadAndLeavesItAlone)
     // A folder where the table should be: there, but not a file the game can read.
     ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("Lettrama.HIS")));
     WhenModalOpens([](QWidget* modal) { modal->close(); });
-    WaitUntilClosed(HighScoreWindow::OpenFromMenu(state, fake.platform()));
+    WaitUntilClosed(HighScoreWindow::OpenFromMenu(state, fake.platform(), files));
     ASSERT_EQ(fake.dialogs.asked.size(), 1u);
     EXPECT_TRUE(fake.dialogs.LastText().contains(QStringLiteral("Lettrama.HIS")));
     EXPECT_TRUE(QFileInfo(folder.FilePath(QStringLiteral("Lettrama.HIS"))).isDir());
@@ -187,7 +189,7 @@ TEST_F(HighScoreWindowTest, AfterGameTheTableIsMergedRewrittenAndShown)
         QTest::keyClick(modal, Qt::Key_Return);  // "Torna al gioco" is the default button
     });
     // Merged after the game whatever the state says of it.
-    const QString holder = WaitUntilClosed(HighScoreWindow::OpenAfterGame(state, fake.platform()));
+    const QString holder = WaitUntilClosed(HighScoreWindow::OpenAfterGame(state, fake.platform(), files));
 
     EXPECT_EQ(grid, (std::vector<QStringList>{
                         {QStringLiteral("  01"), QStringLiteral("Bruno"), QStringLiteral(" 03,000")},
@@ -205,7 +207,7 @@ TEST_F(HighScoreWindowTest, FailedRewriteIsReportedAndTheTableStillShown)
     // A folder in the file's place: no user, not even root, can write the table there.
     ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("Lettrama.HIS")));
     state.TotalScores = {100, 0, 0, 0};
-    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform(), files);
     window.SetUp();
 
     ASSERT_EQ(fake.dialogs.asked.size(), 1u);
@@ -219,7 +221,7 @@ TEST_F(HighScoreWindowTest, FailedRewriteIsReportedAndTheTableStillShown)
 TEST_F(HighScoreWindowTest, EveryControlIsNamedAndReachableByKeyboard)
 {
     state.TotalScores = {100, 0, 0, 0};  // a record: every control enabled
-    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform());
+    HighScoreWindow window(state, HighScoreMode::AfterGame, fake.platform(), files);
     window.SetUp();
     window.show();
     QApplication::setActiveWindow(&window);

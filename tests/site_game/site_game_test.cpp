@@ -15,6 +15,7 @@
 #include "platform/core/site_address.h"
 #include "tests/support/tiny_lexicon.h"
 #include "platform/version.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,7 +148,7 @@ TEST_F(SiteGameTest, TheEditorDownloadsTheReportedWordsAndImportsThoseItLacks)
                                 QStringLiteral("CASA")})
         Report(word);
 
-    DictionaryEditorWindow editor({Language::Italian, QStringLiteral("SLESSICO.1"), folder.Path(), fakes.dialogs, http,
+    DictionaryEditorWindow editor(DictionaryEditorSetup{Language::Italian, QStringLiteral("SLESSICO.1"), ProgramFiles(folder.Path()), fakes.dialogs, http,
                                    spelling, [] {}, address});
     editor.Open();
     editor.FinishLoad();
@@ -175,7 +176,7 @@ TEST_F(SiteGameTest, TheEnglishEditorDownloadsTheWordsReportedForEnglish)
     Report(QStringLiteral("LUPO"));
     Report(QStringLiteral("XQZJV"), 2);  // in no lexicon
     ASSERT_TRUE(WriteTinyLexicon(2, {QStringLiteral("CASA")}));
-    DictionaryEditorWindow editor({Language::English, QStringLiteral("SLESSICO.2"), folder.Path(), fakes.dialogs, http,
+    DictionaryEditorWindow editor(DictionaryEditorSetup{Language::English, QStringLiteral("SLESSICO.2"), ProgramFiles(folder.Path()), fakes.dialogs, http,
                                    spelling, [] {}, address});
     editor.Open();
     editor.FinishLoad();
@@ -210,7 +211,8 @@ TEST_F(SiteGameTest, TheRecordLinkOpensAPageThatStoresTheRecordOnceConfirmed)
         state.GameOver = true;
         state.Settings.Site = site.Address();
         fakes.shell.opened.clear();
-        HighScoreWindow window(state, HighScoreMode::AfterGame, fakes.platform());
+        const ProgramFiles files(folder.Path());
+        HighScoreWindow window(state, HighScoreMode::AfterGame, fakes.platform(), files);
         window.SetUp();
         window.show();
         auto* note = window.findChild<QLineEdit*>(QStringLiteral("noteBox"));

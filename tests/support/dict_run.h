@@ -16,14 +16,20 @@ struct DictRun {
     QString err;
 };
 
-inline DictRun RunDict(const QStringList& arguments)
+// As started in `startFolder`: the paths of the arguments are taken from there.
+inline DictRun RunDictIn(const QString& startFolder, const QStringList& arguments)
 {
     DictRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    DictIo io{out, err};
+    DictIo io{out, err, startFolder};
     run.status = RunDictCommandLine(arguments, io);
     out.flush();
     err.flush();
     return run;
+}
+
+inline DictRun RunDict(const QStringList& arguments)
+{
+    return RunDictIn(QString(), arguments);
 }

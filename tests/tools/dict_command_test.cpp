@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <fcntl.h>
@@ -100,6 +101,25 @@ TEST(DictCommandLine, ReportsTheGamesVersion)
         EXPECT_EQ(run.status, kDictSuccess);
         EXPECT_EQ(run.out, QStringLiteral("letterama-dict ") + game + QLatin1Char('\n')) << option;
     }
+}
+
+// Relative paths are the user's, from the folder letterama-dict was started in,
+// wherever the process's current folder is.
+TEST(DictCommandLine, PathsAreTakenFromTheFolderItWasStartedIn)
+{
+    TempProgramFolder current;
+    QTemporaryDir started;
+    QFile list(QDir(started.path()).filePath(QStringLiteral("w.txt")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("CASA\r\nMARE\r\n");
+    list.close();
+
+    const DictRun build = RunDictIn(started.path(), {"build", "--language", "1", "w.txt"});
+    EXPECT_EQ(build.status, kDictSuccess) << build.err.toStdString();
+    EXPECT_TRUE(QFileInfo(QDir(started.path()).filePath(QStringLiteral("SLESSICO.1"))).isFile());
+    EXPECT_FALSE(current.Exists(QStringLiteral("SLESSICO.1")));
+    const DictRun lookup = RunDictIn(started.path(), {"lookup", "--lexicon", "SLESSICO.1", "CASAXX", "CASA"});
+    EXPECT_EQ(lookup.status, kDictSuccess) << lookup.err.toStdString();
 }
 
 TEST(DictBuild, WritesTheDefaultFileFromEveryListGiven)

@@ -98,7 +98,7 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io)
 
     // Every list is checked before any is read, so a typo fails at once.
     for (const QString& path : parsed.wordLists) {
-        if (const QString problem = UnreadableReason(path); !problem.isEmpty()) {
+        if (const QString problem = UnreadableReason(io.Path(path)); !problem.isEmpty()) {
             io.err << "letterama-dict build: cannot read word list '" << path << "': " << problem << '\n';
             return kDictFailure;
         }
@@ -106,7 +106,7 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io)
 
     WordListBuilder builder(TableOf(static_cast<Language>(parsed.language)).Alphabet);
     for (const QString& path : parsed.wordLists) {
-        QFile file(path);
+        QFile file(io.Path(path));
         if (!file.open(QIODevice::ReadOnly)) {
             io.err << "letterama-dict build: cannot read word list '" << path << "': " << file.errorString() << '\n';
             return kDictFailure;
@@ -121,7 +121,7 @@ int RunBuildCommand(const QStringList& arguments, DictIo& io)
 
     const LexiconImage image = ComposeLexicon(builder.Finish(), LexiconBanner(static_cast<Language>(parsed.language)));
     QString error;
-    if (!WriteLexiconFile(parsed.output, image, &error)) {
+    if (!WriteLexiconFile(io.Path(parsed.output), image, &error)) {
         io.err << "letterama-dict build: cannot write '" << parsed.output << "': " << error << '\n';
         return kDictFailure;
     }

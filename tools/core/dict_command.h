@@ -6,10 +6,15 @@
 
 #include <span>
 
-// Where a command of letterama-dict writes: results to `out`, complaints to `err`.
+// Where a command of letterama-dict writes: results to `out`, complaints to `err`;
+// and the folder it was started in, which the paths its user names are taken from.
 struct DictIo {
     QTextStream& out;
     QTextStream& err;
+    QString startFolder = {};
+
+    // The path an argument names: itself when absolute, else within startFolder.
+    QString Path(const QString& argument) const;
 };
 
 // Exit statuses of letterama-dict.

@@ -3,6 +3,8 @@
 
 #include "platform/version.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace {
@@ -46,6 +48,11 @@ int DictUsageError(const DictCommand& command, const QString& message, DictIo& i
     io.err << "letterama-dict " << command.name << ": " << message << '\n';
     io.err << "Usage: letterama-dict " << command.name << ' ' << command.usage << '\n';
     return kDictUsage;
+}
+
+QString DictIo::Path(const QString& argument) const
+{
+    return argument.isEmpty() ? argument : QDir::cleanPath(QDir(startFolder).absoluteFilePath(argument));
 }
 
 int RunDictCommandLine(const QStringList& arguments, DictIo& io)

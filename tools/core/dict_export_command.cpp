@@ -5,6 +5,7 @@
 #include "lexicon/core/per_length_files.h"
 #include "platform/core/safe_file_write.h"
 #include "dictionary_editor/core/word_file_exchange.h"
+#include "platform/core/program_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,13 +27,15 @@ int RunExportCommand(const QStringList& arguments, DictIo& io)
         return DictUsageError(command, QStringLiteral("give a lexicon file and a folder"), io);
     const QString& lexiconName = positional[0];
     const QString& folder = positional[1];
+    const QString folderPath = io.Path(folder);
+    const ProgramFiles wordFiles(folderPath);
 
-    const LexiconFileBytes file = ReadLexiconFile(lexiconName);
+    const LexiconFileBytes file = ReadLexiconFile(io.Path(lexiconName));
     if (file.status != LexiconFileBytes::Status::Read) {
         io.err << "letterama-dict export: cannot read lexicon '" << lexiconName << "': " << file.error << '\n';
         return kDictFailure;
     }
-    if (QFileInfo(folder).exists() ? !QFileInfo(folder).isDir() : !QDir().mkpath(folder)) {
+    if (QFileInfo(folderPath).exists() ? !QFileInfo(folderPath).isDir() : !QDir().mkpath(folderPath)) {
         io.err << "letterama-dict export: '" << folder << "' is not a folder\n";
         return kDictFailure;
     }
@@ -42,12 +45,12 @@ int RunExportCommand(const QStringList& arguments, DictIo& io)
     LexiconListLoad(lists, file.bytes).RunToEnd();
     // The files may hold words the lexicon lacks (a harvest appends to them): those
     // are not written over unless asked to.
-    const ExportLosses losses = EntriesLostByExport(lists, folder);
+    const ExportLosses losses = EntriesLostByExport(lists, wordFiles);
     // A regular file that cannot be read may hold words: it is not written over. A
     // folder, a pipe or a device in the way is no word file, and the write says so.
     bool unreadableWordFile = false;
     for (int k = 0; k < EditorWordLists::kListCount; ++k) {
-        const QString path = PerLengthFiles::PathOf(folder, k + EditorWordLists::kShortest);
+        const QString path = PerLengthFiles::PathOf(wordFiles, k + EditorWordLists::kShortest);
         if (losses.unreadable[k] && SafeFileWrite::Inspect(path).kind == SafeFileWrite::Kind::RegularFile)
             unreadableWordFile = true;
     }
@@ -68,7 +71,7 @@ int RunExportCommand(const QStringList& arguments, DictIo& io)
                   "or use --force to write over them.\n";
         return kDictRefused;
     }
-    if (const QString error = ExportWordFiles(lists, folder); !error.isEmpty()) {
+    if (const QString error = ExportWordFiles(lists, wordFiles); !error.isEmpty()) {
         io.err << "letterama-dict export: " << error << '\n';
         return kDictFailure;
     }

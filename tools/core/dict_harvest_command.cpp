@@ -6,6 +6,7 @@
 #include "lexicon/core/lexicon_words.h"
 #include "platform/core/program_folder.h"
 #include "lexicon/core/word_lookup.h"
+#include "platform/core/program_files.h"
 
 #include <QFileInfo>
 
@@ -54,24 +55,24 @@ int RunHarvestCommand(const QStringList& arguments, DictIo& io)
     if (positional.size() != 2)
         return DictUsageError(command, QStringLiteral("give the text file and the folder of the word files"), io);
     const QString& folder = positional[1];
-    if (!QFileInfo(folder).isDir()) {
+    if (!QFileInfo(io.Path(folder)).isDir()) {
         io.err << "letterama-dict harvest: no such folder: " << folder << '\n';
         return kDictFailure;
     }
     std::shared_ptr<const LexiconWords> known;
     if (!knownLexicon.isEmpty()) {
-        if (const QString problem = LexiconFileProblem(knownLexicon); !problem.isEmpty()) {
+        if (const QString problem = LexiconFileProblem(io.Path(knownLexicon), knownLexicon); !problem.isEmpty()) {
             io.err << "letterama-dict harvest: " << problem << '\n';
             return kDictFailure;
         }
-        known = LexiconWords::Load(ProgramFolder::Resolve(knownLexicon));
+        known = LexiconWords::Load(ProgramFolder::Resolve(io.Path(knownLexicon)));
         if (!known) {
             io.err << "letterama-dict harvest: cannot read lexicon file: " << knownLexicon << '\n';
             return kDictFailure;
         }
     }
 
-    Harvest harvest(positional[0], folder, foreignLetters,
+    Harvest harvest(io.Path(positional[0]), ProgramFiles(io.Path(folder)), foreignLetters,
                     names ? Harvest::Cutting::AsReader : Harvest::Cutting::AtBlanks);
     if (known) {
         harvest.knownToLexicon = [known](const QByteArray& word) {

@@ -14,8 +14,8 @@ int RunInfoCommand(const QStringList& arguments, DictIo& io)
     if (arguments.size() != 1)
         return DictUsageError(command, QStringLiteral("give exactly one lexicon file"), io);
 
-    const QString path = ProgramFolder::Resolve(arguments.first());
-    if (const QString problem = LexiconFileProblem(arguments.first()); !problem.isEmpty()) {
+    const QString path = ProgramFolder::Resolve(io.Path(arguments.first()));
+    if (const QString problem = LexiconFileProblem(path, arguments.first()); !problem.isEmpty()) {
         io.err << "letterama-dict info: " << problem << '\n';
         return kDictFailure;
     }

@@ -33,10 +33,10 @@ QString ParseLexiconArguments(const QStringList& arguments, const QStringList& a
     return {};
 }
 
-QString LexiconFileProblem(const QString& name)
+QString LexiconFileProblem(const QString& path, const QString& name)
 {
     using SafeFileWrite::Kind;
-    const SafeFileWrite::Target target = SafeFileWrite::Inspect(ProgramFolder::Resolve(name));
+    const SafeFileWrite::Target target = SafeFileWrite::Inspect(ProgramFolder::Resolve(path));
     const char* what = nullptr;
     switch (target.kind) {
     case Kind::Missing:
@@ -67,10 +67,11 @@ QString LexiconFileProblem(const QString& name)
 
 std::optional<LexiconScan> OpenLexiconForCommand(const DictCommand& command, const QString& name, DictIo& io)
 {
-    LexiconResult<LexiconScan> scan = LexiconScan::Open(name);
+    const QString path = io.Path(name);
+    LexiconResult<LexiconScan> scan = LexiconScan::Open(path);
     if (scan)
         return std::move(*scan);
-    QString problem = LexiconFileProblem(name);
+    QString problem = LexiconFileProblem(path, name);
     if (problem.isEmpty()) {
         problem = scan.Error().kind == LexiconError::Kind::TooLarge ? QStringLiteral("lexicon file is too large: ")
                                                                      : QStringLiteral("cannot read lexicon file: ");

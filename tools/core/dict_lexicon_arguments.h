@@ -26,7 +26,7 @@ QString ParseLexiconArguments(const QStringList& arguments, const QStringList& a
 // What keeps `name` from being read as a lexicon file when it is not a regular file
 // ("no such lexicon file: NAME", "lexicon file is a FIFO, not a regular file: NAME");
 // empty for a regular file.
-QString LexiconFileProblem(const QString& name);
+QString LexiconFileProblem(const QString& path, const QString& name);
 
 // The lexicon file `name` (matched without regard to case) opened for one question,
 // or nothing after a message on io.err.

@@ -20,7 +20,7 @@ int RunLookupCommand(const QStringList& arguments, DictIo& io)
     if (!lexicon)
         return kDictFailure;
     // The game reads a missing vocabulary as an empty one; a file named here must be there.
-    if (!parsed.vocabulary.isEmpty() && !ProgramFolder::Exists(parsed.vocabulary)) {
+    if (!parsed.vocabulary.isEmpty() && !ProgramFolder::Exists(io.Path(parsed.vocabulary))) {
         io.err << "letterama-dict lookup: no such vocabulary file: " << parsed.vocabulary << '\n';
         return kDictFailure;
     }
@@ -28,7 +28,7 @@ int RunLookupCommand(const QStringList& arguments, DictIo& io)
                                   parsed.positional[0].toUpper()};
     // One word: only the section of its length is read, straight from the file.
     const QString verdict = WordLookup::JudgeWith([&](const QString& word) { return lexicon->Contains(word); },
-                                                  parsed.vocabulary, query);
+                                                  io.Path(parsed.vocabulary), query);
     io.out << verdict << '\n';
     return kDictSuccess;
 }

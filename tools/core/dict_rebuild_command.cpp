@@ -9,6 +9,7 @@
 #include "platform/core/program_folder.h"
 #include "platform/core/safe_file_write.h"
 #include "dictionary_editor/core/word_file_exchange.h"
+#include "platform/core/program_files.h"
 
 #include <QFileInfo>
 
@@ -109,7 +110,7 @@ int RunRebuildCommand(const QStringList& arguments, DictIo& io)
         return DictUsageError(command, problem, io);
     if (parsed.output.isEmpty())
         parsed.output = TableOf(*LanguageFromNumber(parsed.language)).LexiconFileName();
-    if (!QFileInfo(parsed.folder).isDir()) {
+    if (!QFileInfo(io.Path(parsed.folder)).isDir()) {
         io.err << "letterama-dict rebuild: no such folder: " << parsed.folder << '\n';
         return kDictFailure;
     }
@@ -118,11 +119,11 @@ int RunRebuildCommand(const QStringList& arguments, DictIo& io)
     EditorWordLists lists(TableOf(language).Alphabet);
     // The lexicon it replaces, read first: its words are kept (--add) or counted, so
     // that none is lost unasked. Its stamp guards the write against another writer.
-    const LexiconFileStamp readStamp = LexiconFileStamp::Of(parsed.output);
-    const LexiconFileBytes old = ReadLexiconFile(parsed.output);
+    const LexiconFileStamp readStamp = LexiconFileStamp::Of(io.Path(parsed.output));
+    const LexiconFileBytes old = ReadLexiconFile(io.Path(parsed.output));
     // Only a regular file can hold words to lose; anything else in the way is refused
     // by the write, with its own message.
-    const bool regularFile = SafeFileWrite::Inspect(ProgramFolder::Resolve(parsed.output)).kind ==
+    const bool regularFile = SafeFileWrite::Inspect(ProgramFolder::Resolve(io.Path(parsed.output))).kind ==
                              SafeFileWrite::Kind::RegularFile;
     if (old.status == LexiconFileBytes::Status::Unreadable && regularFile && !parsed.force) {
         io.err << "letterama-dict rebuild: " << old.error
@@ -134,7 +135,7 @@ int RunRebuildCommand(const QStringList& arguments, DictIo& io)
     if (hasOld && parsed.add)
         LexiconListLoad(lists, old.bytes).RunToEnd();
 
-    const WordFiles files = ReadWordFiles(parsed.folder);
+    const WordFiles files = ReadWordFiles(ProgramFiles(io.Path(parsed.folder)));
     if (!files.errors.isEmpty()) {
         for (const QString& error : files.errors)
             io.err << "letterama-dict rebuild: " << error << '\n';
@@ -162,12 +163,13 @@ int RunRebuildCommand(const QStringList& arguments, DictIo& io)
         }
     }
 
-    const RebuildResult result = WriteRebuiltLexicon(std::move(lexicon), parsed.output, readStamp);
+    const RebuildResult result = WriteRebuiltLexicon(std::move(lexicon), ProgramFiles(QFileInfo(io.Path(parsed.output)).absolutePath()),
+                                                    QFileInfo(parsed.output).fileName(), readStamp);
     if (!result.written) {
         switch (result.refusal) {
         case RebuildResult::Refusal::Busy:
             io.err << "letterama-dict rebuild: another rebuild of " << parsed.output
-                   << " is under way (" << LexiconWriteLock::LockPathOf(parsed.output)
+                   << " is under way (" << LexiconWriteLock::LockPathOf(io.Path(parsed.output))
                    << " is locked). Nothing written.\n";
             return kDictRefused;
         case RebuildResult::Refusal::Changed:

@@ -2,7 +2,7 @@
 #include "game/ui/board/tile_board.h"
 
 #include "model/game_state.h"
-#include "platform/core/program_folder.h"
+#include "platform/core/program_files.h"
 #include "platform/ui/sharp_picture.h"
 #include "game/core/sound_effects.h"
 #include "game/ui/board/tile_face.h"
@@ -54,17 +54,18 @@ QFont LetterLabelFont()
     return font;
 }
 
-bool PictureReadable(const QString& name)
+bool PictureReadable(const ProgramFiles& files, const QString& name)
 {
-    return QImageReader(ProgramFolder::Resolve(name)).canRead();
+    return QImageReader(files.Resolve(name)).canRead();
 }
 
 }  // namespace
 
-TileBoard::TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent)
+TileBoard::TileBoard(const GameState& state, SoundEffects& sounds, const ProgramFiles& files, QWidget* parent)
     : QWidget(parent),
       state_(state),
       sounds_(sounds),
+      files_(files),
       sequence_(*this),
       stepTimer_(new QTimer(this)),
       frameTimer_(new QTimer(this))
@@ -415,16 +416,16 @@ void TileBoard::PaintTile(int position, const QString& letter, TileLook style)
     bool printLetter = !IsThreeD(style);
     if (style == TileLook::ClassicPicture) {
         tile->Clear(false);
-        tile->SetPicture(QPixmap(ProgramFolder::Resolve(TilePictureName(state_.MancheNumber))));
+        tile->SetPicture(QPixmap(files_.Resolve(TilePictureName(state_.MancheNumber))));
     } else {
         tile->Clear(true);
     }
     if (style == TileLook::ThreeD) {
-        const QPixmap picture = SharpPicture::Load(pictureName, PixelRatio());
+        const QPixmap picture = SharpPicture::Load(files_, pictureName, PixelRatio());
         tile->SetPicture(picture);
         printLetter = picture.isNull();
     } else if (style == TileLook::AnimatedThreeD) {
-        printLetter = !PictureReadable(pictureName);
+        printLetter = !PictureReadable(files_, pictureName);
     }
     // Without its picture a 3D tile would be blank; it prints the letter instead.
     if (printLetter)
@@ -437,7 +438,7 @@ void TileBoard::PaintTile(int position, const QString& letter, TileLook style)
 void TileBoard::StartMovie(int position, const QString& letter)
 {
     Slot& slot = slots_[position];
-    const QString fileName = SharpPicture::FileFor(letter + QStringLiteral(".gif"), PixelRatio());
+    const QString fileName = SharpPicture::FileFor(files_, letter + QStringLiteral(".gif"), PixelRatio());
     slot.movie->stop();
     slot.movie->setFileName(fileName);
     // The picture's size is read beside the movie: stepping the movie to learn it

@@ -18,6 +18,7 @@
 class QLabel;
 class QMovie;
 class QTimer;
+class ProgramFiles;
 class SoundEffects;
 class TileFace;
 struct GameState;
@@ -49,7 +50,8 @@ public:
     static inline const QString kEmptyCaption = QStringLiteral("Area estrazione lettere");
     static constexpr std::chrono::milliseconds kFlightTime = FlyInSequence::kFlightTime;
 
-    TileBoard(const GameState& state, SoundEffects& sounds, QWidget* parent = nullptr);
+    // Its pictures are those of `files`.
+    TileBoard(const GameState& state, SoundEffects& sounds, const ProgramFiles& files, QWidget* parent = nullptr);
     ~TileBoard() override;
 
     // Shows letter `letter` at slot `position` (0-based), called after the letter was
@@ -164,6 +166,7 @@ private:
 
     const GameState& state_;
     SoundEffects& sounds_;
+    const ProgramFiles& files_;
     std::array<Slot, 10> slots_;
     FlyInSequence sequence_;
     // What flies in at each slot: the tile, or the letter label in style 4.
