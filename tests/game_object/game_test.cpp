@@ -280,4 +280,74 @@ TEST_F(GameFixture, SettingsAndNamesTakeEffectBetweenManches)
     EXPECT_TRUE(game->EnterWord(1, QStringLiteral("SALE")));
 }
 
+// A holder that judges in its own window hands the board back, or gives it up.
+TEST_F(GameFixture, BoardJudgedByTheHolderCountsAndClosingItGoesOn)
+{
+    struct Row {
+        const char* name;
+        bool judged;
+        int expectedTotal;
+    };
+    for (const Row& row : {Row{"judged", true, 700}, Row{"given up", false, 0}}) {
+        SCOPED_TRACE(row.name);
+        MakeGame(game->Settings());
+        QList<int> started;
+        QObject::connect(game.get(), &Game::mancheStarted, [&](int manche) { started.append(manche); });
+        StartManche();
+        TickUntilEnd();
+        if (row.judged) {
+            ResultsBoardOutcome board;
+            board.totals = {700, 0, 0, 0};
+            game->RecordJudged(board);
+            EXPECT_EQ(game->CurrentPhase(), Game::Phase::Judged);
+        }
+        game->CloseResults();
+        EXPECT_EQ(game->TotalScores()[0], row.expectedTotal);
+        EXPECT_EQ(started, QList<int>{2});
+        EXPECT_EQ(game->CurrentPhase(), Game::Phase::Drawing);
+    }
+}
+
+TEST_F(GameFixture, AfterTheHighScoresTheEndOfGameChoiceStartsANewGameOrNothing)
+{
+    for (const bool playAgain : {true, false}) {
+        SCOPED_TRACE(playAgain);
+        MakeGame(game->Settings());
+        int endReached = 0;
+        int newGames = 0;
+        QObject::connect(game.get(), &Game::endOfGameReached, [&] { ++endReached; });
+        QObject::connect(game.get(), &Game::newGameStarted, [&] { ++newGames; });
+        for (int manche = 1; manche <= GameRules::kManchesPerGame; ++manche) {
+            PlayManche(QStringLiteral("COLLE"), 50);
+            game->NextManche();
+        }
+        ASSERT_EQ(game->CurrentPhase(), Game::Phase::Over);
+        game->EndOfGameClosed(playAgain);  // before the high scores: not its turn
+        EXPECT_EQ(newGames, 0);
+        game->HighScoresClosed();
+        EXPECT_EQ(endReached, 1);
+        game->EndOfGameClosed(playAgain);
+        EXPECT_EQ(newGames, playAgain ? 1 : 0);
+        EXPECT_EQ(game->IsOver(), !playAgain);
+    }
+}
+
+TEST_F(GameFixture, PreferencesChangeDuringAMancheButNotItsRules)
+{
+    StartManche();
+    GameSettings wanted = game->Settings();
+    wanted.Level = Difficulty::Expert;
+    wanted.SoundOn = true;
+    wanted.LetterCount = 10;
+    game->ApplyPreferences(wanted);
+    EXPECT_EQ(game->Settings().Level, Difficulty::Expert);
+    EXPECT_TRUE(game->Settings().SoundOn);
+    EXPECT_EQ(game->Settings().LetterCount, 8);
+
+    LexiconSource english = lexicon;
+    english.LexiconLanguage = Language::English;
+    EXPECT_FALSE(game->ReplaceLexicon(english));
+    EXPECT_TRUE(game->ReplaceLexicon(lexicon));
+}
+
 }  // namespace

@@ -85,7 +85,7 @@ TEST_F(PlayTest, NineLettersDrawnOneByOneCompleteTheBoardAndStartTheClock)
     EXPECT_FALSE(menu.TimeMenu()->menuAction()->isVisible());
     EXPECT_EQ(View().BoardPanel()->title(), QString());
 
-    State().ElapsedSeconds = 7;
+    SetUpState().ElapsedSeconds = 7;
     Press(Draw::Consonant);
     EXPECT_EQ(State().DrawnLetters.size(), 9);
     EXPECT_TRUE(Window().MancheClock()->isActive());
@@ -225,7 +225,7 @@ TEST_F(PlayTest, WithoutASoundDeviceADrawIsAsQuickAsWithSoundOff)
     } machines[] = {{false, false}, {true, false}};
     for (const auto& machine : machines) {
         Start();
-        State().Settings.SoundOn = machine.soundOn;
+        SetUpState().Settings.SoundOn = machine.soundOn;
         fakes.wave.hasOutput = machine.device;
         fakes.wave.played.clear();
         QElapsedTimer toTheClock;
