@@ -350,4 +350,45 @@ TEST_F(GameFixture, PreferencesChangeDuringAMancheButNotItsRules)
     EXPECT_TRUE(game->ReplaceLexicon(lexicon));
 }
 
+TEST_F(GameFixture, AutoDrawOfEightLettersAlternatesVowelsFirst)
+{
+    const QString vowels = TableOf(Language::Italian).VowelPool;
+    for (const double r : {0.0, 0.13, 0.27, 0.41, 0.55, 0.69, 0.83, 0.97})
+        random.values.push_back(r);
+    game->DrawAuto();
+    const QString drawn = game->Letters();
+    ASSERT_EQ(drawn.size(), 8);
+    for (int position = 1; position <= 8; ++position)
+        EXPECT_EQ(vowels.contains(drawn.at(position - 1)), position % 2 == 1) << drawn.toStdString();
+    // Auto draws do not count against the one-by-one limits.
+    EXPECT_EQ(game->View().VowelsDrawn, 0);
+    EXPECT_EQ(game->View().ConsonantsDrawn, 0);
+    EXPECT_EQ(game->CurrentPhase(), Game::Phase::Drawn);
+}
+
+// Y stands last in the foreign vowel pool, J K X W last in the consonant pool; the
+// same numbers pick U and Z in Italian.
+TEST_F(GameFixture, YJKXWComeOnlyFromTheForeignPools)
+{
+    struct Row {
+        Language language;
+        const char* expected;
+    };
+    for (const Row& row : {Row{Language::Italian, "UZUZUZUZUZ"}, Row{Language::English, "YJYKYXYWYJ"},
+                           Row{Language::Latin, "YJYKYXYWYJ"}}) {
+        SCOPED_TRACE(row.expected);
+        GameSettings settings = game->Settings();
+        settings.LetterCount = 10;
+        settings.LexiconLanguage = row.language;
+        MakeGame(settings);
+        ASSERT_TRUE(game->ApplySettings(settings, LexiconSource{row.language, lexicon.FileName, lexicon.Words}));
+        const double y = 0.9999;
+        const double j = 79.5 / 83, k = 80.5 / 83, x = 81.5 / 83, w = 82.5 / 83;
+        for (const double r : {y, j, y, k, y, x, y, w, y, j})
+            random.values.push_back(r);
+        game->DrawAuto();
+        EXPECT_EQ(game->Letters(), QString::fromLatin1(row.expected));
+    }
+}
+
 }  // namespace
