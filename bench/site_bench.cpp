@@ -87,7 +87,7 @@ BENCHMARK(BM_SubmitRecord)->Unit(benchmark::kMillisecond);
 void BM_RecordTablePage(benchmark::State& state)
 {
     BenchSite& site = Site();
-    SiteRequest request{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1", "", "", ""};
+    SiteRequest request{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1", "", "", "", ""};
     for (auto _ : state)
         benchmark::DoNotOptimize(site.service->Handle(request));
 }
@@ -96,7 +96,7 @@ BENCHMARK(BM_RecordTablePage)->Unit(benchmark::kMicrosecond);
 void BM_MissingWordsList(benchmark::State& state)
 {
     BenchSite& site = Site();
-    SiteRequest request{"GET", "/Public/mancanti.txt", {}, "127.0.0.1", "", "", ""};
+    SiteRequest request{"GET", "/Public/mancanti.txt", {}, "127.0.0.1", "", "", "", ""};
     for (auto _ : state)
         benchmark::DoNotOptimize(site.service->Handle(request));
 }
@@ -142,8 +142,8 @@ struct BigTable {
 void BM_FirstPageOfBigTable(benchmark::State& state)
 {
     static BigTable table;
-    const SiteRequest warm{"GET", "/letterama/letterama_update.txt", {}, "127.0.0.1", "", "", ""};
-    const SiteRequest first{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1", "", "", ""};
+    const SiteRequest warm{"GET", "/letterama/letterama_update.txt", {}, "127.0.0.1", "", "", "", ""};
+    const SiteRequest first{"GET", "/letterama/", {{"Language", "1"}}, "127.0.0.1", "", "", "", ""};
     for (auto _ : state) {
         state.PauseTiming();
         SiteConfig config;

@@ -19,10 +19,10 @@ struct PlayerSlot {
 // A slot is a computer player exactly when its name contains "(CPU)".
 bool IsComputerPlayer(const QString& name);
 
-// The shared state of a running game: the settings, the manche in progress and the
-// language's letter tables. One instance for the whole run, owned by the main window
-// and read by every part of the game. Numbers are 16-bit in the game's own terms;
-// they are kept in int here.
+// The state of one game: the settings, the manche in progress and the language's
+// letter tables. A Game holds it privately and its parts write it; windows read it
+// through the game's const view. Numbers are 16-bit in the game's own terms; they
+// are kept in int here.
 struct GameState {
     static constexpr int kPlayers = GameRules::kPlayers;
     static constexpr int kUnlimitedSeconds = GameSettings::kUnlimitedSeconds;

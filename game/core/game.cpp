@@ -2,7 +2,6 @@
 #include "game/core/game.h"
 
 #include "platform/core/dialogs.h"
-#include "model/language.h"
 #include "lexicon/core/lexicon_words.h"
 #include "platform/core/random_source.h"
 #include "lexicon/core/word_search.h"
@@ -59,6 +58,8 @@ Game::~Game() = default;
 LetterDraw::Hooks Game::DrawHooks()
 {
     LetterDraw::Hooks hooks;
+    hooks.resetTiles = [this] { emit drawReset(); };
+    hooks.prepareDraw = [this] { emit drawStarted(); };
     hooks.drawTile = [this](int position, const QString& letter) { emit letterDrawn(position, letter); };
     hooks.drawComplete = [this] { SearchComputerWords(); };
     return hooks;
@@ -71,7 +72,12 @@ RoundClock::Hooks Game::ClockHooks()
         emit timerPeriodChanged(ms, firstAfter);
     };
     hooks.stopTimer = [this] { emit timerPeriodChanged(0, std::chrono::milliseconds(0)); };
-    hooks.setTimeLabel = [this](const QString&) { emit secondsChanged(state_.ElapsedSeconds); };
+    hooks.paintTimeSlice = [this](int elapsed, int roundSeconds) { emit timeSlicePassed(elapsed, roundSeconds); };
+    hooks.setTimeLabel = [this](const QString& text) {
+        emit timeLabelChanged(text);
+        emit secondsChanged(state_.ElapsedSeconds);
+    };
+    hooks.hideSecondFinishButton = [this] { emit secondFinishButtonHidden(); };
     hooks.announceWord = [this](int slot, const QString& word) { emit wordAnnounced(slot, word); };
     hooks.endOfManche = [this] { flow_.EndOfManche(); };
     hooks.suspended = [this] { return suspended_; };
@@ -86,11 +92,15 @@ MancheFlow::Hooks Game::FlowHooks()
         evaluation_.reset();
         emit mancheEnded();
     };
-    hooks.resetForNextManche = [this] { letters_.ResetDraw(); };
+    hooks.resetForNextManche = [this] {
+        letters_.ResetDraw();
+        emit nextMancheReady();
+    };
     hooks.newGame = [this] {
         letters_.ResetDraw();
         evaluation_.reset();
         lastBoard_.reset();
+        emit newGameStarted();
     };
     hooks.setMancheLabel = [this](const QString&) {
         phase_ = Phase::Drawing;
@@ -100,6 +110,7 @@ MancheFlow::Hooks Game::FlowHooks()
         phase_ = Phase::Over;
         emit gameEnded(state_.TotalScores);
     };
+    hooks.showEndOfGame = [this] { emit endOfGameReached(); };
     return hooks;
 }
 
@@ -125,6 +136,23 @@ bool Game::ApplySettings(const GameSettings& settings, LexiconSource lexicon)
     index_ = IndexOf(lexicon_);
     // A vowel or consonant count belongs to the board size it was drawn for.
     letters_.ResetDraw();
+    return true;
+}
+
+void Game::ApplyPreferences(const GameSettings& settings)
+{
+    state_.Settings.Level = settings.Level;
+    state_.Settings.SoundOn = settings.SoundOn;
+    state_.Settings.TileStyle = settings.TileStyle;
+    state_.Settings.Site = settings.Site;
+}
+
+bool Game::ReplaceLexicon(LexiconSource lexicon)
+{
+    if (lexicon.LexiconLanguage != lexicon_.LexiconLanguage)
+        return false;
+    lexicon_ = std::move(lexicon);
+    index_ = IndexOf(lexicon_);
     return true;
 }
 
@@ -223,16 +251,7 @@ ResultsEvaluation::Status Game::JudgeManche()
     if (phase_ != Phase::Judging)
         return ResultsEvaluation::Status::Complete;
     if (!evaluation_) {
-        ResultsBoardInput input;
-        input.players = state_.Players;
-        input.drawnLetters = state_.DrawnLetters;
-        input.sourceWord = state_.SourceWord;
-        input.finishSeconds = state_.FinishSeconds;
-        input.totals = state_.TotalScores;
-        input.lexicon = lexicon_;
-        input.lexiconLanguage = TableOf(state_.Settings.LexiconLanguage).Number();
-        input.confirmChoice = confirmChoice_;
-        input.files = &files_;
+        ResultsBoardInput input = ResultsBoardInput::OfManche(state_, lexicon_, confirmChoice_, &files_);
         evaluation_ = std::make_unique<ResultsEvaluation>(std::move(input));
     }
     if (evaluation_->Run(*messages_) == ResultsEvaluation::Status::NeedsConfirmation) {
@@ -241,14 +260,27 @@ ResultsEvaluation::Status Game::JudgeManche()
     }
     const ResultsBoardOutcome board = evaluation_->Outcome();
     evaluation_.reset();
+    if (!board.vocabularyError.isEmpty())
+        emit told(board.vocabularyError);
+    Judged(board);
+    return ResultsEvaluation::Status::Complete;
+}
+
+void Game::RecordJudged(const ResultsBoardOutcome& board)
+{
+    if (phase_ != Phase::Judging)
+        return;
+    evaluation_.reset();
+    Judged(board);
+}
+
+void Game::Judged(const ResultsBoardOutcome& board)
+{
     state_.TotalScores = board.totals;
     confirmChoice_ = board.confirmChoice;
     lastBoard_ = board;
     phase_ = Phase::Judged;
-    if (!board.vocabularyError.isEmpty())
-        emit told(board.vocabularyError);
     emit mancheJudged(board);
-    return ResultsEvaluation::Status::Complete;
 }
 
 void Game::Confirm(int choice)
@@ -261,4 +293,33 @@ void Game::NextManche()
 {
     if (phase_ == Phase::Judged)
         flow_.ResultsClosed();
+}
+
+void Game::CloseResults()
+{
+    if (phase_ != Phase::Judging && phase_ != Phase::Judged)
+        return;
+    evaluation_.reset();
+    flow_.ResultsClosed();
+}
+
+void Game::HighScoresClosed()
+{
+    flow_.HighScoresClosed();
+}
+
+void Game::EndOfGameClosed(bool playAgain)
+{
+    flow_.EndOfGameClosed(playAgain ? MancheFlow::EndOfGameChoice::PlayAgain : MancheFlow::EndOfGameChoice::Quit);
+}
+
+void Game::BoardClicked()
+{
+    flow_.BoardClicked();
+}
+
+void Game::Abandon()
+{
+    evaluation_.reset();
+    flow_.Abandon();
 }

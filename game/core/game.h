@@ -80,6 +80,12 @@ public:
     // the manche is drawn, or while its clock runs. Another language needs its lexicon.
     bool ApplySettings(const GameSettings& settings);
     bool ApplySettings(const GameSettings& settings, LexiconSource lexicon);
+    // The settings that change no rule of the manche under way, in force at once: the
+    // computer players' level, the sound, the tiles' look and the player's site.
+    void ApplyPreferences(const GameSettings& settings);
+    // The same language's lexicon read again (its file was rebuilt): the next search,
+    // word draw and judging use it. Refused (false) for another language.
+    bool ReplaceLexicon(LexiconSource lexicon);
     // A player's name; a name holding "(CPU)" makes the slot a computer player.
     // Refused while a manche is under way, as the name boxes are.
     bool SetPlayerName(int slot, const QString& name);
@@ -116,6 +122,21 @@ public:
     // After the judged manche: the next one, or the end of the game after the fifth.
     void NextManche();
 
+    // For a holder that judges the board itself, asking the player in its own
+    // window: the complete board of the ended manche, taken as JudgeManche's own.
+    void RecordJudged(const ResultsBoardOutcome& board);
+    // That holder's results window closed, the board judged or given up: the next
+    // manche, or the end of the game after the fifth.
+    void CloseResults();
+    // The end of a game, after gameEnded: the high scores were seen (then
+    // endOfGameReached), and the end-of-game choice was made (a new game, or none).
+    void HighScoresClosed();
+    void EndOfGameClosed(bool playAgain);
+    // A click on the board: the first of the game's life tells the new-game key.
+    void BoardClicked();
+    // The holder goes away: no more ticks, and no step of the game's end follows.
+    void Abandon();
+
     // What a holder may read.
     Phase CurrentPhase() const { return phase_; }
     const GameSettings& Settings() const { return state_.Settings; }
@@ -131,8 +152,16 @@ public:
     // The board of the last manche judged, if any.
     const std::optional<ResultsBoardOutcome>& LastBoard() const { return lastBoard_; }
     bool ClockRunning() const { return clock_.Running(); }
+    // The rest of the manche runs out after "finished".
+    bool FastForwarding() const { return clock_.FastForwarding(); }
+    const RoundClock& Clock() const { return clock_; }
+    // The whole game, read-only: for the windows that show it.
+    const GameState& View() const { return state_; }
 
 signals:
+    // A draw begins (the players' view is reset for it), and its tiles are emptied.
+    void drawStarted();
+    void drawReset();
     void letterDrawn(int position, const QString& letter);
     // The board is full (`letters`), and FoundWords holds the computers' finds.
     void drawCompleted(const QString& letters);
@@ -140,24 +169,36 @@ signals:
     // now; 0 stops it.
     void timerPeriodChanged(int ms, std::chrono::milliseconds firstAfter);
     void secondsChanged(int elapsed);
+    // The clock's label ("Infinito" or the seconds left) and second `elapsed` of the
+    // time bar; fast-forwarding, the second finish button goes.
+    void timeLabelChanged(const QString& text);
+    void timeSlicePassed(int elapsed, int roundSeconds);
+    void secondFinishButtonHidden();
     void wordAnnounced(int slot, const QString& word);
     void mancheEnded();
     void confirmationNeeded(const QString& word, int previousChoice);
     void mancheJudged(const ResultsBoardOutcome& board);
     void mancheStarted(int manche);
+    // The state is emptied for the next manche's draw, and for a new game.
+    void nextMancheReady();
+    void newGameStarted();
     void gameEnded(const Game::Totals& totals);
+    // After HighScoresClosed: the game's last step, where the player chooses.
+    void endOfGameReached();
     // A message for the player (a limit reached, a word refused, a file missing).
     void told(const QString& text);
     // A string that cannot be drawn: the holder beeps.
     void refused();
 
 private:
+    friend struct GameTestAccess;
     class Messages;
 
     LetterDraw::Hooks DrawHooks();
     RoundClock::Hooks ClockHooks();
     MancheFlow::Hooks FlowHooks();
     void SearchComputerWords();
+    void Judged(const ResultsBoardOutcome& board);
 
     GameState state_;
     LexiconSource lexicon_;

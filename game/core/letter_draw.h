@@ -22,7 +22,8 @@ struct GameState;
 // reset from inside one of its hooks, stops without touching the state again.
 class LetterDraw {
 public:
-    // What the main window does around a draw. Any hook may be left empty.
+    // What the draw's owner (the game, and through its signals the window) does
+    // around a draw. Any hook may be left empty.
     struct Hooks {
         // Parks every tile of the board (the board reset).
         std::function<void()> resetTiles;

@@ -41,7 +41,8 @@ public:
 
     enum class EndOfGameChoice { PlayAgain, Quit };
 
-    // What the main window does for the flow. Any hook may be left empty.
+    // What the flow's owner (the game, and through its signals the window) does for
+    // it. Any hook may be left empty.
     struct Hooks {
         // Opens the results window, modal; ResultsClosed follows when it closes.
         std::function<void()> showResults;

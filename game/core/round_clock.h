@@ -18,7 +18,8 @@ struct GameState;
 // paints the time bar, plays the tick, makes the computer players announce ten
 // seconds before the end and ends the manche when the time is up.
 //
-// It owns no timer. The window keeps one QTimer and wires it like this:
+// It owns no timer. Its game passes the wiring on to whoever holds the game (the
+// main window keeps one QTimer, a test ticks by hand):
 //     timer.timeout                      -> clock.ClockTick()
 //     hooks.setTimerPeriod(ms, after)    -> timer.start(ms), its first tick `after` later
 //     hooks.stopTimer()                  -> timer.stop()
@@ -46,9 +47,9 @@ public:
     static inline const QString kFinishSound = QStringLiteral("SOUND2.wav");
     static inline const QString kUnlimitedLabel = QStringLiteral("Infinito");
 
-    // What the main window does for the clock. Any hook may be left empty.
+    // What the clock's owner (the game) does for it. Any hook may be left empty.
     struct Hooks {
-        // (Re)starts the window's timer at `ms` milliseconds, the first tick
+        // (Re)starts the holder's timer at `ms` milliseconds, the first tick
         // `firstAfter` from now when that is longer than a period.
         std::function<void(int ms, std::chrono::milliseconds firstAfter)> setTimerPeriod;
         std::function<void()> stopTimer;

@@ -2,10 +2,11 @@
 #include "game/ui/draw_controller.h"
 
 #include "game/ui/fill_strip.h"
-#include "model/game_state.h"
+#include "game/core/game.h"
+#include "game/core/word_draw.h"
+#include "platform/core/dialogs.h"
 #include "game/ui/game_view.h"
 #include "game/ui/main_menu.h"
-#include "platform/core/platform.h"
 #include "game/core/spoken_text.h"
 #include "game/ui/board/tile_board.h"
 
@@ -14,62 +15,65 @@
 #include <QMenu>
 #include <QPushButton>
 
-DrawController::DrawController(GameState& state, const Platform& platform, const LexiconIndex& index,
-                               const ProgramFiles& files,
-                               GameView& view, MainMenu& menu, TileBoard& board, Hooks hooks, QObject* parent)
-    : QObject(parent),
-      state_(state),
-      view_(view),
-      menu_(menu),
-      board_(board),
-      hooks_(std::move(hooks)),
-      letters_(state, platform.random, platform.dialogs, LetterHooks()),
-      words_(state, letters_, platform.dialogs, platform.random, index, files)
+DrawController::DrawController(Game& game, Dialogs& dialogs, GameView& view, MainMenu& menu, TileBoard& board,
+                               Hooks hooks, QObject* parent)
+    : QObject(parent), game_(game), dialogs_(dialogs), view_(view), menu_(menu), board_(board), hooks_(std::move(hooks))
 {
     using Button = GameView::DrawButton;
     auto onPress = [this](Button button, auto handler) {
         connect(view_.DrawButtonOf(button), &QPushButton::clicked, this, handler);
     };
-    onPress(Button::Auto, [this] { letters_.PressAuto(); });
+    onPress(Button::Auto, [this] { game_.DrawAuto(); });
     onPress(Button::Vowel, [this] {
-        const qsizetype before = state_.DrawnLetters.size();
-        letters_.PressVowel();
+        const qsizetype before = game_.Letters().size();
+        game_.DrawVowel();
         SayLetterWhenInPlace(before);
     });
     onPress(Button::Consonant, [this] {
-        const qsizetype before = state_.DrawnLetters.size();
-        letters_.PressConsonant();
+        const qsizetype before = game_.Letters().size();
+        game_.DrawConsonant();
         SayLetterWhenInPlace(before);
     });
-    onPress(Button::InputWord, [this] { words_.PressTypedWord(); });
-    onPress(Button::ComputerWord, [this] { words_.PressProgramWord(); });
+    onPress(Button::InputWord, [this] { DrawTypedWord(); });
+    onPress(Button::ComputerWord, [this] { game_.DrawComputerWord(); });
+    ConnectGame();
 }
 
-LetterDraw::Hooks DrawController::LetterHooks()
+void DrawController::ConnectGame()
 {
-    LetterDraw::Hooks hooks;
-    hooks.resetTiles = [this] { board_.Reset(); };
-    hooks.prepareDraw = [this] { PrepareDraw(); };
-    hooks.drawTile = [this](int position, const QString& letter) { board_.DrawTile(position, letter); };
+    connect(&game_, &Game::drawReset, &board_, &TileBoard::Reset);
+    connect(&game_, &Game::drawStarted, this, &DrawController::PrepareDraw);
+    connect(&game_, &Game::letterDrawn, &board_, &TileBoard::DrawTile);
     // The manche starts once the last tile is in place; a reset meanwhile drops it.
-    hooks.drawComplete = [this] { board_.WhenTilesInPlace([this] { CompleteDraw(); }); };
-    return hooks;
+    connect(&game_, &Game::drawCompleted, this, [this] { board_.WhenTilesInPlace([this] { CompleteDraw(); }); });
+}
+
+void DrawController::DrawTypedWord()
+{
+    // Asked before the draw: a cancelled box answers with nothing, which the game
+    // refuses like any string of the wrong length.
+    if (game_.CurrentPhase() != Game::Phase::Drawing)
+        return;
+    const QString typed =
+        dialogs_.InputBox(WordDraw::TypedWordPrompt(game_.Settings().LetterCount)).value_or(QString());
+    game_.DrawTypedWord(typed);
 }
 
 void DrawController::SayLetterWhenInPlace(qsizetype drawnBefore)
 {
     // A refused press drew nothing; the last letter of the board is said with all the
     // others, as the manche starts.
-    const int drawn = static_cast<int>(state_.DrawnLetters.size());
-    if (drawn != drawnBefore + 1 || drawn >= state_.Settings.LetterCount)
+    const QString& letters = game_.Letters();
+    const int letterCount = game_.Settings().LetterCount;
+    const int drawn = static_cast<int>(letters.size());
+    if (drawn != drawnBefore + 1 || drawn >= letterCount)
         return;
-    const QString said = SpokenText::DrawnLetter(state_.DrawnLetters.right(1), drawn, state_.Settings.LetterCount);
+    const QString said = SpokenText::DrawnLetter(letters.right(1), drawn, letterCount);
     board_.WhenTilesInPlace([this, said] { view_.SpokenLine()->Say(said); });
 }
 
 void DrawController::ResetDraw()
 {
-    letters_.ResetDraw();
     board_.Reset();
     SetDrawMenus(true);
 }
@@ -87,7 +91,6 @@ void DrawController::PrepareDraw()
 void DrawController::CompleteDraw()
 {
     view_.DrawPanel()->hide();
-    state_.ElapsedSeconds = 0;
     SetDrawMenus(true);
     if (hooks_.drawComplete)
         hooks_.drawComplete();

@@ -1,20 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/core/letter_draw.h"
-#include "game/core/word_draw.h"
-
 #include <QObject>
 
 #include <functional>
 
+class Game;
 class GameView;
 class MainMenu;
-class ProgramFiles;
 class TileBoard;
-struct GameState;
-struct LexiconIndex;
-struct Platform;
+class Dialogs;
 
 // The five draw buttons of the main window: the letter draws (vowel, consonant,
 // auto) and the word draws (typed string, program-chosen word), with what every
@@ -32,29 +27,27 @@ public:
         std::function<void()> drawComplete;
     };
 
-    DrawController(GameState& state, const Platform& platform, const LexiconIndex& index, const ProgramFiles& files,
-                   GameView& view, MainMenu& menu, TileBoard& board, Hooks hooks, QObject* parent = nullptr);
+    // The draws are the game's; `dialogs` asks for a typed string.
+    DrawController(Game& game, Dialogs& dialogs, GameView& view, MainMenu& menu, TileBoard& board, Hooks hooks,
+                   QObject* parent = nullptr);
 
-    // New game or next manche: empties the draw and the board, abandoning any draw
-    // still showing its tiles.
+    // New game or next manche, once the game has emptied its draw: empties the board,
+    // abandoning any draw still showing its tiles.
     void ResetDraw();
 
-    LetterDraw& Letters() { return letters_; }
-    WordDraw& Words() { return words_; }
-
 private:
-    LetterDraw::Hooks LetterHooks();
+    void ConnectGame();
+    void DrawTypedWord();
     void PrepareDraw();
     // A letter drawn on its own is said once its tile is in place.
     void SayLetterWhenInPlace(qsizetype drawnBefore);
     void CompleteDraw();
     void SetDrawMenus(bool available);
 
-    GameState& state_;
+    Game& game_;
+    Dialogs& dialogs_;
     GameView& view_;
     MainMenu& menu_;
     TileBoard& board_;
     Hooks hooks_;
-    LetterDraw letters_;
-    WordDraw words_;
 };

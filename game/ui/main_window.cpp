@@ -6,6 +6,7 @@
 #include "platform/core/dialogs.h"
 #include "game/ui/draw_controller.h"
 #include "game/ui/fill_strip.h"
+#include "game/core/game.h"
 #include "game/ui/game_view.h"
 #include "platform/core/http_fetcher.h"
 #include "model/language.h"
@@ -55,11 +56,15 @@ MainWindow::MainWindow(const Platform& platform, ProgramFiles files, SpellChecke
       platform_(platform),
       files_(std::move(files)),
       spellChecker_(spellChecker),
-      sounds_(state_.Settings.SoundOn, platform_.wave, files_),
-      view_(new GameView(NamesOf(state_), this)),
+      game_(std::make_unique<Game>(GameSettings{}, LexiconSource{}, Game::Services{platform_.random, files_, platform_.wave})),
+      sounds_(game_->View().Settings.SoundOn, platform_.wave, files_),
+      view_(new GameView(NamesOf(game_->View()), this)),
       menu_(new MainMenu(menuBar()))
 {
-    setWindowTitle(TableOf(state_.Settings.LexiconLanguage).WindowCaption);
+    setWindowTitle(TableOf(game_->Settings().LexiconLanguage).WindowCaption);
+    // The game's messages and refusals reach the player through the window's dialogs.
+    connect(game_.get(), &Game::told, this, [this](const QString& text) { platform_.dialogs.Inform(text); });
+    connect(game_.get(), &Game::refused, this, [this] { platform_.dialogs.Beep(); });
     // On a screen too small for the whole game (1920 x 1080 at twice the scale) the
     // window still fits and the game scrolls inside it, the link buttons included.
     auto* scroll = new QScrollArea(this);
@@ -74,7 +79,7 @@ MainWindow::MainWindow(const Platform& platform, ProgramFiles files, SpellChecke
     ConnectMenu();
     ConnectPlayers();
     CheckMarksFromState();
-    SetWordMaxLength(state_.Settings.LetterCount);
+    SetWordMaxLength(game_->Settings().LetterCount);
     for (int slot = 0; slot < GameState::kPlayers; ++slot)
         view_->Player(slot)->ResetForNewGame();
     // As after a new game, the second finish button waits hidden.
@@ -102,6 +107,11 @@ MainWindow::~MainWindow()
     results_ = nullptr;
 }
 
+const GameState& MainWindow::State() const
+{
+    return game_->View();
+}
+
 QWidget* MainWindow::BoardPanel() const
 {
     return view_->BoardPanel();
@@ -111,9 +121,9 @@ void MainWindow::ConnectPlayers()
 {
     for (int slot = 0; slot < GameState::kPlayers; ++slot) {
         connect(view_->NameBox(slot), &QLineEdit::textChanged, this,
-                [this, slot](const QString& name) { state_.Players[slot].Name = name; });
+                [this, slot](const QString& name) { game_->SetPlayerName(slot, name); });
         connect(view_->WordBox(slot), &QLineEdit::textChanged, this,
-                [this, slot](const QString& word) { state_.Players[slot].Word = word; });
+                [this, slot](const QString& word) { game_->EnterWord(slot, word); });
     }
     view_->NameBox(0)->installEventFilter(this);
 }
@@ -176,17 +186,18 @@ void MainWindow::SetWordMaxLength(int letters)
 
 void MainWindow::ApplyLanguageCaption()
 {
-    setWindowTitle(TableOf(state_.Settings.LexiconLanguage).WindowCaption);
+    setWindowTitle(TableOf(game_->Settings().LexiconLanguage).WindowCaption);
 }
 
 void MainWindow::CheckMarksFromState()
 {
-    MainMenu::CheckOnly(menu_->LetterCountGroup(), state_.Settings.LetterCount);
-    MainMenu::CheckOnly(menu_->TimeGroup(), state_.Settings.RoundSeconds);
-    MainMenu::CheckOnly(menu_->TileStyleGroup(), static_cast<int>(state_.Settings.TileStyle));
-    MainMenu::CheckOnly(menu_->LevelGroup(), static_cast<int>(state_.Settings.Level));
-    MainMenu::CheckOnly(menu_->LanguageGroup(), TableOf(state_.Settings.LexiconLanguage).Number());
-    menu_->Action(MainMenu::Command::Sound)->setChecked(state_.Settings.SoundOn);
+    const GameSettings& settings = game_->Settings();
+    MainMenu::CheckOnly(menu_->LetterCountGroup(), settings.LetterCount);
+    MainMenu::CheckOnly(menu_->TimeGroup(), settings.RoundSeconds);
+    MainMenu::CheckOnly(menu_->TileStyleGroup(), static_cast<int>(settings.TileStyle));
+    MainMenu::CheckOnly(menu_->LevelGroup(), static_cast<int>(settings.Level));
+    MainMenu::CheckOnly(menu_->LanguageGroup(), TableOf(settings.LexiconLanguage).Number());
+    menu_->Action(MainMenu::Command::Sound)->setChecked(settings.SoundOn);
 }
 
 // ---- Start-up ----
@@ -194,20 +205,20 @@ void MainWindow::CheckMarksFromState()
 bool MainWindow::Startup()
 {
     // Only the first start-up of a run sets the defaults and reads the settings file.
-    if (state_.Settings.RoundSeconds == 0) {
-        state_.ConsonantsDrawn = 0;
-        state_.VowelsDrawn = 0;
-        state_.Settings = GameSettings{};
-        state_.Settings.RoundSeconds = 60;
+    GameSettings settings = game_->Settings();
+    if (settings.RoundSeconds == 0) {
+        settings = GameSettings{};
+        settings.RoundSeconds = 60;
         programFolderReady_ = true;
-        LoadSettings();
+        ReadSettingsFile(settings);
     }
-    if (!LanguageFromNumber(static_cast<int>(state_.Settings.LexiconLanguage)))
-        state_.Settings.LexiconLanguage = Language::Italian;
+    if (!LanguageFromNumber(static_cast<int>(settings.LexiconLanguage)))
+        settings.LexiconLanguage = Language::Italian;
+    UseSettings(settings);
     // Asked once the settings are read: the player's own site may be named there.
     StartUpdateCheck();
     CheckMarksFromState();
-    SetWordMaxLength(state_.Settings.LetterCount);
+    SetWordMaxLength(game_->Settings().LetterCount);
     ApplyLanguageCaption();
 
     // The results window was made hidden with the window, so that the computer
@@ -261,12 +272,11 @@ void MainWindow::PrepareBoard()
     // are drawn.
     board_->Reset();
     view_->BoardPanel()->setTitle(TileBoard::kEmptyCaption);
-    manche_->Clock().Stop();
 }
 
 bool MainWindow::LoadLexicon()
 {
-    const QString fileName = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
+    const QString fileName = TableOf(game_->Settings().LexiconLanguage).LexiconFileName();
     std::shared_ptr<const LexiconWords> words;
     const QString path = files_.Resolve(fileName);
     const LexiconFileStamp stamp = LexiconFileStamp::Of(path);
@@ -280,13 +290,13 @@ bool MainWindow::LoadLexicon()
     words_ = std::move(words);
     lexiconStamp_ = stamp;
     lexicon_ = words_->Index();
-    state_.UseLettersOf(state_.Settings.LexiconLanguage);
+    game_->ReplaceLexicon(CurrentLexicon());
     return true;
 }
 
 void MainWindow::FollowLexiconFile()
 {
-    const QString fileName = TableOf(state_.Settings.LexiconLanguage).LexiconFileName();
+    const QString fileName = TableOf(game_->Settings().LexiconLanguage).LexiconFileName();
     const QString path = files_.Resolve(fileName);
     const LexiconFileStamp stamp = LexiconFileStamp::Of(path);
     if (stamp == lexiconStamp_ || !stamp.exists)
@@ -297,6 +307,7 @@ void MainWindow::FollowLexiconFile()
     words_ = std::move(words);
     lexiconStamp_ = stamp;
     lexicon_ = words_->Index();
+    game_->ReplaceLexicon(CurrentLexicon());
 }
 
 void MainWindow::PlaceLinkPictures()
@@ -313,6 +324,24 @@ void MainWindow::PlaceLinkPictures()
 
 void MainWindow::LoadSettings()
 {
+    GameSettings settings = game_->Settings();
+    ReadSettingsFile(settings);
+    if (!LanguageFromNumber(static_cast<int>(settings.LexiconLanguage)))
+        settings.LexiconLanguage = Language::Italian;
+    UseSettings(settings);
+}
+
+void MainWindow::UseSettings(const GameSettings& settings)
+{
+    // The words held stay with their own language; another one is read by LoadLexicon.
+    const bool sameLanguage = settings.LexiconLanguage == game_->Settings().LexiconLanguage;
+    game_->ApplySettings(settings, LexiconSource::ForLanguage(files_, settings.LexiconLanguage,
+                                                              sameLanguage ? words_ : nullptr));
+    game_->ApplyPreferences(settings);
+}
+
+void MainWindow::ReadSettingsFile(GameSettings& settings)
+{
     ProgramFolder::ReadStatus status = ProgramFolder::ReadStatus::Ok;
     const std::optional<StoredSettings> stored = SettingsFile::Read(files_, &status);
     if (status != ProgramFolder::ReadStatus::Ok && status != ProgramFolder::ReadStatus::Missing) {
@@ -324,7 +353,7 @@ void MainWindow::LoadSettings()
         return;
     // Only what the file names changes; everything else keeps its default.
     QString playerName = view_->NameBox(0)->text();
-    stored->ApplyTo(state_.Settings, playerName);
+    stored->ApplyTo(settings, playerName);
     view_->NameBox(0)->setText(playerName);
 }
 
@@ -334,7 +363,7 @@ void MainWindow::SaveSettings()
     if (!programFolderReady_)
         return;
     QString error;
-    if (!SettingsFile::Write(files_, state_.Settings, state_.Players[0].Name, &error)) {
+    if (!SettingsFile::Write(files_, game_->Settings(), game_->Player(0).Name, &error)) {
         platform_.dialogs.Inform(QStringLiteral("Impossibile salvare le impostazioni in ") +
                                  QString::fromLatin1(SettingsFile::kFileName) + QStringLiteral(": ") + error);
     }
@@ -344,7 +373,7 @@ void MainWindow::SaveSettings()
 
 LexiconSource MainWindow::CurrentLexicon() const
 {
-    return LexiconSource::ForLanguage(files_, state_.Settings.LexiconLanguage, words_);
+    return LexiconSource::ForLanguage(files_, game_->Settings().LexiconLanguage, words_);
 }
 
 void MainWindow::NewGame()
@@ -359,5 +388,5 @@ AboutWindow* MainWindow::About() const
 
 SiteAddress MainWindow::Site() const
 {
-    return SiteAddress::ForPlayer(state_.Settings.Site);
+    return SiteAddress::ForPlayer(game_->Settings().Site);
 }

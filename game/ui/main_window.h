@@ -21,6 +21,7 @@
 
 class AboutWindow;
 class DrawController;
+class Game;
 class GameView;
 class MainMenu;
 class MancheController;
@@ -31,9 +32,10 @@ class ResultsWindow;
 class SpellChecker;
 class TileBoard;
 
-// The game's main window. It owns the shared game state and the lexicon index of
-// the chosen language for the whole run, runs start-up, keeps the settings file in
-// step with the menus, and starts new games.
+// The game's main window. It holds the game in play and the lexicon of the chosen
+// language for the whole run, runs start-up, keeps the settings file in step with the
+// menus, and starts new games. Its controllers act through the game's operations and
+// show what its signals tell; none of them writes the game's state.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -52,7 +54,7 @@ public:
     // the language: the user has been told; or the user chose to download a new version).
     bool Startup();
 
-    // Reads the settings file, if there is one, into the state and the check marks.
+    // Reads the settings file, if there is one, into the game's settings.
     void LoadSettings();
     // Writes the whole settings file from the state and the check marks.
     void SaveSettings();
@@ -75,8 +77,9 @@ public:
     void EndProgram();
     bool EndRequested() const { return endRequested_; }
 
-    GameState& State() { return state_; }
-    const GameState& State() const { return state_; }
+    // The game in play, and what it holds, read-only.
+    Game& CurrentGame() const { return *game_; }
+    const GameState& State() const;
     const Platform& PlatformServices() const { return platform_; }
     const ProgramFiles& Files() const { return files_; }
     const LexiconIndex& Lexicon() const { return lexicon_; }
@@ -128,6 +131,11 @@ private:
     void PrepareBoard();
     void PlaceLinkPictures();
     void StartUpdateCheck();
+    // The settings in force for the game, read from the file or chosen in the menus;
+    // another language takes its lexicon with it.
+    void UseSettings(const GameSettings& settings);
+    // The settings file over `settings`, the player's name into its box.
+    void ReadSettingsFile(GameSettings& settings);
     void OnUpdateNotice(const std::optional<QByteArray>& notice);
 
     // Menu handlers.
@@ -155,7 +163,7 @@ private:
     Platform platform_;
     ProgramFiles files_;
     SpellChecker& spellChecker_;
-    GameState state_;
+    std::unique_ptr<Game> game_;
     LexiconIndex lexicon_;
     std::shared_ptr<const LexiconWords> words_;
     LexiconFileStamp lexiconStamp_;  // of the file words_ came from

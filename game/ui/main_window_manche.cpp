@@ -3,6 +3,7 @@
 
 #include "game/ui/draw_controller.h"
 #include "game/ui/fill_strip.h"
+#include "game/core/game.h"
 #include "game/ui/main_menu.h"
 #include "game/ui/game_view.h"
 #include "game/ui/manche_controller.h"
@@ -32,7 +33,7 @@
 
 void MainWindow::BuildBoard()
 {
-    board_ = new TileBoard(state_, sounds_, files_);
+    board_ = new TileBoard(game_->View(), sounds_, files_);
     view_->PlaceBoard(board_);
     board_->SetScreenReaderLabels(view_->BoardTextCopy(), view_->ScreenReaderLabel());
     connect(board_, &TileBoard::CaptionChanged, view_->BoardPanel(), &QGroupBox::setTitle);
@@ -43,13 +44,15 @@ void MainWindow::BuildBoard()
 
 void MainWindow::BuildManche()
 {
-    search_ = std::make_unique<SearchRunner>(state_, platform_.dialogs, *view_->ProgressStrip(), *view_->TimeLabel());
-    input_ = new PlayerInput(state_, *view_, *board_, sounds_, [this] { manche_->FinishNow(); }, this);
+    search_ = std::make_unique<SearchRunner>(game_->View(), *view_->ProgressStrip(), *view_->TimeLabel());
+    input_ = new PlayerInput(game_->View(), *view_, *board_, sounds_, [this] { manche_->FinishNow(); }, this);
+    // A lexicon rebuilt meanwhile is searched and judged from this draw on.
+    connect(game_.get(), &Game::drawStarted, this, &MainWindow::FollowLexiconFile);
 
     DrawController::Hooks drawHooks;
     drawHooks.resetPlayers = [this] { input_->ResetForDraw(); };
     drawHooks.drawComplete = [this] { StartManche(); };
-    draw_ = new DrawController(state_, platform_, lexicon_, files_, *view_, *menu_, *board_, std::move(drawHooks), this);
+    draw_ = new DrawController(*game_, platform_.dialogs, *view_, *menu_, *board_, std::move(drawHooks), this);
 
     // Made now and kept hidden, so that the search can fill its list of found words.
     results_ = new ResultsWindow(platform_, files_, spellChecker_, this);
@@ -68,7 +71,7 @@ void MainWindow::BuildManche()
     mancheHooks.resetForNewGame = [this] { ResetViewForNewGame(); };
     mancheHooks.resetForNextManche = [this] { ResetViewForNextManche(); };
     mancheHooks.endProgram = [this] { EndProgram(); };
-    manche_ = new MancheController(state_, platform_, files_, sounds_, *view_, *results_, std::move(mancheHooks), this);
+    manche_ = new MancheController(*game_, platform_, files_, *view_, *results_, std::move(mancheHooks), this);
     manche_->SetBoard(board_);
     connect(manche_->Pause(), &PauseControl::PausedChanged, menu_->Action(MainMenu::Command::Pause),
             &QAction::setChecked);
@@ -92,10 +95,12 @@ QTimer* MainWindow::MancheClock() const
 void MainWindow::StartManche()
 {
     manche_->StartClock();
+    // What a player typed while the tiles flew in counts from the first second.
+    for (int slot = 0; slot < GameState::kPlayers; ++slot)
+        game_->EnterWord(slot, view_->WordBox(slot)->text());
     view_->FinishButton(0)->setEnabled(true);
-    view_->SpokenLine()->Say(SpokenText::Letters(state_.DrawnLetters));
-    FollowLexiconFile();
-    search_->Run(CurrentLexicon());
+    view_->SpokenLine()->Say(SpokenText::Letters(game_->Letters()));
+    search_->Show();
 }
 
 void MainWindow::PaintBoardBackground()
@@ -104,7 +109,7 @@ void MainWindow::PaintBoardBackground()
     // grey; on a dark desktop both take their shades from its palette.
     QPalette board = view_->BoardPanel()->palette();
     board.setColor(QPalette::Window, PaletteColors::BoardBackground(
-                                         palette(), state_.Settings.TileStyle == TileLook::ClassicPicture));
+                                         palette(), game_->Settings().TileStyle == TileLook::ClassicPicture));
     view_->BoardPanel()->setPalette(board);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/core/dialogs.h"
 #include "dictionary_editor/ui/dictionary_editor_window.h"
 #include "game/ui/game_view.h"
+#include "game/core/game.h"
 #include "game/core/help_files.h"
 #include "scoring/ui/high_score_window.h"
 #include "game/ui/link_picture.h"
@@ -39,7 +40,7 @@ void MainWindow::ConnectMenu()
     onCommand(Command::EditVocabulary, [this] { OnEditPersonalVocabulary(); });
     onCommand(Command::HighScores, [this] { OnHighScores(); });
     onCommand(Command::DailyChallenge, [this] {
-        DailyChallengeWindow::Start(this, platform_, Site(), state_.Settings.LexiconLanguage);
+        DailyChallengeWindow::Start(this, platform_, Site(), game_->Settings().LexiconLanguage);
     });
     onCommand(Command::ManageDictionary, [this] { OnManageMainDictionary(); });
     onCommand(Command::Quit, [this] {
@@ -78,11 +79,13 @@ void MainWindow::OnLetterCountChosen(int letters)
 {
     MainMenu::CheckOnly(menu_->LetterCountGroup(), letters);
     SetWordMaxLength(letters);
-    if (letters != state_.Settings.LetterCount) {
+    if (letters != game_->Settings().LetterCount) {
         platform_.dialogs.Inform(QStringLiteral("Attenzione: si inizia una nuova partita con %1 lettere estratte.")
                                      .arg(letters));
-        state_.Settings.LetterCount = letters;
+        GameSettings settings = game_->Settings();
+        settings.LetterCount = letters;
         NewGame();
+        UseSettings(settings);
     }
     SaveSettings();
 }
@@ -90,14 +93,16 @@ void MainWindow::OnLetterCountChosen(int letters)
 void MainWindow::OnTimeChosen(int seconds)
 {
     MainMenu::CheckOnly(menu_->TimeGroup(), seconds);
-    if (seconds != state_.Settings.RoundSeconds) {
+    if (seconds != game_->Settings().RoundSeconds) {
         platform_.dialogs.Inform(
             seconds == GameSettings::kUnlimitedSeconds
                 ? QStringLiteral("Attenzione: si inizia una nuova partita con tutto il tempo che vuoi per pensare!")
                 : QStringLiteral("Attenzione: si inizia una nuova partita con %1 secondi di tempo per pensare.")
                       .arg(seconds));
-        state_.Settings.RoundSeconds = seconds;
+        GameSettings settings = game_->Settings();
+        settings.RoundSeconds = seconds;
         NewGame();
+        UseSettings(settings);
     }
     SaveSettings();
 }
@@ -105,7 +110,9 @@ void MainWindow::OnTimeChosen(int seconds)
 void MainWindow::OnTileStyleChosen(int style)
 {
     MainMenu::CheckOnly(menu_->TileStyleGroup(), style);
-    state_.Settings.TileStyle = static_cast<TileLook>(style);
+    GameSettings settings = game_->Settings();
+    settings.TileStyle = static_cast<TileLook>(style);
+    game_->ApplyPreferences(settings);
     emit TileStyleChanged(style);
     SaveSettings();
 }
@@ -113,7 +120,9 @@ void MainWindow::OnTileStyleChosen(int style)
 void MainWindow::OnLevelChosen(int level)
 {
     MainMenu::CheckOnly(menu_->LevelGroup(), level);
-    state_.Settings.Level = static_cast<Difficulty>(level);
+    GameSettings settings = game_->Settings();
+    settings.Level = static_cast<Difficulty>(level);
+    game_->ApplyPreferences(settings);
     SaveSettings();
 }
 
@@ -128,15 +137,18 @@ void MainWindow::OnLanguageChosen(int number)
         CheckMarksFromState();
         return;
     }
-    if (language != state_.Settings.LexiconLanguage && !MayGiveUpGame()) {
+    if (language != game_->Settings().LexiconLanguage && !MayGiveUpGame()) {
         CheckMarksFromState();
         return;
     }
     MainMenu::CheckOnly(menu_->LanguageGroup(), number);
-    state_.Settings.LexiconLanguage = language;
+    // The game is given up first: another language takes effect on an empty board.
+    NewGame();
+    GameSettings settings = game_->Settings();
+    settings.LexiconLanguage = language;
+    UseSettings(settings);
     ApplyLanguageCaption();
     LoadLexicon();
-    NewGame();
     SaveSettings();
 }
 
@@ -144,7 +156,7 @@ bool MainWindow::MayGiveUpGame()
 {
     // A game without a point yet loses nothing; one with a score goes only when the
     // player says so, and a hasty Enter keeps it.
-    const auto& totals = state_.TotalScores;
+    const auto& totals = game_->TotalScores();
     if (std::none_of(totals.begin(), totals.end(), [](int total) { return total != 0; }))
         return true;
     return platform_.dialogs.AskYesNoDefaultNo(kGiveUpGameQuestion) == Dialogs::Answer::Yes;
@@ -152,14 +164,16 @@ bool MainWindow::MayGiveUpGame()
 
 void MainWindow::OnSoundToggled(bool on)
 {
-    state_.Settings.SoundOn = on;
+    GameSettings settings = game_->Settings();
+    settings.SoundOn = on;
+    game_->ApplyPreferences(settings);
     SaveSettings();
 }
 
 void MainWindow::OnEditPersonalVocabulary()
 {
     // Modal: the game's clock waits until the player goes back to the game.
-    auto* window = new VocabularyWindow(state_.Settings, files_, platform_.dialogs, this);
+    auto* window = new VocabularyWindow(game_->Settings(), files_, platform_.dialogs, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Open();
 }
@@ -167,7 +181,7 @@ void MainWindow::OnEditPersonalVocabulary()
 void MainWindow::OnHighScores()
 {
     // From the menu the table is only shown, whatever the state of the game.
-    HighScoreWindow::OpenFromMenu(state_, platform_, files_, this);
+    HighScoreWindow::OpenFromMenu(game_->View(), platform_, files_, this);
 }
 
 void MainWindow::OnManageMainDictionary()
@@ -175,7 +189,7 @@ void MainWindow::OnManageMainDictionary()
     // Window-modal and on open(): the game goes on from the editor's signals. After a
     // rebuild the game reloads its lexicon, so the next manche judges with it.
     auto* editor = new DictionaryEditorWindow(
-        {state_.Settings.LexiconLanguage, TableOf(state_.Settings.LexiconLanguage).LexiconFileName(),
+        {game_->Settings().LexiconLanguage, TableOf(game_->Settings().LexiconLanguage).LexiconFileName(),
          files_, platform_.dialogs, platform_.http, spellChecker_, [this] { LoadLexicon(); }, Site(),
          &platform_.places},
         this);

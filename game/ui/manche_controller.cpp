@@ -4,7 +4,9 @@
 #include "platform/core/dialogs.h"
 #include "scoring/ui/end_of_game_window.h"
 #include "game/ui/fill_strip.h"
-#include "model/game_state.h"
+#include "game/core/game.h"
+#include "game/core/manche_flow.h"
+#include "game/core/round_clock.h"
 #include "game/ui/game_view.h"
 #include "scoring/ui/high_score_window.h"
 #include "lexicon/core/lexicon_source.h"
@@ -25,10 +27,10 @@ const QColor kTimeBarColor(0, 0, 128);
 
 }  // namespace
 
-MancheController::MancheController(GameState& state, const Platform& platform, const ProgramFiles& files,
-                                   SoundEffects& sounds, GameView& view, ResultsWindow& results, Hooks hooks, QWidget* window)
+MancheController::MancheController(Game& game, const Platform& platform, const ProgramFiles& files, GameView& view, ResultsWindow& results,
+                                   Hooks hooks, QWidget* window)
     : QObject(window),
-      state_(state),
+      game_(game),
       platform_(platform),
       files_(files),
       view_(view),
@@ -36,18 +38,17 @@ MancheController::MancheController(GameState& state, const Platform& platform, c
       hooks_(std::move(hooks)),
       window_(window),
       timer_(new QTimer(this)),
-      delayedStart_(new QTimer(this)),
-      clock_(state, sounds, platform.random, ClockHooks()),
-      flow_(state, clock_, platform.dialogs, FlowHooks())
+      delayedStart_(new QTimer(this))
 {
-    pause_ = new PauseControl(clock_, view_, this);
+    pause_ = new PauseControl(game_.Clock(), view_, this);
     delayedStart_->setSingleShot(true);
-    connect(timer_, &QTimer::timeout, this, [this] { clock_.ClockTick(); });
-    connect(&results_, &ResultsWindow::Judged, this,
-            [this](const ResultsBoardOutcome& outcome) { state_.TotalScores = outcome.totals; });
-    connect(&results_, &QDialog::finished, this, [this] { flow_.ResultsClosed(); });
+    connect(timer_, &QTimer::timeout, this, &MancheController::Tick);
+    connect(&results_, &ResultsWindow::Judged, &game_, &Game::RecordJudged);
+    connect(&results_, &QDialog::finished, &game_, &Game::CloseResults);
     for (int i = 0; i < 2; ++i)
         connect(view_.FinishButton(i), &QPushButton::clicked, this, [this] { FinishNow(); });
+    ConnectClock();
+    ConnectFlow();
 }
 
 MancheController::~MancheController() = default;
@@ -57,101 +58,112 @@ EndOfGameWindow* MancheController::EndOfGame() const
     return endOfGame_;
 }
 
-RoundClock::Hooks MancheController::ClockHooks()
+const RoundClock& MancheController::Clock() const
 {
-    RoundClock::Hooks hooks;
-    hooks.setTimerPeriod = [this](int ms, std::chrono::milliseconds firstAfter) {
-        delayedStart_->disconnect();
-        delayedStart_->stop();
-        if (firstAfter.count() <= ms) {
-            timer_->start(ms);
-            return;
-        }
+    return game_.Clock();
+}
+
+void MancheController::SetTimerPeriod(int ms, std::chrono::milliseconds firstAfter)
+{
+    delayedStart_->disconnect();
+    delayedStart_->stop();
+    if (ms == 0) {
         timer_->stop();
-        connect(delayedStart_, &QTimer::timeout, timer_, [this, ms] { timer_->start(ms); });
-        delayedStart_->start(firstAfter);
-    };
-    hooks.stopTimer = [this] {
-        delayedStart_->stop();
-        timer_->stop();
-    };
+        return;
+    }
+    if (firstAfter.count() <= ms) {
+        timer_->start(ms);
+        return;
+    }
+    timer_->stop();
+    connect(delayedStart_, &QTimer::timeout, timer_, [this, ms] { timer_->start(ms); });
+    delayedStart_->start(firstAfter);
+}
+
+void MancheController::Tick()
+{
     // No second of the manche passes while a message, the results or any other modal
     // window holds the game: the tick is dropped and the next one goes on.
     // A pause holds the clock the same way.
-    hooks.suspended = [this] { return platform_.dialogs.ModalOpen() || (pause_ && pause_->Paused()); };
-    hooks.paintTimeSlice = [this](int elapsed, int roundSeconds) {
+    game_.SetSuspended(platform_.dialogs.ModalOpen() || (pause_ && pause_->Paused()));
+    game_.Tick();
+}
+
+void MancheController::ConnectClock()
+{
+    connect(&game_, &Game::timerPeriodChanged, this, &MancheController::SetTimerPeriod);
+    connect(&game_, &Game::timeSlicePassed, this, [this](int elapsed, int roundSeconds) {
         FillStrip* bar = view_.TimeBar();
         bar->FillBox(RoundClock::TimeSlice(elapsed, roundSeconds, bar->InnerWidth(), bar->InnerHeight()),
                      kTimeBarColor);
-    };
-    hooks.setTimeLabel = [this](const QString& text) {
+    });
+    connect(&game_, &Game::timeLabelChanged, this, [this](const QString& text) {
         view_.TimeLabel()->setText(text);
         SpeakSecondsLeft();
-    };
-    hooks.hideSecondFinishButton = [this] { view_.FinishButton(1)->hide(); };
+    });
+    connect(&game_, &Game::secondFinishButtonHidden, this, [this] { view_.FinishButton(1)->hide(); });
     // The computer's box was masked by the draw, so the word stays hidden.
-    hooks.announceWord = [this](int slot, const QString& word) {
+    connect(&game_, &Game::wordAnnounced, this, [this](int slot, const QString& word) {
         view_.ShowAnnouncedWord(slot, word);
         // Running out after "finished", the results follow at once: nothing to say.
-        if (!clock_.FastForwarding())
+        if (!game_.FastForwarding())
             view_.SpokenLine()->SayAnnounced(slot + 1, static_cast<int>(word.trimmed().size()));
-    };
-    hooks.endOfManche = [this] { flow_.EndOfManche(); };
-    return hooks;
+    });
 }
 
-MancheFlow::Hooks MancheController::FlowHooks()
+void MancheController::ConnectFlow()
 {
-    MancheFlow::Hooks hooks;
-    hooks.showResults = [this] { ShowResults(); };
-    hooks.resetForNextManche = [this] {
+    connect(&game_, &Game::mancheEnded, this, &MancheController::ShowResults);
+    connect(&game_, &Game::nextMancheReady, this, [this] {
         pause_->Clear();
         if (hooks_.resetForNextManche)
             hooks_.resetForNextManche();
-    };
+    });
     // Said as well as shown: the players wait for the draw of this manche.
-    hooks.setMancheLabel = [this](const QString& text) {
+    connect(&game_, &Game::mancheStarted, this, [this](int manche) {
+        const QString text = MancheFlow::MancheLabel(manche);
         view_.MancheLabel()->setText(text);
         view_.SpokenLine()->Say(text);
-    };
-    hooks.showHighScores = [this] { ShowHighScores(); };
-    hooks.showEndOfGame = [this] { ShowEndOfGame(); };
-    hooks.newGame = [this] {
+    });
+    connect(&game_, &Game::gameEnded, this, &MancheController::ShowHighScores);
+    connect(&game_, &Game::endOfGameReached, this, &MancheController::ShowEndOfGame);
+    connect(&game_, &Game::newGameStarted, this, [this] {
         pause_->Clear();
         results_.Abandon();
         if (hooks_.resetForNewGame)
             hooks_.resetForNewGame();
         view_.SpokenLine()->Say(SpokenText::kNewGame);
-    };
-    return hooks;
+    });
 }
 
 void MancheController::SpeakSecondsLeft()
 {
-    const int roundSeconds = state_.Settings.RoundSeconds;
-    const bool unlimited = roundSeconds == GameState::kUnlimitedSeconds;
-    if (clock_.FastForwarding() || !SpokenText::SaysSecondsLeftAt(state_.ElapsedSeconds, roundSeconds, unlimited))
+    const int roundSeconds = game_.Settings().RoundSeconds;
+    const bool unlimited = roundSeconds == GameSettings::kUnlimitedSeconds;
+    const int elapsed = game_.ElapsedSeconds();
+    if (game_.FastForwarding() || !SpokenText::SaysSecondsLeftAt(elapsed, roundSeconds, unlimited))
         return;
-    view_.SpokenLine()->Say(SpokenText::SecondsLeft(roundSeconds - state_.ElapsedSeconds));
+    view_.SpokenLine()->Say(SpokenText::SecondsLeft(roundSeconds - elapsed));
 }
 
 void MancheController::SayTimeNow()
 {
-    const int roundSeconds = state_.Settings.RoundSeconds;
-    view_.SpokenLine()->Say(SpokenText::TimeNow(clock_.Running(), state_.ElapsedSeconds, roundSeconds,
-                                                roundSeconds == GameState::kUnlimitedSeconds));
+    const int roundSeconds = game_.Settings().RoundSeconds;
+    view_.SpokenLine()->Say(SpokenText::TimeNow(game_.ClockRunning(), game_.ElapsedSeconds(), roundSeconds,
+                                                roundSeconds == GameSettings::kUnlimitedSeconds));
 }
 
 void MancheController::ShowResults()
 {
     // The words are read from the boxes as the players left them.
-    results_.StartManche(state_, state_.Players, hooks_.lexicon ? hooks_.lexicon() : LexiconSource{});
+    const GameState& state = game_.View();
+    results_.StartManche(state, state.Players, hooks_.lexicon ? hooks_.lexicon() : LexiconSource{});
 }
 
 void MancheController::ShowHighScores()
 {
-    HighScoreWindow* window = HighScoreWindow::OpenAfterGame(state_, platform_, files_, window_);
-    connect(window, &QDialog::finished, this, [this] { flow_.HighScoresClosed(); });
+    HighScoreWindow* window = HighScoreWindow::OpenAfterGame(game_.View(), platform_, files_, window_);
+    connect(window, &QDialog::finished, &game_, &Game::HighScoresClosed);
 }
 
 void MancheController::ShowEndOfGame()
@@ -160,19 +172,19 @@ void MancheController::ShowEndOfGame()
     if (!endOfGame_) {
         endOfGame_ = new EndOfGameWindow(window_);
         connect(endOfGame_, &EndOfGameWindow::NewGameRequested, this,
-                [this] { flow_.EndOfGameClosed(MancheFlow::EndOfGameChoice::PlayAgain); });
+                [this] { game_.EndOfGameClosed(true); });
         connect(endOfGame_, &EndOfGameWindow::QuitRequested, this, [this] {
-            flow_.EndOfGameClosed(MancheFlow::EndOfGameChoice::Quit);
+            game_.EndOfGameClosed(false);
             if (hooks_.endProgram)
                 hooks_.endProgram();
         });
     }
-    endOfGame_->Open(state_);
+    endOfGame_->Open(game_.View());
 }
 
 void MancheController::StartClock()
 {
-    clock_.Start();
+    game_.StartClock();
 }
 
 void MancheController::SetBoard(QWidget* board)
@@ -185,21 +197,21 @@ void MancheController::FinishNow()
     // A paused manche is finished only once it resumes.
     if (pause_->Paused())
         return;
-    clock_.FinishNow();
+    game_.FinishNow();
 }
 
 void MancheController::NewGame()
 {
-    flow_.NewGame();
+    game_.NewGame();
 }
 
 void MancheController::BoardClicked()
 {
-    flow_.BoardClicked();
+    game_.BoardClicked();
 }
 
 void MancheController::Abandon()
 {
-    flow_.Abandon();
+    game_.Abandon();
     results_.Abandon();
 }

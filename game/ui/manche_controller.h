@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/core/manche_flow.h"
-#include "game/core/round_clock.h"
-
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
 #include <functional>
 
 class EndOfGameWindow;
+class Game;
 class PauseControl;
 class ProgramFiles;
 class GameView;
 class QTimer;
 class ResultsWindow;
-class SoundEffects;
-struct GameState;
+class RoundClock;
 struct LexiconSource;
 struct Platform;
 
 // A manche from the complete draw to its end, and a game of five of them, on the
-// main window: the window's one periodic timer drives the round clock; the finish
+// main window: the window's one periodic timer ticks the game's clock; the finish
 // buttons and Enter fast-forward it; the time bar, the time label and the computer
 // players' word boxes show what it does; its end opens the results window, resets
 // the board for the next draw and, after the fifth manche, shows the high scores and
@@ -42,12 +40,15 @@ public:
         std::function<void()> endProgram;
     };
 
-    MancheController(GameState& state, const Platform& platform, const ProgramFiles& files, SoundEffects& sounds,
-                     GameView& view, ResultsWindow& results, Hooks hooks, QWidget* window);
+    MancheController(Game& game, const Platform& platform, const ProgramFiles& files, GameView& view, ResultsWindow& results, Hooks hooks,
+                     QWidget* window);
     ~MancheController() override;
 
     // The draw is complete: the clock starts at one tick a second.
     void StartClock();
+    // One tick of the game's clock, dropped while a modal window or the pause holds
+    // the game: the timer's, or a test's.
+    void Tick();
     // "Finished": the second is remembered and the rest runs out at once.
     void FinishNow();
     void NewGame();
@@ -63,12 +64,13 @@ public:
     PauseControl* Pause() const { return pause_; }
     // The tile board, which a pause hides.
     void SetBoard(QWidget* board);
-    RoundClock& Clock() { return clock_; }
+    const RoundClock& Clock() const;
     EndOfGameWindow* EndOfGame() const;
 
 private:
-    RoundClock::Hooks ClockHooks();
-    MancheFlow::Hooks FlowHooks();
+    void ConnectClock();
+    void ConnectFlow();
+    void SetTimerPeriod(int ms, std::chrono::milliseconds firstAfter);
     // At 30 and 10 seconds before the end of a timed manche, on the line a screen
     // reader speaks.
     void SpeakSecondsLeft();
@@ -76,7 +78,7 @@ private:
     void ShowHighScores();
     void ShowEndOfGame();
 
-    GameState& state_;
+    Game& game_;
     const Platform& platform_;
     const ProgramFiles& files_;
     GameView& view_;
@@ -89,6 +91,4 @@ private:
     // One for the run: it counts the games played and keeps their list.
     QPointer<EndOfGameWindow> endOfGame_;
     PauseControl* pause_ = nullptr;
-    RoundClock clock_;
-    MancheFlow flow_;
 };

@@ -21,7 +21,7 @@ const QString kClickSound = QStringLiteral("SOUND2.wav");
 
 }  // namespace
 
-PlayerInput::PlayerInput(GameState& state, GameView& view, TileBoard& board, SoundEffects& sounds,
+PlayerInput::PlayerInput(const GameState& state, GameView& view, TileBoard& board, SoundEffects& sounds,
                          std::function<void()> finish, QObject* parent)
     : QObject(parent), state_(state), view_(view), board_(board), sounds_(sounds)
 {

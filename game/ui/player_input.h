@@ -19,7 +19,7 @@ class PlayerInput : public QObject {
 
 public:
     // `finish` runs when Enter is pressed in a word box.
-    PlayerInput(GameState& state, GameView& view, TileBoard& board, SoundEffects& sounds,
+    PlayerInput(const GameState& state, GameView& view, TileBoard& board, SoundEffects& sounds,
                 std::function<void()> finish, QObject* parent = nullptr);
 
     // The slot whose word box last had the focus; clicked letters go there.
@@ -45,7 +45,7 @@ private:
     void OnTileClicked(int position);
     void OnLetterLabelClicked(int position);
 
-    GameState& state_;
+    const GameState& state_;
     GameView& view_;
     TileBoard& board_;
     SoundEffects& sounds_;

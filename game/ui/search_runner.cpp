@@ -2,33 +2,36 @@
 #include "game/ui/search_runner.h"
 
 #include "game/ui/fill_strip.h"
-#include "platform/core/dialogs.h"
 #include "model/game_state.h"
 #include "game/core/round_clock.h"
 #include "lexicon/core/word_search.h"
 
 #include <QLabel>
 
+#include <algorithm>
+#include <vector>
+
 const QColor SearchRunner::kProgressColor(0, 0, 128);
 
-SearchRunner::SearchRunner(GameState& state, Dialogs& dialogs, FillStrip& progressStrip, QLabel& timeLabel)
-    : state_(state), dialogs_(dialogs), progressStrip_(progressStrip), timeLabel_(timeLabel)
+SearchRunner::SearchRunner(const GameState& state, FillStrip& progressStrip, QLabel& timeLabel)
+    : state_(state), progressStrip_(progressStrip), timeLabel_(timeLabel)
 {
 }
 
-void SearchRunner::Run(const LexiconSource& source)
+void SearchRunner::Show()
 {
     const int letterCount = state_.Settings.LetterCount;
-    const LexiconResult<WordSearch::Found> found = WordSearch::Run(source, state_.DrawnLetters, letterCount);
-    if (!found) {
-        dialogs_.Inform(found.Error().Message());
-        return;
+    // The finds come by length ascending: each length is one run of them.
+    std::vector<QStringList> byLength(static_cast<std::size_t>(std::max(letterCount, 0)) + 1);
+    for (const QString& word : state_.FoundWords) {
+        const auto length = static_cast<std::size_t>(word.size());
+        if (length < byLength.size())
+            byLength[length].append(word);
     }
-    state_.FoundWords.clear();
     if (list_.clear)
         list_.clear();
     for (int length = 3; length <= letterCount; ++length)
-        LengthDone(length, found->OfLength(length), letterCount);
+        LengthDone(length, byLength[static_cast<std::size_t>(length)], letterCount);
 }
 
 void SearchRunner::LengthDone(int length, const QStringList& words, int letterCount)
@@ -37,10 +40,8 @@ void SearchRunner::LengthDone(int length, const QStringList& words, int letterCo
     // of the list, and a cut would leave the longest words out.
     QStringList lines;
     lines.reserve(words.size());
-    for (const QString& word : words) {
-        state_.FoundWords.append(word);
+    for (const QString& word : words)
         lines.append(FoundWordLine(word));
-    }
     if (!lines.isEmpty() && list_.append)
         list_.append(lines);
 

@@ -2,9 +2,12 @@
 #include "scoring/core/results_board.h"
 
 #include "platform/core/dialogs.h"
+#include "model/language.h"
 #include "lexicon/core/personal_vocabulary.h"
 #include "platform/core/program_files.h"
 #include "lexicon/core/word_lookup.h"
+
+#include <utility>
 
 namespace {
 
@@ -75,6 +78,22 @@ PassEnd RunPass(Rows& rows, const ResultsBoardInput& input, Dialogs& dialogs,
 }
 
 }  // namespace
+
+ResultsBoardInput ResultsBoardInput::OfManche(const GameState& state, LexiconSource lexicon, int confirmChoice,
+                                              const ProgramFiles* files)
+{
+    ResultsBoardInput input;
+    input.players = state.Players;
+    input.drawnLetters = state.DrawnLetters;
+    input.sourceWord = state.SourceWord;
+    input.finishSeconds = state.FinishSeconds;
+    input.totals = state.TotalScores;
+    input.lexicon = std::move(lexicon);
+    input.lexiconLanguage = TableOf(state.Settings.LexiconLanguage).Number();
+    input.confirmChoice = confirmChoice;
+    input.files = files;
+    return input;
+}
 
 QStringList ResultsBoardOutcome::ScoreLabels() const
 {

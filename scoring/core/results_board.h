@@ -27,6 +27,11 @@ struct ResultsBoardInput {
     int confirmChoice = 0;       // the option chosen at the last confirmation, offered again
     // Where the personal vocabulary is read and added to; none: no vocabulary.
     const ProgramFiles* files = nullptr;
+
+    // The manche of `state` as it ended: its players, letters, source word, finish
+    // time, totals and language.
+    static ResultsBoardInput OfManche(const GameState& state, LexiconSource lexicon, int confirmChoice,
+                                      const ProgramFiles* files);
 };
 
 // One row of the board, player 1 to 4.

@@ -165,16 +165,9 @@ void ResultsWindow::StartManche(const GameState& state, const std::array<PlayerS
     if (pending_ || evaluation_)
         return;  // already showing a manche: the window is modal, this is a stray call
 
-    ResultsBoardInput input;
+    // The words as the players' boxes hold them.
+    ResultsBoardInput input = ResultsBoardInput::OfManche(state, lexicon, confirmChoice_, &files_);
     input.players = players;
-    input.drawnLetters = state.DrawnLetters;
-    input.sourceWord = state.SourceWord;
-    input.finishSeconds = state.FinishSeconds;
-    input.totals = state.TotalScores;
-    input.lexicon = lexicon;
-    input.lexiconLanguage = TableOf(state.Settings.LexiconLanguage).Number();
-    input.confirmChoice = confirmChoice_;
-    input.files = &files_;
     pending_ = std::move(input);
     state_ = &state;
     outcome_.reset();

@@ -31,7 +31,7 @@ protected:
     void Tick(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            Window().Manche()->Clock().ClockTick();
+            Window().Manche()->Tick();
     }
     PauseControl* Pause() { return Window().Manche()->Pause(); }
     QAction* PauseItem() { return Window().Menu()->Action(MainMenu::Command::Pause); }

@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryCaptionWithItsAccessKey)
 
     MainMenu& menu = *Window().Menu();
     EXPECT_EQ(Captions(menu.FileMenu()),
-              (QStringList{"&Nuova Partita", "&Pausa", "&Edit vocabolario personale ...", "&Hiscores table ",
+              (QStringList{"&Nuova Partita", "&Pausa", "&Edit vocabolario personale ...", "&Sfida del giorno", "&Hiscores table ",
                            "&Gestione dizionario principale ...", "&Fine"}));
     EXPECT_EQ(menu.Action(MainMenu::Command::NewGame)->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(Captions(menu.OptionsMenu()),
@@ -189,11 +189,11 @@ TEST_F(MainWindowTest, NewGameResetsTheBoardPlayersAndCounters)
     WriteLexicon(1);
     ASSERT_TRUE(Start());
     GameView& view = *Window().View();
-    State().DrawnLetters = QStringLiteral("ABCDE");
-    State().VowelsDrawn = 2;
-    State().ConsonantsDrawn = 3;
-    State().MancheNumber = 4;
-    State().TotalScores = {100, 200, 300, 400};
+    SetUpState().DrawnLetters = QStringLiteral("ABCDE");
+    SetUpState().VowelsDrawn = 2;
+    SetUpState().ConsonantsDrawn = 3;
+    SetUpState().MancheNumber = 4;
+    SetUpState().TotalScores = {100, 200, 300, 400};
     view.DrawPanel()->hide();
     view.FinishButton(1)->show();
     view.TimeBar()->FillBox(QRectF(0, 0, 10, 5), Qt::blue);
@@ -295,7 +295,7 @@ TEST_F(MainWindowTest, LaterWindowItemsExistAndHighScoresFromTheMenuOnlyShowTheT
 {
     WriteLexicon(1);
     ASSERT_TRUE(Start());
-    State().GameOver = true;
+    SetUpState().GameOver = true;
     EXPECT_TRUE(ChooseModal(Window().Menu()->Action(MainMenu::Command::HighScores), [](QWidget* modal) {
         EXPECT_EQ(modal->windowTitle(), QStringLiteral("Hiscores Table"));
     }));

@@ -139,8 +139,8 @@ TEST_F(MainWindowTest, SameLetterCountAgainShowsNothingAndKeepsTheGame)
     WriteLexicon(1);
     WriteSettings("NumeroLettere=9\r\n");
     ASSERT_TRUE(Start());
-    State().DrawnLetters = QStringLiteral("AB");
-    State().TotalScores[0] = 500;
+    SetUpState().DrawnLetters = QStringLiteral("AB");
+    SetUpState().TotalScores[0] = 500;
 
     Choose(Window().Menu()->LetterCountItem(9));
 
@@ -154,8 +154,8 @@ TEST_F(MainWindowTest, OtherLetterCountWarnsStartsANewGameAndIsSaved)
 {
     WriteLexicon(1);
     ASSERT_TRUE(Start());
-    State().DrawnLetters = QStringLiteral("AB");
-    State().MancheNumber = 3;
+    SetUpState().DrawnLetters = QStringLiteral("AB");
+    SetUpState().MancheNumber = 3;
 
     Choose(Window().Menu()->LetterCountItem(9));
 
@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, SameTimeAgainShowsNothing)
 {
     WriteLexicon(1);
     ASSERT_TRUE(Start());
-    State().DrawnLetters = QStringLiteral("XY");
+    SetUpState().DrawnLetters = QStringLiteral("XY");
     Choose(Window().Menu()->TimeItem(60));
     EXPECT_TRUE(fakes.dialogs.asked.empty());
     EXPECT_EQ(State().DrawnLetters, QStringLiteral("XY"));
@@ -325,7 +325,7 @@ TEST_F(MainWindowTest, LanguageItemLoadsTheLexiconAndStartsANewGame)
     WriteLexicon(1);
     WriteLexicon(2);
     ASSERT_TRUE(Start());
-    State().DrawnLetters = QStringLiteral("QWE");
+    SetUpState().DrawnLetters = QStringLiteral("QWE");
 
     Choose(Window().Menu()->LanguageItem(2));
 
@@ -341,7 +341,7 @@ TEST_F(MainWindowTest, LanguageWithoutItsLexiconIsRefusedAndTheGameGoesOn)
 {
     WriteLexicon(1);
     ASSERT_TRUE(Start());
-    State().DrawnLetters = QStringLiteral("QWE");
+    SetUpState().DrawnLetters = QStringLiteral("QWE");
 
     Choose(Window().Menu()->LanguageItem(3));
 

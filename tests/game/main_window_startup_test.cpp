@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, LaterStartUpKeepsTheSettingsOfTheRun)
     WriteSettings("Tempo=90\r\n");
     ASSERT_TRUE(Start());
     WriteSettings("Tempo=30\r\n");
-    State().Settings.LexiconLanguage = static_cast<Language>(9);
+    SetUpState().Settings.LexiconLanguage = static_cast<Language>(9);
 
     ASSERT_TRUE(Window().Startup());
     EXPECT_EQ(State().Settings.RoundSeconds, 90);

@@ -280,4 +280,115 @@ TEST_F(GameFixture, SettingsAndNamesTakeEffectBetweenManches)
     EXPECT_TRUE(game->EnterWord(1, QStringLiteral("SALE")));
 }
 
+// A holder that judges in its own window hands the board back, or gives it up.
+TEST_F(GameFixture, BoardJudgedByTheHolderCountsAndClosingItGoesOn)
+{
+    struct Row {
+        const char* name;
+        bool judged;
+        int expectedTotal;
+    };
+    for (const Row& row : {Row{"judged", true, 700}, Row{"given up", false, 0}}) {
+        SCOPED_TRACE(row.name);
+        MakeGame(game->Settings());
+        QList<int> started;
+        QObject::connect(game.get(), &Game::mancheStarted, [&](int manche) { started.append(manche); });
+        StartManche();
+        TickUntilEnd();
+        if (row.judged) {
+            ResultsBoardOutcome board;
+            board.totals = {700, 0, 0, 0};
+            game->RecordJudged(board);
+            EXPECT_EQ(game->CurrentPhase(), Game::Phase::Judged);
+        }
+        game->CloseResults();
+        EXPECT_EQ(game->TotalScores()[0], row.expectedTotal);
+        EXPECT_EQ(started, QList<int>{2});
+        EXPECT_EQ(game->CurrentPhase(), Game::Phase::Drawing);
+    }
+}
+
+TEST_F(GameFixture, AfterTheHighScoresTheEndOfGameChoiceStartsANewGameOrNothing)
+{
+    for (const bool playAgain : {true, false}) {
+        SCOPED_TRACE(playAgain);
+        MakeGame(game->Settings());
+        int endReached = 0;
+        int newGames = 0;
+        QObject::connect(game.get(), &Game::endOfGameReached, [&] { ++endReached; });
+        QObject::connect(game.get(), &Game::newGameStarted, [&] { ++newGames; });
+        for (int manche = 1; manche <= GameRules::kManchesPerGame; ++manche) {
+            PlayManche(QStringLiteral("COLLE"), 50);
+            game->NextManche();
+        }
+        ASSERT_EQ(game->CurrentPhase(), Game::Phase::Over);
+        game->EndOfGameClosed(playAgain);  // before the high scores: not its turn
+        EXPECT_EQ(newGames, 0);
+        game->HighScoresClosed();
+        EXPECT_EQ(endReached, 1);
+        game->EndOfGameClosed(playAgain);
+        EXPECT_EQ(newGames, playAgain ? 1 : 0);
+        EXPECT_EQ(game->IsOver(), !playAgain);
+    }
+}
+
+TEST_F(GameFixture, PreferencesChangeDuringAMancheButNotItsRules)
+{
+    StartManche();
+    GameSettings wanted = game->Settings();
+    wanted.Level = Difficulty::Expert;
+    wanted.SoundOn = true;
+    wanted.LetterCount = 10;
+    game->ApplyPreferences(wanted);
+    EXPECT_EQ(game->Settings().Level, Difficulty::Expert);
+    EXPECT_TRUE(game->Settings().SoundOn);
+    EXPECT_EQ(game->Settings().LetterCount, 8);
+
+    LexiconSource english = lexicon;
+    english.LexiconLanguage = Language::English;
+    EXPECT_FALSE(game->ReplaceLexicon(english));
+    EXPECT_TRUE(game->ReplaceLexicon(lexicon));
+}
+
+TEST_F(GameFixture, AutoDrawOfEightLettersAlternatesVowelsFirst)
+{
+    const QString vowels = TableOf(Language::Italian).VowelPool;
+    for (const double r : {0.0, 0.13, 0.27, 0.41, 0.55, 0.69, 0.83, 0.97})
+        random.values.push_back(r);
+    game->DrawAuto();
+    const QString drawn = game->Letters();
+    ASSERT_EQ(drawn.size(), 8);
+    for (int position = 1; position <= 8; ++position)
+        EXPECT_EQ(vowels.contains(drawn.at(position - 1)), position % 2 == 1) << drawn.toStdString();
+    // Auto draws do not count against the one-by-one limits.
+    EXPECT_EQ(game->View().VowelsDrawn, 0);
+    EXPECT_EQ(game->View().ConsonantsDrawn, 0);
+    EXPECT_EQ(game->CurrentPhase(), Game::Phase::Drawn);
+}
+
+// Y stands last in the foreign vowel pool, J K X W last in the consonant pool; the
+// same numbers pick U and Z in Italian.
+TEST_F(GameFixture, YJKXWComeOnlyFromTheForeignPools)
+{
+    struct Row {
+        Language language;
+        const char* expected;
+    };
+    for (const Row& row : {Row{Language::Italian, "UZUZUZUZUZ"}, Row{Language::English, "YJYKYXYWYJ"},
+                           Row{Language::Latin, "YJYKYXYWYJ"}}) {
+        SCOPED_TRACE(row.expected);
+        GameSettings settings = game->Settings();
+        settings.LetterCount = 10;
+        settings.LexiconLanguage = row.language;
+        MakeGame(settings);
+        ASSERT_TRUE(game->ApplySettings(settings, LexiconSource{row.language, lexicon.FileName, lexicon.Words}));
+        const double y = 0.9999;
+        const double j = 79.5 / 83, k = 80.5 / 83, x = 81.5 / 83, w = 82.5 / 83;
+        for (const double r : {y, j, y, k, y, x, y, w, y, j})
+            random.values.push_back(r);
+        game->DrawAuto();
+        EXPECT_EQ(game->Letters(), QString::fromLatin1(row.expected));
+    }
+}
+
 }  // namespace

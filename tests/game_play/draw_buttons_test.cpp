@@ -85,7 +85,7 @@ TEST_F(PlayTest, NineLettersDrawnOneByOneCompleteTheBoardAndStartTheClock)
     EXPECT_FALSE(menu.TimeMenu()->menuAction()->isVisible());
     EXPECT_EQ(View().BoardPanel()->title(), QString());
 
-    State().ElapsedSeconds = 7;
+    SetUpState().ElapsedSeconds = 7;
     Press(Draw::Consonant);
     EXPECT_EQ(State().DrawnLetters.size(), 9);
     EXPECT_TRUE(Window().MancheClock()->isActive());
@@ -103,48 +103,6 @@ TEST_F(PlayTest, NineLettersDrawnOneByOneCompleteTheBoardAndStartTheClock)
     EXPECT_EQ(State().DrawnLetters, drawn);
     EXPECT_TRUE(fakes.dialogs.asked.empty());
 }
-
-TEST_F(PlayTest, AutoDrawOfEightLettersAlternatesVowelsFirst)
-{
-    Start("NumeroLettere=8");
-    const QString vowels = TableOf(Language::Italian).VowelPool;
-    for (const double r : {0.0, 0.13, 0.27, 0.41, 0.55, 0.69, 0.83, 0.97})
-        fakes.random.values.push_back(r);
-    Press(Draw::Auto);
-    const QString drawn = State().DrawnLetters;
-    ASSERT_EQ(drawn.size(), 8);
-    for (int position = 1; position <= 8; ++position)
-        EXPECT_EQ(vowels.contains(drawn.at(position - 1)), position % 2 == 1) << drawn.toStdString();
-    // Auto draws do not count against the one-by-one limits.
-    EXPECT_EQ(State().VowelsDrawn, 0);
-    EXPECT_EQ(State().ConsonantsDrawn, 0);
-    EXPECT_TRUE(Window().MancheClock()->isActive());
-}
-
-// Y stands last in the foreign vowel pool, J K X W last in the consonant pool; the
-// same numbers pick U and Z in Italian.
-struct ForeignRow {
-    int language;
-    const char* expected;
-};
-
-class ForeignLetterRows : public PlayTest, public ::testing::WithParamInterface<ForeignRow> {};
-
-TEST_P(ForeignLetterRows, YJKXWComeOnlyFromTheForeignPools)
-{
-    const ForeignRow row = GetParam();
-    Start({}, row.language);
-    const double y = 0.9999;
-    const double j = 79.5 / 83, k = 80.5 / 83, x = 81.5 / 83, w = 82.5 / 83;
-    for (const double r : {y, j, y, k, y, x, y, w, y, j})
-        fakes.random.values.push_back(r);
-    Press(Draw::Auto);
-    EXPECT_EQ(State().DrawnLetters, QString::fromLatin1(row.expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Languages, ForeignLetterRows,
-                         ::testing::Values(ForeignRow{1, "UZUZUZUZUZ"}, ForeignRow{2, "YJYKYXYWYJ"},
-                                           ForeignRow{3, "YJYKYXYWYJ"}));
 
 // ---- Draws from a whole string ----
 
@@ -225,7 +183,7 @@ TEST_F(PlayTest, WithoutASoundDeviceADrawIsAsQuickAsWithSoundOff)
     } machines[] = {{false, false}, {true, false}};
     for (const auto& machine : machines) {
         Start();
-        State().Settings.SoundOn = machine.soundOn;
+        SetUpState().Settings.SoundOn = machine.soundOn;
         fakes.wave.hasOutput = machine.device;
         fakes.wave.played.clear();
         QElapsedTimer toTheClock;

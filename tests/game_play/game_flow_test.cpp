@@ -178,7 +178,7 @@ TEST_F(GameFlowTest, ComputersAnnounceIntoTheirMaskedBoxesAndTheClockPaintsTheBa
     };
     DrawTyped(QStringLiteral("CASTELLOAR"));
     for (int second = 1; second <= 3; ++second)
-        Window().Manche()->Clock().ClockTick();
+        Window().Manche()->Tick();
     EXPECT_EQ(View().TimeLabel()->text(), QStringLiteral("3 / 30 Sec."));
     EXPECT_EQ(View().TimeBar()->Boxes().size(), 3u);
     View().FinishButton(0)->click();
@@ -257,8 +257,8 @@ TEST_P(GiveUpRows, AreAskedFirstOnceTheGameHasAScoreAndNoKeepsIt)
         EXPECT_TRUE(fakes.dialogs.asked.empty()) << row.what;
         Window().NewGame();
     }
-    State().MancheNumber = 2;
-    State().TotalScores = {700, 500, 0, 300};
+    SetUpState().MancheNumber = 2;
+    SetUpState().TotalScores = {700, 500, 0, 300};
     const Language language = State().Settings.LexiconLanguage;
     row.act(Window());  // unscripted, the question takes its default: No
     ASSERT_EQ(fakes.dialogs.asked.size(), 1u) << row.what;

@@ -30,7 +30,7 @@ protected:
     void Tick(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            Window().Manche()->Clock().ClockTick();
+            Window().Manche()->Tick();
     }
 };
 

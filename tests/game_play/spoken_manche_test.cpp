@@ -41,7 +41,7 @@ protected:
     // One second of the manche, and what the spoken line says of it.
     void Tick()
     {
-        Window().Manche()->Clock().ClockTick();
+        Window().Manche()->Tick();
         QTest::qWait(1);
     }
 

@@ -3,6 +3,7 @@
 
 #include "tests/support/fake_platform.h"
 #include "tests/support/fake_spell_checker.h"
+#include "tests/support/game_state_access.h"
 #include "game/ui/game_view.h"
 #include "game/ui/main_window.h"
 #include "tests/support/temp_program_folder.h"
@@ -24,7 +25,10 @@ class QPushButton;
 class GameWindowFixture : public ::testing::Test {
 protected:
     MainWindow& Window() { return *window; }
-    GameState& State() { return window->State(); }
+    Game& TheGame() { return window->CurrentGame(); }
+    const GameState& State() { return window->State(); }
+    // The game's state, written directly to set a test up part-way into a game.
+    GameState& SetUpState() { return GameTestAccess::State(TheGame()); }
     GameView& View() { return *window->View(); }
     QPushButton* Button(GameView::DrawButton button) { return View().DrawButtonOf(button); }
 

@@ -86,7 +86,7 @@ protected:
     // but not 30 seconds; Orca has a moment to speak between them.
     void Tick()
     {
-        Window().Manche()->Clock().ClockTick();
+        Window().Manche()->Tick();
         QTest::qWait(40);
     }
 
@@ -155,7 +155,7 @@ TEST_F(GameWithOrca, HearsSingleDrawsTheQuestionThePauseTheMancheTheRecordAndThe
     QLineEdit* box = View().WordBox(0);
     box->setFocus();
     QTest::keyClicks(box, unknown);
-    State().MancheNumber = 2;
+    SetUpState().MancheNumber = 2;
     heard = orca->Utterances().size();
     QTest::keyClick(box, Qt::Key_Return);
     ConfirmWindow* question = WaitForModal<ConfirmWindow>();
@@ -180,7 +180,7 @@ TEST_F(GameWithOrca, HearsSingleDrawsTheQuestionThePauseTheMancheTheRecordAndThe
         << "the manche that starts";
 
     // The last manche, run out at once: the high scores name the best player.
-    State().MancheNumber = 5;
+    SetUpState().MancheNumber = 5;
     DrawTyped(QStringLiteral("CASTELLOAR"));
     heard = orca->Utterances().size();
     QTest::keyClick(View().WordBox(0), Qt::Key_Return);
