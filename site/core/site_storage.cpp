@@ -193,8 +193,13 @@ bool SiteStorage::LayOut(QString* error)
                                        query.next()
                                  : db_.tables().contains(QStringLiteral("records"));
     query.finish();
-    if (exists && !query.exec(QStringLiteral("ALTER TABLE records ADD COLUMN IF NOT EXISTS verified INTEGER NOT NULL "
-                                             "DEFAULT 0"))) {
+    // Another process may have laid it out while this one waited; an older layout
+    // gains the live tables' column. SQLite has no ADD COLUMN IF NOT EXISTS.
+    const bool needsVerified =
+        exists && (postgres || !db_.record(QStringLiteral("records")).contains(QStringLiteral("verified")));
+    const char* const addVerified =
+        postgres ? "ALTER TABLE records ADD COLUMN IF NOT EXISTS verified INTEGER NOT NULL DEFAULT 0" : kAddVerified;
+    if (needsVerified && !query.exec(QString::fromLatin1(addVerified))) {
         *error = query.lastError().text();
         Rollback();
         return false;

@@ -173,6 +173,37 @@ TEST_P(SiteStorageTest, ManyThreadsSubmittingAtOnceLoseNothing)
 INSTANTIATE_TEST_SUITE_P(Databases, SiteStorageTest, ::testing::Values(DatabaseKind::SQLite, DatabaseKind::PostgreSQL),
                          KindName);
 
+// Processes started together on a new file: the one that lays it out first must not
+// make the others fail, whichever of them reads the list of tables before it.
+TEST(SiteStorageNewFile, ProcessesOpeningItAtOnceAllOpenIt)
+{
+    constexpr int kFiles = 12;
+    constexpr int kProcesses = 6;
+    for (int file = 0; file < kFiles; ++file) {
+        QTemporaryDir folder;
+        QString whyNot;
+        const std::optional<DatabaseAddress> address = FreshDatabase(DatabaseKind::SQLite, folder, &whyNot);
+        ASSERT_TRUE(address) << whyNot.toStdString();
+        std::atomic<int> ready{0};
+        std::vector<QString> errors(kProcesses);
+        std::vector<std::thread> threads;
+        for (int p = 0; p < kProcesses; ++p) {
+            threads.emplace_back([&, p] {
+                ++ready;
+                while (ready.load() < kProcesses)
+                    std::this_thread::yield();
+                QString error;
+                if (!SiteStorage::Open(*address, &error))
+                    errors[p] = error.isEmpty() ? QStringLiteral("?") : error;
+            });
+        }
+        for (std::thread& thread : threads)
+            thread.join();
+        for (const QString& error : errors)
+            EXPECT_TRUE(error.isEmpty()) << "file " << file << ": " << error.toStdString();
+    }
+}
+
 TEST(SiteStorageReadOnly, AReadOnlyDatabaseStillReadsAndRefusesWritesWholly)
 {
     QTemporaryDir folder;
