@@ -124,6 +124,13 @@ private:
     QDate Today() const { return services_.now().toLocalTime().date(); }
     static QString DayKey(const QDate& day) { return day.toString(Qt::ISODate); }
     std::optional<QByteArray> Secret(SiteStorage& storage);
+    // The calling thread's database and the secret that every try's page needs;
+    // nothing when either cannot be had, and the page is then the 503.
+    struct Keys {
+        SiteStorage& storage;
+        QByteArray secret;
+    };
+    std::optional<Keys> StorageAndSecret();
     std::optional<Player> PlayerOf(const SiteRequest& request, const QByteArray& secret, bool mayMake);
     static void SetCookie(SiteResponse& response, const Player& player, const QByteArray& secret);
     // The board of the day, drawn once and kept: nothing without a lexicon or database.
@@ -166,6 +173,17 @@ private:
     std::map<std::pair<QString, int>, KeptDay> days_;
     std::atomic<qint64> version_{0};
 };
+
+std::optional<Daily::Keys> Daily::StorageAndSecret()
+{
+    SiteStorage* storage = services_.storage();
+    if (!storage)
+        return std::nullopt;
+    std::optional<QByteArray> secret = Secret(*storage);
+    if (!secret)
+        return std::nullopt;
+    return Keys{*storage, std::move(*secret)};
+}
 
 std::optional<QByteArray> Daily::Secret(SiteStorage& storage)
 {
@@ -259,28 +277,27 @@ SiteResponse Daily::Play(const SiteRequest& request)
     const std::optional<Language> language = LanguageOf(request);
     if (!language)
         return SeeOther(QString::fromLatin1(DailyPages::kBase));
-    SiteStorage* storage = services_.storage();
-    if (!storage)
+    const std::optional<Keys> keys = StorageAndSecret();
+    if (!keys)
         return services_.unavailable();
-    const std::optional<QByteArray> secret = Secret(*storage);
-    if (!secret)
-        return services_.unavailable();
+    SiteStorage& storage = keys->storage;
+    const QByteArray& secret = keys->secret;
     const QDate today = Today();
-    if (!Board(*storage, today, *language))
+    if (!Board(storage, today, *language))
         return Problem(503, QStringLiteral("Sfida non disponibile"),
                        QStringLiteral("La sfida di oggi in questa lingua non è disponibile su questo sito."));
-    const std::optional<Player> player = PlayerOf(request, *secret, true);
+    const std::optional<Player> player = PlayerOf(request, secret, true);
     if (!player->fresh) {
-        const auto stored = storage->DailyTryOf(DayKey(today), *language, player->key);
+        const auto stored = storage.DailyTryOf(DayKey(today), *language, player->key);
         if (!stored)
             return services_.unavailable();
         if (*stored && (*stored)->finished)
             return SeeOther(ResultAddress(*language));
     }
     const QByteArray token =
-        SubmissionToken::Issue(*secret, services_.now(), Confirms(DayKey(today), *language, player->key, {}));
+        SubmissionToken::Issue(secret, services_.now(), Confirms(DayKey(today), *language, player->key, {}));
     SiteResponse page = Html(200, DailyPages::Play(*language, token));
-    SetCookie(page, *player, *secret);
+    SetCookie(page, *player, secret);
     return page;
 }
 
@@ -291,20 +308,19 @@ SiteResponse Daily::Start(const SiteRequest& request)
     if (!language || !name)
         return Problem(400, QStringLiteral("Richiesta non valida"), QStringLiteral("Scrivi il tuo nome (al più 24 "
                                                                                      "caratteri) e premi Gioca."));
-    SiteStorage* storage = services_.storage();
-    if (!storage)
+    const std::optional<Keys> keys = StorageAndSecret();
+    if (!keys)
         return services_.unavailable();
-    const std::optional<QByteArray> secret = Secret(*storage);
-    if (!secret)
-        return services_.unavailable();
-    const std::optional<Player> player = PlayerOf(request, *secret, false);
+    SiteStorage& storage = keys->storage;
+    const QByteArray& secret = keys->secret;
+    const std::optional<Player> player = PlayerOf(request, secret, false);
     const QDate today = Today();
     const QByteArray token = QByteArray::fromStdString(First(request, "token").value_or(""));
     const QDateTime now = services_.now();
-    if (!player || !SubmissionToken::IsGenuine(token, *secret, now, Confirms(DayKey(today), *language, player->key, {})))
+    if (!player || !SubmissionToken::IsGenuine(token, secret, now, Confirms(DayKey(today), *language, player->key, {})))
         return Problem(400, QStringLiteral("Modulo scaduto"),
                        QStringLiteral("Questa pagina della sfida non è più valida: riaprila."));
-    const std::optional<DailyBoardRow> board = Board(*storage, today, *language);
+    const std::optional<DailyBoardRow> board = Board(storage, today, *language);
     if (!board)
         return services_.unavailable();
     DailyTry opened;
@@ -313,7 +329,7 @@ SiteResponse Daily::Start(const SiteRequest& request)
     opened.player = player->key;
     opened.name = *name;
     opened.startedAt = now.toMSecsSinceEpoch();
-    const std::optional<DailyTry> stored = storage->OpenDailyTry(opened);
+    const std::optional<DailyTry> stored = storage.OpenDailyTry(opened);
     if (!stored)
         return services_.unavailable();
     // The clock is the site's: a page opened again goes on from the first start.
@@ -332,21 +348,20 @@ SiteResponse Daily::Send(const SiteRequest& request)
     if (!language || !word)
         return Problem(400, QStringLiteral("Parola non valida"),
                        QStringLiteral("La parola può avere solo lettere, al più 15."));
-    SiteStorage* storage = services_.storage();
-    if (!storage)
+    const std::optional<Keys> keys = StorageAndSecret();
+    if (!keys)
         return services_.unavailable();
-    const std::optional<QByteArray> secret = Secret(*storage);
-    if (!secret)
-        return services_.unavailable();
-    const std::optional<Player> player = PlayerOf(request, *secret, false);
+    SiteStorage& storage = keys->storage;
+    const QByteArray& secret = keys->secret;
+    const std::optional<Player> player = PlayerOf(request, secret, false);
     const QDate today = Today();
     const QDateTime now = services_.now();
     const QByteArray token = QByteArray::fromStdString(First(request, "token").value_or(""));
-    if (!player || !SubmissionToken::IsGenuine(token, *secret, now, Confirms(DayKey(today), *language, player->key, {})))
+    if (!player || !SubmissionToken::IsGenuine(token, secret, now, Confirms(DayKey(today), *language, player->key, {})))
         return Problem(400, QStringLiteral("Modulo scaduto"),
                        QStringLiteral("Questa pagina della sfida non è più valida: riaprila."));
-    const auto stored = storage->DailyTryOf(DayKey(today), *language, player->key);
-    const std::optional<DailyBoardRow> board = Board(*storage, today, *language);
+    const auto stored = storage.DailyTryOf(DayKey(today), *language, player->key);
+    const std::optional<DailyBoardRow> board = Board(storage, today, *language);
     if (!stored || !board)
         return services_.unavailable();
     if (!*stored)
@@ -364,7 +379,7 @@ SiteResponse Daily::Send(const SiteRequest& request)
                           ? DailyScoring::Points(finished.verdict, finished.length, finished.seconds)
                           : 0;
     finished.finishedAt = sentAt;
-    if (!FinishTogether(*storage, finished))
+    if (!FinishTogether(storage, finished))
         return services_.unavailable();
     ++version_;
     return SeeOther(ResultAddress(*language));
@@ -447,22 +462,21 @@ SiteResponse Daily::Result(const SiteRequest& request)
     const std::optional<Language> language = LanguageOf(request);
     if (!language)
         return SeeOther(QString::fromLatin1(DailyPages::kBase));
-    SiteStorage* storage = services_.storage();
-    if (!storage)
+    const std::optional<Keys> keys = StorageAndSecret();
+    if (!keys)
         return services_.unavailable();
-    const std::optional<QByteArray> secret = Secret(*storage);
-    if (!secret)
-        return services_.unavailable();
+    SiteStorage& storage = keys->storage;
+    const QByteArray& secret = keys->secret;
     const QDate today = Today();
-    const std::optional<Player> player = PlayerOf(request, *secret, false);
+    const std::optional<Player> player = PlayerOf(request, secret, false);
     std::optional<DailyTry> own;
     if (player) {
-        const auto stored = storage->DailyTryOf(DayKey(today), *language, player->key);
+        const auto stored = storage.DailyTryOf(DayKey(today), *language, player->key);
         if (!stored)
             return services_.unavailable();
         own = *stored;
     }
-    const std::shared_ptr<const DailyPages::Day> day = KeptDayOf(*storage, today, *language);
+    const std::shared_ptr<const DailyPages::Day> day = KeptDayOf(storage, today, *language);
     if (!day)
         return services_.unavailable();
     return Html(200, DailyPages::Result(*day, own, DailyPages::RankingSection(*day, player ? player->key : QString())));
@@ -536,30 +550,29 @@ SiteResponse Daily::ConfirmGameTry(const SiteRequest& request)
     if (!language || !word || !isNumber || secondsText.size() > 2 || seconds < 0 || seconds > DailyScoring::kSeconds)
         return Problem(400, QStringLiteral("Sfida non valida"),
                        QStringLiteral("L'indirizzo non è quello di una sfida giocata nel gioco."));
-    SiteStorage* storage = services_.storage();
-    if (!storage)
-        return services_.unavailable();
-    const std::optional<QByteArray> secret = Secret(*storage);
+    const std::optional<Keys> keys = StorageAndSecret();
     const QDate today = Today();
-    const std::optional<DailyBoardRow> board = Board(*storage, today, *language);
-    if (!secret || !board)
+    const std::optional<DailyBoardRow> board = keys ? Board(keys->storage, today, *language) : std::nullopt;
+    if (!board)
         return services_.unavailable();
+    SiteStorage& storage = keys->storage;
+    const QByteArray& secret = keys->secret;
     if (Judged(*language, *word, board->letters) == WordVerdict::NotSpelt && !word->isEmpty())
         return Problem(400, QStringLiteral("Parola non valida"),
                        QStringLiteral("Questa parola non si scrive con le lettere della sfida di oggi."));
-    const std::optional<Player> player = PlayerOf(request, *secret, true);
+    const std::optional<Player> player = PlayerOf(request, secret, true);
     if (!player->fresh) {
-        const auto stored = storage->DailyTryOf(DayKey(today), *language, player->key);
+        const auto stored = storage.DailyTryOf(DayKey(today), *language, player->key);
         if (!stored)
             return services_.unavailable();
         if (*stored && (*stored)->finished)
             return SeeOther(ResultAddress(*language));
     }
     const QByteArray token = SubmissionToken::Issue(
-        *secret, services_.now(),
+        secret, services_.now(),
         Confirms(DayKey(today), *language, player->key, *word + QLatin1Char(' ') + QString::number(seconds)));
     SiteResponse page = Html(200, DailyPages::ConfirmGameTry(*language, *word, seconds, token));
-    SetCookie(page, *player, *secret);
+    SetCookie(page, *player, secret);
     return page;
 }
 
@@ -572,21 +585,20 @@ SiteResponse Daily::StoreGameTry(const SiteRequest& request)
     if (!language || !word || !name)
         return Problem(400, QStringLiteral("Richiesta non valida"),
                        QStringLiteral("Scrivi il tuo nome (al più 24 caratteri) e premi Registra."));
-    SiteStorage* storage = services_.storage();
-    if (!storage)
-        return services_.unavailable();
-    const std::optional<QByteArray> secret = Secret(*storage);
+    const std::optional<Keys> keys = StorageAndSecret();
     const QDate today = Today();
-    const std::optional<DailyBoardRow> board = Board(*storage, today, *language);
-    if (!secret || !board)
+    const std::optional<DailyBoardRow> board = keys ? Board(keys->storage, today, *language) : std::nullopt;
+    if (!board)
         return services_.unavailable();
-    const std::optional<Player> player = PlayerOf(request, *secret, false);
+    SiteStorage& storage = keys->storage;
+    const QByteArray& secret = keys->secret;
+    const std::optional<Player> player = PlayerOf(request, secret, false);
     const QDateTime now = services_.now();
     const QByteArray token = QByteArray::fromStdString(First(request, "token").value_or(""));
     // The token is signed with the word and the seconds the game sent, so neither can change here.
     if (!player ||
         !SubmissionToken::IsGenuine(
-            token, *secret, now,
+            token, secret, now,
             Confirms(DayKey(today), *language, player->key, *word + QLatin1Char(' ') + QString::number(seconds))))
         return Problem(400, QStringLiteral("Modulo scaduto"),
                        QStringLiteral("Questo modulo non è più valido: rigioca la sfida dal gioco."));
@@ -602,7 +614,7 @@ SiteResponse Daily::StoreGameTry(const SiteRequest& request)
     finished.points = DailyScoring::Points(finished.verdict, finished.length, seconds);
     finished.finishedAt = now.toMSecsSinceEpoch();
     // A second try is not stored: the result page shows the first.
-    if (!FinishTogether(*storage, finished))
+    if (!FinishTogether(storage, finished))
         return services_.unavailable();
     ++version_;
     return SeeOther(ResultAddress(*language));
