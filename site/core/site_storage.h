@@ -3,6 +3,7 @@
 
 #include "site/core/listed_table.h"
 #include "site/core/database_address.h"
+#include "site/core/finished_table_game.h"
 #include "site/core/missing_words.h"
 #include "site/core/record_submission.h"
 
@@ -151,6 +152,10 @@ public:
     // Every process's tables seen since `since`; a process that stopped publishing
     // (gone) has its tables left out. Nothing when the database failed.
     std::optional<std::vector<ListedTable>> ListedTables(qint64 since);
+    // A live table's game that reached its end; false when the database failed.
+    bool StoreFinishedGame(const FinishedTableGame& game);
+    // The last `most` games that ended, the newest first. Nothing when the database failed.
+    std::optional<std::vector<FinishedTableGame>> FinishedGames(int most);
 
     // The day's challenge (site_storage_daily.cpp). Its tables are laid out on the
     // first use by a connection; the secret the boards are drawn with is made once at
@@ -209,4 +214,5 @@ private:
     bool writable_ = false;
     std::map<const char*, std::unique_ptr<QSqlQuery>> prepared_;
     bool liveTablesLaidOut_ = false;
+    bool finishedGamesLaidOut_ = false;
 };

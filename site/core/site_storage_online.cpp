@@ -14,18 +14,32 @@ const char* const kLiveTables =
     " letters INTEGER NOT NULL, seconds INTEGER NOT NULL, level INTEGER NOT NULL, humans INTEGER NOT NULL,"
     " free INTEGER NOT NULL, playing INTEGER NOT NULL, seen_at BIGINT NOT NULL)";
 
+// One row a game that ended, with its four seats.
+const char* const kFinishedGames =
+    "CREATE TABLE IF NOT EXISTS finished_games (table_id TEXT NOT NULL, language INTEGER NOT NULL,"
+    " letters INTEGER NOT NULL, seconds INTEGER NOT NULL, level INTEGER NOT NULL, name1 TEXT NOT NULL,"
+    " name2 TEXT NOT NULL, name3 TEXT NOT NULL, name4 TEXT NOT NULL, total1 INTEGER NOT NULL,"
+    " total2 INTEGER NOT NULL, total3 INTEGER NOT NULL, total4 INTEGER NOT NULL, winner TEXT NOT NULL,"
+    " finished_at BIGINT NOT NULL)";
+
 constexpr int kMostListed = 200;
+
+// A table of the live games is made by the first connection that needs it.
+bool LaidOut(const QSqlDatabase& db, bool& laidOut, const char* sql)
+{
+    if (!laidOut) {
+        QSqlQuery create(db);
+        laidOut = create.exec(QString::fromLatin1(sql));
+    }
+    return laidOut;
+}
 
 }  // namespace
 
 bool SiteStorage::PublishTables(const QString& process, const std::vector<ListedTable>& tables, qint64 now)
 {
-    if (!liveTablesLaidOut_) {
-        QSqlQuery create(db_);
-        if (!create.exec(QString::fromLatin1(kLiveTables)))
-            return false;
-        liveTablesLaidOut_ = true;
-    }
+    if (!LaidOut(db_, liveTablesLaidOut_, kLiveTables))
+        return false;
     if (!Begin())
         return false;
     QSqlQuery& forget = Prepared("DELETE FROM live_tables WHERE process = ?");
@@ -60,12 +74,8 @@ bool SiteStorage::PublishTables(const QString& process, const std::vector<Listed
 
 std::optional<std::vector<ListedTable>> SiteStorage::ListedTables(qint64 since)
 {
-    if (!liveTablesLaidOut_) {
-        QSqlQuery create(db_);
-        if (!create.exec(QString::fromLatin1(kLiveTables)))
-            return std::nullopt;
-        liveTablesLaidOut_ = true;
-    }
+    if (!LaidOut(db_, liveTablesLaidOut_, kLiveTables))
+        return std::nullopt;
     QSqlQuery& read = Prepared("SELECT id, process, language, letters, seconds, level, humans, free, playing"
                                " FROM live_tables WHERE seen_at >= ? ORDER BY id LIMIT 200");
     static_assert(kMostListed == 200);
@@ -88,4 +98,57 @@ std::optional<std::vector<ListedTable>> SiteStorage::ListedTables(qint64 since)
     }
     read.finish();
     return listed;
+}
+
+bool SiteStorage::StoreFinishedGame(const FinishedTableGame& game)
+{
+    if (!LaidOut(db_, finishedGamesLaidOut_, kFinishedGames))
+        return false;
+    QSqlQuery& insert = Prepared(
+        "INSERT INTO finished_games (table_id, language, letters, seconds, level, name1, name2, name3, name4,"
+        " total1, total2, total3, total4, winner, finished_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    insert.addBindValue(game.table);
+    insert.addBindValue(game.language);
+    insert.addBindValue(game.letters);
+    insert.addBindValue(game.seconds);
+    insert.addBindValue(game.level);
+    for (const QString& name : game.names)
+        insert.addBindValue(name.isNull() ? QStringLiteral("") : name);
+    for (const int total : game.totals)
+        insert.addBindValue(total);
+    insert.addBindValue(game.winner.isNull() ? QStringLiteral("") : game.winner);
+    insert.addBindValue(game.finishedAt);
+    const bool done = insert.exec();
+    insert.finish();
+    return done;
+}
+
+std::optional<std::vector<FinishedTableGame>> SiteStorage::FinishedGames(int most)
+{
+    if (!LaidOut(db_, finishedGamesLaidOut_, kFinishedGames))
+        return std::nullopt;
+    QSqlQuery& read = Prepared(
+        "SELECT table_id, language, letters, seconds, level, name1, name2, name3, name4, total1, total2, total3,"
+        " total4, winner, finished_at FROM finished_games ORDER BY finished_at DESC, table_id LIMIT ?");
+    read.addBindValue(most);
+    if (!read.exec())
+        return std::nullopt;
+    std::vector<FinishedTableGame> games;
+    while (read.next()) {
+        FinishedTableGame game;
+        game.table = read.value(0).toString();
+        game.language = read.value(1).toInt();
+        game.letters = read.value(2).toInt();
+        game.seconds = read.value(3).toInt();
+        game.level = read.value(4).toInt();
+        for (int seat = 0; seat < 4; ++seat) {
+            game.names[seat] = read.value(5 + seat).toString();
+            game.totals[seat] = read.value(9 + seat).toInt();
+        }
+        game.winner = read.value(13).toString();
+        game.finishedAt = read.value(14).toLongLong();
+        games.push_back(std::move(game));
+    }
+    read.finish();
+    return games;
 }

@@ -541,6 +541,20 @@ std::optional<std::vector<ListedTable>> SiteService::PublishTables(const QString
     return storage->ListedTables(now - freshSeconds);
 }
 
+bool SiteService::KeepFinishedGame(const FinishedTableGame& game)
+{
+    SiteStorage* storage = Storage();
+    if (!storage || !storage->CanWrite())
+        return false;
+    FinishedTableGame stamped = game;
+    stamped.finishedAt = config_.now().toSecsSinceEpoch();
+    if (!storage->StoreFinishedGame(stamped)) {
+        connections_.Lost();
+        return false;
+    }
+    return true;
+}
+
 bool SiteService::RecordFromTable(Language language, const QString& name, int points, const std::string& clientAddress)
 {
     SiteStorage* storage = Storage();

@@ -4,6 +4,7 @@
 #include "site/core/listed_table.h"
 #include "site/core/change_watch.h"
 #include "site/core/database_address.h"
+#include "site/core/finished_table_game.h"
 #include "site/core/page_cache.h"
 #include "site/ui/site_connections.h"
 #include "site/core/site_lexicons.h"
@@ -77,6 +78,8 @@ public:
     // The winner's total of a game played to its end at a live table: a verified
     // record of the table of its language, when above 0. Off the event loop.
     bool RecordFromTable(Language language, const QString& name, int points, const std::string& clientAddress);
+    // A live table's game that reached its end, kept whole. Off the event loop.
+    bool KeepFinishedGame(const FinishedTableGame& game);
     // The heartbeat of this process's live tables (`own`, as `process`): published,
     // and the tables of every process seen in the last `freshSeconds` returned.
     std::optional<std::vector<ListedTable>> PublishTables(const QString& process, const std::vector<ListedTable>& own,

@@ -163,6 +163,39 @@ TEST_P(OldDatabaseTest, EachProcessPublishesItsTablesAndAGoneProcesssTablesVanis
     }
 }
 
+TEST_P(OldDatabaseTest, AFinishedGameIsKeptWholeAndTheNewestComesFirst)
+{
+    QTemporaryDir folder;
+    QString whyNot;
+    const std::optional<DatabaseAddress> address = FreshDatabase(GetParam(), folder, &whyNot);
+    SKIP_WITHOUT_DATABASE(address, whyNot);
+    QString error;
+    std::unique_ptr<SiteStorage> storage = SiteStorage::Open(*address, &error);
+    ASSERT_TRUE(storage) << error.toStdString();
+    const auto game = [](const char* table, qint64 at, std::array<int, 4> totals, const char* winner) {
+        FinishedTableGame played;
+        played.table = QString::fromLatin1(table);
+        played.language = 2;
+        played.letters = 9;
+        played.seconds = 30;
+        played.level = 3;
+        played.names = {QStringLiteral("Zoë 'x'); DROP TABLE finished_games; --"), QStringLiteral("Bruno"),
+                        QStringLiteral("Giacomo (CPU)"), QStringLiteral("Andrea (CPU)")};
+        played.totals = totals;
+        played.winner = QString::fromUtf8(winner);
+        played.finishedAt = at;
+        return played;
+    };
+    const FinishedTableGame first = game("a-1", 100, {1200, 900, 300, 0}, "Zoë 'x'); DROP TABLE finished_games; --");
+    const FinishedTableGame tied = game("a-2", 200, {800, 800, 0, 100}, "");
+    ASSERT_TRUE(storage->StoreFinishedGame(first));
+    ASSERT_TRUE(storage->StoreFinishedGame(tied));
+    const std::optional<std::vector<FinishedTableGame>> kept = storage->FinishedGames(10);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(*kept, (std::vector<FinishedTableGame>{tied, first}));
+    EXPECT_EQ(storage->FinishedGames(1)->size(), 1u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, OldDatabaseTest, ::testing::Values(DatabaseKind::SQLite, DatabaseKind::PostgreSQL),
                          KindName);
 

@@ -45,6 +45,12 @@ struct TableFixture : ::testing::Test {
     std::map<ClientId, std::vector<std::string>> sent;
     std::vector<QString> reported;
     std::vector<std::pair<QString, int>> won;
+    struct Finished {
+        std::array<QString, GameRules::kPlayers> names;
+        Game::Totals totals;
+        QString winner;
+    };
+    std::vector<Finished> finished;
     std::unique_ptr<OnlineTable> table;
     OnlineTable::Clock::time_point now{};
     QString annaToken;
@@ -55,6 +61,7 @@ struct TableFixture : ::testing::Test {
         sent.clear();
         reported.clear();
         won.clear();
+        finished.clear();
         random.values.clear();
         now = {};
         lexiconPath = QDir(lexiconFolder.path()).filePath(QStringLiteral("SLESSICO.1"));
@@ -71,6 +78,8 @@ struct TableFixture : ::testing::Test {
         hooks.newToken = [this] { return QStringLiteral("token-%1").arg(++tokens); };
         hooks.reportWord = [this](ClientId, Language, const QString& word) { reported.push_back(word); };
         hooks.gameWon = [this](const QString& name, int points, ClientId) { won.emplace_back(name, points); };
+        hooks.gameFinished = [this](const std::array<QString, GameRules::kPlayers>& names, const Game::Totals& totals,
+                                    const QString& winner) { finished.push_back({names, totals, winner}); };
         OnlineProtocol::TableOptions options;
         options.letters = 8;
         options.seconds = 60;
@@ -391,6 +400,11 @@ TEST_F(TableFixture, AWholeGameReachesTheEndWithTheTotalsTheCoreComputes)
     EXPECT_EQ(StateOf(kAnna)[QStringLiteral("winner")].toString(), reference.Player(best).Name);
     ASSERT_EQ(won.size(), 1u);
     EXPECT_EQ(won[0].second, totals[best]);
+    // The game is kept whole, whoever won.
+    ASSERT_EQ(finished.size(), 1u);
+    EXPECT_EQ(finished[0].totals, totals);
+    EXPECT_EQ(finished[0].names[1], QStringLiteral("Bruno"));
+    EXPECT_EQ(finished[0].winner, reference.Player(best).Name);
 
     Send(kBruno, R"({"t":"again"})");
     EXPECT_EQ(Phase(), QStringLiteral("drawing"));

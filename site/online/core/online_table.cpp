@@ -422,6 +422,12 @@ void OnlineTable::NextManche()
         winner_ = game_.Player(winner).Name;
         played_.totals = finalTotals_;
         const VerifiedRecord::Outcome record = VerifiedRecord::Judge(played_);
+        if (hooks_.gameFinished) {
+            std::array<QString, GameRules::kPlayers> names;
+            for (int seat = 0; seat < GameRules::kPlayers; ++seat)
+                names[seat] = game_.Player(seat).Name;
+            hooks_.gameFinished(names, finalTotals_, record.seat >= 0 ? names[record.seat] : QString());
+        }
         if (record.verdict == VerifiedRecord::Verdict::Verified && hooks_.gameWon)
             hooks_.gameWon(record.name, record.points, seats_[record.seat].client);
         SendStates();

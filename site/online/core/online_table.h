@@ -53,6 +53,11 @@ public:
         // The game is over and its winner's total is a verified record (VerifiedRecord):
         // the winner, the total, and the winner's connection (0 when away).
         std::function<void(const QString& name, int points, ClientId winner)> gameWon;
+        // Every game that reaches its end, verified or not: the seats' names at the end,
+        // their totals, and the winner (empty when the best total is shared).
+        std::function<void(const std::array<QString, GameRules::kPlayers>& names, const Game::Totals& totals,
+                           const QString& winner)>
+            gameFinished;
     };
 
     // What the table shows in the lobby.

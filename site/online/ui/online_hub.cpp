@@ -187,6 +187,22 @@ std::shared_ptr<LiveTable> OnlineHub::Create(const net::any_io_executor& loop,
             hub->services_.recordWin(language, winner, points, letters, address);
         });
     };
+    hooks.gameFinished = [weakHub, id, options](const std::array<QString, GameRules::kPlayers>& names,
+                                                const Game::Totals& totals, const QString& winner) {
+        const std::shared_ptr<OnlineHub> hub = weakHub.lock();
+        if (!hub || !hub->services_.keepGame || !hub->services_.offLoop)
+            return;
+        FinishedTableGame game;
+        game.table = id;
+        game.language = TableOf(options.language).Number();
+        game.letters = options.letters;
+        game.seconds = options.seconds;
+        game.level = static_cast<int>(options.level);
+        game.names = names;
+        game.totals = totals;
+        game.winner = winner;
+        hub->services_.offLoop([hub, game] { hub->services_.keepGame(game); });
+    };
     const auto table = std::make_shared<LiveTable>(net::make_strand(loop), id, options, lexicon, noVocabulary_, std::move(hooks),
                                                     services_.secondMs);
     *tableRef = table;

@@ -3,6 +3,7 @@
 
 #include "site/online/core/online_protocol.h"
 #include "site/online/core/online_table.h"
+#include "site/core/finished_table_game.h"
 #include "site/core/listed_table.h"
 #include "site/core/site_lexicons.h"
 #include "platform/core/system_clock.h"
@@ -90,6 +91,9 @@ public:
         // the seat at the end (empty when it was away); no e-mail is asked on-line.
         std::function<void(Language, const QString& name, int points, int letters, const std::string& clientAddress)>
             recordWin;
+        // A game that reached its end, kept by the site with the time it ended (run off
+        // the loop).
+        std::function<void(const FinishedTableGame& game)> keepGame;
         // How long a second of the tables' clocks lasts: shorter only in tests.
         int secondMs = 1000;
         // This process's name among several behind nginx (letters and digits), which

@@ -27,6 +27,7 @@ std::shared_ptr<OnlineHub> ServeOnlineTables(SiteServer& server, SiteService& se
                                     const std::string& address) {
         service.RecordFromTable(language, name, points, address.empty() ? std::string("on-line") : address);
     };
+    services.keepGame = [&service](const FinishedTableGame& game) { service.KeepFinishedGame(game); };
     auto hub = std::make_shared<OnlineHub>(std::move(services));
     server.ServeWebSockets({OnlinePages::kSocketPath,
                             [hub](boost::beast::tcp_stream&& stream, ConnectionLimit::Ticket ticket,
