@@ -13,6 +13,7 @@ build=$(cd "${1:-build}" && pwd)
 seconds=${2:-10}
 players=${3:-1000}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+source "$source_dir/bench/static_nginx.sh"
 site_program=$build/letterama/letterama-site
 dict_program=$build/letterama/letterama-dict
 load_program=$build/bench/daily_load
@@ -46,31 +47,10 @@ word=$("$dict_program" solve --lexicon "$work/data/SLESSICO.1" "$letters" | awk 
 echo "board $letters, every player sends $word"
 setsid "$load_program" "${site_url##*:}" "$word" "$players"
 
-# nginx serving a static copy of the ranking page, two workers as the site has two cores.
-mkdir -p "$work/static/sfida" "$work/nginx"
+# nginx serving a static copy of the ranking page.
+mkdir -p "$work/static/sfida"
 curl -s "$site_url/letterama/sfida/classifica?lingua=1" >"$work/static/sfida/index.html"
-user_line=""
-[ "$(id -u)" -eq 0 ] && user_line="user root;"
-cat >"$work/nginx/nginx.conf" <<CONF
-$user_line
-worker_processes 2;
-pid $work/nginx/nginx.pid;
-error_log $work/nginx/error.log;
-events { worker_connections 4096; }
-http {
-  access_log off;
-  client_body_temp_path $work/nginx/body;
-  proxy_temp_path $work/nginx/proxy;
-  fastcgi_temp_path $work/nginx/fastcgi;
-  uwsgi_temp_path $work/nginx/uwsgi;
-  scgi_temp_path $work/nginx/scgi;
-  default_type text/html;
-  server { listen 127.0.0.1:18081; root $work/static; }
-}
-CONF
-setsid nginx -c "$work/nginx/nginx.conf" -g 'daemon off;' &
-pids+=($!)
-sleep 0.5
+start_static_nginx "$work" 18081
 
 measure() {
   local name=$1 url=$2 out

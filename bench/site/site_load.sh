@@ -23,6 +23,7 @@ build=$(cd "${1:-build}" && pwd)
 seconds=${2:-10}
 connections=64
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../static_nginx.sh"
 site_program=$build/letterama/letterama-site
 bench_program=$build/bench/site_bench
 for tool in wrk nginx curl; do
@@ -86,32 +87,11 @@ bench_row() {
     awk -v name="$name" '/^BM_/ {printf "| %s | %s %s (%s %s of it CPU) | |\n", name, $2, $3, $4, $5}'
 }
 
-# nginx serving a static copy of the table page, two workers as the site has two cores.
+# nginx serving a static copy of the table page.
 start_nginx() {
-  mkdir -p "$work/static/letterama" "$work/nginx"
+  mkdir -p "$work/static/letterama"
   curl -s "$site_url/letterama/?Language=1" >"$work/static/letterama/index.html"
-  local user_line=""
-  [ "$(id -u)" -eq 0 ] && user_line="user root;"
-  cat >"$work/nginx/nginx.conf" <<CONF
-$user_line
-worker_processes 2;
-pid $work/nginx/nginx.pid;
-error_log $work/nginx/error.log;
-events { worker_connections 4096; }
-http {
-  access_log off;
-  client_body_temp_path $work/nginx/body;
-  proxy_temp_path $work/nginx/proxy;
-  fastcgi_temp_path $work/nginx/fastcgi;
-  uwsgi_temp_path $work/nginx/uwsgi;
-  scgi_temp_path $work/nginx/scgi;
-  default_type text/html;
-  server { listen 127.0.0.1:18080; root $work/static; }
-}
-CONF
-  setsid nginx -c "$work/nginx/nginx.conf" -g 'daemon off;' &
-  pids+=($!)
-  sleep 0.5
+  start_static_nginx "$work" 18080
 }
 
 echo "Load average before the run: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores, ${seconds} s a row"
