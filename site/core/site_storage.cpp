@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/core/site_storage.h"
 
+#include "site/core/bound_text.h"
+
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -40,13 +42,6 @@ const char* const kOtherTables[] = {
 
 
 std::atomic<int> connectionCounter{0};
-
-// An absent note or e-mail is stored as empty text: Qt binds a null string as NULL,
-// which the columns refuse.
-QString NotNull(const QString& text)
-{
-    return text.isNull() ? QString::fromLatin1("") : text;
-}
 
 // A date as stored (yyyy-mm-dd), read without a format parser: the table reads
 // tens of thousands.
@@ -426,11 +421,11 @@ std::optional<int> SiteStorage::InsertRecord(const RecordSubmission& record, con
         "INSERT INTO records (language, name, points, manches, note, email, program, played_on, played_at,"
         " stored_at, address, verified) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING");
     insert.addBindValue(TableOf(record.language).Number());
-    insert.addBindValue(NotNull(record.name));
+    insert.addBindValue(BoundText(record.name));
     insert.addBindValue(record.points);
     insert.addBindValue(record.manches);
-    insert.addBindValue(NotNull(record.note));
-    insert.addBindValue(NotNull(record.email));
+    insert.addBindValue(BoundText(record.note));
+    insert.addBindValue(BoundText(record.email));
     insert.addBindValue(record.program);
     insert.addBindValue(record.playedOn.toString(Qt::ISODate));
     insert.addBindValue(record.playedAt.toString(QStringLiteral("HH:mm")));

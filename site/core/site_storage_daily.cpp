@@ -3,6 +3,8 @@
 // tries. The same statements for SQLite and PostgreSQL, bound values only.
 #include "site/core/site_storage.h"
 
+#include "site/core/bound_text.h"
+
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -49,20 +51,14 @@ DailyBoardRow BoardOf(const QSqlQuery& query)
     return read;
 }
 
-// A null text would be bound as NULL: an open try has an empty word, not none.
-QString Text(const QString& text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
 void BindTry(QSqlQuery& query, const DailyTry& row)
 {
     query.addBindValue(row.day);
     query.addBindValue(TableOf(row.language).Number());
     query.addBindValue(row.player);
-    query.addBindValue(Text(row.name));
-    query.addBindValue(Text(row.word));
-    query.addBindValue(Text(row.verdict));
+    query.addBindValue(BoundText(row.name));
+    query.addBindValue(BoundText(row.word));
+    query.addBindValue(BoundText(row.verdict));
     query.addBindValue(row.length);
     query.addBindValue(row.points);
     query.addBindValue(row.seconds);
@@ -231,8 +227,8 @@ std::optional<std::vector<bool>> SiteStorage::FinishDailyTries(const std::vector
         QSqlQuery& update = Prepared("UPDATE daily_tries SET word = ?, verdict = ?, length = ?, points = ?,"
                                      " seconds = ?, finished = 1, finished_at = ? WHERE day = ? AND language = ?"
                                      " AND player = ? AND finished = 0");
-        update.addBindValue(Text(finished.word));
-        update.addBindValue(Text(finished.verdict));
+        update.addBindValue(BoundText(finished.word));
+        update.addBindValue(BoundText(finished.verdict));
         update.addBindValue(finished.length);
         update.addBindValue(finished.points);
         update.addBindValue(finished.seconds);

@@ -3,6 +3,8 @@
 // tables with a heartbeat, and the lobbies read those seen lately.
 #include "site/core/site_storage.h"
 
+#include "site/core/bound_text.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -113,10 +115,10 @@ bool SiteStorage::StoreFinishedGame(const FinishedTableGame& game)
     insert.addBindValue(game.seconds);
     insert.addBindValue(game.level);
     for (const QString& name : game.names)
-        insert.addBindValue(name.isNull() ? QStringLiteral("") : name);
+        insert.addBindValue(BoundText(name));
     for (const int total : game.totals)
         insert.addBindValue(total);
-    insert.addBindValue(game.winner.isNull() ? QStringLiteral("") : game.winner);
+    insert.addBindValue(BoundText(game.winner));
     insert.addBindValue(game.finishedAt);
     const bool done = insert.exec();
     insert.finish();
