@@ -3,16 +3,6 @@
 
 #include <QFile>
 
-TempProgramFolder::TempProgramFolder() : previous_(QDir::currentPath())
-{
-    QDir::setCurrent(dir_.path());
-}
-
-TempProgramFolder::~TempProgramFolder()
-{
-    QDir::setCurrent(previous_);
-}
-
 void TempProgramFolder::Write(const QString& name, const QByteArray& bytes) const
 {
     QFile file(FilePath(name));

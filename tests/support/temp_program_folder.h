@@ -6,12 +6,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh, empty program folder made current for the life of the object, as start-up
-// makes the real one current. The previous current folder comes back afterwards.
+// A fresh, empty program folder for the life of the object, removed afterwards. It is
+// not made current: hand its Path() to whatever reads or writes the programs' files.
 class TempProgramFolder {
 public:
-    TempProgramFolder();
-    ~TempProgramFolder();
+    TempProgramFolder() = default;
     TempProgramFolder(const TempProgramFolder&) = delete;
     TempProgramFolder& operator=(const TempProgramFolder&) = delete;
 
@@ -23,5 +22,4 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QString previous_;
 };
