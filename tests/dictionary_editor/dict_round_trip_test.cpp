@@ -27,9 +27,9 @@ TEST(DictExportRebuild, EachShippedLexiconComesBackByteForByte)
         const QByteArray original = ReadFile(shipped);
         ASSERT_GT(original.size(), 455) << shipped.toStdString();
         TempProgramFolder folder;
-        const DictRun exported = RunDict({"export", shipped, "words"});
+        const DictRun exported = RunDictIn(folder.Path(), {"export", shipped, "words"});
         ASSERT_EQ(exported.status, kDictSuccess) << exported.err.toStdString();
-        const DictRun rebuilt = RunDict({"rebuild", "words", "-o", "again", "--language", QString::number(language)});
+        const DictRun rebuilt = RunDictIn(folder.Path(), {"rebuild", "words", "-o", "again", "--language", QString::number(language)});
         ASSERT_EQ(rebuilt.status, kDictSuccess) << rebuilt.err.toStdString();
         EXPECT_TRUE(ReadFile(folder.FilePath("again")) == original);
     }
@@ -40,7 +40,7 @@ TEST(DictExportRebuild, RebuildSortsHandEditedFilesAndLeavesOutWhatIsNoWord)
     TempProgramFolder folder;
     ASSERT_TRUE(QDir(folder.Path()).mkdir("words"));
     folder.Write("words/4.txt", "ZERO\r\nCASA\r\nCA5A\r\nLUPO\r\nALBERO\r\n");
-    const DictRun rebuilt = RunDict({"rebuild", "words"});
+    const DictRun rebuilt = RunDictIn(folder.Path(), {"rebuild", "words"});
     ASSERT_EQ(rebuilt.status, kDictSuccess) << rebuilt.err.toStdString();
     EXPECT_TRUE(rebuilt.out.contains("2 lines of another length or with other characters left out"))
         << rebuilt.out.toStdString();
@@ -48,7 +48,7 @@ TEST(DictExportRebuild, RebuildSortsHandEditedFilesAndLeavesOutWhatIsNoWord)
     EXPECT_EQ(lexicon.mid(439, 12), "CASALUPOZERO");
     EXPECT_EQ(lexicon.size(), 455);
 
-    const DictRun exported = RunDict({"export", "SLESSICO.1", "back"});
+    const DictRun exported = RunDictIn(folder.Path(), {"export", "SLESSICO.1", "back"});
     ASSERT_EQ(exported.status, kDictSuccess);
     EXPECT_EQ(folder.Read("back/4.TXT"), "CASA\r\nLUPO\r\nZERO\r\n");
     EXPECT_EQ(folder.Read("back/5.TXT"), "");
@@ -75,7 +75,7 @@ TEST(DictExportRebuild, BadArgumentsAndMissingFilesFailWithAMessage)
         {{"rebuild", "empty", "--colour"}, kDictUsage, "unknown option"},
     };
     for (const Row& row : rows) {
-        const DictRun run = RunDict(row.arguments);
+        const DictRun run = RunDictIn(folder.Path(), row.arguments);
         EXPECT_EQ(run.status, row.status) << row.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(QLatin1String(row.says))) << run.err.toStdString();
     }

@@ -37,7 +37,7 @@ class EditorWindowTest : public ::testing::Test {
 protected:
     void Open(int language = 1, const QStringList& words = {"ASI", "CASA", "ZERO", "ALBERO"})
     {
-        ASSERT_TRUE(WriteTinyLexicon(language, words));
+        ASSERT_TRUE(WriteTinyLexicon(folder.Path(), language, words));
         lexiconBefore = folder.Read(TableOf(static_cast<Language>(language)).LexiconFileName());
         window = std::make_unique<DictionaryEditorWindow>(DictionaryEditorSetup{
             static_cast<Language>(language), TableOf(static_cast<Language>(language)).LexiconFileName(), ProgramFiles(folder.Path()), fakes.dialogs,
@@ -251,7 +251,7 @@ TEST_F(EditorWindowTest, SpellCheckReplacesTheLineHoldingTheCaret)
 TEST(EditorWindowLatin, SpellCheckSaysOnceThatThereIsNoDictionary)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(3, {"LEX", "ROSA"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 3, {"LEX", "ROSA"}));
     FakePlatform fakes;
     HunspellSpellChecker hunspell([] { return TableOf(Language::Latin).HunspellLocale; }, fakes.dialogs);
     DictionaryEditorWindow window(DictionaryEditorSetup{Language::Latin, TableOf(Language::Latin).LexiconFileName(), ProgramFiles(folder.Path()),
@@ -269,7 +269,7 @@ TEST(EditorWindowLatin, SpellCheckSaysOnceThatThereIsNoDictionary)
 TEST(EditorWindowExit, UscitaDuringTheLoadStopsItAndClosesTheWindow)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"CASA"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA"}));
     FakePlatform fakes;
     FixedSpelling spelling;
     DictionaryEditorWindow window(DictionaryEditorSetup{Language::Italian, TableOf(Language::Italian).LexiconFileName(), ProgramFiles(folder.Path()), fakes.dialogs,

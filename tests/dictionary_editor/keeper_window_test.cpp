@@ -59,7 +59,7 @@ protected:
     }
     void OpenOnLexicon(const QStringList& words = {"ASI", "CASA", "ZERO", "ALBERO"})
     {
-        ASSERT_TRUE(WriteTinyLexicon(1, words));
+        ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, words));
         Open();
     }
     QPushButton* Button(const char* name) { return window->findChild<QPushButton*>(QLatin1String(name)); }
@@ -305,10 +305,10 @@ TEST_F(KeeperTest, TheWindowFitsA1024x768ScreenAndScrollsOnASmallerOne)
     }
 }
 
-// The words of one length of the lexicon file in the current folder.
-QStringList LexiconWordsOf(int length)
+// The words of one length of the lexicon file in `folder`.
+QStringList LexiconWordsOf(const TempProgramFolder& folder, int length)
 {
-    const std::shared_ptr<const LexiconWords> words = LexiconWords::Load(QStringLiteral("SLESSICO.1"));
+    const std::shared_ptr<const LexiconWords> words = LexiconWords::Load(folder.FilePath(QStringLiteral("SLESSICO.1")));
     QStringList list;
     for (std::int32_t k = 0; words && k < words->Count(length); ++k)
         list.append(QString::fromLatin1(words->Word(length, k)));
@@ -399,7 +399,7 @@ TEST_F(KeeperTest, SeveralSelectedWordsGoInOneDelete)
 
 TEST_F(KeeperTest, TheExportOfAnInstalledCopyNamesTheFolderTheFilesWentTo)
 {
-    ASSERT_TRUE(WriteTinyLexicon(1, {"ASI", "CASA", "ZERO", "ALBERO", "LUPO"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"ASI", "CASA", "ZERO", "ALBERO", "LUPO"}));
     folder.Write(QString::fromLatin1(ProgramFolder::kInstalledMarker), "");
     QTemporaryDir home;
     const QString user = QDir(home.path()).filePath(QStringLiteral("letterama"));
@@ -464,8 +464,8 @@ TEST_F(KeeperTest, ARebuildOverALexiconRewrittenMeanwhileOrUnderWayElsewhereWrit
     QSignalSpy reloaded(window.get(), &DictionaryEditorWindow::loadFinished);
     Click("rebuild");
     ASSERT_TRUE(reloaded.wait(5000));
-    EXPECT_EQ(LexiconWordsOf(4), QStringList({"CASA", "MELA", "ZERO"}));
-    EXPECT_EQ(LexiconWordsOf(5), QStringList({"MARMO"}));
+    EXPECT_EQ(LexiconWordsOf(folder, 4), QStringList({"CASA", "MELA", "ZERO"}));
+    EXPECT_EQ(LexiconWordsOf(folder, 5), QStringList({"MARMO"}));
 }
 
 }  // namespace

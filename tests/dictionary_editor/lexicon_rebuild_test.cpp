@@ -44,7 +44,7 @@ EditorWordLists Loaded()
 TEST(LexiconListLoad, FillsEachListFromItsSectionAndLeavesAnEmptySectionEmpty)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"ASI", "CASA", "ZERO", "ALBERO", "ABCDEFGHIL"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"ASI", "CASA", "ZERO", "ALBERO", "ABCDEFGHIL"}));
     EditorWordLists lists = Loaded();
     EXPECT_EQ(lists.List(0).Words(), QStringList({"ASI"}));
     EXPECT_EQ(lists.List(1).Words(), QStringList({"CASA", "ZERO"}));
@@ -58,7 +58,7 @@ TEST(LexiconListLoad, FillsEachListFromItsSectionAndLeavesAnEmptySectionEmpty)
 TEST(LexiconListLoad, StepsThroughTheLengthsAPieceAtATime)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"ASI", "BUE", "CASA", "ALBERO", "ZUCCHERO"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"ASI", "BUE", "CASA", "ALBERO", "ZUCCHERO"}));
     EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     lists.InsertWord("LUPO");
     LexiconListLoad load(lists, ReadLexiconFile(QStringLiteral("slessico.1")).bytes);
@@ -81,7 +81,7 @@ TEST(LexiconListLoad, StepsThroughTheLengthsAPieceAtATime)
 TEST(LexiconListLoad, ReadsATruncatedFileWithoutGoingPastItsEnd)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"CASA", "ZERO", "LUPO"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA", "ZERO", "LUPO"}));
     const QByteArray whole = folder.Read("SLESSICO.1");
     folder.Write("SLESSICO.1", whole.left(439 + 6));
     EditorWordLists lists = Loaded();
@@ -139,7 +139,7 @@ TEST(RebuildLexicon, WritesTheListsInTheLexiconLayout)
 TEST(RebuildLexicon, ALoadedLexiconWithAnInsertedWordReadsBackWithIt)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"CASA", "ZERO", "ALBERO"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA", "ZERO", "ALBERO"}));
     EditorWordLists lists = Loaded();
     lists.InsertWord("lupo");
     lists.RemoveWord(3, 0);
@@ -153,7 +153,7 @@ TEST(RebuildLexicon, ALoadedLexiconWithAnInsertedWordReadsBackWithIt)
 TEST(RebuildLexicon, WordsEditedByHandInLowerCaseReachTheLexiconAndTheRestAreNamed)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"CASA", "ZERO"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA", "ZERO"}));
     folder.Write("4.TXT", "CASA\r\nrama\r\nZERO\r\nbaco\r\nra1a\r\n");
     folder.Write("5.TXT", "a vel\r\n1\u00e8ore\r\nb!bbb\r\nc,ccc\r\nd.ddd\r\ne-eee\r\nMARMO\r\n");
     EditorWordLists lists = Loaded();
@@ -213,7 +213,7 @@ private:
 TEST(RebuildLexicon, AFailedWriteSaysSoAndLeavesTheOldFileByteForByte)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"CASA", "ZERO"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA", "ZERO"}));
     const QByteArray before = folder.Read("SLESSICO.1");
     EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     QStringList many;

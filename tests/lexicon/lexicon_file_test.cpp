@@ -32,7 +32,7 @@ TEST(LexiconFile, ReadsEachWordAndEachSectionWhereTheIndexSays)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("SLESSICO.1"), ThreeSections());
     LexiconFile file;
-    ASSERT_TRUE(file.Open(QStringLiteral("slessico.1"))) << "names match without regard to case";
+    ASSERT_TRUE(file.Open(folder.FilePath(QStringLiteral("slessico.1")))) << "names match without regard to case";
     const LexiconIndex index = file.ReadIndex();
 
     EXPECT_EQ(file.ReadWord(index, 3, 1), "ASI");
@@ -49,7 +49,7 @@ TEST(LexiconFile, WordsOutsideTheirSectionAreNotThere)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("SLESSICO.1"), ThreeSections());
     LexiconFile file;
-    ASSERT_TRUE(file.Open(QStringLiteral("SLESSICO.1")));
+    ASSERT_TRUE(file.Open(folder.FilePath(QStringLiteral("SLESSICO.1"))));
     const LexiconIndex index = file.ReadIndex();
 
     for (const int k : {0, -1, 4, INT32_MAX, INT32_MIN})
@@ -67,7 +67,7 @@ TEST(LexiconFile, AnIndexPromisingMoreThanTheFileHoldsYieldsOnlyWholeWords)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("SLESSICO.3"), ThreeSections());
     LexiconFile file;
-    ASSERT_TRUE(file.Open(QStringLiteral("SLESSICO.3")));
+    ASSERT_TRUE(file.Open(folder.FilePath(QStringLiteral("SLESSICO.3"))));
 
     // An index from elsewhere (say, loaded before the file was replaced by a shorter
     // one) that claims far more words than the file has.
@@ -95,7 +95,7 @@ TEST(LexiconFile, ATruncatedFileLosesItsCutWordAndNothingMore)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("SLESSICO.2"), bytes);
     LexiconFile file;
-    ASSERT_TRUE(file.Open(QStringLiteral("SLESSICO.2")));
+    ASSERT_TRUE(file.Open(folder.FilePath(QStringLiteral("SLESSICO.2"))));
     const LexiconIndex index = file.ReadIndex();
 
     EXPECT_EQ(index.SectionCount[5], 2);
@@ -109,7 +109,7 @@ TEST(LexiconFile, AFileThatShrinksWhileOpenIsReadAsItIsNow)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("SLESSICO.1"), ThreeSections());
     LexiconFile file;
-    ASSERT_TRUE(file.Open(QStringLiteral("SLESSICO.1")));
+    ASSERT_TRUE(file.Open(folder.FilePath(QStringLiteral("SLESSICO.1"))));
     const LexiconIndex index = file.ReadIndex();
     QFile::resize(folder.FilePath(QStringLiteral("SLESSICO.1")), 444);
 
@@ -124,7 +124,7 @@ TEST(LexiconFile, MissingOrClosedFilesReadNothing)
 {
     TempProgramFolder folder;
     LexiconFile file;
-    EXPECT_FALSE(file.Open(QStringLiteral("SLESSICO.1")));
+    EXPECT_FALSE(file.Open(folder.FilePath(QStringLiteral("SLESSICO.1"))));
     EXPECT_FALSE(file.IsOpen());
     LexiconIndex index;
     index.SectionStart[3] = 440;
@@ -134,7 +134,7 @@ TEST(LexiconFile, MissingOrClosedFilesReadNothing)
     EXPECT_EQ(file.ReadIndex().WordCount(), 0);
 
     folder.Write(QStringLiteral("SLESSICO.1"), ThreeSections());
-    ASSERT_TRUE(file.Open(QStringLiteral("SLESSICO.1")));
+    ASSERT_TRUE(file.Open(folder.FilePath(QStringLiteral("SLESSICO.1"))));
     file.Close();
     EXPECT_TRUE(file.ReadWord(index, 3, 1).isEmpty());
 }

@@ -117,14 +117,14 @@ TEST(LexiconIndex, LoadReadsTheFileAndAMissingFileIsNothing)
                                                    .Words("ASIAREALIMALE")
                                                    .Bytes());
 
-    const std::optional<LexiconIndex> index = LexiconIndex::Load(QStringLiteral("SLESSICO.1"));
+    const std::optional<LexiconIndex> index = LexiconIndex::Load(folder.FilePath(QStringLiteral("SLESSICO.1")));
     ASSERT_TRUE(index.has_value());
     EXPECT_EQ(index->SectionCount[3], 2);
     EXPECT_EQ(index->SectionStart[4], 446);
     EXPECT_EQ(index->SectionCount[4], 1) << "the file ends inside the second word of length 4";
     EXPECT_EQ(index->WordOffset(4, 1), 445);
 
-    EXPECT_FALSE(LexiconIndex::Load(QStringLiteral("SLESSICO.2")).has_value());
+    EXPECT_FALSE(LexiconIndex::Load(folder.FilePath(QStringLiteral("SLESSICO.2"))).has_value());
 }
 
 }  // namespace

@@ -138,10 +138,10 @@ TEST(LexiconWriter, WhatIsWrittenReadsBackWordForWord)
 
     TempProgramFolder folder;
     const LexiconImage image = ComposeLexicon(lists, LexiconBanner(Language::Italian));
-    ASSERT_TRUE(WriteLexiconFile(QStringLiteral("SLESSICO.1"), image));
+    ASSERT_TRUE(WriteLexiconFile(folder.FilePath(QStringLiteral("SLESSICO.1")), image));
 
     LexiconFile file;
-    ASSERT_TRUE(file.Open(QStringLiteral("SLESSICO.1")));
+    ASSERT_TRUE(file.Open(folder.FilePath(QStringLiteral("SLESSICO.1"))));
     const LexiconIndex index = file.ReadIndex();
     for (int k = 0; k < kLexiconListCount; ++k) {
         const LexiconSection section = file.ReadSection(index, k + 3);
@@ -160,7 +160,7 @@ TEST(LexiconWriter, RewritingReplacesTheFileUnderItsOwnNameAndLeavesNothingElse)
     LexiconWordLists lists;
     lists[0] = {"CAT"};
 
-    ASSERT_TRUE(WriteLexiconFile(QStringLiteral("SLESSICO.2"), ComposeLexicon(lists, LexiconBanner(Language::English))));
+    ASSERT_TRUE(WriteLexiconFile(folder.FilePath(QStringLiteral("SLESSICO.2")), ComposeLexicon(lists, LexiconBanner(Language::English))));
 
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{QStringLiteral("slessico.2")});
     const QByteArray written = folder.Read(QStringLiteral("slessico.2"));

@@ -39,7 +39,7 @@ TEST(DictSolve, PrintsTheFoundWordsListOfTheGame)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("it.lex"), LexiconBytes({"CASTA", "ASTA", "TOCCA", "OCA", "ACCATTONAS", "CASA"}));
 
-    const DictRun result = RunDict({"solve", "--lexicon", "IT.LEX", "accattonas"});
+    const DictRun result = RunDictIn(folder.Path(), {"solve", "--lexicon", "IT.LEX", "accattonas"});
 
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(result.out, QStringLiteral("(3) -   OCA\n(4) -   ASTA\n(4) -   CASA\n(5) -   CASTA\n(5) -   TOCCA\n"
@@ -66,7 +66,7 @@ TEST(DictSolveAndLookup, RefuseBadArgumentsAndMissingFiles)
          "no such vocabulary file: USERVOCA.9"},
     };
     for (const Row& row : rows) {
-        const DictRun result = RunDict(row.arguments);
+        const DictRun result = RunDictIn(folder.Path(), row.arguments);
         EXPECT_EQ(result.status, row.status) << row.arguments.join(' ').toStdString();
         EXPECT_TRUE(result.err.contains(QLatin1String(row.complaint))) << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
@@ -91,7 +91,7 @@ TEST(DictLookup, PrintsTheVerdictOfTheGame)
         {{"--vocabulary", "USERVOCA.1", "CASTAPOROX", "TOPPO"}, "NO2"},
     };
     for (const Row& row : rows) {
-        const DictRun result = RunDict(QStringList{"lookup", "--lexicon", "SLESSICO.1"} + row.arguments);
+        const DictRun result = RunDictIn(folder.Path(), QStringList{"lookup", "--lexicon", "SLESSICO.1"} + row.arguments);
         EXPECT_EQ(result.status, 0) << result.err.toStdString();
         EXPECT_EQ(result.out, QString::fromLatin1(row.verdict) + '\n') << row.arguments.join(' ').toStdString();
     }

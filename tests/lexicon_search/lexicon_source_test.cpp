@@ -62,14 +62,14 @@ TEST(LexiconSource, MissingAndUnreadableFilesGiveTheirOwnError)
         std::shared_ptr<const LexiconWords> words;
         if (row.wordsLoaded) {
             folder.Write(QStringLiteral("SLESSICO.1"), lexicon);
-            words = LexiconWords::Load(QStringLiteral("SLESSICO.1"));
-            QFile::remove(QStringLiteral("SLESSICO.1"));
+            words = LexiconWords::Load(folder.FilePath(QStringLiteral("SLESSICO.1")));
+            QFile::remove(folder.FilePath(QStringLiteral("SLESSICO.1")));
         }
         row.prepare(folder);
 
         const auto opened = LexiconSource::ForLanguage(ProgramFiles(folder.Path()), Language::Italian, words).Open();
-        const auto scan = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
-        const DictRun tool = RunDict({"lookup", "--lexicon", "SLESSICO.1", "CASA", "CASA"});
+        const auto scan = LexiconScan::Open(folder.FilePath(QStringLiteral("SLESSICO.1")));
+        const DictRun tool = RunDictIn(folder.Path(), {"lookup", "--lexicon", "SLESSICO.1", "CASA", "CASA"});
 
         ASSERT_EQ(opened.HasValue(), !row.error);
         ASSERT_EQ(scan.HasValue(), !row.error);
@@ -79,7 +79,7 @@ TEST(LexiconSource, MissingAndUnreadableFilesGiveTheirOwnError)
             EXPECT_EQ(tool.status, kDictSuccess) << tool.err.toStdString();
             continue;
         }
-        EXPECT_EQ(LexiconWords::Load(ProgramFolder::Resolve(QStringLiteral("SLESSICO.1"))), nullptr);
+        EXPECT_EQ(LexiconWords::Load(ProgramFolder::Resolve(folder.FilePath(QStringLiteral("SLESSICO.1")))), nullptr);
         EXPECT_EQ(opened.Error().kind, *row.error);
         EXPECT_EQ(scan.Error().kind, *row.error);
         EXPECT_EQ(opened.Error().Message(), QString::fromUtf8(row.message));

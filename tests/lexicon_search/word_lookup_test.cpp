@@ -17,15 +17,14 @@ namespace {
 
 // The verdict over the words in memory, checked against the verdict of a single
 // query read straight from the file; "<error>" when the lexicon cannot be read.
-QString Judge(const char* word, const char* excluded, const char* drawn, int language = 1)
+QString Judge(const TempProgramFolder& folder, const char* word, const char* excluded, const char* drawn, int language = 1)
 {
     const QString vocabulary = QStringLiteral("USERVOCA.%1").arg(language);
     const WordLookup::Query query{QString::fromLatin1(word), QString::fromLatin1(excluded), QString::fromLatin1(drawn)};
-    // The test's program folder is the current folder.
-    const ProgramFiles files(QDir::currentPath());
+    const ProgramFiles files(folder.Path());
     const LexiconResult<QString> verdict =
         WordLookup::Judge(LexiconSource::ForLanguage(files, static_cast<Language>(language)), vocabulary, query);
-    const LexiconResult<LexiconScan> file = LexiconScan::Open(TableOf(static_cast<Language>(language)).LexiconFileName());
+    const LexiconResult<LexiconScan> file = LexiconScan::Open(folder.FilePath(TableOf(static_cast<Language>(language)).LexiconFileName()));
     EXPECT_EQ(verdict.HasValue(), file.HasValue());
     if (!verdict)
         return QStringLiteral("<error>");
@@ -65,7 +64,7 @@ TEST(WordLookup, VerdictsFollowLettersLengthLexiconAndVocabulary)
         {"CAS\xC8", "", "CAS\xC8TA", "SI"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(Judge(row.word, row.excluded, row.drawn), QString::fromLatin1(row.verdict))
+        EXPECT_EQ(Judge(folder, row.word, row.excluded, row.drawn), QString::fromLatin1(row.verdict))
             << row.word << " excluded " << row.excluded;
     }
 }
@@ -80,12 +79,12 @@ TEST(WordLookup, VocabularyLinesEndInCrLfOrAloneAndTheLastMayLackAnEnd)
     };
     for (const auto& [file, verdict] : rows) {
         folder.Write(QStringLiteral("USERVOCA.1"), file);
-        EXPECT_EQ(Judge("TOPO", "", "CAPOTOPO"), QString::fromLatin1(verdict)) << file.toStdString();
+        EXPECT_EQ(Judge(folder, "TOPO", "", "CAPOTOPO"), QString::fromLatin1(verdict)) << file.toStdString();
     }
     folder.Write(QStringLiteral("USERVOCA.1"), "\xe0rco\r\n");
-    EXPECT_EQ(Judge("\xC0RCO", "", "\xC0RCO"), QStringLiteral("SI")) << "upper case beyond ASCII";
-    QFile::remove(QStringLiteral("USERVOCA.1"));
-    EXPECT_EQ(Judge("TOPO", "", "TOPO"), QStringLiteral("NO")) << "a missing vocabulary holds no words";
+    EXPECT_EQ(Judge(folder, "\xC0RCO", "", "\xC0RCO"), QStringLiteral("SI")) << "upper case beyond ASCII";
+    QFile::remove(folder.FilePath(QStringLiteral("USERVOCA.1")));
+    EXPECT_EQ(Judge(folder, "TOPO", "", "TOPO"), QStringLiteral("NO")) << "a missing vocabulary holds no words";
 }
 
 TEST(WordLookup, MissingLexiconGivesItsErrorWhateverTheWord)
@@ -109,7 +108,7 @@ TEST(WordLookup, LexiconMatchEqualsAByteScanOfTheSection)
     const auto lexicon = LoadedWords(words);
     TempProgramFolder folder;
     folder.Write(QStringLiteral("SLESSICO.1"), LexiconBytes(words));
-    const LexiconResult<LexiconScan> file = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
+    const LexiconResult<LexiconScan> file = LexiconScan::Open(folder.FilePath(QStringLiteral("SLESSICO.1")));
     ASSERT_TRUE(file);
 
     QByteArrayList probes = words.mid(0, 600);

@@ -65,7 +65,7 @@ TEST(WordSearch, FindsExactlyWhatAScanOfTheFileFinds)
         // The single-query pass over the file must list the very same words.
         TempProgramFolder folder;
         folder.Write(QStringLiteral("SLESSICO.1"), LexiconBytes(words));
-        const LexiconResult<LexiconScan> file = LexiconScan::Open(QStringLiteral("SLESSICO.1"));
+        const LexiconResult<LexiconScan> file = LexiconScan::Open(folder.FilePath(QStringLiteral("SLESSICO.1")));
         ASSERT_TRUE(file);
         qsizetype found = 0;
         for (int round = 0; round < 25; ++round) {
@@ -134,8 +134,8 @@ TEST(WordSearch, MissingLexiconGivesItsErrorAndNoWords)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("SLESSICO.1"), LexiconBytes({"CASA"}));
-    const auto loaded = LexiconWords::Load(QStringLiteral("SLESSICO.1"));
-    QFile::remove(QStringLiteral("SLESSICO.1"));
+    const auto loaded = LexiconWords::Load(folder.FilePath(QStringLiteral("SLESSICO.1")));
+    QFile::remove(folder.FilePath(QStringLiteral("SLESSICO.1")));
     for (const int language : {1, 3}) {
         const auto found = WordSearch::Run(LexiconSource::ForLanguage(ProgramFiles(folder.Path()), static_cast<Language>(language), loaded), QStringLiteral("CASAXXXXXX"), 10);
         ASSERT_FALSE(found);

@@ -117,7 +117,7 @@ TEST(PersonalVocabulary, AppendGoesToTheFileWhateverTheCaseOfItsName)
 TEST(MainLexicon, OnlyAnExactMatchInTheSectionOfTheWordsLengthCounts)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"ORA", "CASA", "MARE", "TRENO", "ALBERO"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"ORA", "CASA", "MARE", "TRENO", "ALBERO"}));
 
     EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "CASA"), MainLexiconMatch::Found);
     EXPECT_EQ(FindInMainLexicon(ProgramFiles(folder.Path()), 1, "MARE"), MainLexiconMatch::Found);
@@ -138,7 +138,7 @@ struct VerdictCase {
 TEST(NewWord, ChecksComeInOrderAlphabetLengthLexiconList)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(WriteTinyLexicon(1, {"CASA", "TRENO"}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA", "TRENO"}));
     const QStringList listed = {"PIPPO"};
     const VerdictCase cases[] = {
         {"CASA1", 1, NewWordVerdict::OutsideAlphabet},

@@ -38,7 +38,7 @@ protected:
         state.Settings.LexiconLanguage = static_cast<Language>(1);
         state.Settings.LetterCount = 8;
         state.Alphabet = TableOf(Language::Italian).Alphabet;
-        WriteTinyLexicon(1, {"CASA", "TRENO", "ALBERO"});
+        WriteTinyLexicon(folder.Path(), 1, {"CASA", "TRENO", "ALBERO"});
         folder.Write("USERVOCA.1", "PIPPO\r\npluto\r\n");
     }
 
@@ -321,7 +321,7 @@ TEST_F(VocabularyWindowTest, EnglishTakesJAndReadsItsOwnFile)
 {
     state.Settings.LexiconLanguage = static_cast<Language>(2);
     state.Alphabet = TableOf(Language::English).Alphabet;
-    WriteTinyLexicon(2, {"HOUSE"});
+    WriteTinyLexicon(folder.Path(), 2, {"HOUSE"});
     OpenWindow();
     Enter("jazz");
     Enter("house");

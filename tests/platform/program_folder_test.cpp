@@ -14,12 +14,12 @@ TEST(ProgramFolder, NamesMatchWithoutRegardToCase)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("Sound2.wav"), "RIFF");
 
-    EXPECT_TRUE(ProgramFolder::Exists(QStringLiteral("SOUND2.wav")));
-    EXPECT_TRUE(ProgramFolder::Exists(QStringLiteral("sound2.WAV")));
-    EXPECT_EQ(ProgramFolder::Resolve(QStringLiteral("SOUND2.WAV")), QStringLiteral("Sound2.wav"));
-    EXPECT_EQ(ProgramFolder::ReadAll(QStringLiteral("SOUND2.WAV")).value_or(""), QByteArray("RIFF"));
-    EXPECT_FALSE(ProgramFolder::Exists(QStringLiteral("TIC.WAV")));
-    EXPECT_FALSE(ProgramFolder::ReadAll(QStringLiteral("TIC.WAV")).has_value());
+    EXPECT_TRUE(ProgramFolder::Exists(folder.FilePath(QStringLiteral("SOUND2.wav"))));
+    EXPECT_TRUE(ProgramFolder::Exists(folder.FilePath(QStringLiteral("sound2.WAV"))));
+    EXPECT_EQ(ProgramFolder::Resolve(folder.FilePath(QStringLiteral("SOUND2.WAV"))), folder.FilePath(QStringLiteral("Sound2.wav")));
+    EXPECT_EQ(ProgramFolder::ReadAll(folder.FilePath(QStringLiteral("SOUND2.WAV"))).value_or(""), QByteArray("RIFF"));
+    EXPECT_FALSE(ProgramFolder::Exists(folder.FilePath(QStringLiteral("TIC.WAV"))));
+    EXPECT_FALSE(ProgramFolder::ReadAll(folder.FilePath(QStringLiteral("TIC.WAV"))).has_value());
 }
 
 TEST(ProgramFolder, AtomicWriteReplacesTheFileUnderItsOwnName)
@@ -27,7 +27,7 @@ TEST(ProgramFolder, AtomicWriteReplacesTheFileUnderItsOwnName)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("lettrama.ini"), "old");
 
-    ASSERT_TRUE(ProgramFolder::WriteAtomically(QStringLiteral("LETTRAMA.INI"), "new\r\n"));
+    ASSERT_TRUE(ProgramFolder::WriteAtomically(folder.FilePath(QStringLiteral("LETTRAMA.INI")), "new\r\n"));
 
     EXPECT_EQ(folder.Read(QStringLiteral("lettrama.ini")), QByteArray("new\r\n"));
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{QStringLiteral("lettrama.ini")});
@@ -40,7 +40,7 @@ TEST(ProgramFolder, FailedAtomicWriteLeavesTheOldFileWhole)
     QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::ExeOwner);
 
     QString error;
-    const bool written = ProgramFolder::WriteAtomically(QStringLiteral("USERVOCA.1"), "X\r\n", &error);
+    const bool written = ProgramFolder::WriteAtomically(folder.FilePath(QStringLiteral("USERVOCA.1")), "X\r\n", &error);
     QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     if (written)
@@ -52,8 +52,8 @@ TEST(ProgramFolder, FailedAtomicWriteLeavesTheOldFileWhole)
 TEST(ProgramFolder, AppendLineAddsOneCrLfRecord)
 {
     TempProgramFolder folder;
-    ASSERT_TRUE(ProgramFolder::AppendLine(QStringLiteral("USERVOCA.2"), "WORD"));
-    ASSERT_TRUE(ProgramFolder::AppendLine(QStringLiteral("uservoca.2"), "OTHER"));
+    ASSERT_TRUE(ProgramFolder::AppendLine(folder.FilePath(QStringLiteral("USERVOCA.2")), "WORD"));
+    ASSERT_TRUE(ProgramFolder::AppendLine(folder.FilePath(QStringLiteral("uservoca.2")), "OTHER"));
     EXPECT_EQ(folder.Read(QStringLiteral("USERVOCA.2")), QByteArray("WORD\r\nOTHER\r\n"));
 }
 
@@ -128,10 +128,10 @@ TEST(ProgramFolder, ReadOpensOnlyRegularFilesWithinTheLimit)
             EXPECT_EQ(row.kind, Odd::Unreadable) << "cannot make the file for this row";
             continue;
         }
-        const ProgramFolder::ReadResult result = ProgramFolder::Read(QStringLiteral("lettrama.ini"), 100);
+        const ProgramFolder::ReadResult result = ProgramFolder::Read(folder.FilePath(QStringLiteral("lettrama.ini")), 100);
         EXPECT_EQ(result.status, row.expected);
         EXPECT_EQ(result.bytes.size(), row.expected == ReadStatus::Ok ? 100 : 0);
-        EXPECT_EQ(ProgramFolder::ReadAll(QStringLiteral("LETTRAMA.INI"), 100).has_value(), result.Ok());
+        EXPECT_EQ(ProgramFolder::ReadAll(folder.FilePath(QStringLiteral("LETTRAMA.INI")), 100).has_value(), result.Ok());
         if (!result.Ok()) {
             EXPECT_TRUE(ProgramFolder::ReadFailureText(result.status, QStringLiteral("LETTRAMA.INI"))
                             .contains(QStringLiteral("LETTRAMA.INI")));
@@ -155,8 +155,8 @@ TEST(ProgramFolder, AFailedFlushKeepsTheOldFileAndSaysSo)
 
         QString error;
         const bool written = row.append
-                                 ? ProgramFolder::AppendLine(QStringLiteral("LETTRAMA.HIS"), "Anna,900", &error)
-                                 : ProgramFolder::WriteAtomically(QStringLiteral("LETTRAMA.HIS"), "Anna,900\r\n", &error);
+                                 ? ProgramFolder::AppendLine(folder.FilePath(QStringLiteral("LETTRAMA.HIS")), "Anna,900", &error)
+                                 : ProgramFolder::WriteAtomically(folder.FilePath(QStringLiteral("LETTRAMA.HIS")), "Anna,900\r\n", &error);
 
         EXPECT_FALSE(written);
         EXPECT_FALSE(error.isEmpty());

@@ -21,9 +21,10 @@ inline const QStringList kLexiconWords = {
     QStringLiteral("CASTELLO"),
 };
 
-inline bool WriteLexicon(int language, const QStringList& words = kLexiconWords)
+// Into `folder`, as its "SLESSICO.<language>".
+inline bool WriteLexicon(const TempProgramFolder& folder, int language, const QStringList& words = kLexiconWords)
 {
-    return WriteTinyLexicon(language, words);
+    return WriteTinyLexicon(folder.Path(), language, words);
 }
 
 // The default slots: the human "Anonimo" first, then the three computer players, with

@@ -18,7 +18,7 @@ class ResultsBoardTest : public ::testing::Test {
 protected:
     ResultsBoardTest()
     {
-        EXPECT_TRUE(MancheFixture::WriteLexicon(1));
+        EXPECT_TRUE(MancheFixture::WriteLexicon(folder, 1));
         input.drawnLetters = MancheFixture::kLetters;
         input.lexicon = LexiconSource::ForLanguage(files, Language::Italian);
         input.files = &files;
@@ -243,7 +243,7 @@ TEST_F(ResultsBoardTest, UnwritableVocabularyStillLetsChoiceOneScoreAndSaysTheWo
         SCOPED_TRACE(c.label);
         TempProgramFolder folder;
         const ProgramFiles caseFiles(folder.Path());
-        EXPECT_TRUE(MancheFixture::WriteLexicon(1));
+        EXPECT_TRUE(MancheFixture::WriteLexicon(folder, 1));
         input.lexicon = LexiconSource::ForLanguage(caseFiles, Language::Italian);
         input.files = &caseFiles;
         if (c.folderInTheWay) {

@@ -58,7 +58,7 @@ class ResultsWindowTest : public ::testing::Test {
 protected:
     ResultsWindowTest()
     {
-        EXPECT_TRUE(MancheFixture::WriteLexicon(1));
+        EXPECT_TRUE(MancheFixture::WriteLexicon(folder, 1));
         state.DrawnLetters = MancheFixture::kLetters;
         state.FinishSeconds = 12;
         state.MancheNumber = 2;

@@ -77,7 +77,7 @@ protected:
     {
         address_ = FreshDatabase(GetParam(), folder_, &whyNot_);
         SKIP_WITHOUT_DATABASE(address_, whyNot_);
-        ASSERT_TRUE(WriteTinyLexicon(1, {QStringLiteral("CASA"), QStringLiteral("CANE")}));
+        ASSERT_TRUE(WriteTinyLexicon(program_.Path(), 1, {QStringLiteral("CASA"), QStringLiteral("CANE")}));
         Start(20);
     }
 

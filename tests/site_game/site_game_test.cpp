@@ -76,7 +76,7 @@ class SiteGameTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(WriteTinyLexicon(1, {QStringLiteral("CASA"), QStringLiteral("CANE")}));
+        ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {QStringLiteral("CASA"), QStringLiteral("CANE")}));
         ASSERT_TRUE(QFile::copy(folder.FilePath(QStringLiteral("SLESSICO.1")),
                                 QDir(site.DataFolder()).filePath(QStringLiteral("SLESSICO.1"))));
         QString error;
@@ -175,7 +175,7 @@ TEST_F(SiteGameTest, TheEnglishEditorDownloadsTheWordsReportedForEnglish)
 {
     Report(QStringLiteral("LUPO"));
     Report(QStringLiteral("XQZJV"), 2);  // in no lexicon
-    ASSERT_TRUE(WriteTinyLexicon(2, {QStringLiteral("CASA")}));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 2, {QStringLiteral("CASA")}));
     DictionaryEditorWindow editor(DictionaryEditorSetup{Language::English, QStringLiteral("SLESSICO.2"), ProgramFiles(folder.Path()), fakes.dialogs, http,
                                    spelling, [] {}, address});
     editor.Open();

@@ -85,7 +85,7 @@ const QStringList PlayTest::kWords = {
 
 void PlayTest::WriteLexicon(int language, const QStringList& words)
 {
-    ASSERT_TRUE(WriteTinyLexicon(language, words));
+    ASSERT_TRUE(WriteTinyLexicon(folder.Path(), language, words));
 }
 
 void PlayTest::Start(const QByteArray& settings, int language, const QStringList& words)

@@ -40,7 +40,7 @@ TEST_P(DictArguments, AreRefusedWithAMessageAndNoFileWritten)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("words.txt"), "casa\n");
-    const DictRun run = RunDict(GetParam().arguments);
+    const DictRun run = RunDictIn(folder.Path(), GetParam().arguments);
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_TRUE(run.err.contains(QLatin1String(GetParam().complaint))) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
@@ -128,14 +128,14 @@ TEST(DictBuild, WritesTheDefaultFileFromEveryListGiven)
     folder.Write(QStringLiteral("a.txt"), "casa\nmare\ncitt\xC3\xA0\n");
     folder.Write(QStringLiteral("b.txt"), "PASTA\r\nCASA\r\nJAZZ\r\n");
 
-    const DictRun run = RunDict({"build", "--language", "1", "a.txt", "b.txt"});
+    const DictRun run = RunDictIn(folder.Path(), {"build", "--language", "1", "a.txt", "b.txt"});
 
     ASSERT_EQ(run.status, kDictSuccess) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty());
     EXPECT_TRUE(run.out.contains(QLatin1String("SLESSICO.1: 4 words"))) << run.out.toStdString();
     const QByteArray file = folder.Read(QStringLiteral("SLESSICO.1"));
     EXPECT_EQ(file.mid(439), "CASAMARECITTAPASTA");
-    EXPECT_EQ(RunDict({"info", "SLESSICO.1"}).out,
+    EXPECT_EQ(RunDictIn(folder.Path(), {"info", "SLESSICO.1"}).out,
               InfoLines({"3 0 0", "4 440 2", "5 448 2", "6 0 0", "7 0 0", "8 0 0", "9 0 0", "10 0 0", "11 0 0",
                          "12 0 0", "13 0 0", "14 0 0", "15 0 0"}));
 }
@@ -144,8 +144,8 @@ TEST(DictBuild, TheLanguageSetsTheAlphabetAndTheDefaultName)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("w.txt"), "jazz\nkiwi\n");
-    ASSERT_EQ(RunDict({"build", "--language=2", "w.txt"}).status, kDictSuccess);
-    ASSERT_EQ(RunDict({"build", "-l", "1", "-o", "it.lex", "w.txt"}).status, kDictSuccess);
+    ASSERT_EQ(RunDictIn(folder.Path(), {"build", "--language=2", "w.txt"}).status, kDictSuccess);
+    ASSERT_EQ(RunDictIn(folder.Path(), {"build", "-l", "1", "-o", "it.lex", "w.txt"}).status, kDictSuccess);
     EXPECT_EQ(folder.Read(QStringLiteral("SLESSICO.2")).mid(439, 8), "JAZZKIWI");
     EXPECT_EQ(folder.Read(QStringLiteral("it.lex")).size(), 455) << "no Italian word among them";
 }
@@ -154,7 +154,7 @@ TEST(DictBuild, AnUnwritableOutputIsAFailure)
 {
     TempProgramFolder folder;
     folder.Write(QStringLiteral("w.txt"), "casa\n");
-    const DictRun run = RunDict({"build", "--language", "1", "-o", "no/such/folder/SLESSICO.1", "w.txt"});
+    const DictRun run = RunDictIn(folder.Path(), {"build", "--language", "1", "-o", "no/such/folder/SLESSICO.1", "w.txt"});
     EXPECT_EQ(run.status, kDictFailure);
     EXPECT_TRUE(run.err.contains(QLatin1String("cannot write 'no/such/folder/SLESSICO.1'"))) << run.err.toStdString();
 }
@@ -169,7 +169,7 @@ TEST(DictInfo, ReadsTheIndexAsTheGameDoesEvenWhenItIsNonsense)
     bytes.append("ASIBUE");                       // but the file holds only two
     folder.Write(QStringLiteral("slessico.1"), bytes);
 
-    const DictRun run = RunDict({"info", "SLESSICO.1"});
+    const DictRun run = RunDictIn(folder.Path(), {"info", "SLESSICO.1"});
 
     EXPECT_EQ(run.status, kDictSuccess);
     EXPECT_TRUE(run.out.startsWith(InfoLines({"3 440 2", "4 99999999 0", "5 0 0", "6 0 0"}))) << run.out.toStdString();
@@ -240,7 +240,7 @@ TEST(DictLexiconFile, ACommandSaysWhatStandsWhereTheLexiconShouldBe)
             if (row.what == InTheWay::HugeSparseFile && QFileInfo(folder.FilePath(QStringLiteral("SLESSICO.1"))).size() == 0)
                 GTEST_SKIP() << "this file system makes no sparse files";
 
-            const DictRun run = RunDict(command);
+            const DictRun run = RunDictIn(folder.Path(), command);
             if (reader >= 0)
                 ::close(reader);
 
@@ -269,12 +269,12 @@ TEST(DictRebuildAndExport, NeverWriteThroughALinkToAnythingButARegularFile)
         QDir(folder.Path()).mkdir(QStringLiteral("out"));
         folder.Write(QStringLiteral("words/3.TXT"), "ORA\r\n");
         folder.Write(QStringLiteral("words/5.TXT"), "TRENO\r\n");
-        ASSERT_EQ(RunDict({"rebuild", "words", "-o", "SLESSICO.1"}).status, kDictSuccess);
+        ASSERT_EQ(RunDictIn(folder.Path(), {"rebuild", "words", "-o", "SLESSICO.1"}).status, kDictSuccess);
 
         const int rebuildReader = MakeInTheWay(folder, QStringLiteral("linked.1"), row.what);
-        const DictRun rebuild = RunDict({"rebuild", "words", "-o", "linked.1"});
+        const DictRun rebuild = RunDictIn(folder.Path(), {"rebuild", "words", "-o", "linked.1"});
         const int exportReader = MakeInTheWay(folder, QStringLiteral("out/5.TXT"), row.what);
-        const DictRun exported = RunDict({"export", "SLESSICO.1", "out"});
+        const DictRun exported = RunDictIn(folder.Path(), {"export", "SLESSICO.1", "out"});
         for (const int reader : {rebuildReader, exportReader}) {
             char byte = 0;
             EXPECT_LE(::read(reader, &byte, 1), 0);  // nothing reached a pipe

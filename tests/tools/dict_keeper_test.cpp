@@ -34,7 +34,7 @@ class DictKeeperTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(WriteTinyLexicon(1, kLexicon));
+        ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, kLexicon));
         ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("words")));
         lexicon = folder.Read(QStringLiteral("SLESSICO.1"));
     }
@@ -50,7 +50,7 @@ TEST_F(DictKeeperTest, ExportDoesNotWriteOverHarvestedWordsUnlessForced)
     folder.Write(QStringLiteral("words/6.txt"), "ALBERO\r\nCAVOLO\r\n");
     const QByteArray four = folder.Read(QStringLiteral("words/4.txt"));
 
-    const DictRun refused = RunDict({"export", "SLESSICO.1", "words"});
+    const DictRun refused = RunDictIn(folder.Path(), {"export", "SLESSICO.1", "words"});
     EXPECT_EQ(refused.status, kDictRefused);
     EXPECT_TRUE(refused.err.contains("hold 3 words that SLESSICO.1 lacks (4.TXT: 2, 6.TXT: 1)")) << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains("--force"));
@@ -58,12 +58,12 @@ TEST_F(DictKeeperTest, ExportDoesNotWriteOverHarvestedWordsUnlessForced)
     EXPECT_EQ(folder.Read(QStringLiteral("words/4.txt")), four);
     EXPECT_FALSE(folder.Exists(QStringLiteral("words/5.TXT"))) << "nothing written at all";
 
-    const DictRun forced = RunDict({"export", "--force", "SLESSICO.1", "words"});
+    const DictRun forced = RunDictIn(folder.Path(), {"export", "--force", "SLESSICO.1", "words"});
     ASSERT_EQ(forced.status, kDictSuccess) << forced.err.toStdString();
     EXPECT_EQ(folder.Read(QStringLiteral("words/4.txt")), "CASA\r\nLUPO\r\nZERO\r\n");
 
     // Files that hold nothing the lexicon lacks are written over without --force.
-    const DictRun again = RunDict({"export", "SLESSICO.1", "words"});
+    const DictRun again = RunDictIn(folder.Path(), {"export", "SLESSICO.1", "words"});
     EXPECT_EQ(again.status, kDictSuccess) << again.err.toStdString();
 }
 
@@ -105,7 +105,7 @@ TEST_F(DictKeeperTest, RebuildRefusesToLoseWordsOfTheLexiconItReplaces)
         for (const auto& [name, bytes] : row.files)
             folder.Write("words/" + name, bytes);
 
-        const DictRun run = RunDict(QStringList{"rebuild", "words"} + row.options);
+        const DictRun run = RunDictIn(folder.Path(), QStringList{"rebuild", "words"} + row.options);
         EXPECT_EQ(run.status, row.status) << run.err.toStdString();
         if (row.status == kDictRefused) {
             EXPECT_TRUE(run.err.contains(QLatin1String(row.says))) << run.err.toStdString();
@@ -133,7 +133,7 @@ TEST_F(DictKeeperTest, ARebuildUnderWayStopsAnotherUntilItEndsEvenByAKill)
     ASSERT_TRUE(QTest::qWaitFor([&] { return folder.Exists(QStringLiteral("SLESSICO.1.lock")); }, 5000));
     QTest::qWait(200);  // the lock is taken just after the file is made
 
-    const DictRun busy = RunDict({"rebuild", "words", "--add"});
+    const DictRun busy = RunDictIn(folder.Path(), {"rebuild", "words", "--add"});
     EXPECT_EQ(busy.status, kDictRefused);
     EXPECT_TRUE(busy.err.contains("another rebuild of SLESSICO.1 is under way")) << busy.err.toStdString();
     EXPECT_EQ(folder.Read(QStringLiteral("SLESSICO.1")), lexicon);
@@ -141,7 +141,7 @@ TEST_F(DictKeeperTest, ARebuildUnderWayStopsAnotherUntilItEndsEvenByAKill)
     writer.kill();
     ASSERT_TRUE(writer.waitForFinished());
     EXPECT_TRUE(folder.Exists(QStringLiteral("SLESSICO.1.lock"))) << "a killed writer leaves its lock file";
-    const DictRun after = RunDict({"rebuild", "words", "--add"});
+    const DictRun after = RunDictIn(folder.Path(), {"rebuild", "words", "--add"});
     EXPECT_EQ(after.status, kDictSuccess) << after.err.toStdString();
     EXPECT_TRUE(WordsOf(QStringLiteral("SLESSICO.1"), 5).contains("MARMO"));
     EXPECT_FALSE(folder.Exists(QStringLiteral("SLESSICO.1.lock"))) << "released and removed on exit";
