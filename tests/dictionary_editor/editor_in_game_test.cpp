@@ -104,7 +104,7 @@ TEST_F(EditorInGameTest, AWordAddedByTheLexiconToolCountsInTheNextMancheWithoutA
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    DictIo io{outStream, errStream};
+    DictIo io{outStream, errStream, folder.Path()};
     ASSERT_EQ(RunDictCommandLine({"rebuild", "raccolta", "--add"}, io), kDictSuccess) << err.toStdString();
 
     const Manche manche = PlayCartello();

@@ -439,12 +439,12 @@ TEST_F(KeeperTest, ARebuildOverALexiconRewrittenMeanwhileOrUnderWayElsewhereWrit
             QString err;
             QTextStream outStream(&out);
             QTextStream errStream(&err);
-            DictIo io{outStream, errStream};
+            DictIo io{outStream, errStream, folder.Path()};
             ASSERT_EQ(RunDictCommandLine({"rebuild", "other", "--add"}, io), kDictSuccess) << err.toStdString();
         }
         std::optional<LexiconWriteLock> lock;
         if (row.locked)
-            lock.emplace(QStringLiteral("SLESSICO.1"));
+            lock.emplace(folder.FilePath(QStringLiteral("SLESSICO.1")));
         const QByteArray before = folder.Read(QStringLiteral("SLESSICO.1"));
         fakes.dialogs.asked.clear();
         Click("rebuild");

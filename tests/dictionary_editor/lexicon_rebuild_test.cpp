@@ -32,11 +32,11 @@ QByteArray Field(const QByteArray& file, int length, int which)
     return file.mid(200 + 16 * (length - 3) + 8 * which, 8);
 }
 
-// The lists as the editor loads them from SLESSICO.1 in the current folder.
-EditorWordLists Loaded()
+// The lists as the editor loads them from SLESSICO.1 in `folder`.
+EditorWordLists Loaded(const TempProgramFolder& folder)
 {
     EditorWordLists lists(TableOf(Language::Italian).Alphabet);
-    const LexiconFileBytes file = ReadLexiconFile(QStringLiteral("SLESSICO.1"));
+    const LexiconFileBytes file = ReadLexiconFile(folder.FilePath(QStringLiteral("SLESSICO.1")));
     LexiconListLoad(lists, file.bytes).RunToEnd();
     return lists;
 }
@@ -45,7 +45,7 @@ TEST(LexiconListLoad, FillsEachListFromItsSectionAndLeavesAnEmptySectionEmpty)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"ASI", "CASA", "ZERO", "ALBERO", "ABCDEFGHIL"}));
-    EditorWordLists lists = Loaded();
+    EditorWordLists lists = Loaded(folder);
     EXPECT_EQ(lists.List(0).Words(), QStringList({"ASI"}));
     EXPECT_EQ(lists.List(1).Words(), QStringList({"CASA", "ZERO"}));
     EXPECT_EQ(lists.List(2).Count(), 0) << "no 5-letter section";
@@ -61,7 +61,7 @@ TEST(LexiconListLoad, StepsThroughTheLengthsAPieceAtATime)
     ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"ASI", "BUE", "CASA", "ALBERO", "ZUCCHERO"}));
     EditorWordLists lists(TableOf(Language::Italian).Alphabet);
     lists.InsertWord("LUPO");
-    LexiconListLoad load(lists, ReadLexiconFile(QStringLiteral("slessico.1")).bytes);
+    LexiconListLoad load(lists, ReadLexiconFile(folder.FilePath(QStringLiteral("slessico.1"))).bytes);
     EXPECT_EQ(lists.TotalWords(), 0) << "the lists are emptied first";
     EXPECT_TRUE(load.Step(1));
     EXPECT_EQ(load.Length(), 3);
@@ -84,18 +84,18 @@ TEST(LexiconListLoad, ReadsATruncatedFileWithoutGoingPastItsEnd)
     ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA", "ZERO", "LUPO"}));
     const QByteArray whole = folder.Read("SLESSICO.1");
     folder.Write("SLESSICO.1", whole.left(439 + 6));
-    EditorWordLists lists = Loaded();
+    EditorWordLists lists = Loaded(folder);
     EXPECT_EQ(lists.List(1).Words(), QStringList({"CASA"})) << "only the whole words the file holds";
 }
 
 TEST(ReadLexiconFile, ReportsAMissingOrUnreadableFileInItalian)
 {
     TempProgramFolder folder;
-    const LexiconFileBytes missing = ReadLexiconFile(QStringLiteral("SLESSICO.2"));
+    const LexiconFileBytes missing = ReadLexiconFile(folder.FilePath(QStringLiteral("SLESSICO.2")));
     EXPECT_EQ(missing.status, LexiconFileBytes::Status::Missing);
     EXPECT_EQ(missing.error, QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.2"));
     ASSERT_TRUE(QDir(folder.Path()).mkdir("SLESSICO.3"));
-    const LexiconFileBytes folderNamed = ReadLexiconFile(QStringLiteral("SLESSICO.3"));
+    const LexiconFileBytes folderNamed = ReadLexiconFile(folder.FilePath(QStringLiteral("SLESSICO.3")));
     EXPECT_EQ(folderNamed.status, LexiconFileBytes::Status::Unreadable);
     EXPECT_TRUE(folderNamed.error.contains("SLESSICO.3"));
 }
@@ -140,11 +140,11 @@ TEST(RebuildLexicon, ALoadedLexiconWithAnInsertedWordReadsBackWithIt)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA", "ZERO", "ALBERO"}));
-    EditorWordLists lists = Loaded();
+    EditorWordLists lists = Loaded(folder);
     lists.InsertWord("lupo");
     lists.RemoveWord(3, 0);
     ASSERT_TRUE(RebuildHere(folder, lists).written);
-    EditorWordLists again = Loaded();
+    EditorWordLists again = Loaded(folder);
     EXPECT_EQ(again.List(1).Words(), QStringList({"CASA", "LUPO", "ZERO"}));
     EXPECT_EQ(again.List(3).Count(), 0);
     EXPECT_EQ(folder.Read("SLESSICO.1").left(199), LexiconBanner(Language::Italian));
@@ -156,11 +156,11 @@ TEST(RebuildLexicon, WordsEditedByHandInLowerCaseReachTheLexiconAndTheRestAreNam
     ASSERT_TRUE(WriteTinyLexicon(folder.Path(), 1, {"CASA", "ZERO"}));
     folder.Write("4.TXT", "CASA\r\nrama\r\nZERO\r\nbaco\r\nra1a\r\n");
     folder.Write("5.TXT", "a vel\r\n1\u00e8ore\r\nb!bbb\r\nc,ccc\r\nd.ddd\r\ne-eee\r\nMARMO\r\n");
-    EditorWordLists lists = Loaded();
+    EditorWordLists lists = Loaded(folder);
     ImportWordFiles(lists, ProgramFiles(folder.Path()));
     const RebuildResult result = RebuildHere(folder, lists);
     ASSERT_TRUE(result.written);
-    EditorWordLists again = Loaded();
+    EditorWordLists again = Loaded(folder);
     EXPECT_EQ(again.List(1).Words(), QStringList({"BACO", "CASA", "RAMA", "ZERO"}));
     EXPECT_EQ(again.List(2).Words(), QStringList({"MARMO"}));
 

@@ -19,7 +19,7 @@ namespace {
 // query read straight from the file; "<error>" when the lexicon cannot be read.
 QString Judge(const TempProgramFolder& folder, const char* word, const char* excluded, const char* drawn, int language = 1)
 {
-    const QString vocabulary = QStringLiteral("USERVOCA.%1").arg(language);
+    const QString vocabulary = folder.FilePath(QStringLiteral("USERVOCA.%1").arg(language));
     const WordLookup::Query query{QString::fromLatin1(word), QString::fromLatin1(excluded), QString::fromLatin1(drawn)};
     const ProgramFiles files(folder.Path());
     const LexiconResult<QString> verdict =
@@ -92,7 +92,7 @@ TEST(WordLookup, MissingLexiconGivesItsErrorWhateverTheWord)
     TempProgramFolder folder;
     folder.Write(QStringLiteral("USERVOCA.3"), "CASA\r\n");
     for (const char* word : {"CASA", "XY"}) {
-        const auto verdict = WordLookup::Judge(LexiconSource::ForLanguage(ProgramFiles(folder.Path()), Language::Latin), QStringLiteral("USERVOCA.3"),
+        const auto verdict = WordLookup::Judge(LexiconSource::ForLanguage(ProgramFiles(folder.Path()), Language::Latin), folder.FilePath(QStringLiteral("USERVOCA.3")),
                                                {QString::fromLatin1(word), {}, QStringLiteral("CASA")});
         ASSERT_FALSE(verdict) << word;
         EXPECT_EQ(verdict.Error().Message(), QStringLiteral("Errore 0002: Non trovato file di vocabolario SLESSICO.3"));

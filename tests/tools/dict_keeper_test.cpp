@@ -112,8 +112,8 @@ TEST_F(DictKeeperTest, RebuildRefusesToLoseWordsOfTheLexiconItReplaces)
             EXPECT_TRUE(run.err.contains("Nothing written"));
             EXPECT_EQ(folder.Read(QStringLiteral("SLESSICO.1")), lexicon) << "byte for byte";
         }
-        EXPECT_EQ(WordsOf(QStringLiteral("SLESSICO.1"), 4), row.fourLetters);
-        EXPECT_EQ(WordsOf(QStringLiteral("SLESSICO.1"), 5), row.fiveLetters);
+        EXPECT_EQ(WordsOf(folder.FilePath(QStringLiteral("SLESSICO.1")), 4), row.fourLetters);
+        EXPECT_EQ(WordsOf(folder.FilePath(QStringLiteral("SLESSICO.1")), 5), row.fiveLetters);
     }
 }
 
@@ -143,7 +143,7 @@ TEST_F(DictKeeperTest, ARebuildUnderWayStopsAnotherUntilItEndsEvenByAKill)
     EXPECT_TRUE(folder.Exists(QStringLiteral("SLESSICO.1.lock"))) << "a killed writer leaves its lock file";
     const DictRun after = RunDictIn(folder.Path(), {"rebuild", "words", "--add"});
     EXPECT_EQ(after.status, kDictSuccess) << after.err.toStdString();
-    EXPECT_TRUE(WordsOf(QStringLiteral("SLESSICO.1"), 5).contains("MARMO"));
+    EXPECT_TRUE(WordsOf(folder.FilePath(QStringLiteral("SLESSICO.1")), 5).contains("MARMO"));
     EXPECT_FALSE(folder.Exists(QStringLiteral("SLESSICO.1.lock"))) << "released and removed on exit";
 }
 
