@@ -62,7 +62,7 @@ protected:
         prefix_ = qEnvironmentVariable("LETTERAMA_INSTALLED_PREFIX");
         if (prefix_.isEmpty() || !QFileInfo(QDir(prefix_).filePath(QStringLiteral("games/letterama"))).isFile())
             GTEST_SKIP() << "no installed copy: run through ctest, which installs one first";
-        previousFolder_ = QDir::currentPath();
+        dataHomeReplaced_ = true;
         hadDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
         previousDataHome_ = qgetenv("XDG_DATA_HOME");
         ASSERT_TRUE(home_.isValid());
@@ -70,9 +70,8 @@ protected:
     }
     void TearDown() override
     {
-        if (previousFolder_.isEmpty())
+        if (!dataHomeReplaced_)
             return;
-        QDir::setCurrent(previousFolder_);
         if (hadDataHome_)
             qputenv("XDG_DATA_HOME", previousDataHome_);
         else
@@ -81,7 +80,7 @@ protected:
 
     QString prefix_;
     QTemporaryDir home_;
-    QString previousFolder_;
+    bool dataHomeReplaced_ = false;
     bool hadDataHome_ = false;
     QByteArray previousDataHome_;
 };
