@@ -12,8 +12,9 @@ void CurrentFolderGuard::OnTestStart(const ::testing::TestInfo&)
 // reverse order), so the failure belongs to the test that changed the folder.
 void CurrentFolderGuard::OnTestEnd(const ::testing::TestInfo&)
 {
+    // An empty path: the current folder was a temporary one, removed since.
     const QString folderAtEnd = QDir::currentPath();
-    if (folderAtEnd != folderAtStart_)
+    if (folderAtEnd != folderAtStart_ || folderAtEnd.isEmpty())
         ADD_FAILURE() << "the test changed the current folder from " << folderAtStart_.toStdString()
                       << " to " << folderAtEnd.toStdString();
 }
