@@ -16,7 +16,7 @@
 
 namespace {
 
-// The words of one length of a lexicon file of the current folder.
+// The words of one length of the lexicon file at `file`.
 QStringList WordsOf(const QString& file, int length)
 {
     QStringList words;
