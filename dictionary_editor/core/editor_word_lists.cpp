@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary_editor/core/editor_word_lists.h"
 
+#include <algorithm>
+
 EditorWordLists::EditorWordLists(QString alphabet) : alphabet_(std::move(alphabet))
 {
     for (const QChar c : alphabet_) {
@@ -109,6 +111,20 @@ void EditorWordLists::RemoveWord(int k, qsizetype row)
     if (k < 0 || k >= kListCount)
         return;
     lists_[k]->RemoveAt(row);
+    currentList_ = k;
+}
+
+void EditorWordLists::RemoveWords(int k, std::vector<qsizetype> rows)
+{
+    if (k < 0 || k >= kListCount)
+        return;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // From the last row back, so the rows still to go keep their places.
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        if (*row >= 0 && *row < lists_[k]->Count())
+            lists_[k]->RemoveAt(*row);
+    }
     currentList_ = k;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // What the batches (bulk import, missing words) counted, reset at each batch's start.
 struct BatchCounters {
@@ -69,6 +70,9 @@ public:
     InsertResult InsertWord(const QString& text);
     // Deletes entry `row` of list k.
     void RemoveWord(int k, qsizetype row);
+    // Deletes the entries `rows` of list k, given in any order: several words in one
+    // delete. A row outside the list, or named twice, deletes nothing more.
+    void RemoveWords(int k, std::vector<qsizetype> rows);
     // Edit entry: an answer of blanks deletes the entry (outcome Empty); no answer (the
     // box was cancelled) keeps it as it was; another answer replaces it, checked like
     // a typed word and put in the list of its length. When the new word is refused the

@@ -18,6 +18,13 @@ QString LexiconChangesModel::WordAt(int row) const
     return row < changes_.removed.size() ? changes_.removed[row] : QString();
 }
 
+std::optional<qsizetype> LexiconChangesModel::ListRowOf(int row, const SortedWordList& list) const
+{
+    if (row < 0 || !AddedAt(row))
+        return std::nullopt;
+    return list.IndexOf(changes_.added[row]);
+}
+
 int LexiconChangesModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(changes_.added.size() + changes_.removed.size());

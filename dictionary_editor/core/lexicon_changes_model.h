@@ -20,6 +20,9 @@ public:
     // The word of a row, and whether the rebuild adds it (else it removes it).
     QString WordAt(int row) const;
     bool AddedAt(int row) const { return row < changes_.added.size(); }
+    // The row in `list` of review row `row`: a word the rebuild adds is an entry of the
+    // list; a word it removes is in the list no more, and has none.
+    std::optional<qsizetype> ListRowOf(int row, const SortedWordList& list) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

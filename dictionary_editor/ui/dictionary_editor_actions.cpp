@@ -4,8 +4,11 @@
 
 #include "dictionary_editor/ui/dictionary_editor_window.h"
 
+#include "dictionary_editor/ui/editor_status_row.h"
+#include "dictionary_editor/ui/word_entry_panel.h"
+#include "dictionary_editor/ui/word_lists_panel.h"
+
 #include "dictionary_editor/core/editor_messages.h"
-#include "dictionary_editor/core/lexicon_changes_model.h"
 #include "dictionary_editor/core/lexicon_rebuild.h"
 #include "lexicon/core/per_length_files.h"
 #include "dictionary_editor/core/word_file_exchange.h"
@@ -15,85 +18,53 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
-#include <vector>
 
-void DictionaryEditorWindow::StartWord()
+void DictionaryEditorWindow::InsertTypedWord(const QString& text)
 {
-    wordBox_->clear();
-    wordBox_->show();
-    insertButton_->show();
-    wordBox_->setFocus();
-}
-
-void DictionaryEditorWindow::InsertTypedWord()
-{
-    const InsertResult result = lists_.InsertWord(wordBox_->text());
+    const InsertResult result = lists_.InsertWord(text);
     if (result.outcome == InsertResult::Outcome::Inserted) {
         UpdateLabels();
-        ShowRow(result.list, result.row);
+        listsPanel_->ShowRow(result.list, result.row);
     }
     if (lists_.Interactive()) {
         const QString message = EditorMessages::ForInsert(result, lists_.Alphabet());
         if (!message.isEmpty())
             setup_.dialogs.Inform(message);
     }
-    if (result.outcome == InsertResult::Outcome::AlreadyPresent)
-        wordBox_->clear();
-    if (!wordBox_->isHidden()) {
-        // Ready for the next word: typing replaces the one just handled.
-        wordBox_->selectAll();
-        wordBox_->setFocus();
-    }
+    entryPanel_->ReadyForNextWord(result.outcome == InsertResult::Outcome::AlreadyPresent);
 }
 
 void DictionaryEditorWindow::DeleteWord()
 {
     const int k = lists_.CurrentList();
-    const QModelIndexList selected = views_[k]->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
+    const WordListsPanel::Selection selected = listsPanel_->SelectedIn(k);
+    if (!selected.any) {
         setup_.dialogs.Inform(EditorMessages::kSelectFirst);
         return;
     }
-    // Several words at once (the harvested names of a review): one question for all.
-    std::vector<qsizetype> rows;
-    QStringList words;
-    for (const QModelIndex& index : selected) {
-        if (const std::optional<qsizetype> listRow = ListRow(k, index.row())) {
-            rows.push_back(*listRow);
-            words.append(lists_.List(k).At(*listRow));
-        }
-    }
-    if (rows.empty()) {
-        setup_.dialogs.Inform(EditorMessages::AlreadyRemoved(
-            static_cast<const LexiconChangesModel*>(views_[k]->model())->WordAt(selected.first().row())));
+    if (selected.rows.empty()) {
+        setup_.dialogs.Inform(EditorMessages::AlreadyRemoved(selected.removedWord));
         return;
     }
-    std::sort(rows.begin(), rows.end());
-    words.sort();
-    const QString question = rows.size() == 1 ? EditorMessages::kDeleteQuestion + words.first()
-                                              : EditorMessages::DeleteManyQuestion(words);
+    // Several words at once (the harvested names of a review): one question for all.
+    const bool one = selected.rows.size() == 1;
+    const QString question = one ? EditorMessages::kDeleteQuestion + selected.words.first()
+                                 : EditorMessages::DeleteManyQuestion(selected.words);
     if (setup_.dialogs.AskOkCancel(question) != Dialogs::Answer::Ok)
         return;
-    // From the last row back, so the rows still to go keep their places.
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-        lists_.RemoveWord(k, *row);
+    lists_.RemoveWords(k, selected.rows);
     UpdateLabels();
-    setup_.dialogs.Inform(rows.size() == 1 ? EditorMessages::kDeleted : EditorMessages::kDeletedMany);
+    setup_.dialogs.Inform(one ? EditorMessages::kDeleted : EditorMessages::kDeletedMany);
 }
 
-void DictionaryEditorWindow::EditEntry(int k, int viewRow)
+void DictionaryEditorWindow::EditEntry(int k, qsizetype row)
 {
-    const std::optional<qsizetype> listRow = ListRow(k, viewRow);
-    if (Loading() || !listRow || *listRow >= lists_.List(k).Count())
+    if (Loading() || row >= lists_.List(k).Count())
         return;
-    const qsizetype row = *listRow;
     const QString entry = lists_.List(k).At(row);
     if (entry.isEmpty())
         return;
@@ -103,7 +74,7 @@ void DictionaryEditorWindow::EditEntry(int k, int viewRow)
     const InsertResult result = lists_.EditEntry(k, row, answer);
     UpdateLabels();
     if (result.outcome == InsertResult::Outcome::Inserted)
-        ShowRow(result.list, result.row);
+        listsPanel_->ShowRow(result.list, result.row);
     else if (result.outcome != InsertResult::Outcome::Empty)
         setup_.dialogs.Inform(EditorMessages::ForInsert(result, lists_.Alphabet()));
 }
@@ -122,9 +93,8 @@ void DictionaryEditorWindow::BeginRebuild()
     // Nothing may change the lists or close the window while the file is written.
     SetActionsEnabled(false);
     exitButton_->setEnabled(false);
-    statusLabel_->setText(EditorMessages::kWriting);
-    for (QLabel* label : countLabels_)
-        label->clear();
+    statusRow_->ShowStatus(EditorMessages::kWriting);
+    listsPanel_->ClearCounts();
     // The status is painted before the writing starts.
     QTimer::singleShot(0, this, &DictionaryEditorWindow::Rebuild);
 }
@@ -138,14 +108,13 @@ void DictionaryEditorWindow::Rebuild()
     exitButton_->setEnabled(true);
     if (!result.written) {
         closeAfterRebuild_ = false;
-        statusLabel_->clear();
+        statusRow_->ShowStatus({});
         UpdateLabels();
         SetActionsEnabled(true);
         setup_.dialogs.Inform(result.error);
         return;
     }
-    for (int k = 0; k < EditorWordLists::kListCount; ++k)
-        countLabels_[k]->setText(EditorMessages::CountLabel(lists_.List(k).Count(), true));
+    listsPanel_->ShowWrittenCounts();
     statusAfterLoad_ = EditorMessages::Rewritten(result.lexicon.skippedLetters, result.lexicon.skippedExamples);
     if (setup_.lexiconRebuilt)
         setup_.lexiconRebuilt();
@@ -210,7 +179,7 @@ void DictionaryEditorWindow::ImportFiles()
     UpdateLabels();
     for (int k = 0; k < EditorWordLists::kListCount; ++k) {
         if (mode == ImportMode::Replace && import.read[k] && lists_.List(k).Count() > 0)
-            ShowRow(k, 0);
+            listsPanel_->ShowRow(k, 0);
     }
     if (!import.errors.isEmpty())
         setup_.dialogs.Inform(import.errors.join(QLatin1Char('\n')));

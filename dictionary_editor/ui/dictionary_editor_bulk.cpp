@@ -4,6 +4,8 @@
 
 #include "dictionary_editor/ui/dictionary_editor_window.h"
 
+#include "dictionary_editor/ui/bulk_import_panel.h"
+
 #include "dictionary_editor/core/bulk_text.h"
 #include "dictionary_editor/core/editor_messages.h"
 
@@ -13,20 +15,17 @@
 #include "platform/core/site_address.h"
 #include "platform/core/spell_checker.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QTextCursor>
 
 void DictionaryEditorWindow::ImportAll()
 {
-    if (Loading() || bulkBox_->toPlainText().trimmed().isEmpty())
+    const QString text = bulkPanel_->Text();
+    if (Loading() || text.trimmed().isEmpty())
         return;
     lists_.BeginBatch();
-    for (const QString& line : BulkText::Lines(bulkBox_->toPlainText()))
+    for (const QString& line : BulkText::Lines(text))
         lists_.InsertWord(line);
     lists_.EndBatch();
     UpdateLabels();
@@ -35,10 +34,11 @@ void DictionaryEditorWindow::ImportAll()
 
 void DictionaryEditorWindow::ImportWithQuestions()
 {
-    if (Loading() || bulkBox_->toPlainText().trimmed().isEmpty())
+    const QString text = bulkPanel_->Text();
+    if (Loading() || text.trimmed().isEmpty())
         return;
     lists_.BeginBatch();
-    for (const QString& line : BulkText::Lines(bulkBox_->toPlainText())) {
+    for (const QString& line : BulkText::Lines(text)) {
         const QString word = line.trimmed().toUpper();
         if (word.isEmpty())
             continue;
@@ -59,7 +59,7 @@ void DictionaryEditorWindow::FetchMissingWords()
         return;
     }
     fetching_ = true;
-    missingButton_->setEnabled(false);
+    bulkPanel_->SetFetchEnabled(false);
     // The window may be closed before the answer comes.
     QPointer<DictionaryEditorWindow> window(this);
     setup_.http.Fetch(setup_.site.Page(SiteAddress::kMissingWordsPath) + QStringLiteral("?Language=%1").arg(TableOf(setup_.language).Number()),
@@ -67,14 +67,14 @@ void DictionaryEditorWindow::FetchMissingWords()
                           if (!window)
                               return;
                           window->fetching_ = false;
-                          window->missingButton_->setEnabled(!window->Loading());
+                          window->bulkPanel_->SetFetchEnabled(!window->Loading());
                           const std::optional<QString> text =
                               reply ? BulkText::MissingWordsText(*reply) : std::nullopt;
                           if (!text) {
                               window->setup_.dialogs.Inform(EditorMessages::kNotFound);
                               return;
                           }
-                          window->bulkBox_->setPlainText(*text);
+                          window->bulkPanel_->SetText(*text);
                       });
 }
 
@@ -105,10 +105,10 @@ void DictionaryEditorWindow::InsertLocalList()
 
 void DictionaryEditorWindow::SpellCheckLine()
 {
-    const QString text = bulkBox_->toPlainText();
+    const QString text = bulkPanel_->Text();
     if (text.trimmed().isEmpty())
         return;
-    const BulkText::Span span = BulkText::LineAt(text, bulkBox_->textCursor().position());
+    const BulkText::Span span = bulkPanel_->CaretLine();
     const QString line = text.mid(span.start, span.length);
     if (line.trimmed().isEmpty())
         return;
@@ -116,9 +116,5 @@ void DictionaryEditorWindow::SpellCheckLine()
     activateWindow();
     if (corrected == line)
         return;
-    QTextCursor cursor(bulkBox_->document());
-    cursor.setPosition(int(span.start));
-    cursor.setPosition(int(span.start + span.length), QTextCursor::KeepAnchor);
-    cursor.insertText(corrected);
-    bulkBox_->setTextCursor(cursor);
+    bulkPanel_->ReplaceSpan(span, corrected);
 }

@@ -10,28 +10,23 @@
 #include <QDialog>
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
+class BulkImportPanel;
 class Dialogs;
+class EditorStatusRow;
+class FileActionsPanel;
 class HttpFetcher;
-class LexiconChangesModel;
 class LexiconListLoad;
-class QCheckBox;
-class QLabel;
-class QBoxLayout;
-class QLineEdit;
-class QListView;
-class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QTimer;
-class QToolButton;
+class SearchReviewBar;
 class SpellChecker;
 class WindowPlaces;
+class WordEntryPanel;
+class WordListsPanel;
 
 // What the editor needs from the game: the language it edits, where its files are,
 // the platform's services and whom to tell that the lexicon file has been rewritten.
@@ -60,6 +55,9 @@ struct DictionaryEditorSetup {
 // with changes not rebuilt, an export over words the lists lack, an import over words
 // the files lack, a rebuild over a lexicon another program rewrote meanwhile. Without the words
 // of a lexicon file (missing or unreadable) nothing is written until an import.
+// The window composes its panels (the lists, the word entry, the file actions, the
+// search and review bar, the bulk box) and does what they ask, with its files and
+// dialogs.
 class DictionaryEditorWindow : public QDialog {
     Q_OBJECT
 public:
@@ -86,28 +84,24 @@ public slots:
     // "&Uscita", Escape and the window's close button: a running load stops.
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void BuildLists();
-    void BuildControls();
+    void BuildPage();
     void LoadStep();
     void EndLoad();
     void SetActionsEnabled(bool enabled);
     void UpdateLabels();
-    void ShowRow(int k, qsizetype row);
 
-    void StartWord();
-    void InsertTypedWord();
+    // dictionary_editor_actions.cpp
+    void InsertTypedWord(const QString& text);
     void DeleteWord();
-    void EditEntry(int k, int row);
+    void EditEntry(int k, qsizetype row);
     void AskRebuild();
     void BeginRebuild();
     void Rebuild();
     void ExportFiles();
     void ImportFiles();
 
+    // dictionary_editor_bulk.cpp
     void ImportAll();
     void ImportWithQuestions();
     void FetchMissingWords();
@@ -115,13 +109,8 @@ private:
     void SpellCheckLine();
 
     // dictionary_editor_review.cpp
-    void BuildReviewRow(QBoxLayout* layout);
     void FitToScreen();
-    void Search(bool next);
-    void RefreshReview();
-    // The row in list k of row `viewRow` of its view, as shown now (all words or the
-    // review); nothing for a word the rebuild removes.
-    std::optional<qsizetype> ListRow(int k, int viewRow) const;
+    void Search(const QString& typed, qsizetype ordinal);
     // On leaving: true to close now, false to stay (or to close after a rebuild).
     bool MayLeave();
 
@@ -138,30 +127,14 @@ private:
     // that file, never over one another program wrote meanwhile.
     LexiconFileStamp readStamp_;
     bool closeAfterRebuild_ = false;
-    qsizetype searchOrdinal_ = 0;
 
     QWidget* page_ = nullptr;
     QScrollArea* scroll_ = nullptr;
-    QLineEdit* searchBox_ = nullptr;
-    QCheckBox* reviewBox_ = nullptr;
-    std::array<LexiconChangesModel*, EditorWordLists::kListCount> changeModels_{};
-    std::array<QListView*, EditorWordLists::kListCount> views_{};
-    std::array<QLabel*, EditorWordLists::kListCount> countLabels_{};
-    QLabel* totalLabel_ = nullptr;
-    QLabel* statusLabel_ = nullptr;
-    QProgressBar* progress_ = nullptr;
-    QLineEdit* wordBox_ = nullptr;
-    QPushButton* addButton_ = nullptr;
-    QPushButton* insertButton_ = nullptr;
-    QPushButton* deleteButton_ = nullptr;
-    QPushButton* rebuildButton_ = nullptr;
-    QPushButton* exportButton_ = nullptr;
-    QPushButton* importButton_ = nullptr;
+    WordListsPanel* listsPanel_ = nullptr;
+    EditorStatusRow* statusRow_ = nullptr;
+    WordEntryPanel* entryPanel_ = nullptr;
+    FileActionsPanel* filesPanel_ = nullptr;
     QPushButton* exitButton_ = nullptr;
-    QPushButton* missingButton_ = nullptr;
-    QToolButton* missingPicture_ = nullptr;
-    QPushButton* spellButton_ = nullptr;
-    QPushButton* importAllButton_ = nullptr;
-    QPushButton* questionsButton_ = nullptr;
-    QPlainTextEdit* bulkBox_ = nullptr;
+    SearchReviewBar* searchBar_ = nullptr;
+    BulkImportPanel* bulkPanel_ = nullptr;
 };

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary_editor/core/editor_word_lists.h"
 #include "dictionary_editor/core/lexicon_changes.h"
+#include "dictionary_editor/core/lexicon_changes_model.h"
 #include "dictionary_editor/core/editor_word_search.h"
 
 #include "model/language.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -199,6 +204,45 @@ TEST(SortedWordList, IsChangedExactlyWhileItDiffersFromTheLexiconFile)
     EXPECT_TRUE(list.Changed());
     list.RemoveAt(*list.IndexOf("LUPO"));
     EXPECT_FALSE(list.Changed()) << "back to the file's words";
+}
+
+TEST(EditorWordLists, RemoveWordsDeletesEachRowGivenOnceInAnyOrder)
+{
+    struct Row {
+        const char* what;
+        std::vector<qsizetype> rows;
+        QStringList left;
+    };
+    const Row rows[] = {
+        {"as selected, out of order", {3, 0, 1}, {"CASA", "ZERO"}},
+        {"in order", {0, 1}, {"CASA", "DADO", "ZERO"}},
+        {"a row named twice", {2, 2}, {"ALBA", "BACO", "DADO", "ZERO"}},
+        {"rows past the end", {4, 5, -1}, {"ALBA", "BACO", "CASA", "DADO"}},
+        {"none", {}, {"ALBA", "BACO", "CASA", "DADO", "ZERO"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EditorWordLists lists = ListsOf(1, {"ALBA", "BACO", "CASA", "DADO", "ZERO", "ASI"});
+        lists.RemoveWords(1, row.rows);
+        EXPECT_EQ(lists.List(1).Words(), row.left);
+        EXPECT_EQ(lists.List(0).Words(), QStringList{"ASI"});
+        EXPECT_EQ(lists.CurrentList(), 1);
+    }
+}
+
+TEST(LexiconChangesModel, AReviewRowIsAListRowOnlyForAWordTheRebuildAdds)
+{
+    SortedWordList list(4);
+    list.SetWords({"ALBA", "CASA", "ZERO"}, false);
+    list.SetWords({"ALBA", "BACO", "RAMA", "ZERO"}, true);  // BACO, RAMA in; CASA out
+    LexiconChangesModel review;
+    review.SetChanges(ChangesOf(list));
+    ASSERT_EQ(review.rowCount(), 3);
+    const std::pair<int, std::optional<qsizetype>> rows[] = {
+        {0, 1}, {1, 2}, {2, std::nullopt}, {3, std::nullopt}, {-1, std::nullopt},
+    };
+    for (const auto& [reviewRow, listRow] : rows)
+        EXPECT_EQ(review.ListRowOf(reviewRow, list), listRow) << reviewRow;
 }
 
 TEST(WordSearch, FindsTheWordThenTheLongerWordsThatBeginWithIt)
