@@ -125,7 +125,6 @@ void MancheController::ConnectFlow()
     connect(&game_, &Game::endOfGameReached, this, &MancheController::ShowEndOfGame);
     connect(&game_, &Game::newGameStarted, this, [this] {
         pause_->Clear();
-        judging_->Abandon();
         if (hooks_.resetForNewGame)
             hooks_.resetForNewGame();
         view_.SpokenLine()->Say(SpokenText::kNewGame);

@@ -12,6 +12,8 @@ ResultsJudging::ResultsJudging(Game& game, ResultsWindow& results, std::function
     : QObject(parent), game_(game), results_(&results), beforeJudging_(std::move(beforeJudging))
 {
     connect(&game_, &Game::mancheEnded, this, &ResultsJudging::Open);
+    // A new game (or another language) drops the board under way, answered or not.
+    connect(&game_, &Game::newGameStarted, this, &ResultsJudging::Abandon);
     connect(&results, &ResultsWindow::JudgingWanted, this, &ResultsJudging::Judge);
     connect(&game_, &Game::rowJudged, &results, &ResultsWindow::ShowVerdict);
     connect(&game_, &Game::confirmationNeeded, &results, [this](const QString& word, int previousChoice) {

@@ -24,7 +24,8 @@ public:
     ResultsJudging(Game& game, ResultsWindow& results, std::function<void()> beforeJudging = {},
                    QObject* parent = nullptr);
 
-    // A new game or another language: the window stops waiting and closes.
+    // The game's holder goes away (a new game does the same by itself): the window
+    // stops waiting and closes.
     void Abandon();
 
 private:
