@@ -41,8 +41,8 @@ class ResultsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // The personal vocabularies judged with and added to, and the word rules, are
-    // those of `files`, kept by the caller.
+    // The confirmation window's word rules are those of `files`, kept by the caller;
+    // the personal vocabulary is the game's to judge with and add to.
     ResultsWindow(const Platform& platform, const ProgramFiles& files, SpellChecker& spellChecker,
                   QWidget* parent = nullptr);
     ~ResultsWindow() override;
