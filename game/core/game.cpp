@@ -6,25 +6,36 @@
 #include "platform/core/random_source.h"
 #include "lexicon/core/word_search.h"
 
+#include <QPointer>
+
 #include <utility>
 
 // The parts of the game that speak to the player through Dialogs hand their
 // messages to the game's holder as signals instead: a game asks no question itself.
-// None of them asks anything but plain information.
+// None of them asks anything but plain information. A judging step may go on after a
+// listener destroyed the game: its messages then reach nobody.
 class Game::Messages : public Dialogs {
 public:
-    explicit Messages(Game& game) : game_(game) {}
+    explicit Messages(Game& game) : game_(&game) {}
 
-    void Inform(const QString& text) override { emit game_.told(text); }
+    void Inform(const QString& text) override
+    {
+        if (game_)
+            emit game_->told(text);
+    }
     Answer AskOkCancel(const QString&) override { return Answer::Ok; }
     Answer AskYesNo(const QString&) override { return Answer::Yes; }
     Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
     std::optional<QString> InputBox(const QString&, const QString&) override { return std::nullopt; }
-    void Beep() override { emit game_.refused(); }
+    void Beep() override
+    {
+        if (game_)
+            emit game_->refused();
+    }
     bool ModalOpen() const override { return false; }
 
 private:
-    Game& game_;
+    QPointer<Game> game_;
 };
 
 namespace {
@@ -42,7 +53,7 @@ Game::Game(const GameSettings& settings, LexiconSource lexicon, Services service
       random_(services.random),
       files_(services.files),
       index_(IndexOf(lexicon_)),
-      messages_(std::make_unique<Messages>(*this)),
+      messages_(std::make_shared<Messages>(*this)),
       sounds_(state_.Settings.SoundOn, services.wave, services.files),
       letters_(state_, services.random, *messages_, DrawHooks()),
       words_(state_, letters_, *messages_, services.random, index_, services.files),
@@ -252,26 +263,32 @@ ResultsEvaluation::Status Game::JudgeManche()
         return ResultsEvaluation::Status::Complete;
     if (!evaluation_) {
         ResultsBoardInput input = ResultsBoardInput::OfManche(state_, lexicon_, confirmChoice_, &files_);
-        evaluation_ = std::make_unique<ResultsEvaluation>(std::move(input));
+        evaluation_ = std::make_shared<ResultsEvaluation>(std::move(input));
     }
-    if (evaluation_->Run(*messages_) == ResultsEvaluation::Status::NeedsConfirmation) {
-        emit confirmationNeeded(evaluation_->WordToConfirm(), evaluation_->PreviousChoice());
+    // A listener of the step's messages and rows may give the judging up, or destroy
+    // the game, before the step returns: the step keeps what it runs on, and its end
+    // then reaches nobody.
+    const std::shared_ptr<ResultsEvaluation> evaluation = evaluation_;
+    const std::shared_ptr<Messages> messages = messages_;
+    const QPointer<Game> self(this);
+    const auto rowJudgedHere = [self, evaluation](int player, const ResultsBoardRow& row) {
+        if (self && self->evaluation_ == evaluation)
+            emit self->rowJudged(player, row);
+    };
+    const ResultsEvaluation::Status status = evaluation->Run(*messages, rowJudgedHere);
+    if (!self || evaluation_ != evaluation)
+        return ResultsEvaluation::Status::Complete;
+    if (status == ResultsEvaluation::Status::NeedsConfirmation) {
+        emit confirmationNeeded(evaluation->WordToConfirm(), evaluation->PreviousChoice());
         return ResultsEvaluation::Status::NeedsConfirmation;
     }
-    const ResultsBoardOutcome board = evaluation_->Outcome();
+    const ResultsBoardOutcome board = evaluation->Outcome();
     evaluation_.reset();
-    if (!board.vocabularyError.isEmpty())
+    Judged(board);
+    // Told over the complete board, which stays as judged.
+    if (self && !board.vocabularyError.isEmpty())
         emit told(board.vocabularyError);
-    Judged(board);
     return ResultsEvaluation::Status::Complete;
-}
-
-void Game::RecordJudged(const ResultsBoardOutcome& board)
-{
-    if (phase_ != Phase::Judging)
-        return;
-    evaluation_.reset();
-    Judged(board);
 }
 
 void Game::Judged(const ResultsBoardOutcome& board)

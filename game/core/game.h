@@ -113,7 +113,10 @@ public:
 
     // Judges the ended manche until a word needs the human's answer (then
     // confirmationNeeded, and NeedsConfirmation) or the board is complete (then the
-    // totals are updated, mancheJudged, and Complete).
+    // totals are updated, mancheJudged, and Complete). Each row judged comes out as
+    // rowJudged on the way. A listener of told or rowJudged may give the judging up
+    // (CloseResults, NewGame, Abandon) or destroy the game: then nothing more is sent,
+    // and Complete is answered, as there is nothing left to judge.
     ResultsEvaluation::Status JudgeManche();
     // The human's answer to confirmationNeeded: 1 add and score, 2 add only, 3 leave
     // out. Judging then goes on with JudgeManche.
@@ -122,11 +125,8 @@ public:
     // After the judged manche: the next one, or the end of the game after the fifth.
     void NextManche();
 
-    // For a holder that judges the board itself, asking the player in its own
-    // window: the complete board of the ended manche, taken as JudgeManche's own.
-    void RecordJudged(const ResultsBoardOutcome& board);
-    // That holder's results window closed, the board judged or given up: the next
-    // manche, or the end of the game after the fifth.
+    // The holder's results window closed, the board judged or given up half way
+    // (its totals unchanged): the next manche, or the end of the game after the fifth.
     void CloseResults();
     // The end of a game, after gameEnded: the high scores were seen (then
     // endOfGameReached), and the end-of-game choice was made (a new game, or none).
@@ -177,6 +177,11 @@ signals:
     void wordAnnounced(int slot, const QString& word);
     void mancheEnded();
     void confirmationNeeded(const QString& word, int previousChoice);
+    // A row of the board judged (name, word and verdict known), so that a window can
+    // show the rows one by one; the points follow in mancheJudged.
+    void rowJudged(int player, const ResultsBoardRow& row);
+    // The board is complete: the totals are the game's. A word that could not be
+    // added to the personal vocabulary is told after it.
     void mancheJudged(const ResultsBoardOutcome& board);
     void mancheStarted(int manche);
     // The state is emptied for the next manche's draw, and for a new game.
@@ -205,7 +210,8 @@ private:
     RandomSource& random_;
     const ProgramFiles& files_;
     LexiconIndex index_;  // of the shared words, for the word draw
-    std::unique_ptr<Messages> messages_;
+    // Shared with a judging step under way, which a listener may outlive.
+    std::shared_ptr<Messages> messages_;
     SoundEffects sounds_;
     LetterDraw letters_;
     WordDraw words_;
@@ -214,6 +220,8 @@ private:
     Phase phase_ = Phase::Drawing;
     bool suspended_ = false;
     int confirmChoice_ = 0;  // offered again at the next confirmation
-    std::unique_ptr<ResultsEvaluation> evaluation_;
+    // Shared with the judging step under way: a listener may give the judging up
+    // while the step still runs on it.
+    std::shared_ptr<ResultsEvaluation> evaluation_;
     std::optional<ResultsBoardOutcome> lastBoard_;
 };

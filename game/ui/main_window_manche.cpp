@@ -64,10 +64,7 @@ void MainWindow::BuildManche()
                                 [this](const QStringList& lines) { results_->AppendFoundWords(lines); }});
 
     MancheController::Hooks mancheHooks;
-    mancheHooks.lexicon = [this] {
-        FollowLexiconFile();
-        return CurrentLexicon();
-    };
+    mancheHooks.beforeJudging = [this] { FollowLexiconFile(); };
     mancheHooks.resetForNewGame = [this] { ResetViewForNewGame(); };
     mancheHooks.resetForNextManche = [this] { ResetViewForNextManche(); };
     mancheHooks.endProgram = [this] { EndProgram(); };

@@ -9,10 +9,9 @@
 #include "game/core/round_clock.h"
 #include "game/ui/game_view.h"
 #include "scoring/ui/high_score_window.h"
-#include "lexicon/core/lexicon_source.h"
 #include "game/ui/pause_control.h"
 #include "platform/core/platform.h"
-#include "scoring/ui/results_window.h"
+#include "game/ui/results_judging.h"
 #include "game/core/spoken_text.h"
 
 #include <QLabel>
@@ -34,7 +33,7 @@ MancheController::MancheController(Game& game, const Platform& platform, const P
       platform_(platform),
       files_(files),
       view_(view),
-      results_(results),
+      judging_(new ResultsJudging(game, results, hooks.beforeJudging, this)),
       hooks_(std::move(hooks)),
       window_(window),
       timer_(new QTimer(this)),
@@ -43,8 +42,6 @@ MancheController::MancheController(Game& game, const Platform& platform, const P
     pause_ = new PauseControl(game_.Clock(), view_, this);
     delayedStart_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, &MancheController::Tick);
-    connect(&results_, &ResultsWindow::Judged, &game_, &Game::RecordJudged);
-    connect(&results_, &QDialog::finished, &game_, &Game::CloseResults);
     for (int i = 0; i < 2; ++i)
         connect(view_.FinishButton(i), &QPushButton::clicked, this, [this] { FinishNow(); });
     ConnectClock();
@@ -113,7 +110,6 @@ void MancheController::ConnectClock()
 
 void MancheController::ConnectFlow()
 {
-    connect(&game_, &Game::mancheEnded, this, &MancheController::ShowResults);
     connect(&game_, &Game::nextMancheReady, this, [this] {
         pause_->Clear();
         if (hooks_.resetForNextManche)
@@ -129,7 +125,6 @@ void MancheController::ConnectFlow()
     connect(&game_, &Game::endOfGameReached, this, &MancheController::ShowEndOfGame);
     connect(&game_, &Game::newGameStarted, this, [this] {
         pause_->Clear();
-        results_.Abandon();
         if (hooks_.resetForNewGame)
             hooks_.resetForNewGame();
         view_.SpokenLine()->Say(SpokenText::kNewGame);
@@ -151,13 +146,6 @@ void MancheController::SayTimeNow()
     const int roundSeconds = game_.Settings().RoundSeconds;
     view_.SpokenLine()->Say(SpokenText::TimeNow(game_.ClockRunning(), game_.ElapsedSeconds(), roundSeconds,
                                                 roundSeconds == GameSettings::kUnlimitedSeconds));
-}
-
-void MancheController::ShowResults()
-{
-    // The words are read from the boxes as the players left them.
-    const GameState& state = game_.View();
-    results_.StartManche(state, state.Players, hooks_.lexicon ? hooks_.lexicon() : LexiconSource{});
 }
 
 void MancheController::ShowHighScores()
@@ -213,5 +201,5 @@ void MancheController::BoardClicked()
 void MancheController::Abandon()
 {
     game_.Abandon();
-    results_.Abandon();
+    judging_->Abandon();
 }

@@ -13,9 +13,9 @@ class PauseControl;
 class ProgramFiles;
 class GameView;
 class QTimer;
+class ResultsJudging;
 class ResultsWindow;
 class RoundClock;
-struct LexiconSource;
 struct Platform;
 
 // A manche from the complete draw to its end, and a game of five of them, on the
@@ -30,8 +30,8 @@ class MancheController : public QObject {
 public:
     // What the main window does for a game, beside what this controller does.
     struct Hooks {
-        // The lexicon the results window judges with.
-        std::function<LexiconSource()> lexicon;
+        // The manche ended: a lexicon file rebuilt meanwhile is taken for its judging.
+        std::function<void()> beforeJudging;
         // The window's part of a new game (draw buttons, players' panels, board).
         std::function<void()> resetForNewGame;
         // Ready for the next draw: the draw and the board are emptied.
@@ -74,7 +74,6 @@ private:
     // At 30 and 10 seconds before the end of a timed manche, on the line a screen
     // reader speaks.
     void SpeakSecondsLeft();
-    void ShowResults();
     void ShowHighScores();
     void ShowEndOfGame();
 
@@ -82,7 +81,8 @@ private:
     const Platform& platform_;
     const ProgramFiles& files_;
     GameView& view_;
-    ResultsWindow& results_;
+    // The results window shows the game's judging of each manche.
+    ResultsJudging* judging_;
     Hooks hooks_;
     QWidget* window_;
     QTimer* timer_;

@@ -4,15 +4,12 @@
 #include "platform/ui/button_keys.h"
 #include "platform/ui/current_item_on_focus.h"
 #include "lexicon/ui/confirm_window.h"
-#include "platform/core/dialogs.h"
 #include "scoring/core/own_row_text.h"
-#include "platform/core/site_address.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -37,7 +34,7 @@ const QString kSpokenColumns[kColumnCount] = {
 
 ResultsWindow::ResultsWindow(const Platform& platform, const ProgramFiles& files, SpellChecker& spellChecker,
                              QWidget* parent)
-    : QDialog(parent), dialogs_(platform.dialogs), shell_(platform.shell), files_(files), spellChecker_(spellChecker)
+    : QDialog(parent), shell_(platform.shell), files_(files), spellChecker_(spellChecker)
 {
     setWindowTitle(QStringLiteral("Letterama - Punteggi"));
     setModal(true);
@@ -120,7 +117,6 @@ ResultsWindow::ResultsWindow(const Platform& platform, const ProgramFiles& files
 ResultsWindow::~ResultsWindow()
 {
     // An open question ends unanswered, and its answer reaches nobody.
-    evaluation_.reset();
     if (confirmWindow_)
         confirmWindow_->disconnect(this);
 }
@@ -159,36 +155,29 @@ QStringList ResultsWindow::FoundWordLines() const
     return lines;
 }
 
-void ResultsWindow::StartManche(const GameState& state, const std::array<PlayerSlot, GameState::kPlayers>& players,
-                                const LexiconSource& lexicon)
+void ResultsWindow::OpenManche(const std::array<PlayerSlot, GameState::kPlayers>& players, int mancheNumber,
+                                const QStringList& foundWords)
 {
-    if (pending_ || evaluation_)
+    if (awaiting_ || evaluated_)
         return;  // already showing a manche: the window is modal, this is a stray call
-
-    // The words as the players' boxes hold them.
-    ResultsBoardInput input = ResultsBoardInput::OfManche(state, lexicon, confirmChoice_, &files_);
-    input.players = players;
-    pending_ = std::move(input);
-    state_ = &state;
-    outcome_.reset();
-    evaluated_ = false;
-    PrepareBoard(players, state.MancheNumber, state.FoundCount());
-    MarkLongestWords(state.FoundWords, players[0].Word);
+    awaiting_ = true;
+    PrepareBoard(players, mancheNumber, static_cast<int>(foundWords.size()));
+    MarkLongestWords(foundWords, players[0].Word);
     open();
 }
 
 void ResultsWindow::Abandon()
 {
-    StopEvaluation();
+    StopWaiting();
     if (isVisible())
         done(QDialog::Rejected);
 }
 
-void ResultsWindow::StopEvaluation()
+void ResultsWindow::StopWaiting()
 {
-    evaluation_.reset();
-    pending_.reset();
-    state_ = nullptr;
+    awaiting_ = false;
+    judgingAsked_ = false;
+    answerAwaited_ = false;
     if (confirmWindow_ && confirmWindow_->isVisible())
         confirmWindow_->reject();
 }
@@ -205,11 +194,9 @@ void ResultsWindow::reject()
 
 void ResultsWindow::done(int result)
 {
-    // However the window closes, a complete board has been written and counts; the
-    // next manche is evaluated afresh.
-    pending_.reset();
-    evaluation_.reset();
-    state_ = nullptr;
+    // However the window closes, a complete board has been counted by the game; the
+    // next manche is judged afresh.
+    StopWaiting();
     evaluated_ = false;
     QDialog::done(result);
 }
@@ -222,10 +209,10 @@ void ResultsWindow::showEvent(QShowEvent* event)
     // the last bold line cut at the bottom.
     if (QListWidgetItem* firstLongest = foundWords_->item(std::exchange(firstLongestRow_, -1)))
         foundWords_->scrollToItem(firstLongest, QAbstractItemView::PositionAtTop);
-    // Evaluated once the board is on screen, and only once per manche: showing the
+    // Judged once the board is on screen, and only once per manche: showing the
     // window again redraws it as it is.
-    if (pending_ && !evaluated_ && !evaluation_)
-        QMetaObject::invokeMethod(this, &ResultsWindow::Evaluate, Qt::QueuedConnection);
+    if (awaiting_ && !judgingAsked_)
+        QMetaObject::invokeMethod(this, &ResultsWindow::WantJudging, Qt::QueuedConnection);
 }
 
 void ResultsWindow::PrepareBoard(const std::array<PlayerSlot, GameState::kPlayers>& players, int mancheNumber,
@@ -275,62 +262,45 @@ void ResultsWindow::MarkLongestWords(const QStringList& foundWords, const QStrin
                                                       : QStringLiteral("%1 lettere").arg(humanWord.trimmed().size())));
 }
 
-void ResultsWindow::Evaluate()
+void ResultsWindow::WantJudging()
 {
-    if (!pending_ || evaluated_ || !isVisible())
+    if (!awaiting_ || judgingAsked_ || !isVisible())
         return;
-    if (!evaluation_)
-        evaluation_ = std::make_shared<ResultsEvaluation>(*pending_);
-    const std::shared_ptr<ResultsEvaluation> evaluation = evaluation_;
-    const QPointer<ResultsWindow> self(this);
-    const auto rowShown = [self](int player, const ResultsBoardRow& row) {
-        if (self)
-            self->ShowVerdict(player, row);
-    };
-    const ResultsEvaluation::Status status = evaluation->Run(dialogs_, rowShown);
-    // The message about a copied word is a modal box: the window may have been
-    // closed or destroyed while it was open, and then the evaluation is dropped.
-    if (!self || evaluation_ != evaluation)
-        return;
-    if (status == ResultsEvaluation::Status::NeedsConfirmation) {
-        AskConfirmation(evaluation->WordToConfirm(), evaluation->PreviousChoice());
-        return;
-    }
-    Complete();
+    judgingAsked_ = true;
+    // The judging may open a message box that closes or destroys this window: nothing
+    // of it is touched after this.
+    emit JudgingWanted();
 }
 
 void ResultsWindow::OnConfirmed(int choice)
 {
-    // An answer that arrives after the evaluation was dropped reaches nothing.
-    if (!evaluation_)
+    // An answer that arrives after the window stopped waiting reaches nothing.
+    if (!std::exchange(answerAwaited_, false))
         return;
-    evaluation_->Confirm(choice);
-    Evaluate();
+    emit Confirmed(choice);
 }
 
-void ResultsWindow::Complete()
+void ResultsWindow::ShowBoard(const ResultsBoardOutcome& board)
 {
-    const ResultsBoardOutcome outcome = evaluation_->Outcome();
-    evaluation_.reset();
-    confirmChoice_ = outcome.confirmChoice;
-    outcome_ = outcome;
-    emit Judged(outcome);
-    ShowOutcome(outcome);
-    if (!outcome.vocabularyError.isEmpty())
-        dialogs_.Inform(outcome.vocabularyError);
+    if (!awaiting_)
+        return;
+    awaiting_ = false;
+    ShowOutcome(board);
     evaluated_ = true;
     continue_->setEnabled(true);
     // The focus comes to the button with the player's own row in its name, so a
     // screen reader reads that first; the rest of the board is read in the table.
     // The heading names the manche; the table's own name would stand in its place.
-    continue_->setAccessibleName(heading_->text() + QStringLiteral(". ") + OwnRowText(outcome.rows[0]) +
+    continue_->setAccessibleName(heading_->text() + QStringLiteral(". ") + OwnRowText(board.rows[0]) +
                                  QStringLiteral(". ") + kContinueName);
     continue_->setFocus();
-    emit ScoreLabelsChanged(outcome.ScoreLabels());
+    emit ScoreLabelsChanged(board.ScoreLabels());
 }
 
 void ResultsWindow::ShowVerdict(int player, const ResultsBoardRow& row)
 {
+    if (player < 0 || player >= GameState::kPlayers)
+        return;
     SetCell(player, kName, row.name);
     SetCell(player, kWord, row.word.toLower());
     SetCell(player, kValidity, row.ValidityText());
@@ -371,8 +341,9 @@ void ResultsWindow::SetCell(int player, int column, const QString& text, const Q
                   said.isEmpty() ? QVariant() : QVariant(kSpokenColumns[column] + QStringLiteral(": ") + said));
 }
 
-void ResultsWindow::AskConfirmation(const QString& word, int previousChoice)
+void ResultsWindow::AskConfirmation(const QString& word, int previousChoice, const QString& homePage)
 {
+    answerAwaited_ = true;
     if (confirmOverride_) {
         // Answered at once; the answer goes on from a fresh call, as the window's would.
         const int choice = confirmOverride_(word, previousChoice);
@@ -383,8 +354,7 @@ void ResultsWindow::AskConfirmation(const QString& word, int previousChoice)
         confirmWindow_ = new ConfirmWindow(shell_, spellChecker_, files_, this);
         connect(confirmWindow_, &ConfirmWindow::Chosen, this, &ResultsWindow::OnConfirmed);
     }
-    if (state_)
-        confirmWindow_->SetHomePage(SiteAddress::ForPlayer(state_->Settings.Site).Page(SiteAddress::kHomePath));
+    confirmWindow_->SetHomePage(homePage);
     confirmWindow_->Ask(word, previousChoice);
 }
 

@@ -2,15 +2,13 @@
 #pragma once
 
 #include "model/game_state.h"
-#include "lexicon/core/lexicon_source.h"
 #include "platform/core/platform.h"
 #include "scoring/core/results_board.h"
 
 #include <QDialog>
 #include <QStringList>
 
-#include <memory>
-#include <optional>
+#include <array>
 
 class ConfirmWindow;
 class ProgramFiles;
@@ -20,29 +18,31 @@ class QPushButton;
 class QTableWidget;
 class SpellChecker;
 
-// The results window "Letterama - Punteggi": at the end of each manche it judges the
-// four players' words, scores and ranks them, adds the points to the game totals and
-// shows the board beside the list of words the computer search found.
+// The results window "Letterama - Punteggi": at the end of each manche it shows the
+// four players' words as they are judged, asks the player about a word no list
+// knows, and shows the complete board, scored and ranked, beside the list of words
+// the computer search found. The judging is the game's: the window only shows it.
 //
-// For the game: create it once at start-up, as a child of the window that owns the
-// game state, and keep it hidden; the search fills its list meanwhile:
+// For the game: create it once at start-up, as a child of the game's window, and
+// keep it hidden; the search fills its list meanwhile:
 //   results->ClearFoundWords();            // the search starts
 //   results->AppendFoundWords(lines);      // each length done (FoundWordLine of each word)
-// At the end of a manche, with the words read from the word boxes:
-//   results->StartManche(state, players, lexiconSource);
+// At the end of a manche, with the players' names and words:
+//   results->OpenManche(players, mancheNumber, foundWords);
 // opens the window modally and returns at once. Once the window is on screen it
-// evaluates, asking the player about unknown words in the confirmation window, sends
-// the complete board by Judged (whose totals the game's owner keeps) and the four
-// score labels by ScoreLabelsChanged; "&Continua" (or
-// closing the window) then closes it, and `finished` follows. A new game or another
-// language meanwhile calls Abandon(): the evaluation stops, nothing is sent, and
-// the window closes. So does closing the window before the board is complete.
+// asks for the board by JudgingWanted, once a manche; the holder then hands in each
+// row judged by ShowVerdict, a word to put to the player by AskConfirmation (the
+// answer comes back by Confirmed), and the complete board by ShowBoard, which sends
+// the four score labels by ScoreLabelsChanged. "&Continua" (or closing the window)
+// then closes it, and `finished` follows. A new game or another language meanwhile
+// calls Abandon(): the window stops waiting, drops a late answer, and closes. So
+// does closing the window before the board is complete.
 class ResultsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // The personal vocabularies judged with and added to, and the word rules, are
-    // those of `files`, kept by the caller.
+    // The confirmation window's word rules are those of `files`, kept by the caller;
+    // the personal vocabulary is the game's to judge with and add to.
     ResultsWindow(const Platform& platform, const ProgramFiles& files, SpellChecker& spellChecker,
                   QWidget* parent = nullptr);
     ~ResultsWindow() override;
@@ -57,28 +57,31 @@ public:
     void AppendFoundWord(const QString& line);
     QStringList FoundWordLines() const;
 
-    // Judges the manche of `state` (letters, source word, finish time, manche number,
-    // found words, language, totals) with `players`' names and words, as described
-    // above. `state` must outlive the window's showing. A call while a manche is
+    // Opens the board of manche `mancheNumber` with `players`' names and words, the
+    // longest of `foundWords` marked, as described above. A call while a manche is
     // showing is ignored.
-    void StartManche(const GameState& state, const std::array<PlayerSlot, GameState::kPlayers>& players,
-                     const LexiconSource& lexicon);
+    void OpenManche(const std::array<PlayerSlot, GameState::kPlayers>& players, int mancheNumber,
+                    const QStringList& foundWords);
+    // A row judged: its name, word and verdict.
+    void ShowVerdict(int player, const ResultsBoardRow& row);
+    // Puts `word` to the player, the option `previousChoice` offered first; the
+    // confirmation window's link leads to `homePage`. Confirmed follows.
+    void AskConfirmation(const QString& word, int previousChoice, const QString& homePage);
+    // The complete board: its points, totals and ranks; "&Continua" may close it now.
+    void ShowBoard(const ResultsBoardOutcome& board);
 
-    // Stops an evaluation in progress, sending nothing, and closes the window. A board
-    // already complete has been sent by Judged and is kept as LastOutcome.
+    // Stops waiting for the board and closes the window; an answer that comes later
+    // reaches nobody.
     void Abandon();
 
-    // True from the end of the evaluation until the window closes for the next manche.
+    // True from the complete board until the window closes for the next manche.
     bool Evaluated() const { return evaluated_; }
-    bool Evaluating() const { return evaluation_ != nullptr; }
-    // The board of the last manche evaluated to the end; kept after the window closes.
-    const std::optional<ResultsBoardOutcome>& LastOutcome() const { return outcome_; }
-    // The option chosen at the last confirmation, offered again at the next one.
-    int ConfirmChoice() const { return confirmChoice_; }
 
 signals:
-    // The board is complete: its totals are the game's new totals.
-    void Judged(const ResultsBoardOutcome& outcome);
+    // The board is on screen: its judging may begin.
+    void JudgingWanted();
+    // The player's answer to AskConfirmation: 1 add and score, 2 add only, 3 leave out.
+    void Confirmed(int choice);
     // The main window's score labels, player 1 first: total and rank, " 1080 (1°)".
     void ScoreLabelsChanged(const QStringList& labels);
 
@@ -93,34 +96,25 @@ private:
     void PrepareBoard(const std::array<PlayerSlot, GameState::kPlayers>& players, int mancheNumber, int foundCount);
     // Shows the longest of the found words in bold, and how long the human's word is.
     void MarkLongestWords(const QStringList& foundWords, const QString& humanWord);
-    void Evaluate();
+    void WantJudging();
     void OnConfirmed(int choice);
-    void Complete();
-    void ShowVerdict(int player, const ResultsBoardRow& row);
     void ShowOutcome(const ResultsBoardOutcome& outcome);
-    // `spoken`, when given, is what a screen reader hears after the column's name.
     void FitBoardColumns();
+    // `spoken`, when given, is what a screen reader hears after the column's name.
     void SetCell(int player, int column, const QString& text, const QString& spoken = QString());
-    void AskConfirmation(const QString& word, int previousChoice);
     void Continue();
-    void StopEvaluation();
+    void StopWaiting();
 
-    Dialogs& dialogs_;
     Shell& shell_;
     const ProgramFiles& files_;
     SpellChecker& spellChecker_;
     ResultsBoard::ConfirmWord confirmOverride_;
     ConfirmWindow* confirmWindow_ = nullptr;
 
-    // The manche handed to StartManche; evaluated once the window is on screen.
-    std::optional<ResultsBoardInput> pending_;
-    // Shared with the evaluation step under way: a message box it opens may close or
-    // destroy this window before the step returns.
-    std::shared_ptr<ResultsEvaluation> evaluation_;
-    const GameState* state_ = nullptr;
-    std::optional<ResultsBoardOutcome> outcome_;
+    bool awaiting_ = false;       // a manche is open and its board not complete
+    bool judgingAsked_ = false;   // JudgingWanted has gone for this manche
+    bool answerAwaited_ = false;  // a word is put to the player
     bool evaluated_ = false;
-    int confirmChoice_ = 0;
 
     QLabel* heading_;
     QTableWidget* board_;

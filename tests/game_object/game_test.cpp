@@ -280,31 +280,64 @@ TEST_F(GameFixture, SettingsAndNamesTakeEffectBetweenManches)
     EXPECT_TRUE(game->EnterWord(1, QStringLiteral("SALE")));
 }
 
-// A holder that judges in its own window hands the board back, or gives it up.
-TEST_F(GameFixture, BoardJudgedByTheHolderCountsAndClosingItGoesOn)
+// The holder's results window closes on the judged board, or gives the board up
+// before judging it: the next manche either way, the totals the judged board's.
+TEST_F(GameFixture, ClosingTheResultsGoesOnWithTheBoardJudgedOrGivenUp)
 {
     struct Row {
         const char* name;
         bool judged;
         int expectedTotal;
     };
-    for (const Row& row : {Row{"judged", true, 700}, Row{"given up", false, 0}}) {
+    for (const Row& row : {Row{"judged", true, 500 + 400}, Row{"given up", false, 0}}) {
         SCOPED_TRACE(row.name);
         MakeGame(game->Settings());
         QList<int> started;
         QObject::connect(game.get(), &Game::mancheStarted, [&](int manche) { started.append(manche); });
         StartManche();
+        for (int second = 0; second < 20; ++second)
+            game->Tick();
+        ASSERT_TRUE(game->EnterWord(0, QStringLiteral("COLLE")));
+        game->FinishNow();
         TickUntilEnd();
         if (row.judged) {
-            ResultsBoardOutcome board;
-            board.totals = {700, 0, 0, 0};
-            game->RecordJudged(board);
+            ASSERT_EQ(game->JudgeManche(), ResultsEvaluation::Status::Complete);
             EXPECT_EQ(game->CurrentPhase(), Game::Phase::Judged);
         }
         game->CloseResults();
         EXPECT_EQ(game->TotalScores()[0], row.expectedTotal);
         EXPECT_EQ(started, QList<int>{2});
         EXPECT_EQ(game->CurrentPhase(), Game::Phase::Drawing);
+    }
+}
+
+// A listener of the judging's message gives the board up, or destroys the game, while
+// the judging step still runs: nothing of that board is sent or counted.
+TEST_F(GameFixture, JudgingGivenUpFromItsOwnMessageSendsNothing)
+{
+    for (const bool destroy : {false, true}) {
+        SCOPED_TRACE(destroy);
+        MakeGame(game->Settings());
+        int rows = 0;
+        int judged = 0;
+        QObject::connect(game.get(), &Game::rowJudged, [&](int, const ResultsBoardRow&) { ++rows; });
+        QObject::connect(game.get(), &Game::mancheJudged, [&](const ResultsBoardOutcome&) { ++judged; });
+        QObject::connect(game.get(), &Game::told, [this, destroy](const QString&) {
+            if (destroy)
+                game.reset();
+            else
+                game->CloseResults();
+        });
+        StartManche();
+        ASSERT_TRUE(game->EnterWord(0, QStringLiteral("CASTELLO")));  // copies the typed string: told
+        TickUntilEnd();
+        EXPECT_EQ(game->JudgeManche(), ResultsEvaluation::Status::Complete);
+        EXPECT_EQ(rows, 0);
+        EXPECT_EQ(judged, 0);
+        if (!destroy) {
+            EXPECT_EQ(game->TotalScores(), Game::Totals{});
+            EXPECT_EQ(game->MancheNumber(), 2);
+        }
     }
 }
 

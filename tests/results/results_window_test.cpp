@@ -62,22 +62,41 @@ protected:
         state.DrawnLetters = MancheFixture::kLetters;
         state.FinishSeconds = 12;
         state.MancheNumber = 2;
-        // As the game's owner does, the totals of each complete board are kept.
-        QObject::connect(window, &ResultsWindow::Judged,
-                         [this](const ResultsBoardOutcome& outcome) { state.TotalScores = outcome.totals; });
+        // What the game does once the board is on screen: it judges with the core's
+        // engine, row by row, and keeps the totals of each complete board.
+        QObject::connect(window, &ResultsWindow::JudgingWanted, [this] {
+            ++judgingsWanted;
+            if (!judgeAtOnce)
+                return;
+            ResultsBoardInput input = ResultsBoardInput::OfManche(
+                state, LexiconSource::ForLanguage(files, state.Settings.LexiconLanguage), 0, &files);
+            input.players = players;
+            const QPointer<ResultsWindow> board(window);
+            const ResultsBoardOutcome outcome = ResultsBoard::Evaluate(
+                input, fake.dialogs, {}, [board](int player, const ResultsBoardRow& row) {
+                    if (board)
+                        board->ShowVerdict(player, row);
+                });
+            if (!board)
+                return;
+            state.TotalScores = outcome.totals;
+            lastBoard = outcome;
+            board->ShowBoard(outcome);
+        });
         QObject::connect(window, &ResultsWindow::ScoreLabelsChanged,
                          [this](const QStringList& labels) { scoreLabels.push_back(labels); });
     }
 
     // Opens the board for a manche and waits, at most ten seconds, until it has
-    // closed; the board, when it was evaluated to the end.
-    std::optional<ResultsBoardOutcome> Run(const std::array<PlayerSlot, GameState::kPlayers>& players)
+    // closed; the board, when it was judged to the end.
+    std::optional<ResultsBoardOutcome> Run(const std::array<PlayerSlot, GameState::kPlayers>& manchePlayers)
     {
+        players = manchePlayers;
+        lastBoard.reset();
         const QPointer<ResultsWindow> board(window);
-        board->StartManche(state, players,
-                           LexiconSource::ForLanguage(files, state.Settings.LexiconLanguage));
+        board->OpenManche(players, state.MancheNumber, state.FoundWords);
         EXPECT_TRUE(RunUntil([board] { return !board || !board->isVisible(); }, 10000));
-        return board ? board->LastOutcome() : std::nullopt;
+        return lastBoard;
     }
 
     // Runs `inspect` on the complete board, then presses "&Continua".
@@ -114,8 +133,12 @@ protected:
     FakePlatform fake;
     FakeSpellChecker speller;
     GameState state;
+    std::array<PlayerSlot, GameState::kPlayers> players;
     ResultsWindow* window = new ResultsWindow(fake.platform(), files, speller);
     std::vector<QStringList> scoreLabels;
+    std::optional<ResultsBoardOutcome> lastBoard;
+    int judgingsWanted = 0;
+    bool judgeAtOnce = true;
 
     ~ResultsWindowTest() override { delete window; }
 };
@@ -240,94 +263,6 @@ TEST_F(ResultsWindowTest, NextMancheStartsFromClearedCellsAndMissingLexiconShows
     EXPECT_EQ(scoreLabels.size(), 2u);
 }
 
-TEST_F(ResultsWindowTest, UnknownWordIsPutToThePlayerThroughTheConfirmationWindow)
-{
-    bool continueEnabledDuringQuestion = true;
-    QString wordAsked;
-    WhenReady(
-        [] { return QApplication::activeModalWidget() && qobject_cast<ConfirmWindow*>(QApplication::activeModalWidget()); },
-        [&] {
-            auto* confirm = qobject_cast<ConfirmWindow*>(QApplication::activeModalWidget());
-            continueEnabledDuringQuestion = ContinueButton()->isEnabled();
-            wordAsked = confirm->findChild<QLabel*>(QStringLiteral("wordLabel"))->text();
-            QTest::mouseClick(confirm->findChild<QRadioButton*>(QStringLiteral("option1")), Qt::LeftButton);
-            QTest::mouseClick(confirm->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
-            WhenEvaluated([this] { EXPECT_EQ(Row(0), (QStringList{"Anonimo", "salto", "SI", "500", "500", "1°"})); });
-        });
-    const std::optional<ResultsBoardOutcome> outcome = Run(Players("salto", "CELLA", "SALE", "ORA"));
-
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_FALSE(continueEnabledDuringQuestion);
-    EXPECT_EQ(wordAsked, QStringLiteral("SALTO"));
-    EXPECT_EQ(folder.Read(QStringLiteral("USERVOCA.1")), QByteArray("SALTO\r\n"));
-    EXPECT_EQ(window->ConfirmChoice(), 1);
-    EXPECT_EQ(state.TotalScores[0], 500);
-}
-
-TEST_F(ResultsWindowTest, TheVocabularyJudgedWithIsThatOfTheFilesHandedIn)
-{
-    // Another copy's folder knows SALTO: no question, and the word scores.
-    QTemporaryDir other;
-    const ProgramFiles otherFiles(other.path());
-    ASSERT_TRUE(otherFiles.WriteWhole(QStringLiteral("USERVOCA.1"), "SALTO\r\n"));
-    delete window;
-    window = new ResultsWindow(fake.platform(), otherFiles, speller);
-    WhenEvaluated([this] { EXPECT_EQ(Row(0), (QStringList{"Anonimo", "salto", "SI", "500", "500", "1°"})); });
-    const std::optional<ResultsBoardOutcome> outcome = Run(Players("salto", "CELLA", "SALE", "ORA"));
-
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_EQ(outcome->totals[0], 500);
-    EXPECT_TRUE(fake.dialogs.asked.empty());
-    EXPECT_FALSE(folder.Exists(QStringLiteral("USERVOCA.1")));
-}
-
-TEST_F(ResultsWindowTest, AWordThatCouldNotBeAddedIsToldToThePlayer)
-{
-    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("USERVOCA.1")));  // nothing can be appended
-    WhenReady(
-        [] { return QApplication::activeModalWidget() && qobject_cast<ConfirmWindow*>(QApplication::activeModalWidget()); },
-        [&] {
-            auto* confirm = qobject_cast<ConfirmWindow*>(QApplication::activeModalWidget());
-            QTest::mouseClick(confirm->findChild<QRadioButton*>(QStringLiteral("option1")), Qt::LeftButton);
-            QTest::mouseClick(confirm->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
-            WhenEvaluated([] {});
-        });
-    const std::optional<ResultsBoardOutcome> outcome = Run(Players("salto", "CELLA", "SALE", "ORA"));
-
-    ASSERT_TRUE(outcome.has_value());
-    ASSERT_EQ(fake.dialogs.asked.size(), 1u);
-    EXPECT_TRUE(fake.dialogs.LastText().contains(QStringLiteral("SALTO")));
-    EXPECT_TRUE(fake.dialogs.LastText().contains(QStringLiteral("vocabolario personale")));
-    EXPECT_EQ(state.TotalScores[0], 500);  // the choice still counts in this manche
-}
-
-TEST_F(ResultsWindowTest, BoardIsEvaluatedOncePerManche)
-{
-    int questions = 0;
-    window->SetConfirmation([&](const QString&, int) {
-        ++questions;
-        return 3;
-    });
-    WhenEvaluated([this] {
-        // Shown and painted again: redrawn as it is.
-        QShowEvent show;
-        QApplication::sendEvent(window, &show);
-        window->repaint();
-        QApplication::processEvents();
-        EXPECT_TRUE(window->Evaluated());
-    });
-    ASSERT_TRUE(Run(Players("SALTO", "CELLA", "SALE", "ORA")).has_value());
-    EXPECT_EQ(questions, 1);
-    // CELLA is the sole best word once SALTO is refused: 500 + 480.
-    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{0, 980, 400, 300}));
-
-    // The next manche is judged afresh, adding to the totals.
-    WhenEvaluated([] {});
-    ASSERT_TRUE(Run(Players("SALTO", "CELLA", "SALE", "ORA")).has_value());
-    EXPECT_EQ(questions, 2);
-    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{0, 1960, 800, 600}));
-}
-
 TEST_F(ResultsWindowTest, EscapeOnTheCompleteBoardGoesOnLikeContinue)
 {
     WhenEvaluated([this] { QTest::keyClick(window, Qt::Key_Escape); });
@@ -337,47 +272,49 @@ TEST_F(ResultsWindowTest, EscapeOnTheCompleteBoardGoesOnLikeContinue)
     EXPECT_FALSE(window->Evaluated());
 }
 
-TEST_F(ResultsWindowTest, NewGameDuringTheQuestionWritesNothing)
+TEST_F(ResultsWindowTest, TheBoardIsAskedForOnceAManche)
 {
-    state.TotalScores = {300, 200, 100, 0};
+    WhenEvaluated([this] {
+        // Shown and painted again: redrawn as it is.
+        QShowEvent show;
+        QApplication::sendEvent(window, &show);
+        window->repaint();
+        QApplication::processEvents();
+        EXPECT_TRUE(window->Evaluated());
+    });
+    ASSERT_TRUE(Run(Players("SALE", "CELLA", "", "")).has_value());
+    EXPECT_EQ(judgingsWanted, 1);
+
+    WhenEvaluated([] {});
+    ASSERT_TRUE(Run(Players("SALE", "CELLA", "", "")).has_value());
+    EXPECT_EQ(judgingsWanted, 2);
+}
+
+// A new game while the player is asked: the window closes, and the answer given
+// meanwhile goes nowhere; the next manche is asked afresh.
+TEST_F(ResultsWindowTest, AnAnswerAfterTheWindowStoppedWaitingReachesNobody)
+{
+    judgeAtOnce = false;
+    std::vector<int> answers;
+    QObject::connect(window, &ResultsWindow::Confirmed, [&](int choice) { answers.push_back(choice); });
+    QObject::connect(window, &ResultsWindow::JudgingWanted,
+                     [this] { window->AskConfirmation(QStringLiteral("SALTO"), 0, QStringLiteral("https://a.example/")); });
     window->SetConfirmation([this](const QString&, int) {
         window->Abandon();  // what a new game or a change of language does
         return 1;
     });
-    EXPECT_FALSE(Run(Players("SALTO", "CELLA", "SALE", "ORA")).has_value());
-    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 200, 100, 0}));
+    EXPECT_FALSE(Run(Players("SALTO", "", "", "")).has_value());
+    QApplication::processEvents();
+    EXPECT_TRUE(answers.empty());
     EXPECT_TRUE(scoreLabels.empty());
-    EXPECT_FALSE(folder.Exists(QStringLiteral("USERVOCA.1")));
     EXPECT_FALSE(window->isVisible());
 
-    // The window is ready for the next manche.
     window->SetConfirmation([](const QString&, int) { return 3; });
-    WhenEvaluated([] {});
-    ASSERT_TRUE(Run(Players("SALTO", "CELLA", "SALE", "ORA")).has_value());
-    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 1180, 500, 300}));
-}
-
-TEST_F(ResultsWindowTest, ClosingOrDestroyingTheBoardBeforeItIsCompleteWritesNothing)
-{
-    state.SourceWord = QStringLiteral("CASTELLO");
-    state.TotalScores = {300, 200, 100, 0};
-    // Closed with Escape while the message about the copied word is open.
-    fake.dialogs.onQuestion = [this](const FakeDialogs::Question&) { window->reject(); };
-    EXPECT_FALSE(Run(Players("CASTELLO", "CELLA", "SALE", "ORA")).has_value());
-    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 200, 100, 0}));
-    EXPECT_FALSE(window->isVisible());
-
-    // Destroyed with its owner while the message is open.
-    const QPointer<ResultsWindow> board(window);
-    fake.dialogs.onQuestion = [this](const FakeDialogs::Question&) {
-        delete window;
-        window = nullptr;
-    };
-    EXPECT_FALSE(Run(Players("CASTELLO", "CELLA", "SALE", "ORA")).has_value());
-    EXPECT_TRUE(board.isNull());
-    EXPECT_EQ(state.TotalScores, (std::array<int, 4>{300, 200, 100, 0}));
-    EXPECT_TRUE(scoreLabels.empty());
-    EXPECT_EQ(fake.dialogs.asked.size(), 2u);
+    window->OpenManche(Players("SALTO", "", "", ""), 3, {});
+    ASSERT_TRUE(RunUntil([&] { return !answers.empty(); }, 10000));
+    EXPECT_EQ(answers, std::vector<int>{3});
+    EXPECT_EQ(judgingsWanted, 2);
+    window->Abandon();
 }
 
 }  // namespace
