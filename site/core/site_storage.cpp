@@ -9,11 +9,8 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <atomic>
 
 namespace {
-
-std::atomic<int> connectionCounter{0};
 
 // A date as stored (yyyy-mm-dd), read without a format parser: the table reads
 // tens of thousands.
@@ -87,7 +84,10 @@ std::unique_ptr<SiteStorage> SiteStorage::Open(const DatabaseAddress& address, Q
 {
     std::unique_ptr<SiteStorage> storage(new SiteStorage);
     storage->address_ = address;
-    storage->connectionName_ = QStringLiteral("letterama-site-%1").arg(connectionCounter.fetch_add(1));
+    // Qt names each connection of the process: no two storages alive share an address,
+    // and a storage gives its name back (removeDatabase) before its memory is freed.
+    storage->connectionName_ =
+        QStringLiteral("letterama-site-%1").arg(reinterpret_cast<quintptr>(storage.get()), 0, 16);
     storage->db_ = QSqlDatabase::addDatabase(address.DriverName(), storage->connectionName_);
     QSqlDatabase& db = storage->db_;
     if (!db.isValid()) {
