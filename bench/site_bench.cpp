@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The site's answers without the network: a record submission (checking, token,
 // hourly limit, one transaction), the record table page, the missing-words list and
-// the first page of a table of 50,000 records.
+// the first page of a table of 50,000 records; and the lookup of reported and
+// challenge words in the shipped Italian lexicon.
 // SQLite in a temporary folder, or the database in LETTERAMA_SITE_BENCH_DATABASE
 // (bench/site/site_load.sh passes a PostgreSQL one).
 #include "site/ui/site_service.h"
+#include "site/core/site_lexicons.h"
 #include "site/core/site_storage.h"
 #include "site/core/submission_token.h"
 
@@ -16,6 +18,10 @@
 #include <QVariant>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -159,6 +165,37 @@ void BM_FirstPageOfBigTable(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FirstPageOfBigTable)->Unit(benchmark::kMillisecond);
+
+// Words as the live tables and the day's challenge send them: every 97th word of the
+// shipped Italian lexicon of 3 to 10 letters, and as many with the last letter changed
+// (mostly not in it).
+void BM_LexiconHolds(benchmark::State& state)
+{
+    static const std::shared_ptr<const SiteLexicons> lexicons =
+        SiteLexicons::Load({QStringLiteral(LETTERAMA_SOURCE_DIR "/assets/program_folder")});
+    const LexiconSource source = lexicons->SourceOf(Language::Italian);
+    if (!source.Words) {
+        state.SkipWithError("no shipped Italian lexicon");
+        return;
+    }
+    std::vector<QByteArray> words;
+    for (int length = 3; length <= 10; ++length) {
+        for (std::int32_t k = 0; k < source.Words->Count(length); k += 97) {
+            const std::string_view word = source.Words->Word(length, k);
+            words.emplace_back(word.data(), static_cast<qsizetype>(word.size()));
+            words.push_back(words.back());
+            words.back().back() = words.back().back() == 'Z' ? 'A' : static_cast<char>(words.back().back() + 1);
+        }
+    }
+    for (auto _ : state) {
+        int held = 0;
+        for (const QByteArray& word : words)
+            held += lexicons->Holds(Language::Italian, word) ? 1 : 0;
+        benchmark::DoNotOptimize(held);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(words.size()));
+}
+BENCHMARK(BM_LexiconHolds)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -27,22 +27,7 @@ std::optional<std::string> WordAsLexiconBytes(const QString& word)
 bool WordLookup::InLexicon(const LexiconWords& words, const QString& word)
 {
     const std::optional<std::string> bytes = WordAsLexiconBytes(word);
-    if (!bytes)
-        return false;
-    const int length = static_cast<int>(bytes->size());
-    if (words.Count(length) <= 0)
-        return false;
-    const auto same = [&](std::uint32_t k) { return words.Word(length, static_cast<std::int32_t>(k)) == *bytes; };
-
-    // A word of letters A-Z is among the anagrams its key leads to; any other is
-    // among the odd words of its length.
-    const AnagramIndex& index = words.Anagrams();
-    if (const std::optional<AnagramIndex::Key> key = AnagramIndex::KeyOf(*bytes)) {
-        const std::span<const std::uint32_t> candidates = index.Candidates(length, *key);
-        return std::any_of(candidates.begin(), candidates.end(), same);
-    }
-    const std::span<const std::uint32_t> odd = index.OddWords(length);
-    return std::any_of(odd.begin(), odd.end(), same);
+    return bytes && words.Holds(*bytes);
 }
 
 LexiconResult<QString> WordLookup::Judge(const LexiconSource& source, const QString& vocabularyFileName,

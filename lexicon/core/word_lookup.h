@@ -42,7 +42,8 @@ public:
     // reads the file directly instead of loading it.
     static QString JudgeWith(const LexiconCheck& inLexicon, const QString& vocabularyFileName, const Query& query);
 
-    // Whether the lexicon holds exactly these bytes.
+    // Whether the lexicon holds the word's bytes (LexiconWords::Holds); never a word
+    // with a character no byte stands for.
     static bool InLexicon(const LexiconWords& words, const QString& word);
 };
 

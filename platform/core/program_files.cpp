@@ -41,6 +41,13 @@ ProgramFiles ProgramFiles::Of(const QString& program, const QString& userFolder)
     return ProgramFiles(program, userFolder);
 }
 
+ProgramFiles ProgramFiles::WithWriteStep(ProgramFolder::WriteStep step) const
+{
+    ProgramFiles files = *this;
+    files.writeStep_ = std::move(step);
+    return files;
+}
+
 QString ProgramFiles::Resolve(const QString& name) const
 {
     if (HasUserFolder()) {
@@ -80,7 +87,7 @@ QString ProgramFiles::WriteTarget(const QString& name) const
 
 bool ProgramFiles::WriteWhole(const QString& name, const QByteArray& bytes, QString* error) const
 {
-    return SafeFileWrite::ReplaceWhole(WriteTarget(name), bytes, error);
+    return SafeFileWrite::ReplaceWhole(WriteTarget(name), bytes, error, writeStep_);
 }
 
 bool ProgramFiles::AppendLine(const QString& name, const QByteArray& line, QString* error) const
@@ -95,12 +102,12 @@ bool ProgramFiles::AppendLine(const QString& name, const QByteArray& line, QStri
                 *error = ProgramFolder::ReadFailureText(shipped.status, QFileInfo(current).fileName());
             return false;
         }
-        if (!SafeFileWrite::ReplaceWhole(path, shipped.bytes, error))
+        if (!SafeFileWrite::ReplaceWhole(path, shipped.bytes, error, writeStep_))
             return false;
     }
     QByteArray record = line;
     record.append("\r\n");
-    return SafeFileWrite::AppendLines(path, record, error);
+    return SafeFileWrite::AppendLines(path, record, error, writeStep_);
 }
 
 bool ProgramFiles::CreateIfMissing(const QString& name, QString* error) const

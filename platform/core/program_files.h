@@ -37,6 +37,10 @@ public:
     // marked that folder as an installed copy's data.
     static ProgramFiles Of(const QString& programFolder, const QString& userFolder = ProgramFolder::DefaultUserFolder());
 
+    // The same files written through `step` (ProgramFolder::WriteStep): how a test acts
+    // out a disk that fills up halfway through a write. An empty step is the real write.
+    ProgramFiles WithWriteStep(ProgramFolder::WriteStep step) const;
+
     QString ProgramFolder() const { return programFolder_; }
     // Where the files written go: the user's folder, or the program folder itself.
     QString WriteFolder() const { return userFolder_.isEmpty() ? programFolder_ : userFolder_; }
@@ -67,7 +71,7 @@ public:
     QString WriteTarget(const QString& name) const;
 
 private:
-
     QString programFolder_;  // absolute
     QString userFolder_;     // absolute; empty when the program folder holds everything
+    ProgramFolder::WriteStep writeStep_;  // empty: the real write
 };

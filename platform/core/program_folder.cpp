@@ -100,9 +100,9 @@ std::optional<QByteArray> ReadAll(const QString& path, qint64 maxBytes)
     return std::move(result.bytes);
 }
 
-bool WriteAtomically(const QString& path, const QByteArray& bytes, QString* error)
+bool WriteAtomically(const QString& path, const QByteArray& bytes, QString* error, const WriteStep& step)
 {
-    return SafeFileWrite::ReplaceWhole(Resolve(path), bytes, error);
+    return SafeFileWrite::ReplaceWhole(Resolve(path), bytes, error, step);
 }
 
 QString WriteTarget(const QString& path)
@@ -110,21 +110,16 @@ QString WriteTarget(const QString& path)
     return Resolve(path);
 }
 
-bool AppendLine(const QString& path, const QByteArray& line, QString* error)
+bool AppendLine(const QString& path, const QByteArray& line, QString* error, const WriteStep& step)
 {
     QByteArray record = line;
     record.append("\r\n");
-    return SafeFileWrite::AppendLines(Resolve(path), record, error);
+    return SafeFileWrite::AppendLines(Resolve(path), record, error, step);
 }
 
 bool CreateIfMissing(const QString& path, QString* error)
 {
     return SafeFileWrite::CreateIfMissing(Resolve(path), error);
-}
-
-WriteStep ReplaceWriteStep(WriteStep step)
-{
-    return SafeFileWrite::ReplaceWriteStep(std::move(step));
 }
 
 }  // namespace ProgramFolder

@@ -85,27 +85,27 @@ inline QString ReadFailureText(ReadStatus status, const QString& fileName)
 // larger than `maxBytes`.
 std::optional<QByteArray> ReadAll(const QString& path, qint64 maxBytes = kDefaultReadLimit);
 
+// The step that puts bytes into an open file and flushes them (SafeFileWrite::
+// WriteStep): empty for the real write.
+using WriteStep = SafeFileWrite::WriteStep;
+
 // Writes the whole file to a temporary file beside it and renames it into place, so
 // that a crash leaves either the old file or the new one, never half of one. An
 // existing file of the same name in another case is replaced under its own name.
 // A target that is, or links to, anything but a regular file is refused.
 // Returns false, and leaves the old file untouched, on any failure.
-bool WriteAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+bool WriteAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                     const WriteStep& step = {});
 
 // The path WriteAtomically would write for `path`: the file of that name in any case.
 QString WriteTarget(const QString& path);
 
 // Appends one line and its CR LF to a file, whole or not at all (SafeFileWrite::
 // AppendLines). Creates the file if needed.
-bool AppendLine(const QString& path, const QByteArray& line, QString* error = nullptr);
+bool AppendLine(const QString& path, const QByteArray& line, QString* error = nullptr, const WriteStep& step = {});
 
 // Creates the file empty when no file of that name is there; false, with the reason,
 // when something other than a regular file has the name or the file cannot be made.
 bool CreateIfMissing(const QString& path, QString* error = nullptr);
-
-// The step that puts bytes into an open file and flushes them, used by every write
-// and append above (SafeFileWrite::ReplaceWriteStep).
-using WriteStep = SafeFileWrite::WriteStep;
-WriteStep ReplaceWriteStep(WriteStep step);
 
 }  // namespace ProgramFolder

@@ -19,10 +19,10 @@ bool WriteAndFlush(QFileDevice& file, const QByteArray& bytes)
     return file.write(bytes) == bytes.size() && file.flush();
 }
 
-WriteStep& CurrentStep()
+// The step handed in, or the real write when none was.
+bool Put(const WriteStep& step, QFileDevice& file, const QByteArray& bytes)
 {
-    static WriteStep step = WriteAndFlush;
-    return step;
+    return step ? step(file, bytes) : WriteAndFlush(file, bytes);
 }
 
 Kind KindOf(mode_t mode)
@@ -151,7 +151,7 @@ QString RefusalText(const QString& path, Target target)
     return QFileInfo(path).fileName() + QLatin1Char(' ') + Describe(target) + QStringLiteral(", non un file normale");
 }
 
-bool AppendLines(const QString& path, const QByteArray& lines, QString* error)
+bool AppendLines(const QString& path, const QByteArray& lines, QString* error, const WriteStep& step)
 {
     if (RefuseNonRegular(path, error))
         return false;
@@ -187,7 +187,7 @@ bool AppendLines(const QString& path, const QByteArray& lines, QString* error)
         return false;
     }
     errno = 0;
-    const bool written = CurrentStep()(file, record);
+    const bool written = Put(step, file, record);
     const int writeError = file.error() == QFileDevice::ResourceError ? ENOSPC : errno;
     const QString detail = file.errorString();
     file.close();
@@ -212,7 +212,7 @@ bool CreateIfMissing(const QString& path, QString* error)
     return OpenRegular(path, O_WRONLY | O_CREAT, descriptor, status, error);
 }
 
-bool ReplaceWhole(const QString& path, const QByteArray& bytes, QString* error)
+bool ReplaceWhole(const QString& path, const QByteArray& bytes, QString* error, const WriteStep& step)
 {
     if (RefuseNonRegular(path, error))
         return false;
@@ -226,7 +226,7 @@ bool ReplaceWhole(const QString& path, const QByteArray& bytes, QString* error)
     // commit() does not see a failure of the last buffered write (a full disk): flush
     // first, or a truncated file would replace the old one.
     errno = 0;
-    if (CurrentStep()(file, bytes)) {
+    if (Put(step, file, bytes)) {
         errno = 0;
         if (file.commit())
             return true;
@@ -234,13 +234,6 @@ bool ReplaceWhole(const QString& path, const QByteArray& bytes, QString* error)
     SetError(error, FailureText(path, lastError(), file.errorString()));
     file.cancelWriting();
     return false;
-}
-
-WriteStep ReplaceWriteStep(WriteStep step)
-{
-    WriteStep previous = std::move(CurrentStep());
-    CurrentStep() = step ? std::move(step) : WriteStep(WriteAndFlush);
-    return previous;
 }
 
 }  // namespace SafeFileWrite

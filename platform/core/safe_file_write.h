@@ -36,11 +36,16 @@ QString RefusalText(const QString& path, Target target);
 
 inline constexpr const char* kDiskFull = "Spazio esaurito sul dispositivo";
 
+// The step that puts bytes into an open file and flushes them. Each write and append
+// below takes one: a test hands in a step that acts out a disk filling up, leaving
+// errno as write(2) would (ENOSPC for a full disk). An empty step is the real write.
+using WriteStep = std::function<bool(QFileDevice& file, const QByteArray& bytes)>;
+
 // Adds `lines` (whole lines, each with its line end) at the end of the file at `path`,
 // creating it when missing. A last line left without its end (a file edited by hand)
 // is closed first, so the new line never runs into it. Whatever fails, the file is
 // cut back to its old length. False, with the reason in `error`, on any failure.
-bool AppendLines(const QString& path, const QByteArray& lines, QString* error = nullptr);
+bool AppendLines(const QString& path, const QByteArray& lines, QString* error = nullptr, const WriteStep& step = {});
 
 // Creates the file empty when it is missing; true when a regular file is there now.
 // Never opens anything else.
@@ -49,13 +54,6 @@ bool CreateIfMissing(const QString& path, QString* error = nullptr);
 // Replaces the file at `path` whole: written to a temporary file beside it and renamed
 // into place; a link to a regular file has the file it points to replaced. Refuses a
 // target that is, or links to, anything but a regular file.
-bool ReplaceWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr);
-
-// The step that puts bytes into an open file and flushes them, used by every write
-// and append above. Tests replace it to act out a disk that fills up; a failing step
-// leaves errno as write(2) would (ENOSPC for a full disk). An empty step restores the
-// real one. Returns the step it replaces.
-using WriteStep = std::function<bool(QFileDevice& file, const QByteArray& bytes)>;
-WriteStep ReplaceWriteStep(WriteStep step);
+bool ReplaceWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr, const WriteStep& step = {});
 
 }  // namespace SafeFileWrite

@@ -4,27 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
-
-namespace {
-
-AnagramIndex IndexOf(const LexiconWords& words)
-{
-    AnagramIndex index;
-    for (int n = LexiconIndex::kMinLength; n <= LexiconIndex::kMaxLength; ++n) {
-        const std::int32_t count = words.Count(n);
-        // Every word of one length lies one after the other from the first.
-        index.Build(n, count > 0 ? words.Word(n, 0).data() : nullptr, count);
-    }
-    return index;
-}
-
-}  // namespace
-
-SiteLexicons::Lexicon::Lexicon(std::shared_ptr<const LexiconWords> loaded, QString path)
-    : words(std::move(loaded)), path(std::move(path)), anagrams(IndexOf(*words))
-{
-}
+#include <string_view>
 
 std::shared_ptr<const SiteLexicons> SiteLexicons::Load(const QStringList& folders)
 {
@@ -37,7 +17,10 @@ std::shared_ptr<const SiteLexicons> SiteLexicons::Load(const QStringList& folder
             std::shared_ptr<const LexiconWords> words = LexiconWords::Load(file.filePath());
             if (!words)
                 continue;
-            lexicons[TableOf(language).Number() - 1] = std::make_unique<const Lexicon>(std::move(words), file.absoluteFilePath());
+            // Built now, not by the first request that looks a word up.
+            words->Anagrams();
+            lexicons[TableOf(language).Number() - 1] =
+                std::make_unique<const Lexicon>(Lexicon{std::move(words), file.absoluteFilePath()});
             break;
         }
     }
@@ -57,21 +40,7 @@ bool SiteLexicons::Has(Language language) const
 bool SiteLexicons::Holds(Language language, const QByteArray& word) const
 {
     const std::unique_ptr<const Lexicon>& lexicon = lexicons_[TableOf(language).Number() - 1];
-    const int length = static_cast<int>(word.size());
-    if (!lexicon || length < LexiconIndex::kMinLength || length > LexiconIndex::kMaxLength)
-        return false;
-    const std::string_view wanted(word.constData(), word.size());
-    const auto same = [&](std::uint32_t k) {
-        return lexicon->words->Word(length, static_cast<std::int32_t>(k)) == wanted;
-    };
-    // A word of letters A-Z is among the anagrams its key leads to; any other among
-    // the odd words of its length.
-    if (const std::optional<AnagramIndex::Key> key = AnagramIndex::KeyOf(wanted)) {
-        const std::span<const std::uint32_t> candidates = lexicon->anagrams.Candidates(length, *key);
-        return std::any_of(candidates.begin(), candidates.end(), same);
-    }
-    const std::span<const std::uint32_t> odd = lexicon->anagrams.OddWords(length);
-    return std::any_of(odd.begin(), odd.end(), same);
+    return lexicon && lexicon->words->Holds(std::string_view(word.constData(), static_cast<std::size_t>(word.size())));
 }
 
 LexiconSource SiteLexicons::SourceOf(Language language) const

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "lexicon/core/anagram_index.h"
 #include "model/language.h"
 #include "lexicon/core/lexicon_source.h"
 #include "lexicon/core/lexicon_words.h"
@@ -14,8 +13,9 @@
 
 // The lexicons the site judges reported words with, one per language. Loaded whole,
 // anagram index included, before anyone can hold them: the only way to get one is a
-// pointer to a const object, and it keeps no index of its own built on demand, so
-// every request thread reads it at once without a lock.
+// pointer to a const object, and its words never change after loading, so every
+// request thread reads it at once without a lock. The games of the live tables and
+// the day's challenge search the same words and the same index.
 class SiteLexicons {
 public:
     // Each "SLESSICO.<n>" is taken from the first of `folders` that holds it as a
@@ -26,7 +26,8 @@ public:
 
     bool Has(Language language) const;
     // Whether the lexicon of the language holds the word (its letters as the lexicon
-    // spells them); false without a lexicon.
+    // spells them), by the game's own rule (LexiconWords::Holds); false without a
+    // lexicon.
     bool Holds(Language language, const QByteArray& word) const;
     // The language's lexicon as a game reads it (its file and the words loaded from
     // it); no words and no file without a lexicon.
@@ -34,10 +35,8 @@ public:
 
 private:
     struct Lexicon {
-        Lexicon(std::shared_ptr<const LexiconWords> loaded, QString path);
         const std::shared_ptr<const LexiconWords> words;
         const QString path;
-        const AnagramIndex anagrams;
     };
     using Lexicons = std::array<std::unique_ptr<const Lexicon>, 3>;
 

@@ -6,42 +6,11 @@
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVariant>
 
 #include <algorithm>
-#include <atomic>
 
 namespace {
-
-// The tables. Dates are kept as text in a sortable form (yyyy-mm-dd, hh:mm); times of
-// storing as seconds since the epoch. Only the record's number column differs
-// between the two databases.
-const char* const kRecordsSQLite =
-    "CREATE TABLE records (id INTEGER PRIMARY KEY, language INTEGER NOT NULL, name TEXT NOT NULL,"
-    " points INTEGER NOT NULL, manches INTEGER NOT NULL, note TEXT NOT NULL, email TEXT NOT NULL,"
-    " program TEXT NOT NULL, played_on TEXT NOT NULL, played_at TEXT NOT NULL, stored_at BIGINT NOT NULL,"
-    " address TEXT NOT NULL, verified INTEGER NOT NULL DEFAULT 0, UNIQUE (program, name, points, played_on, played_at))";
-const char* const kRecordsPostgreSQL =
-    "CREATE TABLE records (id BIGSERIAL PRIMARY KEY, language INTEGER NOT NULL, name TEXT NOT NULL,"
-    " points INTEGER NOT NULL, manches INTEGER NOT NULL, note TEXT NOT NULL, email TEXT NOT NULL,"
-    " program TEXT NOT NULL, played_on TEXT NOT NULL, played_at TEXT NOT NULL, stored_at BIGINT NOT NULL,"
-    " address TEXT NOT NULL, verified INTEGER NOT NULL DEFAULT 0, UNIQUE (program, name, points, played_on, played_at))";
-// A record of a game played at a live table of the site: 1.
-const char* const kAddVerified = "ALTER TABLE records ADD COLUMN verified INTEGER NOT NULL DEFAULT 0";
-const char* const kOtherTables[] = {
-    "CREATE INDEX records_by_rank ON records (language, points DESC, id)",
-    "CREATE INDEX records_by_age ON records (stored_at DESC, id DESC)",
-    "CREATE TABLE reports (language INTEGER NOT NULL, word TEXT NOT NULL, count INTEGER NOT NULL,"
-    " first_at BIGINT NOT NULL, PRIMARY KEY (language, word))",
-    "CREATE TABLE spent_tokens (token TEXT PRIMARY KEY, spent_at BIGINT NOT NULL)",
-    "CREATE TABLE actions (address TEXT NOT NULL, kind TEXT NOT NULL, at BIGINT NOT NULL)",
-    "CREATE INDEX actions_by_address ON actions (address, kind, at)",
-    "CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
-};
-
-
-std::atomic<int> connectionCounter{0};
 
 // A date as stored (yyyy-mm-dd), read without a format parser: the table reads
 // tens of thousands.
@@ -115,7 +84,10 @@ std::unique_ptr<SiteStorage> SiteStorage::Open(const DatabaseAddress& address, Q
 {
     std::unique_ptr<SiteStorage> storage(new SiteStorage);
     storage->address_ = address;
-    storage->connectionName_ = QStringLiteral("letterama-site-%1").arg(connectionCounter.fetch_add(1));
+    // Qt names each connection of the process: no two storages alive share an address,
+    // and a storage gives its name back (removeDatabase) before its memory is freed.
+    storage->connectionName_ =
+        QStringLiteral("letterama-site-%1").arg(reinterpret_cast<quintptr>(storage.get()), 0, 16);
     storage->db_ = QSqlDatabase::addDatabase(address.DriverName(), storage->connectionName_);
     QSqlDatabase& db = storage->db_;
     if (!db.isValid()) {
@@ -150,89 +122,17 @@ std::unique_ptr<SiteStorage> SiteStorage::Open(const DatabaseAddress& address, Q
         pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"));
     }
-    if (!storage->LayOut(error) || !storage->ReadOrMakeSecret(error))
+    // A database that takes no writes (a read-only file or account) is read as it
+    // stands, whatever it lacks of the later tables: it could not store in them anyway.
+    QString layoutError;
+    if (!storage->LayOut(&layoutError) && !storage->ReadableAsItStands()) {
+        *error = layoutError;
         return nullptr;
-    storage->AddTableIndex();
+    }
+    if (!storage->ReadOrMakeSecret(error))
+        return nullptr;
     storage->writable_ = !storage->secret_.isEmpty() && storage->TakesWrites();
     return storage;
-}
-
-bool SiteStorage::LayOut(QString* error)
-{
-    const bool postgres = address_.kind == DatabaseAddress::Kind::PostgreSQL;
-    if (!postgres && db_.tables().contains(QStringLiteral("records"))) {
-        // A database laid out before the live tables gains their column.
-        if (db_.record(QStringLiteral("records")).contains(QStringLiteral("verified")))
-            return true;
-        QSqlQuery alter(db_);
-        if (!alter.exec(QString::fromLatin1(kAddVerified))) {
-            *error = alter.lastError().text();
-            return false;
-        }
-        return true;
-    }
-    // Several processes may start on one new database at once: PostgreSQL lets one
-    // lay it out while the others wait, SQLite's immediate transaction does the same.
-    if (!Begin()) {
-        *error = db_.lastError().text();
-        return false;
-    }
-    QSqlQuery query(db_);
-    if (postgres && !query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(2301)"))) {
-        *error = query.lastError().text();
-        Rollback();
-        return false;
-    }
-    query.finish();
-    const bool exists = postgres ? query.exec(QStringLiteral("SELECT 1 FROM pg_tables WHERE tablename = 'records'")) &&
-                                       query.next()
-                                 : db_.tables().contains(QStringLiteral("records"));
-    query.finish();
-    // Another process may have laid it out while this one waited; an older layout
-    // gains the live tables' column. SQLite has no ADD COLUMN IF NOT EXISTS.
-    const bool needsVerified =
-        exists && (postgres || !db_.record(QStringLiteral("records")).contains(QStringLiteral("verified")));
-    const char* const addVerified =
-        postgres ? "ALTER TABLE records ADD COLUMN IF NOT EXISTS verified INTEGER NOT NULL DEFAULT 0" : kAddVerified;
-    if (needsVerified && !query.exec(QString::fromLatin1(addVerified))) {
-        *error = query.lastError().text();
-        Rollback();
-        return false;
-    }
-    if (!exists) {
-        bool done = query.exec(QString::fromLatin1(postgres ? kRecordsPostgreSQL : kRecordsSQLite));
-        for (const char* const sql : kOtherTables)
-            done = done && query.exec(QString::fromLatin1(sql));
-        if (!done) {
-            *error = query.lastError().text();
-            Rollback();
-            return false;
-        }
-    }
-    if (!Commit()) {
-        *error = db_.lastError().text();
-        return false;
-    }
-    return true;
-}
-
-void SiteStorage::AddTableIndex()
-{
-    // Databases laid out before it get it on their first start; a read-only one, or
-    // one where another process makes it at the same moment, reads without it. It is
-    // looked for first: PostgreSQL's CREATE INDEX locks out writes even when the index
-    // is there.
-    QSqlQuery query(db_);
-    const bool there =
-        query.exec(QString::fromLatin1(address_.kind == DatabaseAddress::Kind::PostgreSQL
-                                           ? "SELECT 1 FROM pg_indexes WHERE indexname = 'records_for_table'"
-                                           : "SELECT 1 FROM sqlite_master WHERE type = 'index'"
-                                             " AND name = 'records_for_table'")) &&
-        query.next();
-    query.finish();
-    if (!there)
-        query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS records_for_table ON records"
-                                  " (language, points DESC, id, name, played_on, note, verified)"));
 }
 
 bool SiteStorage::ReadOrMakeSecret(QString* error)

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -63,8 +64,10 @@ public:
     SiteStorage(const SiteStorage&) = delete;
     SiteStorage& operator=(const SiteStorage&) = delete;
 
-    // Connects and, on a database never used before, lays out the tables. Nothing
-    // (and the reason in `error`) when the database cannot be reached or read.
+    // Connects and lays out whatever tables the database lacks: all of them on a
+    // database never used before, the later ones on an older one. A database that
+    // takes no writes is read as it stands. Nothing (and the reason in `error`) when
+    // the database cannot be reached, read or laid out.
     static std::unique_ptr<SiteStorage> Open(const DatabaseAddress& address, QString* error);
 
     // What became of a submission or a report.
@@ -157,9 +160,9 @@ public:
     // The last `most` games that ended, the newest first. Nothing when the database failed.
     std::optional<std::vector<FinishedTableGame>> FinishedGames(int most);
 
-    // The day's challenge (site_storage_daily.cpp). Its tables are laid out on the
-    // first use by a connection; the secret the boards are drawn with is made once at
-    // random and shared by every process on the database. Nothing when it failed.
+    // The day's challenge (site_storage_daily.cpp). The secret the boards are drawn
+    // with is made once at random and shared by every process on the database.
+    // Nothing when it failed.
     std::optional<QByteArray> DailySecret();
     // The board of a day as first kept: a second process that drew it too keeps the first.
     std::optional<DailyBoardRow> KeepDailyBoard(const DailyBoardRow& board);
@@ -180,13 +183,16 @@ public:
 
 private:
     SiteStorage() = default;
-    bool LayOutDaily();
-    bool dailyLaidOut_ = false;
+    // Lays out whatever the database lacks of its tables (site_storage_layout.cpp);
+    // a database laid out whole is only read.
     bool LayOut(QString* error);
+    // The tables and indexes the database holds.
+    std::optional<QStringList> LaidOutNames(QString* error);
+    bool LaidOutWhole(const QStringList& names);
+    // Whether a database that could not be laid out whole can still be read: it holds
+    // the records and takes no writes.
+    bool ReadableAsItStands();
     bool ReadOrMakeSecret(QString* error);
-    // An index that holds every column the record table shows, in table order: a
-    // whole table is read from it alone, in order, without a lookup per row.
-    void AddTableIndex();
     // A write undone at once: whether the database takes writes now.
     bool TakesWrites();
     // Inserts the record inside the open transaction: how many rows were stored (0:
@@ -213,6 +219,4 @@ private:
     QByteArray secret_;
     bool writable_ = false;
     std::map<const char*, std::unique_ptr<QSqlQuery>> prepared_;
-    bool liveTablesLaidOut_ = false;
-    bool finishedGamesLaidOut_ = false;
 };

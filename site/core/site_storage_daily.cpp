@@ -12,17 +12,6 @@
 
 namespace {
 
-const char* const kDailyTables[] = {
-    "CREATE TABLE IF NOT EXISTS daily_boards (day TEXT NOT NULL, language INTEGER NOT NULL, letters TEXT NOT NULL,"
-    " longest TEXT NOT NULL, PRIMARY KEY (day, language))",
-    "CREATE TABLE IF NOT EXISTS daily_tries (day TEXT NOT NULL, language INTEGER NOT NULL, player TEXT NOT NULL,"
-    " name TEXT NOT NULL, word TEXT NOT NULL, verdict TEXT NOT NULL, length INTEGER NOT NULL,"
-    " points INTEGER NOT NULL, seconds INTEGER NOT NULL, started_at BIGINT NOT NULL, finished INTEGER NOT NULL,"
-    " finished_at BIGINT NOT NULL, PRIMARY KEY (day, language, player))",
-    "CREATE INDEX IF NOT EXISTS daily_tries_by_day ON daily_tries (day, language, finished, finished_at)",
-};
-
-
 DailyTry TryOf(const QSqlQuery& query)
 {
     DailyTry read;
@@ -69,33 +58,8 @@ void BindTry(QSqlQuery& query, const DailyTry& row)
 
 }  // namespace
 
-bool SiteStorage::LayOutDaily()
-{
-    if (dailyLaidOut_)
-        return true;
-    // Several processes may meet a database without these tables at once.
-    if (!Begin())
-        return false;
-    QSqlQuery query(db_);
-    if (address_.kind == DatabaseAddress::Kind::PostgreSQL &&
-        !query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(2302)"))) {
-        Rollback();
-        return false;
-    }
-    for (const char* sql : kDailyTables) {
-        if (!query.exec(QString::fromLatin1(sql))) {
-            Rollback();
-            return false;
-        }
-    }
-    dailyLaidOut_ = Commit();
-    return dailyLaidOut_;
-}
-
 std::optional<QByteArray> SiteStorage::DailySecret()
 {
-    if (!LayOutDaily())
-        return std::nullopt;
     QSqlQuery& read = Prepared("SELECT value FROM settings WHERE name = 'daily-secret'");
     if (!read.exec())
         return std::nullopt;
@@ -122,8 +86,6 @@ std::optional<QByteArray> SiteStorage::DailySecret()
 
 std::optional<std::optional<DailyBoardRow>> SiteStorage::DailyBoardOf(const QString& day, Language language)
 {
-    if (!LayOutDaily())
-        return std::nullopt;
     QSqlQuery& query = Prepared("SELECT day, language, letters, longest FROM daily_boards WHERE day = ? AND language = ?");
     query.addBindValue(day);
     query.addBindValue(TableOf(language).Number());
@@ -138,8 +100,6 @@ std::optional<std::optional<DailyBoardRow>> SiteStorage::DailyBoardOf(const QStr
 
 std::optional<DailyBoardRow> SiteStorage::KeepDailyBoard(const DailyBoardRow& board)
 {
-    if (!LayOutDaily())
-        return std::nullopt;
     QSqlQuery& write = Prepared(
         "INSERT INTO daily_boards (day, language, letters, longest) VALUES (?, ?, ?, ?) ON CONFLICT DO NOTHING");
     write.addBindValue(board.day);
@@ -156,8 +116,6 @@ std::optional<DailyBoardRow> SiteStorage::KeepDailyBoard(const DailyBoardRow& bo
 
 std::optional<std::vector<DailyBoardRow>> SiteStorage::DailyBoardsBefore(const QString& day, int count)
 {
-    if (!LayOutDaily())
-        return std::nullopt;
     QSqlQuery& query = Prepared("SELECT day, language, letters, longest FROM daily_boards WHERE day < ?"
                                 " ORDER BY day DESC, language LIMIT ?");
     query.addBindValue(day);
@@ -174,8 +132,6 @@ std::optional<std::vector<DailyBoardRow>> SiteStorage::DailyBoardsBefore(const Q
 std::optional<std::optional<DailyTry>> SiteStorage::DailyTryOf(const QString& day, Language language,
                                                                const QString& player)
 {
-    if (!LayOutDaily())
-        return std::nullopt;
     QSqlQuery& query = Prepared("SELECT day, language, player, name, word, verdict, length, points, seconds,"
                                 " started_at, finished, finished_at FROM daily_tries"
                                 " WHERE day = ? AND language = ? AND player = ?");
@@ -193,8 +149,6 @@ std::optional<std::optional<DailyTry>> SiteStorage::DailyTryOf(const QString& da
 
 std::optional<DailyTry> SiteStorage::OpenDailyTry(const DailyTry& opened)
 {
-    if (!LayOutDaily())
-        return std::nullopt;
     QSqlQuery& write = Prepared("INSERT INTO daily_tries (day, language, player, name, word, verdict, length, points,"
                                 " seconds, started_at, finished, finished_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
                                 " ON CONFLICT DO NOTHING");
@@ -219,7 +173,7 @@ std::optional<bool> SiteStorage::FinishDailyTry(const DailyTry& finished)
 
 std::optional<std::vector<bool>> SiteStorage::FinishDailyTries(const std::vector<DailyTry>& tries)
 {
-    if (!LayOutDaily() || !Begin())
+    if (!Begin())
         return std::nullopt;
     std::vector<bool> done;
     done.reserve(tries.size());
@@ -264,8 +218,6 @@ std::optional<std::vector<bool>> SiteStorage::FinishDailyTries(const std::vector
 
 std::optional<std::vector<DailyTry>> SiteStorage::DailyTries(const QString& day, Language language)
 {
-    if (!LayOutDaily())
-        return std::nullopt;
     QSqlQuery& query = Prepared("SELECT day, language, player, name, word, verdict, length, points, seconds,"
                                 " started_at, finished, finished_at FROM daily_tries"
                                 " WHERE day = ? AND language = ? AND finished = 1 ORDER BY finished_at, player");

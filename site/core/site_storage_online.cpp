@@ -10,38 +10,12 @@
 
 namespace {
 
-// One row a table; `seen_at` is the last heartbeat of the process that holds it.
-const char* const kLiveTables =
-    "CREATE TABLE IF NOT EXISTS live_tables (id TEXT PRIMARY KEY, process TEXT NOT NULL, language INTEGER NOT NULL,"
-    " letters INTEGER NOT NULL, seconds INTEGER NOT NULL, level INTEGER NOT NULL, humans INTEGER NOT NULL,"
-    " free INTEGER NOT NULL, playing INTEGER NOT NULL, seen_at BIGINT NOT NULL)";
-
-// One row a game that ended, with its four seats.
-const char* const kFinishedGames =
-    "CREATE TABLE IF NOT EXISTS finished_games (table_id TEXT NOT NULL, language INTEGER NOT NULL,"
-    " letters INTEGER NOT NULL, seconds INTEGER NOT NULL, level INTEGER NOT NULL, name1 TEXT NOT NULL,"
-    " name2 TEXT NOT NULL, name3 TEXT NOT NULL, name4 TEXT NOT NULL, total1 INTEGER NOT NULL,"
-    " total2 INTEGER NOT NULL, total3 INTEGER NOT NULL, total4 INTEGER NOT NULL, winner TEXT NOT NULL,"
-    " finished_at BIGINT NOT NULL)";
-
 constexpr int kMostListed = 200;
-
-// A table of the live games is made by the first connection that needs it.
-bool LaidOut(const QSqlDatabase& db, bool& laidOut, const char* sql)
-{
-    if (!laidOut) {
-        QSqlQuery create(db);
-        laidOut = create.exec(QString::fromLatin1(sql));
-    }
-    return laidOut;
-}
 
 }  // namespace
 
 bool SiteStorage::PublishTables(const QString& process, const std::vector<ListedTable>& tables, qint64 now)
 {
-    if (!LaidOut(db_, liveTablesLaidOut_, kLiveTables))
-        return false;
     if (!Begin())
         return false;
     QSqlQuery& forget = Prepared("DELETE FROM live_tables WHERE process = ?");
@@ -76,8 +50,6 @@ bool SiteStorage::PublishTables(const QString& process, const std::vector<Listed
 
 std::optional<std::vector<ListedTable>> SiteStorage::ListedTables(qint64 since)
 {
-    if (!LaidOut(db_, liveTablesLaidOut_, kLiveTables))
-        return std::nullopt;
     QSqlQuery& read = Prepared("SELECT id, process, language, letters, seconds, level, humans, free, playing"
                                " FROM live_tables WHERE seen_at >= ? ORDER BY id LIMIT 200");
     static_assert(kMostListed == 200);
@@ -104,8 +76,6 @@ std::optional<std::vector<ListedTable>> SiteStorage::ListedTables(qint64 since)
 
 bool SiteStorage::StoreFinishedGame(const FinishedTableGame& game)
 {
-    if (!LaidOut(db_, finishedGamesLaidOut_, kFinishedGames))
-        return false;
     QSqlQuery& insert = Prepared(
         "INSERT INTO finished_games (table_id, language, letters, seconds, level, name1, name2, name3, name4,"
         " total1, total2, total3, total4, winner, finished_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -127,8 +97,6 @@ bool SiteStorage::StoreFinishedGame(const FinishedTableGame& game)
 
 std::optional<std::vector<FinishedTableGame>> SiteStorage::FinishedGames(int most)
 {
-    if (!LaidOut(db_, finishedGamesLaidOut_, kFinishedGames))
-        return std::nullopt;
     QSqlQuery& read = Prepared(
         "SELECT table_id, language, letters, seconds, level, name1, name2, name3, name4, total1, total2, total3,"
         " total4, winner, finished_at FROM finished_games ORDER BY finished_at DESC, table_id LIMIT ?");

@@ -154,16 +154,17 @@ TEST(PerLengthFiles, AHarvestedWordIsAppendedWholeOrNotAtAll)
         SCOPED_TRACE(row.label);
         HarvestFolders folders;
         const QString path = folders.WriteWords(QStringLiteral("7.txt"), row.before);
+        ProgramFolder::WriteStep fillingDisk;
         if (row.diskFills) {
-            ProgramFolder::ReplaceWriteStep([](QFileDevice& file, const QByteArray& bytes) {
+            fillingDisk = [](QFileDevice& file, const QByteArray& bytes) {
                 file.write(bytes.left(bytes.size() - 3));
                 errno = ENOSPC;
                 return false;
-            });
+            };
         }
         QString error;
-        const bool appended = PerLengthFiles::AppendWord(ProgramFiles(folders.words.path()), "BUSHELS", &error);
-        ProgramFolder::ReplaceWriteStep({});
+        const bool appended = PerLengthFiles::AppendWord(ProgramFiles(folders.words.path()).WithWriteStep(fillingDisk),
+                                                         "BUSHELS", &error);
 
         EXPECT_EQ(appended, *row.said == '\0');
         EXPECT_TRUE(error.contains(QString::fromUtf8(row.said))) << error.toStdString();

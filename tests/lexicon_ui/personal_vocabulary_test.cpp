@@ -325,14 +325,14 @@ TEST(PersonalVocabulary, AnAppendCutShortByAFullDiskLeavesNoHalfWord)
         SCOPED_TRACE(row.label);
         TempProgramFolder folder;
         folder.Write("USERVOCA.1", row.before);
-        ProgramFolder::ReplaceWriteStep([](QFileDevice& file, const QByteArray& bytes) {
-            file.write(bytes.left(bytes.size() - 3));
-            errno = ENOSPC;
-            return false;
-        });
+        const ProgramFiles fullDisk =
+            ProgramFiles(folder.Path()).WithWriteStep([](QFileDevice& file, const QByteArray& bytes) {
+                file.write(bytes.left(bytes.size() - 3));
+                errno = ENOSPC;
+                return false;
+            });
         QString error;
-        const bool appended = PersonalVocabulary(1, ProgramFiles(folder.Path())).AppendWord(QStringLiteral("IRIDE"), &error);
-        ProgramFolder::ReplaceWriteStep({});
+        const bool appended = PersonalVocabulary(1, fullDisk).AppendWord(QStringLiteral("IRIDE"), &error);
 
         EXPECT_FALSE(appended);
         EXPECT_EQ(error, QStringLiteral("Spazio esaurito sul dispositivo"));

@@ -263,13 +263,14 @@ TEST_F(VocabularyWindowTest, AFailedSaveOffersToRetryOrToLeaveWithoutSaving)
         OpenWindow();
         Enter("zorro");
         int failuresLeft = c.failingSaves;
-        ProgramFolder::ReplaceWriteStep([&failuresLeft](QFileDevice& file, const QByteArray& bytes) {
+        // The window writes through the fixture's files: these are they until the case ends.
+        files = ProgramFiles(folder.Path()).WithWriteStep([&failuresLeft](QFileDevice& file, const QByteArray& bytes) {
             if (failuresLeft-- > 0)
                 return false;
             return file.write(bytes) == bytes.size() && file.flush();
         });
         QTest::keyClick(&window, Qt::Key_Escape);
-        ProgramFolder::ReplaceWriteStep({});
+        files = ProgramFiles(folder.Path());
 
         EXPECT_FALSE(window.isVisible());
         EXPECT_EQ(dialogs.asked.size(), c.answers.size());

@@ -66,12 +66,6 @@ bool FullDisk(QFileDevice& file, const QByteArray& bytes)
     return false;
 }
 
-// Puts the real write step back at the end of a test, whatever happens in it.
-struct WriteStepGuard {
-    explicit WriteStepGuard(ProgramFolder::WriteStep step) { ProgramFolder::ReplaceWriteStep(std::move(step)); }
-    ~WriteStepGuard() { ProgramFolder::ReplaceWriteStep({}); }
-};
-
 enum class Odd { Missing, Folder, Fifo, DeviceLink, TooLarge, Unreadable, Regular };
 
 struct ReadCase {
@@ -151,12 +145,11 @@ TEST(ProgramFolder, AFailedFlushKeepsTheOldFileAndSaysSo)
         SCOPED_TRACE(row.label);
         TempProgramFolder folder;
         folder.Write(QStringLiteral("Lettrama.HIS"), "Bruno,12300\r\n");
-        const WriteStepGuard fullDisk(FullDisk);
 
         QString error;
-        const bool written = row.append
-                                 ? ProgramFolder::AppendLine(folder.FilePath(QStringLiteral("LETTRAMA.HIS")), "Anna,900", &error)
-                                 : ProgramFolder::WriteAtomically(folder.FilePath(QStringLiteral("LETTRAMA.HIS")), "Anna,900\r\n", &error);
+        const QString file = folder.FilePath(QStringLiteral("LETTRAMA.HIS"));
+        const bool written = row.append ? ProgramFolder::AppendLine(file, "Anna,900", &error, FullDisk)
+                                        : ProgramFolder::WriteAtomically(file, "Anna,900\r\n", &error, FullDisk);
 
         EXPECT_FALSE(written);
         EXPECT_FALSE(error.isEmpty());

@@ -112,12 +112,6 @@ const Operation kOperations[] = {
     {"replace", [](const QString& p, QString* e) { return SafeFileWrite::ReplaceWhole(p, "PIPPO\r\n", e); }},
 };
 
-// Puts the real write step back at the end of a test, whatever happens in it.
-struct WriteStepGuard {
-    explicit WriteStepGuard(SafeFileWrite::WriteStep step) { SafeFileWrite::ReplaceWriteStep(std::move(step)); }
-    ~WriteStepGuard() { SafeFileWrite::ReplaceWriteStep({}); }
-};
-
 // A disk that fills up halfway through: part of the bytes reach the file, then the
 // write fails as write(2) does.
 SafeFileWrite::WriteStep FailingHalfway(int error)
@@ -208,12 +202,12 @@ TEST(SafeFileWrite, AWriteThatFailsHalfwayLeavesTheOldFileAndSaysWhy)
         if (row.before) {
             Put(path, *row.before);
         }
-        const WriteStepGuard failing(FailingHalfway(row.error));
+        const SafeFileWrite::WriteStep failing = FailingHalfway(row.error);
 
         QString error;
         const QByteArray record("BUSHELS\r\nBURROW\r\n");
-        EXPECT_FALSE(row.append ? SafeFileWrite::AppendLines(path, record, &error)
-                                : SafeFileWrite::ReplaceWhole(path, record, &error));
+        EXPECT_FALSE(row.append ? SafeFileWrite::AppendLines(path, record, &error, failing)
+                                : SafeFileWrite::ReplaceWhole(path, record, &error, failing));
 
         EXPECT_EQ(Contents(path), row.after);
         EXPECT_EQ(error == QString::fromUtf8(SafeFileWrite::kDiskFull), row.diskFull) << error.toStdString();

@@ -242,19 +242,19 @@ TEST_F(ResultsBoardTest, UnwritableVocabularyStillLetsChoiceOneScoreAndSaysTheWo
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         TempProgramFolder folder;
-        const ProgramFiles caseFiles(folder.Path());
+        // A full disk: every append's flush fails.
+        const ProgramFiles caseFiles =
+            c.fullDisk ? ProgramFiles(folder.Path()).WithWriteStep([](QFileDevice&, const QByteArray&) { return false; })
+                       : ProgramFiles(folder.Path());
         EXPECT_TRUE(MancheFixture::WriteLexicon(folder, 1));
         input.lexicon = LexiconSource::ForLanguage(caseFiles, Language::Italian);
         input.files = &caseFiles;
         if (c.folderInTheWay) {
             ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("USERVOCA.1")));
         }
-        if (c.fullDisk)
-            ProgramFolder::ReplaceWriteStep([](QFileDevice&, const QByteArray&) { return false; });
         input.players = Players("SALTO", "", "", "");
         choices = {1};
         const ResultsBoardOutcome outcome = Evaluate();
-        ProgramFolder::ReplaceWriteStep({});
 
         EXPECT_EQ(outcome.rows[0].verdict, QStringLiteral("SI"));
         EXPECT_EQ(outcome.rows[0].PointsText(), QStringLiteral("500+480"));

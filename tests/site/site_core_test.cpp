@@ -5,8 +5,15 @@
 #include "site/core/missing_words.h"
 #include "site/core/page_cache.h"
 #include "site/core/record_ranking.h"
+#include "site/core/site_lexicons.h"
 #include "site/core/submission_token.h"
 #include "site/core/version_digits.h"
+#include "lexicon/core/lexicon_writer.h"
+#include "lexicon/core/word_lookup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +44,53 @@ TEST(RecordRanking, EqualPointsShareARankAndTheNextSkips)
     };
     for (const RankCase& row : rows)
         EXPECT_EQ(RanksOfPage(row.points, row.firstPosition, row.betterThanFirst), row.ranks) << row.what;
+}
+
+// The site judges a reported or played word by the game's own rule: its lexicon holds
+// exactly the words the game's lookup finds, byte for byte.
+TEST(SiteLexicons, HoldExactlyWhatTheGamesLookupFinds)
+{
+    LexiconWordLists lists;
+    lists[0] = {"ORA"};
+    lists[1] = {"ROMA", "AMOR"};
+    lists[3] = {"PERCH\xC8"};  // a letter outside A-Z, as a shipped lexicon has none
+    lists[7] = {"ABCDEFGHIL"};
+    QTemporaryDir folder;
+    QFile file(QDir(folder.path()).filePath(TableOf(Language::Italian).LexiconFileName()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(ComposeLexicon(lists, LexiconBanner(Language::Italian)).bytes);
+    file.close();
+    const std::shared_ptr<const SiteLexicons> site = SiteLexicons::Load({folder.path()});
+    const std::shared_ptr<const LexiconWords> game = site->SourceOf(Language::Italian).Words;
+    ASSERT_TRUE(game);
+
+    struct Row {
+        const char* what;
+        QByteArray word;
+        bool held;
+    };
+    const Row rows[] = {
+        {"a word", "ROMA", true},
+        {"its anagram, also a word", "AMOR", true},
+        {"an anagram that is none", "MORA", false},
+        {"three letters", "ORA", true},
+        {"ten letters", "ABCDEFGHIL", true},
+        {"a prefix", "ABCDEFGHI", false},
+        {"lower case", "roma", false},
+        {"a letter outside A-Z", "PERCH\xC8", true},
+        {"the same word in UTF-8", "PERCH\xC3\x88", false},
+        {"a neighbour of it", "PERCH\xC9", false},
+        {"empty", "", false},
+        {"two letters", "OR", false},
+        {"sixteen letters", QByteArray(16, 'A'), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(site->Holds(Language::Italian, row.word), row.held);
+        EXPECT_EQ(WordLookup::InLexicon(*game, QString::fromLatin1(row.word)), row.held);
+    }
+    // A language with no lexicon holds nothing.
+    EXPECT_FALSE(site->Holds(Language::English, "ROMA"));
 }
 
 struct ReportableCase {

@@ -2,6 +2,9 @@
 #include "site/core/site_storage.h"
 #include "tests/site/site_test_database.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -10,6 +13,45 @@
 namespace {
 
 const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+
+// The tables the site added after its first layout.
+const QStringList kLaterTables = {QStringLiteral("daily_boards"), QStringLiteral("daily_tries"),
+                                  QStringLiteral("live_tables"), QStringLiteral("finished_games")};
+
+// Runs `statements` through a connection of the test's own, for what the storage
+// itself never does; false at the first that fails.
+bool RunOnDatabase(const DatabaseAddress& address, const QStringList& statements)
+{
+    const QString name = QStringLiteral("the test's own");
+    bool done = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(address.DriverName(), name);
+        if (address.kind == DatabaseAddress::Kind::SQLite) {
+            db.setDatabaseName(address.path);
+        } else {
+            db.setDatabaseName(address.databaseName);
+            db.setHostName(address.host);
+            db.setUserName(address.user);
+            if (address.port > 0)
+                db.setPort(address.port);
+        }
+        done = db.open();
+        QSqlQuery query(db);
+        for (const QString& sql : statements)
+            done = done && query.exec(sql);
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
+}
+
+// Turns a database the site laid out into one laid out before the later tables.
+bool DropLaterTables(const DatabaseAddress& address)
+{
+    QStringList drops;
+    for (const QString& table : kLaterTables)
+        drops.append(QStringLiteral("DROP TABLE ") + table);
+    return RunOnDatabase(address, drops);
+}
 
 class SiteStorageTest : public ::testing::TestWithParam<DatabaseKind> {
 protected:
@@ -170,6 +212,22 @@ TEST_P(SiteStorageTest, ManyThreadsSubmittingAtOnceLoseNothing)
     EXPECT_EQ(storage_->RecordCount(Language::Italian), kThreads * kEach);
 }
 
+// Every process opening an older database must find the later tables there,
+// whichever of the site's parts it serves first and whatever it read before.
+TEST_P(SiteStorageTest, ADatabaseLaidOutBeforeTheLaterTablesGainsThemWhenItOpens)
+{
+    storage_.reset();
+    ASSERT_TRUE(DropLaterTables(*address_));
+    for (const QString& table : kLaterTables)
+        ASSERT_FALSE(RunOnDatabase(*address_, {QStringLiteral("SELECT COUNT(*) FROM ") + table})) << table.toStdString();
+
+    QString error;
+    ASSERT_TRUE(SiteStorage::Open(*address_, &error)) << error.toStdString();
+
+    for (const QString& table : kLaterTables)
+        EXPECT_TRUE(RunOnDatabase(*address_, {QStringLiteral("SELECT COUNT(*) FROM ") + table})) << table.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, SiteStorageTest, ::testing::Values(DatabaseKind::SQLite, DatabaseKind::PostgreSQL),
                          KindName);
 
@@ -227,6 +285,33 @@ TEST(SiteStorageReadOnly, AReadOnlyDatabaseStillReadsAndRefusesWritesWholly)
     EXPECT_EQ(readOnly->RecordCount(Language::Italian), 1);
     // The failed write left no transaction open: reads go on.
     EXPECT_EQ(readOnly->BestRecords(Language::Italian, 0, 10)->size(), 1u);
+}
+
+TEST(SiteStorageReadOnly, AReadOnlyDatabaseLaidOutBeforeTheLaterTablesStillOpensAndReadsItsRecords)
+{
+    QTemporaryDir folder;
+    DatabaseAddress address;
+    address.path = QDir(folder.path()).filePath(QStringLiteral("site.sqlite"));
+    QString error;
+    {
+        std::unique_ptr<SiteStorage> writable = SiteStorage::Open(address, &error);
+        ASSERT_TRUE(writable) << error.toStdString();
+        ASSERT_EQ(writable->SubmitRecord(Record(QStringLiteral("ANNA"), 100), "t1", QStringLiteral("a"), kNow, 10).outcome,
+                  SiteStorage::Outcome::Stored);
+    }
+    ASSERT_TRUE(DropLaterTables(address));
+    address.options = QStringLiteral("QSQLITE_OPEN_READONLY");
+
+    std::unique_ptr<SiteStorage> readOnly = SiteStorage::Open(address, &error);
+
+    ASSERT_TRUE(readOnly) << error.toStdString();
+    EXPECT_EQ(readOnly->RecordCount(Language::Italian), 1);
+    EXPECT_EQ(readOnly->BestRecords(Language::Italian, 0, 10)->size(), 1u);
+    // What the missing tables would hold is a failure of the database, never an empty list.
+    EXPECT_FALSE(readOnly->ListedTables(0));
+    EXPECT_FALSE(readOnly->FinishedGames(10));
+    EXPECT_FALSE(readOnly->DailyTries(QStringLiteral("2026-12-10"), Language::Italian));
+    EXPECT_FALSE(readOnly->PublishTables(QStringLiteral("p"), {}, 1));
 }
 
 TEST(SiteStorageReadOnly, ADatabaseThatCannotBeOpenedSaysSo)
