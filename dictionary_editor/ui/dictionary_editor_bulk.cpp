@@ -15,8 +15,6 @@
 #include "platform/core/site_address.h"
 #include "platform/core/spell_checker.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 
 void DictionaryEditorWindow::ImportAll()
@@ -82,14 +80,13 @@ void DictionaryEditorWindow::InsertLocalList()
 {
     if (Loading())
         return;
-    const QString path = setup_.files.Resolve(EditorMessages::kMissingWordsFile);
-    const QFileInfo info(path);
-    if (!info.exists())
+    const ProgramFolder::ReadResult read =
+        setup_.files.Read(EditorMessages::kMissingWordsFile, BulkText::kMaxMissingWordsBytes);
+    if (read.status == ProgramFolder::ReadStatus::Missing)
         return;
-    QFile file(path);
     std::optional<QString> text;
-    if (info.isFile() && info.size() <= BulkText::kMaxMissingWordsBytes && file.open(QIODevice::ReadOnly))
-        text = BulkText::MissingWordsText(file.read(BulkText::kMaxMissingWordsBytes + 1));
+    if (read.Ok())
+        text = BulkText::MissingWordsText(read.bytes);
     if (!text) {
         setup_.dialogs.Inform(QStringLiteral("Il file ") + EditorMessages::kMissingWordsFile +
                               QStringLiteral(" non è un elenco di parole leggibile"));

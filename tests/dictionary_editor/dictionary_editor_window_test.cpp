@@ -7,7 +7,9 @@
 #include "tests/support/temp_program_folder.h"
 #include "tests/support/tiny_lexicon.h"
 #include "platform/core/program_files.h"
+#include "dictionary_editor/core/bulk_text.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -18,6 +20,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -218,6 +222,37 @@ TEST_F(EditorWindowTest, MissingWordsFillTheBoxAndAFailedFetchCanBeRetried)
     QTest::mouseDClick(window->findChild<QToolButton*>(QStringLiteral("missingWordsPicture")), Qt::LeftButton);
     EXPECT_EQ(Words(5), QStringList({"VENTO"}));
     EXPECT_TRUE(window->Lists().Interactive());
+}
+
+TEST_F(EditorWindowTest, ALocalMissingWordsListThatCannotBeReadIsSaidAndInsertsNothing)
+{
+    const struct {
+        const char* label;
+        std::function<void(const TempProgramFolder&)> make;
+        bool said;
+    } cases[] = {
+        {"no file", [](const TempProgramFolder&) {}, false},
+        {"a folder in the way", [](const TempProgramFolder& f) { QDir(f.Path()).mkdir("mancanti.txt"); }, true},
+        {"too large", [](const TempProgramFolder& f) { f.Write("mancanti.txt", QByteArray(BulkText::kMaxMissingWordsBytes + 1, 'A')); }, true},
+        {"not text", [](const TempProgramFolder& f) { f.Write("mancanti.txt", QByteArray("LUPO\0MARE", 9)); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempProgramFolder caseFolder;
+        ASSERT_TRUE(WriteTinyLexicon(caseFolder.Path(), 1, {"CASA"}));
+        c.make(caseFolder);
+        FakePlatform caseFakes;
+        DictionaryEditorWindow editor(DictionaryEditorSetup{Language::Italian, TableOf(Language::Italian).LexiconFileName(),
+                                                            ProgramFiles(caseFolder.Path()), caseFakes.dialogs,
+                                                            caseFakes.http, spelling, [] {}, site});
+        editor.Open();
+        editor.FinishLoad();
+        QTest::mouseDClick(editor.findChild<QToolButton*>(QStringLiteral("missingWordsPicture")), Qt::LeftButton);
+        EXPECT_EQ(caseFakes.dialogs.Texts(),
+                  c.said ? QStringList{QStringLiteral("Il file mancanti.txt non è un elenco di parole leggibile")} : QStringList{});
+        EXPECT_EQ(editor.Lists().List(1).Words(), QStringList({"CASA"}));
+        EXPECT_EQ(editor.Lists().List(0).Words(), QStringList());
+    }
 }
 
 TEST_F(EditorWindowTest, WithNoSiteTheMissingWordsButtonSaysSoAndStaysUsable)
