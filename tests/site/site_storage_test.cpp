@@ -262,18 +262,23 @@ TEST(SiteStorageNewFile, ProcessesOpeningItAtOnceAllOpenIt)
     }
 }
 
+// A new SQLite database in `folder` holding one record of ANNA.
+void MakeDatabaseOfOneRecord(const QTemporaryDir& folder, DatabaseAddress* address)
+{
+    address->path = QDir(folder.path()).filePath(QStringLiteral("site.sqlite"));
+    QString error;
+    std::unique_ptr<SiteStorage> writable = SiteStorage::Open(*address, &error);
+    ASSERT_TRUE(writable) << error.toStdString();
+    ASSERT_EQ(writable->SubmitRecord(Record(QStringLiteral("ANNA"), 100), "t1", QStringLiteral("a"), kNow, 10).outcome,
+              SiteStorage::Outcome::Stored);
+}
+
 TEST(SiteStorageReadOnly, AReadOnlyDatabaseStillReadsAndRefusesWritesWholly)
 {
     QTemporaryDir folder;
     DatabaseAddress address;
-    address.path = QDir(folder.path()).filePath(QStringLiteral("site.sqlite"));
+    ASSERT_NO_FATAL_FAILURE(MakeDatabaseOfOneRecord(folder, &address));
     QString error;
-    {
-        std::unique_ptr<SiteStorage> writable = SiteStorage::Open(address, &error);
-        ASSERT_TRUE(writable) << error.toStdString();
-        ASSERT_EQ(writable->SubmitRecord(Record(QStringLiteral("ANNA"), 100), "t1", QStringLiteral("a"), kNow, 10).outcome,
-                  SiteStorage::Outcome::Stored);
-    }
     address.options = QStringLiteral("QSQLITE_OPEN_READONLY");
     std::unique_ptr<SiteStorage> readOnly = SiteStorage::Open(address, &error);
     ASSERT_TRUE(readOnly) << error.toStdString();
@@ -291,14 +296,8 @@ TEST(SiteStorageReadOnly, AReadOnlyDatabaseLaidOutBeforeTheLaterTablesStillOpens
 {
     QTemporaryDir folder;
     DatabaseAddress address;
-    address.path = QDir(folder.path()).filePath(QStringLiteral("site.sqlite"));
+    ASSERT_NO_FATAL_FAILURE(MakeDatabaseOfOneRecord(folder, &address));
     QString error;
-    {
-        std::unique_ptr<SiteStorage> writable = SiteStorage::Open(address, &error);
-        ASSERT_TRUE(writable) << error.toStdString();
-        ASSERT_EQ(writable->SubmitRecord(Record(QStringLiteral("ANNA"), 100), "t1", QStringLiteral("a"), kNow, 10).outcome,
-                  SiteStorage::Outcome::Stored);
-    }
     ASSERT_TRUE(DropLaterTables(address));
     address.options = QStringLiteral("QSQLITE_OPEN_READONLY");
 
